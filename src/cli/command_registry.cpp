@@ -1,0 +1,42 @@
+// The table of skorlin-cli's commands, filled by the commands_*.cpp files at start-up.
+#include <algorithm>
+#include <memory>
+
+#include "cli/command.h"
+
+namespace skorlin::cli {
+namespace {
+
+std::vector<std::unique_ptr<CommandSpec>>& Table() {
+  static std::vector<std::unique_ptr<CommandSpec>> table;
+  return table;
+}
+
+}  // namespace
+
+std::string Invocation::Option(const std::string& name, const std::string& fallback) const {
+  const auto it = options.find(name);
+  return it == options.end() ? fallback : it->second;
+}
+
+bool RegisterCommand(CommandSpec spec) {
+  Table().push_back(std::make_unique<CommandSpec>(std::move(spec)));
+  return true;
+}
+
+std::vector<const CommandSpec*> Commands() {
+  std::vector<const CommandSpec*> commands;
+  for (const auto& spec : Table()) commands.push_back(spec.get());
+  std::stable_sort(commands.begin(), commands.end(),
+                   [](const CommandSpec* a, const CommandSpec* b) { return a->order < b->order; });
+  return commands;
+}
+
+const CommandSpec* FindCommand(const std::string& name) {
+  for (const auto& spec : Table()) {
+    if (spec->name == name) return spec.get();
+  }
+  return nullptr;
+}
+
+}  // namespace skorlin::cli

@@ -1,0 +1,28 @@
+// How skorlin-cli writes a command's text: line breaks and encoding.
+#pragma once
+
+#include <string>
+
+#include "cli/arguments.h"
+#include "text/encoding.h"
+#include "text/text.h"
+
+namespace skorlin::cli {
+
+struct OutputFormat {
+  text::Encoding encoding;
+  Eol eol;
+};
+
+// The break that ends the first line of text (LF when it has none or its first break is
+// a lone LF; a lone CR counts as CR LF).
+Eol FirstBreakOf(text::TextView text);
+
+// The bytes written for a command's output. A command's text ends its lines with CR LF:
+// those become the chosen break. Output that keeps the input's breaks changes them only
+// when --eol was given (changeBreaks), and then every break of any kind.
+// Throws text::UnencodableError when the encoding cannot hold the text.
+std::string RenderOutput(text::TextView output, const OutputFormat& format, bool keepsInputBreaks,
+                         bool changeBreaks);
+
+}  // namespace skorlin::cli

@@ -1,0 +1,152 @@
+// Decoding and encoding at the program's edges, and the detection of an input's encoding.
+#include "text/encoding.h"
+
+#include <cstdio>
+#include <string>
+
+namespace skorlin::text {
+
+Text DecodeUtf8Strict(std::string_view bytes);  // utf8.cpp
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LEBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BEBom = "\xFE\xFF";
+
+std::string_view WithoutPrefix(std::string_view bytes, std::string_view prefix) {
+  return bytes.substr(0, prefix.size()) == prefix ? bytes.substr(prefix.size()) : bytes;
+}
+
+Text DecodeUtf16(std::string_view bytes, bool littleEndian) {
+  if (bytes.size() % 2 != 0) throw DecodeError("The input is not valid UTF-16 (odd number of bytes)");
+  auto unit = [&](std::size_t i) {
+    const auto a = static_cast<unsigned char>(bytes[2 * i]);
+    const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
+    return static_cast<Char>(littleEndian ? (a | (b << 8)) : ((a << 8) | b));
+  };
+  const std::size_t units = bytes.size() / 2;
+  Text text;
+  text.reserve(units);
+  for (std::size_t i = 0; i < units; ++i) {
+    const Char u = unit(i);
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+      text += 0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+      ++i;
+    } else if (u >= 0xD800 && u <= 0xDFFF) {
+      throw DecodeError("The input is not valid UTF-16 (unpaired surrogate at unit " + std::to_string(i + 1) + ")");
+    } else {
+      text += u;
+    }
+  }
+  return text;
+}
+
+std::string EncodeUtf16(TextView text, bool littleEndian) {
+  std::string out(littleEndian ? kUtf16LEBom : kUtf16BEBom);
+  out.reserve(2 + text.size() * 2);
+  auto put = [&](Char u) {
+    const char lo = static_cast<char>(u & 0xFF);
+    const char hi = static_cast<char>((u >> 8) & 0xFF);
+    out += littleEndian ? lo : hi;
+    out += littleEndian ? hi : lo;
+  };
+  for (Char c : text) {
+    if (c >= 0x10000) {
+      put(0xD800 + ((c - 0x10000) >> 10));
+      put(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      put(c);
+    }
+  }
+  return out;
+}
+
+std::string CharName(Char c) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  return "'" + EncodeUtf8(TextView(&c, 1)) + "' (" + code + ")";
+}
+
+}  // namespace
+
+UnencodableError::UnencodableError(std::size_t count, Char first)
+    : std::runtime_error("Windows-1251 cannot hold " + std::to_string(count) +
+                         (count == 1 ? " character" : " characters") + " of the text; the first is " +
+                         CharName(first)),
+      count(count),
+      first(first) {}
+
+std::string_view EncodingName(Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8: return "utf-8";
+    case Encoding::Utf8Bom: return "utf-8-bom";
+    case Encoding::Utf16LE: return "utf-16le";
+    case Encoding::Utf16BE: return "utf-16be";
+    case Encoding::Cp1251: return "cp1251";
+  }
+  return "utf-8";
+}
+
+Text DecodeCp1251(std::string_view bytes) {
+  Text text(bytes.size(), U'\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = Cp1251Char(static_cast<unsigned char>(bytes[i]));
+  return text;
+}
+
+Cp1251Check CheckCp1251(TextView text) {
+  Cp1251Check check;
+  for (Char c : text) {
+    if (Cp1251Code(c) < 0) {
+      if (check.unencodable == 0) check.first = c;
+      ++check.unencodable;
+    }
+  }
+  return check;
+}
+
+std::string EncodeCp1251(TextView text) {
+  const Cp1251Check check = CheckCp1251(text);
+  if (check.unencodable != 0) throw UnencodableError(check.unencodable, check.first);
+  std::string out(text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(Cp1251Code(text[i]));
+  return out;
+}
+
+Text Decode(std::string_view bytes, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8:
+    case Encoding::Utf8Bom: return DecodeUtf8Strict(WithoutPrefix(bytes, kUtf8Bom));
+    case Encoding::Utf16LE: return DecodeUtf16(WithoutPrefix(bytes, kUtf16LEBom), true);
+    case Encoding::Utf16BE: return DecodeUtf16(WithoutPrefix(bytes, kUtf16BEBom), false);
+    case Encoding::Cp1251: return DecodeCp1251(bytes);
+  }
+  return DecodeCp1251(bytes);
+}
+
+DecodedText DecodeAuto(std::string_view bytes) {
+  // A byte order mark decides; bytes that do not hold up to it are read as Windows-1251,
+  // which keeps every byte.
+  try {
+    if (bytes.substr(0, 3) == kUtf8Bom) return {Decode(bytes, Encoding::Utf8Bom), Encoding::Utf8Bom};
+    if (bytes.substr(0, 2) == kUtf16LEBom) return {Decode(bytes, Encoding::Utf16LE), Encoding::Utf16LE};
+    if (bytes.substr(0, 2) == kUtf16BEBom) return {Decode(bytes, Encoding::Utf16BE), Encoding::Utf16BE};
+  } catch (const DecodeError&) {
+    return {DecodeCp1251(bytes), Encoding::Cp1251};
+  }
+  if (IsValidUtf8(bytes)) return {DecodeUtf8Strict(bytes), Encoding::Utf8};
+  return {DecodeCp1251(bytes), Encoding::Cp1251};
+}
+
+std::string Encode(TextView text, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8: return EncodeUtf8(text);
+    case Encoding::Utf8Bom: return std::string(kUtf8Bom) + EncodeUtf8(text);
+    case Encoding::Utf16LE: return EncodeUtf16(text, true);
+    case Encoding::Utf16BE: return EncodeUtf16(text, false);
+    case Encoding::Cp1251: return EncodeCp1251(text);
+  }
+  return EncodeUtf8(text);
+}
+
+}  // namespace skorlin::text

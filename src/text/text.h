@@ -1,0 +1,48 @@
+// The text every rule of the program works on, and the character classes the rules use.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skorlin::text {
+
+// One element per character, as a Unicode code point. The rules of the program are
+// defined on Windows-1251 codes: a character that exists in Windows-1251 behaves as its
+// code does; any other character (₽, ×, emoji) belongs to no class, equals no literal
+// and maps to itself under both case tables.
+using Char = char32_t;
+using Text = std::u32string;
+using TextView = std::u32string_view;
+
+// A text as a list of lines (no line breaks inside the items).
+using Lines = std::vector<Text>;
+
+// The Windows-1251 code of a character, or -1 when Windows-1251 has no such character.
+int Cp1251Code(Char c);
+// The character of a Windows-1251 byte; byte 0x98, undefined in the code page, is U+0098.
+Char Cp1251Char(unsigned char code);
+
+// Character classes over Windows-1251.
+bool IsDigit(Char c);     // 0-9
+bool IsLatin(Char c);     // A-Z, a-z
+bool IsCyrUpper(Char c);  // Ё, А-Я
+bool IsCyrLower(Char c);  // ё, а-я
+bool IsCyr(Char c);       // CyrUpper or CyrLower
+bool IsLetter(Char c);    // Latin or Cyr
+bool IsAlNum(Char c);     // Digit or Letter
+// A blank: codes 0 to 32 (space, tab, CR, LF and the other control characters).
+inline bool IsBlank(Char c) { return c <= 32; }
+
+// The case tables: UpperCaseTable and LowerCaseTable over the 256 Windows-1251 codes,
+// applied to a character. Never depends on the machine's locale.
+unsigned char UpperCaseTable(unsigned char code);
+unsigned char LowerCaseTable(unsigned char code);
+Char UpperChar(Char c);
+Char LowerChar(Char c);
+
+// Converts UTF-8 source literals and std::string to Text (the literal must be valid UTF-8).
+Text FromUtf8(std::string_view utf8);
+std::string ToUtf8(TextView text);
+
+}  // namespace skorlin::text

@@ -1,0 +1,66 @@
+// Whole-file reading and atomic writing.
+#include "text/text_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace skorlin::text {
+
+std::string ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError("Cannot open file " + path);
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
+    throw FileError("File " + path + " is too large: " + std::to_string(size >> 20) + " MB (the limit is " +
+                    std::to_string(kMaxFileBytes >> 20) + " MB)");
+  }
+  std::string bytes;
+  if (size > 0) {
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0, std::ios::beg);
+    in.read(bytes.data(), size);
+    if (in.gcount() != size) throw FileError("Cannot open file " + path);
+  } else {
+    // Files whose size is not known in advance (pipes, /proc) are read to their end.
+    in.clear();
+    in.seekg(0, std::ios::beg);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (bytes.size() > kMaxFileBytes) throw FileError("File " + path + " is too large");
+  }
+  return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  std::random_device random;
+  const fs::path temporary =
+      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(random()));
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) throw FileError("Unable to write to " + path);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+      throw FileError("Unable to write to " + path);
+    }
+  }
+  std::error_code error;
+  fs::rename(temporary, target, error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw FileError("Unable to write to " + path);
+  }
+}
+
+}  // namespace skorlin::text

@@ -1,0 +1,29 @@
+// Reading and writing whole files, for the front ends. Errors carry the program's own
+// messages; a write never leaves a half-written file in place of a good one.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+namespace skorlin::text {
+
+// An error of the outside world (a file that cannot be read or written).
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The largest file the program reads: a text this size already takes four times as much
+// memory once decoded.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{512} << 20;
+
+// The bytes of a file. Throws FileError "Cannot open file %s" when it cannot be read and
+// a message naming the size when it is larger than kMaxFileBytes.
+std::string ReadFileBytes(const std::string& path);
+
+// Writes bytes to a temporary file in the same folder and renames it over path.
+// Throws FileError "Unable to write to %s" when that fails; the old file then stays.
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace skorlin::text
