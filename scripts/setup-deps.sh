@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Skorlin needs to build, test and run; does nothing when
+# they are all there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libicu-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup-deps: installing ${missing[*]}" >&2
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+  else
+    echo "setup-deps: cannot install ${missing[*]}: not root and no sudo; install them and try again" >&2
+    exit 1
+  fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+if ! $sudo apt-get update -qq || ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+  echo "setup-deps: apt-get could not install ${missing[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Skorlin and runs every test: the normal build, then the sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/setup-deps.sh
+jobs=$(nproc)
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (ASan + UBSan)"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKORLIN_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
