@@ -1,0 +1,27 @@
+// "Оставить домен", "Оставить домен с папкой", "Оставить имя файла": each line of the
+// input view is cut at one of its slashes.
+#pragma once
+
+#include "text/text.h"
+#include "urls/url_result.h"
+
+namespace skorlin::urls {
+
+// Cuts the line before the slash that ends the domain: the third slash of an http address
+// ('http://host/dir' gives 'http://host'), the first slash of any other line ('host/dir'
+// gives 'host'). A line without that slash stays. Returns true when the line changed.
+bool CutToDomain(text::Text& line);
+// Cuts the line before its last slash, unless that slash is the second one of an http
+// address ('http://host/dir/page' gives 'http://host/dir', 'http://host' stays).
+bool CutToFolder(text::Text& line);
+// Keeps what follows the last slash. An http address whose last slash is its second one
+// (or that has no slash) becomes empty: 'http://host' gives ''. Any other line without a
+// slash stays.
+bool CutToFileName(text::Text& line);
+
+// The three commands on the whole input view; caption "Готово.".
+UrlResult KeepDomain(text::TextView viewText);
+UrlResult KeepDomainWithFolder(text::TextView viewText);
+UrlResult KeepFileName(text::TextView viewText);
+
+}  // namespace skorlin::urls
