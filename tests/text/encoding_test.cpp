@@ -1,0 +1,78 @@
+#include "text/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace skorlin::text {
+namespace {
+
+std::string AllBytes(int first) {
+  std::string bytes;
+  for (int b = first; b < 256; ++b) bytes += static_cast<char>(b);
+  return bytes;
+}
+
+TEST(Codecs, Cp1251RoundTripsEveryByteValue) {
+  const std::string bytes = AllBytes(0);
+  EXPECT_EQ(EncodeCp1251(DecodeCp1251(bytes)), bytes);
+  // Through UTF-8 and back as well: nothing is lost on the way.
+  EXPECT_EQ(EncodeCp1251(Decode(EncodeUtf8(DecodeCp1251(bytes)), Encoding::Utf8)), bytes);
+}
+
+TEST(Codecs, UnicodeRoundTripsThroughEveryUnicodeEncoding) {
+  const Text text = FromUtf8("ёЖ №5 ₽ × é 😀 \u0098 \u00A0") + Text(1, U'\0') + U"\U0010FFFF";
+  for (Encoding e : {Encoding::Utf8, Encoding::Utf8Bom, Encoding::Utf16LE, Encoding::Utf16BE}) {
+    const std::string bytes = Encode(text, e);
+    EXPECT_EQ(Decode(bytes, e), text) << EncodingName(e);
+    const DecodedText detected = DecodeAuto(bytes);
+    EXPECT_EQ(detected.text, text) << EncodingName(e);
+    EXPECT_EQ(detected.encoding, e) << EncodingName(e);
+  }
+}
+
+TEST(Codecs, Cp1251RefusesCharactersItCannotHold) {
+  try {
+    EncodeCp1251(FromUtf8("цена 5 ₽ или 6 €, 7 ₽"));
+    FAIL() << "no error";
+  } catch (const UnencodableError& error) {
+    EXPECT_EQ(error.count, 2u);
+    EXPECT_EQ(error.first, U'₽');
+    EXPECT_NE(std::string(error.what()).find("2 characters"), std::string::npos);
+  }
+}
+
+TEST(Detection, BomThenValidUtf8ElseCp1251) {
+  struct Case {
+    std::string bytes;
+    Encoding encoding;
+    const char* text;
+  } cases[] = {
+      {"plain ascii", Encoding::Utf8, "plain ascii"},
+      {"\xD0\xBF\xD1\x80\xD0\xB8", Encoding::Utf8, "при"},
+      {"\xEF\xBB\xBF\xD1\x8F", Encoding::Utf8Bom, "я"},
+      {"\xFF\xFE\x4F\x04", Encoding::Utf16LE, "я"},
+      {"\xFE\xFF\x04\x4F", Encoding::Utf16BE, "я"},
+      {"\xEF\xF0\xE8", Encoding::Cp1251, "при"},
+      {"", Encoding::Utf8, ""},
+      // A BOM the rest does not live up to: every byte is kept as Windows-1251.
+      {"\xFF\xFE\x41", Encoding::Cp1251, "яюA"},
+      {"\xEF\xBB\xBF\xFF", Encoding::Cp1251, "п»їя"},
+      // Overlong and surrogate forms are not UTF-8.
+      {"\xC0\xAF", Encoding::Cp1251, "АЇ"},
+      {"\xED\xA0\x80", Encoding::Cp1251, "н\u00A0Ђ"},
+  };
+  for (const Case& c : cases) {
+    const DecodedText decoded = DecodeAuto(c.bytes);
+    EXPECT_EQ(decoded.encoding, c.encoding) << c.text;
+    EXPECT_EQ(decoded.text, FromUtf8(c.text)) << c.text;
+  }
+}
+
+TEST(Detection, StrictDecodingNamesTheProblem) {
+  EXPECT_THROW(Decode("\xEF\xF0\xE8", Encoding::Utf8), DecodeError);
+  EXPECT_THROW(Decode(std::string("\xFF\xFE\x00\xD8", 4), Encoding::Utf16LE), DecodeError);
+  EXPECT_THROW(Decode("\xFF\xFE\x41", Encoding::Utf16LE), DecodeError);
+  EXPECT_THROW(FromUtf8("\xF4\x90\x80\x80"), DecodeError);  // above U+10FFFF
+}
+
+}  // namespace
+}  // namespace skorlin::text
