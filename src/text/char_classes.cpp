@@ -65,16 +65,12 @@ bool IsAlNum(Char c) { return IsDigit(c) || IsLetter(c); }
 unsigned char UpperCaseTable(unsigned char code) { return kCase.upper[code]; }
 unsigned char LowerCaseTable(unsigned char code) { return kCase.lower[code]; }
 
-Char UpperChar(Char c) {
-  if (c < 0x80) return (c >= U'a' && c <= U'z') ? c - 32 : c;
-  if (c >= U'а' && c <= U'я') return c - 32;
+Char UpperCharSlow(Char c) {
   const int code = Cp1251Code(c);
   return code < 0 ? c : Cp1251Char(kCase.upper[code]);
 }
 
-Char LowerChar(Char c) {
-  if (c < 0x80) return (c >= U'A' && c <= U'Z') ? c + 32 : c;
-  if (c >= U'А' && c <= U'Я') return c + 32;
+Char LowerCharSlow(Char c) {
   const int code = Cp1251Code(c);
   return code < 0 ? c : Cp1251Char(kCase.lower[code]);
 }

@@ -38,8 +38,20 @@ inline bool IsBlank(Char c) { return c <= 32; }
 // applied to a character. Never depends on the machine's locale.
 unsigned char UpperCaseTable(unsigned char code);
 unsigned char LowerCaseTable(unsigned char code);
-Char UpperChar(Char c);
-Char LowerChar(Char c);
+Char UpperCharSlow(Char c);
+Char LowerCharSlow(Char c);
+inline Char UpperChar(Char c) {
+  if (c < 0x80) return (c >= U'a' && c <= U'z') ? c - 32 : c;
+  if (c >= U'а' && c <= U'я') return c - 32;
+  if (c >= U'А' && c <= U'Я') return c;
+  return UpperCharSlow(c);
+}
+inline Char LowerChar(Char c) {
+  if (c < 0x80) return (c >= U'A' && c <= U'Z') ? c + 32 : c;
+  if (c >= U'А' && c <= U'Я') return c + 32;
+  if (c >= U'а' && c <= U'я') return c;
+  return LowerCharSlow(c);
+}
 
 // Converts UTF-8 source literals and std::string to Text (the literal must be valid UTF-8).
 Text FromUtf8(std::string_view utf8);

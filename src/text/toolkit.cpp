@@ -51,8 +51,9 @@ std::size_t FindStrNoCase(TextView sub, TextView s, std::size_t start) {
   if (start == 0) start = 1;
   if (start > s.size() || sub.size() > s.size() - (start - 1)) return 0;
   const std::size_t last = s.size() - sub.size();
+  const Char firstUpper = UpperChar(sub[0]);
   for (std::size_t index = start - 1; index <= last; ++index) {
-    if (MatchesNoCaseAt(sub, s, index)) return index + 1;
+    if (UpperChar(s[index]) == firstUpper && MatchesNoCaseAt(sub, s, index)) return index + 1;
   }
   return 0;
 }
