@@ -1,0 +1,149 @@
+// Locale-aware, case-ignoring line comparison and sort keys on ICU's collator.
+#include "lines/collation.h"
+
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace skorlin::lines {
+
+using text::TextView;
+
+namespace {
+
+// Key bytes that put the empty line before every other line, ahead of the collator's key.
+constexpr std::uint8_t kEmptyLine = 1;
+constexpr std::uint8_t kOtherLine = 2;
+
+void AppendUtf16(TextView line, std::u16string& out) {
+  out.clear();
+  out.reserve(line.size());
+  for (const char32_t c : line) {
+    if (c < 0x10000) {
+      out.push_back(static_cast<char16_t>(c));
+    } else if (c <= 0x10FFFF) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(u'\uFFFD');
+    }
+  }
+}
+
+std::int32_t IcuLength(const std::u16string& s) {
+  return static_cast<std::int32_t>(std::min<std::size_t>(s.size(), INT32_MAX));
+}
+
+// Without collation data: characters compared by their lower case, as code points.
+char32_t FallbackWeight(char32_t c) { return std::min<char32_t>(text::LowerChar(c), 0x10FFFF); }
+
+int FallbackCompare(TextView a, TextView b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const char32_t x = FallbackWeight(a[i]);
+    const char32_t y = FallbackWeight(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+// "ru_RU.UTF-8@euro" → "ru_RU"; "ru-RU" → "ru_RU"; "C", "POSIX", "C.UTF-8" → "".
+std::string CleanLocaleName(std::string name) {
+  name = name.substr(0, name.find_first_of(".@"));
+  std::replace(name.begin(), name.end(), '-', '_');
+  if (name == "C" || name == "POSIX") return "";
+  return name;
+}
+
+UCollator* OpenCollator(const std::string& name) {
+  UErrorCode status = U_ZERO_ERROR;
+  UCollator* collator = ucol_open(name.c_str(), &status);
+  if (U_FAILURE(status)) {
+    if (collator != nullptr) ucol_close(collator);
+    return nullptr;
+  }
+  ucol_setStrength(collator, UCOL_SECONDARY);
+  return collator;
+}
+
+}  // namespace
+
+std::string UserCollationLocale() {
+  for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return CleanLocaleName(value);
+  }
+  return "";
+}
+
+LineCollator::LineCollator(const std::string& localeName) {
+  const std::string name = localeName.empty() ? UserCollationLocale() : CleanLocaleName(localeName);
+  collator_ = OpenCollator(name);  // "" opens the root collation
+  if (collator_ == nullptr && !name.empty()) collator_ = OpenCollator("");
+}
+
+LineCollator::~LineCollator() {
+  if (collator_ != nullptr) ucol_close(collator_);
+}
+
+int LineCollator::CompareLinesLocale(TextView a, TextView b) const {
+  if (a.empty() || b.empty()) return a.empty() ? (b.empty() ? 0 : -1) : 1;
+  if (collator_ == nullptr) return FallbackCompare(a, b);
+  std::u16string first;
+  std::u16string second;
+  AppendUtf16(a, first);
+  AppendUtf16(b, second);
+  const UCollationResult result =
+      ucol_strcoll(collator_, first.data(), IcuLength(first), second.data(), IcuLength(second));
+  return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);
+}
+
+void LineCollator::AppendSortKey(TextView line, std::vector<std::uint8_t>& keys) const {
+  if (line.empty()) {
+    keys.push_back(kEmptyLine);
+    keys.push_back(0);
+    return;
+  }
+  keys.push_back(kOtherLine);
+  if (collator_ == nullptr) {
+    for (const char32_t c : line) {
+      const std::uint32_t weight = FallbackWeight(c);  // three base-255 digits, none of them 0
+      keys.push_back(static_cast<std::uint8_t>(weight / (255 * 255) + 1));
+      keys.push_back(static_cast<std::uint8_t>(weight / 255 % 255 + 1));
+      keys.push_back(static_cast<std::uint8_t>(weight % 255 + 1));
+    }
+    keys.push_back(0);
+    return;
+  }
+  AppendUtf16(line, buffer_);
+  const std::int32_t length = IcuLength(buffer_);
+  const std::size_t start = keys.size();
+  std::size_t room = std::min<std::size_t>(4 * static_cast<std::size_t>(length) + 16, INT32_MAX);
+  keys.resize(start + room);
+  std::int32_t needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start,
+                                        static_cast<std::int32_t>(room));
+  if (needed > static_cast<std::int32_t>(room)) {
+    room = static_cast<std::size_t>(needed);
+    keys.resize(start + room);
+    needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start, static_cast<std::int32_t>(room));
+  }
+  if (needed <= 0 || needed > static_cast<std::int32_t>(room)) {
+    keys.resize(start);  // no key: the line sorts as the first non-empty line
+    keys.push_back(0);
+    return;
+  }
+  keys.resize(start + static_cast<std::size_t>(needed));  // the key's own 0 ends it
+}
+
+std::string LineCollator::LocaleName() const {
+  if (collator_ == nullptr) return "";
+  UErrorCode status = U_ZERO_ERROR;
+  const char* name = ucol_getLocaleByType(collator_, ULOC_ACTUAL_LOCALE, &status);
+  if (U_FAILURE(status) || name == nullptr || *name == '\0') return "root";
+  return name;
+}
+
+}  // namespace skorlin::lines

@@ -1,0 +1,110 @@
+// Sorting, shuffling and inverting a view's lines, as views into its text: only the
+// result is built as a new string.
+#include "lines/ordering.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "lines/line_views.h"
+#include "lines/quick_sort.h"
+
+namespace skorlin::lines {
+
+using text::Text;
+using text::TextView;
+
+namespace {
+
+// A line and its sort key: the key is computed once, and each comparison of the sort is
+// a bytewise comparison of two keys.
+struct KeyedLine {
+  const std::uint8_t* key;
+  TextView line;
+};
+
+int CompareKeys(const KeyedLine& a, const KeyedLine& b) {
+  return std::strcmp(reinterpret_cast<const char*>(a.key), reinterpret_cast<const char*>(b.key));
+}
+
+// Sorts lines by the keys of keyTexts (the lines themselves, or their reversed texts).
+LineViews SortByKeys(const LineViews& lines, const LineViews& keyTexts, const LineCollator& collator) {
+  std::vector<std::uint8_t> keys;
+  std::vector<std::size_t> offsets;
+  offsets.reserve(lines.size());
+  for (const TextView keyText : keyTexts) {
+    offsets.push_back(keys.size());
+    collator.AppendSortKey(keyText, keys);
+  }
+  std::vector<KeyedLine> items;
+  items.reserve(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) items.push_back({keys.data() + offsets[i], lines[i]});
+  QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys);
+  LineViews sorted;
+  sorted.reserve(items.size());
+  for (const KeyedLine& item : items) sorted.push_back(item.line);
+  return sorted;
+}
+
+}  // namespace
+
+LineCommandResult SortLines(TextView text, const LineCollator& collator) {
+  const LineViews lines = SplitLineViews(text);
+  return {JoinLineViews(SortByKeys(lines, lines, collator)), 0, ""};
+}
+
+LineCommandResult MirrorSortLines(TextView text, const LineCollator& collator, const Progress& progress) {
+  ProgressReporter reporter(progress);
+  reporter.Show("Зерк. сорт. 0%");
+  const LineViews lines = SplitLineViews(text);
+  // The reversed lines, one after another in a single buffer.
+  Text reversed;
+  std::size_t total = 0;
+  for (const TextView line : lines) total += line.size();
+  reversed.reserve(total);
+  for (const TextView line : lines) reversed.append(line.rbegin(), line.rend());
+  LineViews reversedLines;
+  reversedLines.reserve(lines.size());
+  std::size_t offset = 0;
+  for (const TextView line : lines) {
+    reversedLines.emplace_back(reversed.data() + offset, line.size());
+    offset += line.size();
+  }
+  reporter.Show("Зерк. сорт. 50%");
+  return {JoinLineViews(SortByKeys(lines, reversedLines, collator)), 0, "Зерк. сорт. 100%"};
+}
+
+LineCommandResult SortLinesByLength(TextView text) {
+  LineViews lines = SplitLineViews(text);
+  QuickSortLines(lines, 0, static_cast<std::ptrdiff_t>(lines.size()) - 1, [](TextView a, TextView b) {
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+  });
+  return {JoinLineViews(lines), 0, ""};
+}
+
+LineCommandResult ShuffleLines(TextView text, RandomGenerator& random, View view, const Progress& progress) {
+  ProgressReporter reporter(progress);
+  LineViews lines = SplitLineViews(text);
+  const std::size_t n = lines.size();
+  // The generator draws from 32-bit ranges; a view never holds 2^32 lines.
+  const auto count = static_cast<std::uint32_t>(std::min<std::size_t>(n, UINT32_MAX));
+  const auto step = [&](std::size_t b) {
+    std::swap(lines[b], lines[random.RandomInt(count)]);
+    if (b % 10 != 0 || !reporter.Active()) return;
+    const std::int64_t percent = Percent(b, n - 1);
+    if (reporter.Due(percent)) reporter.Show("Мешаем: " + std::to_string(percent) + "%");
+  };
+  if (view == View::kInput) {
+    for (std::size_t b = 0; b < n; ++b) step(b);
+  } else {
+    for (std::size_t b = 0; b + 1 < n; b += 1 + random.RandomInt(3)) step(b);
+  }
+  return {JoinLineViews(lines), 0, "Мешаем: 100%"};
+}
+
+LineCommandResult InvertLines(TextView text) {
+  LineViews lines = SplitLineViews(text);
+  std::reverse(lines.begin(), lines.end());
+  return {JoinLineViews(lines), 0, ""};
+}
+
+}  // namespace skorlin::lines

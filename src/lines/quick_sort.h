@@ -1,0 +1,51 @@
+// The quicksort every sort of the program uses. It is not stable, and the order in which
+// it leaves equal items is part of a sort's result, so this exact scheme is kept: Hoare
+// partitioning around the item standing at the middle index, the pivot's index followed
+// through exchanges.
+#pragma once
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace skorlin::lines {
+
+// Sorts items left to right (inclusive) of list in place; compare(a, b) is negative, 0
+// or positive and must be a consistent order. Ranges of fewer than two items stay as they
+// are. The two parts of a partition are independent, so they are kept on an explicit stack
+// rather than in recursion: no input, however unlucky, can exhaust the call stack.
+template <typename Item, typename Compare>
+void QuickSortLines(std::vector<Item>& list, std::ptrdiff_t left, std::ptrdiff_t right, Compare compare) {
+  if (left < 0 || right >= static_cast<std::ptrdiff_t>(list.size())) return;
+  std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> pending;
+  if (left < right) pending.emplace_back(left, right);
+  while (!pending.empty()) {
+    const auto [lo, hi] = pending.back();
+    pending.pop_back();
+    std::ptrdiff_t i = lo;
+    std::ptrdiff_t j = hi;
+    std::ptrdiff_t p = lo + (hi - lo) / 2;
+    do {
+      while (compare(list[i], list[p]) < 0) ++i;
+      while (compare(list[j], list[p]) > 0) --j;
+      if (i <= j) {
+        if (i != j) std::swap(list[i], list[j]);
+        if (p == i) {
+          p = j;
+        } else if (p == j) {
+          p = i;
+        }
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    // The larger part waits on the stack, so the stack holds no more than log2(n) ranges.
+    std::pair<std::ptrdiff_t, std::ptrdiff_t> first{lo, j};
+    std::pair<std::ptrdiff_t, std::ptrdiff_t> second{i, hi};
+    if (j - lo < hi - i) std::swap(first, second);
+    if (first.first < first.second) pending.push_back(first);
+    if (second.first < second.second) pending.push_back(second);
+  }
+}
+
+}  // namespace skorlin::lines
