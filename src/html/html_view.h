@@ -1,0 +1,20 @@
+// The HTML view: the whole input text as HTML source, line by line.
+#pragma once
+
+#include "text/text.h"
+
+namespace skorlin::html {
+
+// The three options of the HTML view, as its check boxes set them.
+struct HtmlViewOptions {
+  bool addP = true;       // cbxAddP: "<p>" at the start of every line
+  bool addPEmpty = true;  // cbxAddPEmpty: but not on an empty line
+  bool table = true;      // cbxTable: lines with tabs become the rows of a table
+};
+
+// The text of the HTML view: the input trimmed and split into lines, each line
+// normalized and converted to HTML, with its paragraph tag or as a table row, joined
+// again with CR LF after every line. The empty (or blank) input gives the empty text.
+text::Text BuildHtmlView(text::TextView input, const HtmlViewOptions& options);
+
+}  // namespace skorlin::html

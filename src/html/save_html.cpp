@@ -1,0 +1,59 @@
+#include "html/save_html.h"
+
+#include <utility>
+
+#include "html/html_site.h"
+#include "text/text_file.h"
+
+namespace skorlin::html {
+namespace {
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) {
+    if (!joined.empty()) joined += ", ";
+    joined += name;
+  }
+  return joined;
+}
+
+}  // namespace
+
+SaveHtmlError::SaveHtmlError(std::vector<std::string> failedFiles)
+    : std::runtime_error("Unable to write to " + JoinNames(failedFiles)),
+      failedFiles_(std::move(failedFiles)) {}
+
+std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
+  text::Text safe;
+  safe.reserve(html.size());
+  for (text::Char c : html) {
+    if (text::Cp1251Code(c) >= 0) {
+      safe.push_back(c);
+    } else {
+      safe.append(U"&#");
+      for (char digit : std::to_string(static_cast<unsigned long>(c)))
+        safe.push_back(static_cast<text::Char>(digit));
+      safe.push_back(U';');
+    }
+  }
+  return text::Encode(safe, encoding);
+}
+
+void SaveHtml(text::TextView text, const std::filesystem::path& indexPath, text::Encoding encoding) {
+  const HtmlSite site = BuildHtmlSite(text);
+  const std::filesystem::path folder = indexPath.parent_path();
+  std::vector<std::string> failed;
+  auto write = [&](text::TextView html, const std::filesystem::path& path) {
+    try {
+      text::WriteFileAtomically(path.string(), EncodeHtmlFile(html, encoding));
+    } catch (const text::FileError&) {
+      failed.push_back(path.string());
+    }
+  };
+  // Pages go beside the index, so that its links resolve wherever the index is saved.
+  for (const HtmlPage& page : site.pages) write(page.html, folder / text::ToUtf8(page.fileName));
+  write(site.index, indexPath);
+  if (!failed.empty()) throw SaveHtmlError(std::move(failed));
+}
+
+}  // namespace skorlin::html
