@@ -1,0 +1,16 @@
+// The word count of the statistics panel.
+#pragma once
+
+#include <cstdint>
+
+#include "text/text.h"
+
+namespace skorlin::stats {
+
+// The number of words of a text: maximal runs of letters, digits, hyphens and underscores
+// that hold at least one letter or digit. "a-b", "a_b" and "-abc" are one word each; a run
+// of hyphens and underscores alone is no word; every other character separates words.
+// Saturates at the largest 32-bit count.
+std::int32_t CountWords(text::TextView text);
+
+}  // namespace skorlin::stats
