@@ -1,0 +1,61 @@
+// The closing table of fixed replacements: brackets and punctuation closed up, spaces beside
+// TAB, CR and LF removed, a few abbreviations spelled one way, runs of hyphens and of numero
+// signs joined. Rows apply to the whole line, top to bottom, each reading the previous result.
+#pragma once
+
+#include <array>
+
+#include "text/text.h"
+
+namespace skorlin::format {
+
+enum class ReplaceMode {
+  kAll,     // every occurrence once, left to right, the inserted text not searched again
+  kRepeat,  // again and again until none is left
+};
+
+struct ReplacementRow {
+  text::TextView find;
+  text::TextView repl;
+  ReplaceMode mode;
+};
+
+inline constexpr std::array<ReplacementRow, 30> kClosingReplacements = {{
+    {U"--", U"-", ReplaceMode::kRepeat},
+    {U"( ", U"(", ReplaceMode::kAll},
+    {U" )", U")", ReplaceMode::kAll},
+    {U"[ ", U"[", ReplaceMode::kAll},
+    {U" ]", U"]", ReplaceMode::kAll},
+    {U" :", U":", ReplaceMode::kAll},
+    {U" ;", U";", ReplaceMode::kAll},
+    {U" !", U"!", ReplaceMode::kAll},
+    {U" ?", U"?", ReplaceMode::kAll},
+    {U"КП (б)", U"КП(б)", ReplaceMode::kAll},
+    {U"РП (б)", U"РП(б)", ReplaceMode::kAll},
+    {U"КП(б) -КПСС", U"КП(б)-КПСС", ReplaceMode::kAll},
+    {U"КП(б) -ВКП(б)", U"КП(б)-ВКП(б)", ReplaceMode::kAll},
+    {U"но- ", U"но-", ReplaceMode::kAll},
+    {U" \t", U"\t", ReplaceMode::kAll},
+    {U"\t ", U"\t", ReplaceMode::kAll},
+    {U" \r", U"\r", ReplaceMode::kAll},
+    {U" \n", U"\n", ReplaceMode::kAll},
+    {U"\r ", U"\r", ReplaceMode::kAll},
+    {U"\n ", U"\n", ReplaceMode::kAll},
+    {U" г. г.", U" г.г.", ReplaceMode::kAll},
+    {U" г. р.", U" г.р.", ReplaceMode::kAll},
+    {U" и т. д.", U" и т.д.", ReplaceMode::kAll},
+    {U" и т. п.", U" и т.п.", ReplaceMode::kAll},
+    {U"№ -", U"№", ReplaceMode::kAll},
+    {U"№-", U"№", ReplaceMode::kAll},
+    {U"КП/б/", U"КП(б)", ReplaceMode::kAll},
+    {U"КП /б/", U"КП(б)", ReplaceMode::kAll},
+    {U" ,", U",", ReplaceMode::kAll},
+    {U"№ №", U"№№", ReplaceMode::kRepeat},
+}};
+
+// Applies one row to s.
+void ApplyReplacementRow(text::Text& s, const ReplacementRow& row);
+// Applies every row of the closing table in order.
+void ClosingReplacementsPass(text::Text& s);
+
+}  // namespace skorlin::format

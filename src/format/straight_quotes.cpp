@@ -1,0 +1,52 @@
+// The straight double quote put against the words it encloses.
+#include "format/straight_quotes.h"
+
+#include "text/toolkit.h"
+
+namespace skorlin::format {
+
+void FirstQuotePass(text::Text& s, Pos& lengthCount) {
+  const auto p = static_cast<Pos>(text::FindStr(U"\"", s, 1));
+  if (p > 0 && p < lengthCount && At(s, p + 1) == U' ') {
+    DeleteAt(s, p + 1);
+    --lengthCount;
+  }
+  if (p > 1 && At(s, p - 1) != U' ' && At(s, p - 1) != U'=') {
+    InsertAt(s, p, U' ');
+    ++lengthCount;
+  }
+}
+
+void LastQuotePass(text::Text& s, Pos& lengthCount) {
+  Pos i = lengthCount;
+  while (i > 1 && At(s, i) != U'"') --i;
+  if (i <= 1) return;
+  if (i < lengthCount && At(s, i + 1) != U' ' && At(s, i + 1) != U'>') {
+    InsertAt(s, i + 1, U' ');
+    ++lengthCount;
+  }
+  if (At(s, i - 1) == U' ') {
+    DeleteAt(s, i - 1);
+    --lengthCount;
+  }
+}
+
+void SpacedQuotePairsPass(text::Text& s) {
+  if (text::FindStr(U" \" ", s, 1) == 0) return;
+  Pos count = 0;
+  for (Pos i = 1; i < Length(s) - 2; ++i) {
+    if (At(s, i) != U'"') continue;
+    ++count;
+    if (At(s, i - 1) != U' ' || At(s, i + 1) != U' ') continue;
+    // Beyond the space on the side the quote would join there must be a word.
+    if (count % 2 == 1 && !text::IsLetter(At(s, i + 2))) ++count;
+    if (count % 2 == 0 && !text::IsLetter(At(s, i - 2))) ++count;
+    if (count % 2 == 1) {
+      DeleteAt(s, i + 1);  // an opening quote: no space after it
+    } else {
+      DeleteAt(s, i - 1);  // a closing quote: no space before it
+    }
+  }
+}
+
+}  // namespace skorlin::format

@@ -1,0 +1,186 @@
+// NormalizeLine on whole lines: every pass seen through its effect on real text.
+#include "format/normalize_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace skorlin::format {
+namespace {
+
+struct LineCase {
+  std::string input;
+  std::string expected;
+};
+
+// [q] stands for the straight double quote, which would otherwise need escaping everywhere.
+std::string Q(std::string s) {
+  for (std::size_t p = s.find("[q]"); p != std::string::npos; p = s.find("[q]", p + 1)) s.replace(p, 3, "\"");
+  return s;
+}
+
+void ExpectNormalized(const std::vector<LineCase>& cases) {
+  for (const LineCase& c : cases) {
+    const std::string input = Q(c.input);
+    EXPECT_EQ(text::ToUtf8(NormalizeLine(text::FromUtf8(input))), Q(c.expected))
+        << "input: '" << input << "'";
+  }
+}
+
+TEST(NormalizeLine, TrimsCollapsesAndClosesUp) {
+  ExpectNormalized({
+      {"", ""},
+      {" \t  \r\n ", ""},
+      {"\t  a \t b  \t", "a\tb"},  // inner TAB stays, the spaces beside it go
+      {"a\tb", "a\tb"},
+      {"a  (  b  )", "a (b)"},
+      {"да--нет", "да-нет"},
+      {"да-----нет", "да-нет"},
+      {"ВКП /б/", "ВКП(б)"},
+      {"сказано- так", "сказано-так"},
+      {"слово !", "слово!"},
+      {"слово ?", "слово?"},
+      {"a , b", "a, b"},
+      {"a [ b ]", "a [b]"},
+      {"с 1941 г. г.", "с 1941 г.г."},
+      {"он 1970 г. р.", "он 1970 г.р."},
+      {"a и т. д.", "a и т.д."},
+      {"a и т. п.", "a и т.п."},
+      {"и т. д.", "и т. д."},  // the abbreviation rows need a space before them
+      {"text/", "text)"},
+  });
+}
+
+TEST(NormalizeLine, ShortLinesSkipOnlyTheScan) {
+  ExpectNormalized({
+      {"N5", "№ 5"},
+      {"#5", "№5"},
+      {"стр #5", "стр № 5"},
+      {"a\\b", "a/b"},
+      {"x", "x"},
+      {"/", ")"},
+      {"№", "№"},
+  });
+}
+
+TEST(NormalizeLine, StraightQuotes) {
+  ExpectNormalized({
+      {"Он сказал [q] привет [q] и ушёл", "Он сказал [q]привет[q] и ушёл"},
+      {"слово[q]цитата[q]", "слово [q]цитата[q]"},
+      {"[q]цитата[q]слово", "[q]цитата[q] слово"},
+      {"href=[q]x[q]", "href=[q]x[q]"},
+      {"[q]x[q]>", "[q]x[q]>"},
+      {"a [q] b", "a[q] b"},
+      {"[q]Война и мир[q] и [q] Анна Каренина[q]", "[q]Война и мир[q] и [q]Анна Каренина[q]"},
+      {"Он читал [q]Войну и мир[q] и [q] Анну Каренину [q] вчера",
+       "Он читал [q]Войну и мир[q] и [q]Анну Каренину[q] вчера"},
+      {"Он читал [q]Войну и мир[q] и [q] 5 томов[q] вчера",
+       "Он читал [q]Войну и мир[q] и[q] 5 томов[q] вчера"},
+  });
+}
+
+TEST(NormalizeLine, BracketsCommasAndNumbers) {
+  ExpectNormalized({
+      {"см(рис.1)", "см (рис. 1)"},
+      {"слово(x)", "слово (x)"},
+      {"a)b", "a) b"},
+      {"a),b", "a), b"},
+      {"стр,5", "стр, 5"},
+      {"5,стр", "5, стр"},
+      {"x,y", "x, y"},
+      {"a 1,5 b", "a 1,5 b"},
+      {"цена 0,5", "цена 0,5"},
+      {"a 1,2,3 b", "a 1, 2, 3 b"},
+      {"a 0,0 b", "a 0, 0 b"},
+      {"1,5 кг", "1,5 кг"},
+  });
+}
+
+TEST(NormalizeLine, NumeroSign) {
+  ExpectNormalized({
+      {"дом N12", "дом № 12"},
+      {"N1,2,3", "№ 1, 2, 3"},
+      {"текст N А-5", "текст № А-5"},
+      {"INN5", "IN № 5"},
+      {"N,5", "N, 5"},
+      {"abc№5", "abc № 5"},
+      {"см (№5)", "см (№ 5)"},
+      {"a [q]№5[q]", "a [q]№ 5[q]"},
+      {"N5", "№ 5"},
+      {"N 12", "№ 12"},
+      {"N А-5", "№ А-5"},
+      {"N № 5 и", "№№ 5 и"},
+      {"N-5", "N-5"},
+      {"№ 5 - № 7", "№№ 5-7"},
+      {"N 5 - N 7", "№№ 5-7"},
+      {"стр N5 - N7 и", "стр №№ 5-7 и"},
+      {"№ 12 - № 15, 17", "№№ 12-15, 17"},
+      {"№5-№7", "№5- № 7"},
+      {"№ 99999999999 - № 7", "№№ 99999999999-7"},
+      {"№ 123456789012345678901234567890 - № 7", "№№ 123456789012345678901234567890-7"},
+  });
+}
+
+TEST(NormalizeLine, SlashesPeriodsAndInitials) {
+  ExpectNormalized({
+      {"a /б/ c", "a (б) c"},
+      {"x/y/z", "x/y/z"},
+      {"a / b", "a / b"},
+      {"конец.Начало", "конец. Начало"},
+      {"А.Пушкин", "А. Пушкин"},
+      {"поэт А.С.Пушкин", "поэт А.С. Пушкин"},
+      {"Пушкин А. С.", "Пушкин А.С."},
+      {"А. Б. Иванов", "А.Б. Иванов"},
+      {"слово . Далее", "слово. Далее"},
+      {"цена 5 .", "цена 5 ."},
+      {"см.рис.5", "см. рис. 5"},
+      {"т.е. так", "т. е. так"},
+      {"и т.д. и т.п.", "и т.д. и т.п."},
+      {"в т.ч. дети", "в т.ч. дети"},
+      {"1980 г.р. муж", "1980 г.р. муж"},
+  });
+}
+
+TEST(NormalizeLine, ColonsSemicolonsAndDashes) {
+  ExpectNormalized({
+      {"a;b", "a; b"},
+      {"a:b", "a: b"},
+      {"a:/b", "a:/b"},
+      {"http://example.com/a", "http://example.com/a"},
+      {"1941 -1945", "1941-1945"},
+      {"1941- 1945", "1941-1945"},
+      {"слово -Слово", "слово - Слово"},
+      {"слово- Слово", "слово - Слово"},
+      {"так, -нет", "так, - нет"},
+  });
+}
+
+TEST(NormalizeLine, NumbersGluedToWords) {
+  ExpectNormalized({
+      {"25кг", "25 кг"},
+      {"25кг.", "25 кг."},
+      {"5кг", "5кг"},
+      {"дом 5а", "дом 5а"},
+      {"стр5", "стр 5"},
+      {"x 10а.", "x 10 а."},
+  });
+}
+
+TEST(NormalizeLine, Years) {
+  ExpectNormalized({
+      {"в 1999г", "в 1999 г."},
+      {"в 1999г.", "в 1999 г."},
+      {"в 2005г, потом", "в 2005 г., потом"},
+      {"1999г", "1999г"},
+      {"в 999г", "в 999г"},
+      {"в 3000г", "в 3000г"},
+      {"Война (1941 - 1945) шла", "Война (1941-1945) шла"},
+      {"Война (1941 - 1945)", "Война (1941 - 1945)"},
+      {"в 1941 - 1945 гг. шла", "в 1941-1945 гг. шла"},
+      {"в 1941 - 1945 г. шла", "в 1941-1945 г. шла"},
+      {"в 1945 - 1941 гг. шла", "в 1945 - 1941 гг. шла"},
+  });
+}
+
+}  // namespace
+}  // namespace skorlin::format
