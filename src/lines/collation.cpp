@@ -128,7 +128,8 @@ void LineCollator::AppendSortKey(TextView line, std::vector<std::uint8_t>& keys)
   if (needed > static_cast<std::int32_t>(room)) {
     room = static_cast<std::size_t>(needed);
     keys.resize(start + room);
-    needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start, static_cast<std::int32_t>(room));
+    needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start,
+                             static_cast<std::int32_t>(room));
   }
   if (needed <= 0 || needed > static_cast<std::int32_t>(room)) {
     keys.resize(start);  // no key: the line sorts as the first non-empty line

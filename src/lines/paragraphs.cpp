@@ -48,7 +48,8 @@ int ParseParagraphLength(TextView field, int fallback) {
 }
 
 ParagraphLimits ReadParagraphLimits(TextView minField, TextView maxField) {
-  return {ParseParagraphLength(minField, kDefaultParagraphMin), ParseParagraphLength(maxField, kDefaultParagraphMax)};
+  return {ParseParagraphLength(minField, kDefaultParagraphMin),
+          ParseParagraphLength(maxField, kDefaultParagraphMax)};
 }
 
 std::size_t FindSentenceBreak(TextView s, int min, int max, RandomGenerator& random) {
