@@ -14,10 +14,9 @@ bool HasUrlScheme(text::TextView token) {
   return token.starts_with(U"http://") || token.starts_with(U"mail://") || token.starts_with(U"ftp://");
 }
 
-}  // namespace
-
-text::Lines FindUrls(text::TextView text) {
-  text::Lines urls;
+// Calls found(token) for every kept token of text, in order.
+template <typename Found>
+void ForEachUrl(text::TextView text, Found found) {
   const std::size_t n = text.size();
   std::size_t q = 0;
   while (q < n) {
@@ -25,26 +24,36 @@ text::Lines FindUrls(text::TextView text) {
     const std::size_t start = q;
     while (q < n && UrlCharSet.Contains(text[q])) ++q;
     const text::TextView token = text.substr(start, q - start);
-    if (HasUrlScheme(token)) urls.emplace_back(token);
+    if (HasUrlScheme(token)) found(token);
     ++q;  // past the character that ended the token
   }
+}
+
+}  // namespace
+
+text::Lines FindUrls(text::TextView text) {
+  text::Lines urls;
+  ForEachUrl(text, [&](text::TextView url) { urls.emplace_back(url); });
   return urls;
 }
 
 UrlResult KeepUrls(text::TextView viewText) {
-  // The view's whole text: every line followed by CR LF, as the view holds it.
-  text::Text whole = text::JoinLines(text::SplitLines(viewText));
-  text::Lines urls = FindUrls(whole);
+  // The view holds its text up to a NUL, with CR LF after every line. Line breaks are
+  // never token characters, so the tokens of that whole text are the tokens of viewText
+  // up to the NUL, and the view's text itself is needed only when it stays.
+  const text::TextView scanned = viewText.substr(0, viewText.find(U'\0'));
   UrlResult result;
-  if (urls.empty()) {
-    result.text = std::move(whole);
+  ForEachUrl(scanned, [&](text::TextView url) {
+    result.text.append(url).append(U"\r\n");
+    ++result.counter;
+  });
+  if (result.counter == 0) {
+    result.text = text::JoinLines(text::SplitLines(viewText));
     result.done = false;
     result.caption = kNoUrlsCaption;
     return result;
   }
-  result.counter = static_cast<int>(urls.size());
-  result.text = text::JoinLines(urls);
-  result.changed = result.text != whole;
+  result.changed = true;
   result.caption = kDoneCaption;
   return result;
 }

@@ -18,7 +18,9 @@ struct UrlResult {
   // The view's whole text after the command: JoinLines of its lines (CR LF after each).
   // When the command changed nothing this is the view's text as it stood.
   text::Text text;
-  // Whether text differs from the view's text; when false the view need not be written.
+  // Whether the view is to be replaced by text. False when the command leaves the view as
+  // it stood; the line commands set it when some line changed, "Оставить URLs" whenever it
+  // found a URL (the view is replaced then, even by the same lines).
   bool changed = false;
   // Whether the command could do its work: false for "URLs не найдены" and for an empty
   // clipboard, where the view is left exactly as it was.

@@ -105,5 +105,26 @@ TEST(KeepUrlsTest, AgreesWithTheLiteralScanOnGeneratedTexts) {
   }
 }
 
+TEST(KeepUrlsTest, ScansTheViewsWholeTextWhateverItsLineBreaks) {
+  // The view's whole text has CR LF after every line and ends at a NUL; the command must
+  // find the same URLs in it as in the text it was given.
+  const Text pieces[] = {U"http://a", U"ftp://b", U"x",    U"/",           U" ",        U"\r",
+                         U"\n",       U"\r\n",    U"\n\r", Text(1, U'\0'), U"mail://c", U"http:/"};
+  std::mt19937 random(99);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+  std::uniform_int_distribution<int> length(0, 12);
+  for (int round = 0; round < 5000; ++round) {
+    Text view;
+    for (int i = length(random); i > 0; --i) view += pieces[pick(random)];
+    const Text whole = text::JoinLines(text::SplitLines(view));
+    const Lines urls = LiteralFindUrls(whole);
+    const UrlResult result = KeepUrls(view);
+    const std::string shown = text::ToUtf8(view);
+    ASSERT_EQ(text::ToUtf8(result.text), text::ToUtf8(urls.empty() ? whole : text::JoinLines(urls))) << shown;
+    ASSERT_EQ(result.counter, static_cast<int>(urls.size())) << shown;
+    ASSERT_EQ(result.done, !urls.empty()) << shown;
+  }
+}
+
 }  // namespace
 }  // namespace skorlin::urls
