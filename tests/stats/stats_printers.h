@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "stats/price.h"
+#include "stats/rate.h"
 #include "stats/text_stats.h"
 #include "text/text.h"
 
@@ -13,6 +15,14 @@ inline void PrintTo(const TextStats& s, std::ostream* os) {
   *os << "{Line " << s.LineCount << ", AllLine " << s.AllLineCount << ", Word " << s.WordCount << ", Letter "
       << s.LetterCount << ", Char " << s.CharCount << ", Spaced " << s.SpacedCount << ", SpacedAll "
       << s.SpacedAllCount << "}";
+}
+
+inline void PrintTo(const Rate& r, std::ostream* os) {
+  *os << (r.negative ? "-" : "+") << (r.digits.empty() ? "0" : r.digits) << "e" << r.exponent;
+}
+
+inline void PrintTo(const Price& p, std::ostream* os) {
+  *os << (p.negative ? "-" : "") << p.hundredths << "/100";
 }
 
 namespace testing {
