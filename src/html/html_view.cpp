@@ -19,7 +19,7 @@ bool HasTab(text::TextView s) { return s.find(U'\t') != text::TextView::npos; }
 
 }  // namespace
 
-text::Text BuildHtmlView(text::TextView input, const HtmlViewOptions& options) {
+text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   text::Text trimmed(input);
   text::TrimBlanks(trimmed);
   text::Lines lines = text::SplitLines(trimmed);

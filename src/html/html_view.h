@@ -15,6 +15,6 @@ struct HtmlViewOptions {
 // The text of the HTML view: the input trimmed and split into lines, each line
 // normalized and converted to HTML, with its paragraph tag or as a table row, joined
 // again with CR LF after every line. The empty (or blank) input gives the empty text.
-text::Text BuildHtmlView(text::TextView input, const HtmlViewOptions& options);
+text::Text HtmlView(text::TextView input, const HtmlViewOptions& options);
 
 }  // namespace skorlin::html
