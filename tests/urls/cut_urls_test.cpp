@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "text/text.h"
@@ -80,66 +79,6 @@ TEST(CutToFileNameTest, KeepsWhatFollowsTheLastSlash) {
   };
   for (const CutCase& c : cases) {
     EXPECT_EQ(text::ToUtf8(Cut(CutToFileName, c.line)), text::ToUtf8(c.expected)) << text::ToUtf8(c.line);
-  }
-}
-
-// The three cuts as the rules state them, with 1-based positions; the searches are
-// written here without the toolkit.
-std::size_t Slash(const Text& s, std::size_t start) {
-  if (start == 0) start = 1;
-  const std::size_t index = s.find(U'/', start - 1);
-  return index == Text::npos ? 0 : index + 1;
-}
-std::size_t LastSlashOf(const Text& s) {
-  const std::size_t index = s.rfind(U'/');
-  return index == Text::npos ? 0 : index + 1;
-}
-bool HasHttp(const Text& s) {
-  Text lower = s;
-  for (text::Char& c : lower) {
-    if (c >= U'A' && c <= U'Z') c += 32;
-  }
-  return lower.find(U"http:") != Text::npos;
-}
-Text LiteralDomain(const Text& line) {
-  std::size_t cut;
-  if (HasHttp(line)) {
-    const std::size_t s1 = Slash(line, 1);
-    const std::size_t s2 = Slash(line, s1 + 1);
-    cut = Slash(line, s2 + 1);
-  } else {
-    cut = Slash(line, 1);
-  }
-  return cut > 0 ? line.substr(0, cut - 1) : line;
-}
-Text LiteralFolder(const Text& line) {
-  const std::size_t last = LastSlashOf(line);
-  const bool http = HasHttp(line);
-  const std::size_t second = http ? Slash(line, Slash(line, 1) + 1) : 0;
-  if (last > 0 && !(http && last == second)) return line.substr(0, last - 1);
-  return line;
-}
-Text LiteralFileName(const Text& line) {
-  const std::size_t last = LastSlashOf(line);
-  if (HasHttp(line)) {
-    const std::size_t second = Slash(line, Slash(line, 1) + 1);
-    return last == second ? Text() : line.substr(last);
-  }
-  return last > 0 ? line.substr(last) : line;
-}
-
-TEST(CutUrlsTest, AgreesWithTheLiteralRulesOnGeneratedLines) {
-  const Text pieces[] = {U"http:", U"HTTP:", U"/", U"//", U"h", U"x", U".", U"ф", U"₽", U" "};
-  std::mt19937 random(7);
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
-  std::uniform_int_distribution<int> length(0, 8);
-  for (int round = 0; round < 20000; ++round) {
-    Text line;
-    for (int i = length(random); i > 0; --i) line += pieces[pick(random)];
-    const std::string shown = text::ToUtf8(line);
-    ASSERT_EQ(text::ToUtf8(Cut(CutToDomain, line)), text::ToUtf8(LiteralDomain(line))) << shown;
-    ASSERT_EQ(text::ToUtf8(Cut(CutToFolder, line)), text::ToUtf8(LiteralFolder(line))) << shown;
-    ASSERT_EQ(text::ToUtf8(Cut(CutToFileName, line)), text::ToUtf8(LiteralFileName(line))) << shown;
   }
 }
 
