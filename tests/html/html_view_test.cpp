@@ -1,0 +1,59 @@
+// The HTML view of a whole text: paragraph tags, table rows and the three options.
+#include "html/html_view.h"
+
+#include <gtest/gtest.h>
+
+#include "html_test_util.h"
+
+namespace skorlin::html {
+namespace {
+
+using testing::T;
+using testing::U8;
+
+const std::string kOpen = "<Table Width=100% Border=0 CellPadding=2 CellSpacing=0>";
+
+struct ViewCase {
+  std::string input;
+  std::string expected;
+  HtmlViewOptions options{};
+};
+
+TEST(HtmlView, BuildsParagraphsAndTables) {
+  const HtmlViewOptions noSkip{true, false, true};
+  const HtmlViewOptions noP{false, true, true};
+  const HtmlViewOptions noPNoSkip{false, false, true};
+  const HtmlViewOptions noTables{true, true, false};
+  const ViewCase cases[] = {
+      {"", ""},
+      {" \r\n\t\r\n ", ""},
+      {"a\r\n\r\nb", "<p>a\r\n\r\n<p>b\r\n"},
+      {"a\r\n\r\nb", "<p>a\r\n<p>\r\n<p>b\r\n", noSkip},
+      {"a\r\n\r\nb", "a\r\n\r\nb\r\n", noP},
+      {"a\r\n\r\nb", "a\r\n\r\nb\r\n", noPNoSkip},
+      // blank lines at the ends do not reach the view; any line break ends a line
+      {"\r\n\r\n  a\nb\rc\r\n\r\n", "<p>a\r\n<p>b\r\n<p>c\r\n"},
+      {"x\r\na\tb\r\ny", "<p>x\r\n" + kOpen + "<tr><td>a<td>b</Table>\r\n<p>y\r\n"},
+      {"a\tb\r\nc\td", kOpen + "<tr><td>a<td>b\r\n<tr><td>c<td>d</Table>\r\n"},
+      {"x\r\na\tb", "<p>x\r\n" + kOpen + "<tr><td>a<td>b</Table>\r\n"},
+      {"a\tb\r\nx\r\nc\td",
+       kOpen + "<tr><td>a<td>b</Table>\r\n<p>x\r\n" + kOpen + "<tr><td>c<td>d</Table>\r\n"},
+      {"a\tb\tc", kOpen + "<tr><td>a<td>b<td>c</Table>\r\n", noP},
+      {"x\r\na\tb", "<p>x\r\n<p>a b\r\n", noTables},
+      {"x\r\na\tb", "x\r\na b\r\n", {false, true, false}},
+      // The next line is tested before its conversion: its tab is still there, so the
+      // table is not closed, although the normalizer then trims it away.
+      {"a\tb\r\nc \t\r\nx", kOpen + "<tr><td>a<td>b\r\n<p>c\r\n<p>x\r\n"},
+      // every line is normalized and converted
+      {"В 1945 г. в г. Москва\r\nAT&T", "<p>В 1945&nbsp;г. в&nbsp;г.&nbsp;Москва\r\n<p>AT&amp;T\r\n"},
+      {"слово(x)", "<p>слово (x)\r\n"},
+  };
+  for (const ViewCase& c : cases) {
+    EXPECT_EQ(U8(HtmlView(T(c.input), c.options)), c.expected)
+        << "'" << c.input << "' addP " << c.options.addP << " addPEmpty " << c.options.addPEmpty << " table "
+        << c.options.table;
+  }
+}
+
+}  // namespace
+}  // namespace skorlin::html
