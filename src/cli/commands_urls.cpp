@@ -39,14 +39,14 @@ CommandResult RunOnView(const Invocation& invocation) {
   return FromUrlResult(Command(invocation.text));
 }
 
-const OptionSpec kClipboardSpec{kClipboardOption, "FILE", "the file whose text stands for the clipboard"};
+const OptionSpec kClipboardFile{kClipboardOption, "FILE", "the file whose text stands for the clipboard"};
 
 const bool kRegistered[] = {
     RegisterCommand({90,
                      "insert-urls",
                      "--clipboard FILE",
                      "wrap every non-blank line into a link to the next line of FILE",
-                     {kClipboardSpec},
+                     {kClipboardFile},
                      0,
                      [](const Invocation& invocation) {
                        return FromUrlResult(
@@ -56,7 +56,7 @@ const bool kRegistered[] = {
                      "insert-anchors",
                      "--clipboard FILE",
                      "make every non-blank line a link with the next line of FILE as its text",
-                     {kClipboardSpec},
+                     {kClipboardFile},
                      0,
                      [](const Invocation& invocation) {
                        return FromUrlResult(
