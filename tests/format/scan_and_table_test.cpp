@@ -1,0 +1,111 @@
+// The character scan and the closing table skip work that cannot change the line; with and
+// without the skipping the results must be the same.
+#include <gtest/gtest.h>
+
+#include "format/char_scan.h"
+#include "format/closing_replacements.h"
+#include "format/collapse_spaces.h"
+#include "format/scan_rules.h"
+#include "random_lines.h"
+#include "text/toolkit.h"
+
+namespace skorlin::format {
+namespace {
+
+using text::Text;
+
+// Every rule at every position from lengthCount - 1 down to 2.
+void LiteralScan(Text& s, Pos lengthCount) {
+  for (Pos i = lengthCount - 1; i >= 2; --i) {
+    for (const ScanRule& rule : kScanRules) rule.apply(s, i, lengthCount);
+  }
+}
+
+// Every row applied to the whole line, repeated rows by the repeated ReplaceAll.
+void LiteralClosingTable(Text& s) {
+  for (const ReplacementRow& row : kClosingReplacements) {
+    if (row.mode == ReplaceMode::kAll) {
+      s = text::ReplaceAll(s, row.find, row.repl);
+    } else {
+      while (text::FindStr(row.find, s, 1) != 0) s = text::ReplaceAll(s, row.find, row.repl);
+    }
+  }
+}
+
+TEST(CharacterScan, SkippingQuietPositionsChangesNothing) {
+  testing::RandomLines lines(testing::TypographyPieces(), 21);
+  for (int n = 0; n < 100000; ++n) {
+    const Text line = lines.Next(14);
+    Text fast = line;
+    CharacterScanPass(fast, Length(fast));
+    Text literal = line;
+    LiteralScan(literal, Length(literal));
+    ASSERT_EQ(text::ToUtf8(fast), text::ToUtf8(literal)) << text::ToUtf8(line);
+  }
+}
+
+TEST(ClosingReplacements, SkippingRowsThatCannotMatchChangesNothing) {
+  testing::RandomLines lines(testing::TypographyPieces(), 22);
+  for (int n = 0; n < 100000; ++n) {
+    const Text line = lines.Next(14);
+    Text fast = line;
+    ClosingReplacementsPass(fast);
+    Text literal = line;
+    LiteralClosingTable(literal);
+    ASSERT_EQ(text::ToUtf8(fast), text::ToUtf8(literal)) << text::ToUtf8(line);
+  }
+}
+
+TEST(ClosingReplacements, RowsApplyInOrderToTheWholeLine) {
+  struct Case {
+    const char32_t* input;
+    const char32_t* expected;
+  } cases[] = {
+      {U"a -- b --- c", U"a - b - c"},
+      {U"КП/б/ и КП /б/", U"КП(б) и КП(б)"},  // row 27 brings in brackets no earlier row had
+      {U"№ - 5, № № №", U"№ 5, №№№"},
+      {U"ВКП (б) и РП (б)", U"ВКП(б) и РП(б)"},
+      {U"КП(б) -ВКП(б)", U"КП(б)-ВКП(б)"},
+      {U"a \t b \r c \n d", U"a\tb\rc\nd"},
+      {U"x г. г. и т. д. и т. п.", U"x г.г. и т.д. и т.п."},
+      {U"( a ) [ b ] c : d ; e ! f ? g , h", U"(a) [b] c: d; e! f? g, h"},
+  };
+  for (const Case& c : cases) {
+    Text s = c.input;
+    ClosingReplacementsPass(s);
+    EXPECT_EQ(text::ToUtf8(s), text::ToUtf8(c.expected));
+  }
+}
+
+// A rule's inserted space shifts the line; the later rules at the same position see it.
+TEST(ScanRules, LaterRulesSeeTheLineAsEarlierRulesLeftIt) {
+  struct Case {
+    const char32_t* line;
+    Pos i;
+    const char32_t* expected;
+  } cases[] = {
+      // "N" becomes the sign, then the sign gets a space after and before it.
+      {U"дN5", 2, U"д № 5"},
+      // The space before the sign moves it to i + 1, so the list after it is not spaced here.
+      {U"д№1,2", 2, U"д № 1,2"},
+      // After the sign, every comma of the list gets a space, one at the end of the line none.
+      {U" №1,2,3,", 2, U" № 1, 2, 3,"},
+      // A deleted space before the period: the rules that follow look at the next character.
+      {U"5 .Я", 3, U"5.Я"},
+      // Hyphen between numbers closed up on both sides.
+      {U"1 -2", 3, U"1-2"},
+      {U"1 - 2", 3, U"1 - 2"},
+      // Rules read past the line's end and before its start as "no character".
+      {U"N", 1, U"N"},
+      {U"(", 1, U" ("},
+      {U")", 1, U") "},
+  };
+  for (const Case& c : cases) {
+    Text s = c.line;
+    for (const ScanRule& rule : kScanRules) rule.apply(s, c.i, Length(s));
+    EXPECT_EQ(text::ToUtf8(s), text::ToUtf8(c.expected)) << text::ToUtf8(c.line);
+  }
+}
+
+}  // namespace
+}  // namespace skorlin::format
