@@ -85,6 +85,9 @@ int main(int argc, char** argv) {
   }
   try {
     return Run(args);
+  } catch (const cli::UsageError& error) {
+    std::cerr << "skorlin-cli: " << error.what() << " (see skorlin-cli --help)\n";
+    return 2;
   } catch (const cli::CommandFailure& failure) {
     std::cerr << "skorlin-cli: " << failure.message << "\n";
   } catch (const text::UnencodableError& error) {
