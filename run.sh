@@ -9,7 +9,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build >/dev/null
 
 file="${1:-examples/sample.txt}"
-window=$(find build -maxdepth 3 -type f -name skorlin -perm -u+x 2>/dev/null | head -n 1)
+window=""
+[ -x build/skorlin ] && window=build/skorlin
 
 if [ -n "$window" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec "$window" "$@"
