@@ -1,0 +1,83 @@
+// Surnames and parts of names that the general endings would decline wrongly.
+// Lower case, separated by blanks; е and ё are the same letter for the look-up.
+#pragma once
+
+namespace fleks::rules {
+
+// Foreign surnames that look like Russian possessive ones (-ин, -ов, -ын) but decline as
+// plain nouns: instrumental Дарвином, Чаплином, not Дарвиным.
+inline constexpr const char* kForeignPossessiveLookalikes = R"(
+  дарвин чаплин франклин кальвин берлин гриффин остин мартин дублин мерлин джоплин
+  кронин эрвин ирвин кевин келвин марвин мелвин гарвин эдвин бенджамин гершвин
+  робин кристин кэролин баффин лакин маккин эйкин вирджин ботвин бодуэн ремарин
+  джастин дастин колин гудвин болдуин шервин мэрилин эштон
+  бюлов флоров)";
+
+// Particles before a surname or a father's name that stay as they are: "фон Браун",
+// "ибн Сина"; also the first half of a hyphenated surname ("Тер-Петросян",
+// "Бонч-Бруевич", "Сен-Симон").
+inline constexpr const char* kParticlesBefore = R"(
+  фон де ван дер ден ди да дос дю ла ле дель делла ибн бен бин аль эль абу абд абдул мак
+  тер бонч сен сент
+)";
+
+// Words after a father's name that make it a Turkic patronymic; the whole patronymic
+// stays as it is ("Гейдар оглы", "Алиевна кызы").
+inline constexpr const char* kPatronymicParticlesMale = R"(
+  оглы оглу улы уулу
+)";
+inline constexpr const char* kPatronymicParticlesFemale = R"(
+  кызы гызы кизи кыз
+)";
+
+// Surnames ending in a stressed -а or -я borrowed from French: they do not decline.
+inline constexpr const char* kIndeclinableSurnames = R"(
+  дюма золя дега петипа фрагонара тома гамарра
+)";
+
+// Names and surnames with a fleeting vowel the general rules do not see:
+// nominative, stem of the other cases, pattern ("hard" or "soft-stressed").
+struct FleetingVowel {
+  const char* nominative;
+  const char* stem;
+  const char* pattern;
+};
+inline constexpr FleetingVowel kFleetingVowels[] = {
+    {"лев", "льв", "hard"},
+    {"павел", "павл", "hard"},
+    {"пётр", "петр", "hard"},
+    {"петр", "петр", "hard"},
+    {"орёл", "орл", "hard"},
+    {"орел", "орл", "hard"},
+    {"козёл", "козл", "hard"},
+    {"козел", "козл", "hard"},
+    {"котёл", "котл", "hard"},
+    {"дятел", "дятл", "hard"},
+    {"пепел", "пепл", "hard"},
+    {"заяц", "зайц", "sibilant"},
+    {"воробей", "воробь", "soft-stressed"},
+    {"соловей", "соловь", "soft-stressed"},
+    {"муравей", "муравь", "soft-stressed"},
+    {"ручей", "ручь", "soft-stressed"},
+};
+
+// Surname endings in -ж, -ш, -ч, -щ whose last syllable is stressed: instrumental -ом
+// (Ткачом, Малышом, Грачом), where an unstressed ending takes -ем (Бабичем).
+inline constexpr const char* kStressedSibilantEndings = R"(
+  ач яч ыш ёж ёш ёч ёрш
+)";
+
+// Patronymics in -ич with the stress on the ending: instrumental -ом.
+inline constexpr const char* kStressedPatronymics = R"(
+  ильич кузьмич фомич лукич
+)";
+
+// Russian soft adjectives in -ний that surnames are made of (Верхний → Верхнего); the
+// other surnames in -ний are hard (Задорожний → Задорожного, as in Ukrainian).
+inline constexpr const char* kSoftAdjectiveSurnames = R"(
+  верхний нижний крайний синий средний летний зимний осенний весенний вечерний утренний
+  ранний поздний древний последний передний задний внешний внутренний дальний
+  ближний соседний сторонний искренний
+)";
+
+}  // namespace fleks::rules

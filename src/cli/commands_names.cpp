@@ -1,0 +1,93 @@
+// The name menu: initials, first-patronymic, dative, salutation, and decline --case N.
+// The declension library is the one beside skorlin-cli (else the system's search).
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "names/name_commands.h"
+
+namespace skorlin::cli {
+namespace {
+
+const std::string kCaseOption = "--case";
+
+CommandResult RunNames(const Invocation& invocation, names::NameCommand command, int caseNo) {
+  names::NameTextResult result =
+      names::RunNameCommandOnText(command, invocation.text, names::DeclensionLibrary::Default(), caseNo);
+  switch (result.outcome.status) {
+    case names::NameCommandStatus::Done:
+      break;
+    case names::NameCommandStatus::LibraryMissing:
+      throw CommandFailure{result.outcome.message};
+    case names::NameCommandStatus::LibraryError:
+      throw CommandFailure{result.outcome.message + " (line " +
+                           std::to_string(result.outcome.failedLine + 1) + ")"};
+  }
+  CommandResult out;
+  out.output = std::move(result.text);
+  out.caption = result.outcome.caption;
+  return out;
+}
+
+// --case N: a whole number; the library itself rejects one outside 1..6.
+int CaseNumber(const Invocation& invocation) {
+  const std::string value = invocation.Option(kCaseOption);
+  bool valid = !value.empty() && value.size() <= 9;
+  std::size_t start = !value.empty() && value[0] == '-' ? 1 : 0;
+  if (start == value.size()) valid = false;
+  int n = 0;
+  for (std::size_t i = start; valid && i < value.size(); ++i) {
+    if (value[i] < '0' || value[i] > '9')
+      valid = false;
+    else
+      n = n * 10 + (value[i] - '0');
+  }
+  if (!invocation.HasOption(kCaseOption) || !valid)
+    throw UsageError("decline wants " + kCaseOption +
+                     " N, a case number from 1 to 6 (1 nominative, "
+                     "2 genitive, 3 dative, 4 accusative, 5 instrumental, 6 prepositional)");
+  return start == 1 ? -n : n;
+}
+
+const bool kRegistered[] = {
+    RegisterCommand({100,
+                     "initials",
+                     "",
+                     "shorten every full name to the surname and initials",
+                     {},
+                     0,
+                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Initials, 3); }}),
+    RegisterCommand(
+        {101,
+         "first-patronymic",
+         "",
+         "keep the first name and patronymic of every full name",
+         {},
+         0,
+         [](const Invocation& i) { return RunNames(i, names::NameCommand::NameAndPatronymic, 3); }}),
+    RegisterCommand({102,
+                     "dative",
+                     "",
+                     "decline every full name into the dative case (кому)",
+                     {},
+                     0,
+                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, 3); }}),
+    RegisterCommand({103,
+                     "salutation",
+                     "",
+                     "replace every surname by \"Уважаемый\" or \"Уважаемая\" as the patronymic says",
+                     {},
+                     0,
+                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Salutation, 3); }}),
+    RegisterCommand(
+        {104,
+         "decline",
+         "--case N",
+         "decline every full name into case N: 1 nominative ... 6 prepositional",
+         {{kCaseOption, "N", "the case number, 1 to 6"}},
+         0,
+         [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, CaseNumber(i)); }}),
+};
+
+}  // namespace
+}  // namespace skorlin::cli
