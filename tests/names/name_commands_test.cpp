@@ -1,0 +1,144 @@
+// The name commands without the library (splitting, initials, first name and patronymic)
+// and with the real declension library built beside the tests.
+#include "names/name_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "names/declension_library.h"
+#include "text/line_list.h"
+#include "text/text.h"
+
+namespace skorlin::names {
+namespace {
+
+using text::FromUtf8;
+using text::ToUtf8;
+
+struct SplitCase {
+  const char* line;
+  const char* surname;
+  const char* name;
+  const char* patronymic;
+};
+
+TEST(SplitFio, CutsSurnameNameAndPatronymic) {
+  const SplitCase cases[] = {
+      {"Иванов Иван Иванович", "Иванов", "Иван", "Иванович"},
+      {"Иванов И.И.", "Иванов", "И", "И"},
+      {"Иванов И. И.", "Иванов", "И", "И"},
+      {"Иванова (Петрова) Мария Ивановна", "Иванова (Петрова)", "Мария", "Ивановна"},
+      {"Иванова (Петрова) Мария", "Иванова (Петрова)", "", "Мария"},
+      {"Иванов Иван Иванович младший", "Иванов", "Иван", "Иванович младший"},
+      {"Иванов", "Иванов", "", ""},
+      {"Иванов Иван", "Иванов", "Иван", ""},
+      {"", "", "", ""},
+      {"И.И.", "И.И.", "", ""},  // one word: the line as it was given
+      {"Ли Ян", "Ли", "Ян", ""},
+      {"ab. c", "ab.", "", "c"},  // the inserted space lands before the first space
+  };
+  for (const SplitCase& c : cases) {
+    const FioParts parts = SplitFio(FromUtf8(c.line));
+    EXPECT_EQ(ToUtf8(parts.surname), c.surname) << c.line;
+    EXPECT_EQ(ToUtf8(parts.name), c.name) << c.line;
+    EXPECT_EQ(ToUtf8(parts.patronymic), c.patronymic) << c.line;
+  }
+}
+
+struct LineCase {
+  const char* line;
+  const char* initials;
+  const char* namePatronymic;
+};
+
+TEST(NameCommands, InitialsAndNameWithPatronymic) {
+  const LineCase cases[] = {
+      {"Иванов Иван Иванович", "Иванов И.И.", "Иван Иванович"},
+      {" Иванов   Иван  Иванович ", "Иванов И.И.", "Иван Иванович"},
+      {"Иванов И.И.", "Иванов И.И.", "И И"},
+      {"Иванова (Петрова) Мария Ивановна", "Иванова (Петрова) М.И.", "Мария Ивановна"},
+      {"Иванов Иван Иванович младший", "Иванов И.И.", "Иван Иванович младший"},
+      {"Иванов", "Иванов ..", ""},
+      {"", "..", ""},
+      {"   ", "..", ""},
+      {"\tИванов Иван\t", "Иванов И..", "Иван"},
+      {"Smith John Paul", "Smith J.P.", "John Paul"},
+      {"Петров 😀 Ильич", "Петров 😀.И.", "😀 Ильич"},
+  };
+  for (const LineCase& c : cases) {
+    EXPECT_EQ(ToUtf8(SurnameWithInitials(FromUtf8(c.line))), c.initials) << c.line;
+    EXPECT_EQ(ToUtf8(NameAndPatronymic(FromUtf8(c.line))), c.namePatronymic) << c.line;
+  }
+}
+
+DeclensionLibrary& Fleks() {
+  static DeclensionLibrary library({SKORLIN_FLEKS_PATH});
+  return library;
+}
+
+TEST(NameCommands, DativeOfFullNames) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Иванов Иван Иванович", "Иванову Ивану Ивановичу"},
+      {"  Петрова  Мария   Ивановна ", "Петровой Марии Ивановне"},
+      {"Иванов И.И.", "Иванову И.И."},
+      {"Иванова (Петрова) Мария Ивановна", "Ивановой (Петровой) Марии Ивановне"},
+      {"ИВАНОВ ИВАН", "ИВАНОВУ ИВАНУ"},
+      {"", ""},
+      {"Иванов Иван 😀", "Иванов Иван 😀"},  // cannot be passed intact: left as it is
+      {"Нұрланов Ерлан", "Нұрланов Ерлан"},
+  };
+  for (const auto& [line, dative] : cases)
+    EXPECT_EQ(ToUtf8(DeclineLine(FromUtf8(line), 3, Fleks())), dative) << line;
+}
+
+TEST(NameCommands, SalutationFollowsThePatronymic) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Иванов Иван Иванович", "Уважаемый Иван Иванович"},
+      {"Иванова Мария Ивановна", "Уважаемая Мария Ивановна"},
+      {"Кузнецова Анна Ильинична", "Уважаемая Анна Ильинична"},
+      {"Сидоров Пётр Ильич", "Уважаемый Пётр Ильич"},
+      {"Мамедова Севиль Гейдар кызы", "Уважаемая Севиль Гейдар кызы"},
+      {"Мамедов Ильхам Гейдар оглы", "Уважаемый Ильхам Гейдар оглы"},
+      {"Абдуллаева Айгерим Нұрланқызы", "Уважаемая Айгерим Нұрланқызы"},
+      {"Хасанова Гульнара Рустамовна", "Уважаемая Гульнара Рустамовна"},
+      {"Петрова Мария", "Уважаемая Мария"},  // no patronymic: the whole name decides
+      {"Петров Иван", "Уважаемый Иван"},
+      {"", "Уважаемый"},
+  };
+  for (const auto& [line, salutation] : cases)
+    EXPECT_EQ(ToUtf8(SalutationLine(FromUtf8(line), Fleks())), salutation) << line;
+}
+
+TEST(NameCommands, RunRewritesEveryLine) {
+  const std::string input = "Иванов Иван Иванович\r\nПетрова Мария Ивановна\r\n\r\nИванов\r\n";
+  struct Expected {
+    NameCommand command;
+    const char* text;
+  };
+  const Expected cases[] = {
+      {NameCommand::Initials, "Иванов И.И.\r\nПетрова М.И.\r\n..\r\nИванов ..\r\n"},
+      {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n"},
+      {NameCommand::Decline, "Иванову Ивану Ивановичу\r\nПетровой Марии Ивановне\r\n\r\nИванову\r\n"},
+      {NameCommand::Salutation,
+       "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\nУважаемый\r\nУважаемый\r\n"},
+  };
+  for (const Expected& c : cases) {
+    const NameTextResult result = RunNameCommandOnText(c.command, FromUtf8(input), Fleks());
+    EXPECT_EQ(ToUtf8(result.text), c.text);
+    EXPECT_EQ(result.outcome.status, NameCommandStatus::Done);
+    EXPECT_EQ(result.outcome.caption, "Готово.");
+  }
+}
+
+TEST(NameCommands, DeclineTakesAnyCase) {
+  const char* forms[] = {"Толстой Лев Николаевич",     "Толстого Льва Николаевича",
+                         "Толстому Льву Николаевичу",  "Толстого Льва Николаевича",
+                         "Толстым Львом Николаевичем", "Толстом Льве Николаевиче"};
+  for (int caseNo = 1; caseNo <= 6; ++caseNo)
+    EXPECT_EQ(ToUtf8(DeclineLine(FromUtf8(forms[0]), caseNo, Fleks())), forms[caseNo - 1]);
+}
+
+}  // namespace
+}  // namespace skorlin::names
