@@ -52,7 +52,7 @@ void WriteMultiplicationSigns(Text& s) {
     putRight = put;
   }
   std::reverse(positions.begin(), positions.end());
-  s = PutEntities(s, positions, U"&times;");
+  PutEntities(s, positions, U"&times;");
 }
 
 void WriteNumberRanges(Text& s) {
@@ -82,7 +82,7 @@ void WriteNumberRanges(Text& s) {
       positions.push_back(static_cast<std::size_t>(dashAt));
     }
   }
-  s = PutEntities(s, positions, U"&ndash;");
+  PutEntities(s, positions, U"&ndash;");
 }
 
 void JoinYearsAndCities(Text& s) {
@@ -103,7 +103,7 @@ void JoinYearsAndCities(Text& s) {
       positions.push_back(static_cast<std::size_t>(p + 2));
     }
   }
-  s = PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, kNbsp);
 }
 
 void JoinInitials(Text& s) {
@@ -127,7 +127,7 @@ void JoinInitials(Text& s) {
       positions.push_back(static_cast<std::size_t>(lastPut));
     }
   }
-  s = PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, kNbsp);
 }
 
 void JoinShortWords(Text& s) {
@@ -149,7 +149,7 @@ void JoinShortWords(Text& s) {
     putAtA = put;
     a = b;
   }
-  s = PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, kNbsp);
 }
 
 }  // namespace skorlin::html

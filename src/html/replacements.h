@@ -17,7 +17,8 @@ struct Replacement {
 };
 
 // Applies the rows in their listed order, each one to the whole text with ReplaceAll
-// (left to right, without overlap, the inserted text not searched again).
+// (left to right, without overlap, the inserted text not searched again). A row whose
+// first character the text does not hold is skipped without a search.
 void ApplyReplacements(text::Text& s, std::span<const Replacement> rows);
 
 // Stands for "no character" when a rule looks outside the line: it belongs to no class
@@ -29,9 +30,9 @@ inline text::Char CharAt(text::TextView s, std::ptrdiff_t p) {
   return p >= 1 && static_cast<std::size_t>(p) <= s.size() ? s[static_cast<std::size_t>(p - 1)] : kNoChar;
 }
 
-// s with the single character at each of the given 1-based positions (ascending, no
-// repeats) replaced by entity.
-text::Text PutEntities(text::TextView s, const std::vector<std::size_t>& positions, text::TextView entity);
+// Replaces the single character at each of the given 1-based positions (ascending, no
+// repeats) by entity.
+void PutEntities(text::Text& s, const std::vector<std::size_t>& positions, text::TextView entity);
 
 // A capital letter of the HTML rules: А to Я (Ё is not among them).
 inline bool IsCapital(text::Char c) { return c >= U'А' && c <= U'Я'; }

@@ -28,6 +28,12 @@ void ExpectStep(const char* name, const std::function<void(text::Text&)>& step,
   }
 }
 
+TEST(ApplyReplacements, EachRowReadsTheResultOfTheRowsBefore) {
+  const Replacement rows[] = {{U"ab", U""}, {U"cd", U"X"}, {U"X", U"yz"}, {U"zq", U"!"}, {U"", U"never"}};
+  ExpectStep("rows", [&](text::Text& s) { ApplyReplacements(s, rows); },
+             {{"cabd", "yz"}, {"cabdq", "y!"}, {"cd cd", "yz yz"}, {"ab", ""}, {"", ""}, {"q", "q"}});
+}
+
 TEST(HtmlSteps, TabsKeepNoSpacesBesideThem) {
   ExpectStep("RemoveSpacesBesideTabs", RemoveSpacesBesideTabs,
              {{"a \t b", "a\tb"},

@@ -115,6 +115,10 @@ void LiteralShortWords(Text& s) {
   }
 }
 
+void LiteralRows(Text& s, std::span<const Replacement> rows) {
+  for (const Replacement& row : rows) s = text::ReplaceAll(s, row.find, row.replace);
+}
+
 struct Comparison {
   const char* name;
   std::function<void(Text&)> fast;
@@ -161,7 +165,40 @@ TEST(HtmlStepsAgainstLiteralWalks, GiveTheSameLineOnRandomInput) {
        {U" ", U"не", U"в", U"В", U"с", U"на", U"за", U"от", U"у", U"к", U"x", U"дом", U"Ха"},
        14},
   };
+  const auto rows = [](std::span<const Replacement> table) {
+    return std::function<void(Text&)>([table](Text& s) { ApplyReplacements(s, table); });
+  };
+  const auto literalRows = [](std::span<const Replacement> table) {
+    return std::function<void(Text&)>([table](Text& s) { LiteralRows(s, table); });
+  };
+  const Comparison tables[] = {
+      {"kLineBreakRows",
+       rows(kLineBreakRows),
+       literalRows(kLineBreakRows),
+       {U" ", U"\r\n", U"\r", U"\n", U"a"},
+       14},
+      {"kEntityRows",
+       rows(kEntityRows),
+       literalRows(kEntityRows),
+       {U"\"", U"<", U">", U"«", U"»", U".", U"..", U"…", U"&", U"a"},
+       14},
+      {"kClosingRows",
+       rows(kClosingRows),
+       literalRows(kClosingRows),
+       {U"&laquo;", U"О", U" ", U"&mdash;", U"&ndash;", U"©", U"®", U"™", U"§", U"&", U"a"},
+       12},
+  };
   std::mt19937 random(20240607);
+  for (const Comparison& c : tables) {
+    for (int i = 0; i < 20000; ++i) {
+      const Text line = testing::RandomLineOf(random, c.pieces, c.maxPieces);
+      Text fast = line;
+      Text literal = line;
+      c.fast(fast);
+      c.literal(literal);
+      ASSERT_EQ(U8(fast), U8(literal)) << c.name << " on '" << U8(line) << "'";
+    }
+  }
   for (const Comparison& c : comparisons) {
     for (int i = 0; i < 20000; ++i) {
       const Text line = testing::RandomLineOf(random, c.pieces, c.maxPieces);
