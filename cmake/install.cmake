@@ -1,0 +1,129 @@
+# Installation and the Debian package.
+#
+# Layout under the prefix (/usr for the package):
+#   lib/skorlin/skorlin, skorlin-cli, libfleks.so   the programs and the declension library
+#   lib/skorlin/Read_me.txt -> ../../share/skorlin/Read_me.txt
+#   bin/skorlin, bin/skorlin-cli                      relative symlinks into lib/skorlin
+#   share/skorlin/Read_me.txt                         the help text
+#   share/applications/skorlin.desktop, share/icons/hicolor/*/apps/skorlin.{svg,png}
+#   share/man/man1/skorlin.1.gz, skorlin-cli.1.gz, share/bash-completion/completions/skorlin-cli
+#
+# Both programs look for libfleks.so and Read_me.txt in the folder of their own file, found
+# through /proc/self/exe, which names the real file behind a symlink. So the programs, the
+# library and the help share one private folder, and bin/ only holds symlinks to them: the
+# library is not a public one (no soname, no headers, loaded by full path) and has no
+# place in the linker's search path or in bin/.
+
+include(GNUInstallDirs)
+
+set(SKORLIN_INSTALL_PRIVATEDIR "lib/skorlin" CACHE STRING
+    "Folder, relative to the prefix, that holds the programs, libfleks.so and the help text")
+set(SKORLIN_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/skorlin")
+
+set(skorlin_resources ${CMAKE_SOURCE_DIR}/resources)
+set(skorlin_links ${CMAKE_BINARY_DIR}/install-links)
+file(MAKE_DIRECTORY ${skorlin_links})
+
+# A relative symlink at `link` (a path in the build folder) that, once installed into the
+# prefix folder `from`, points at `to` in the prefix (both relative to the prefix).
+function(skorlin_install_link link from to)
+  file(RELATIVE_PATH target /prefix/${from} /prefix/${to})
+  file(CREATE_LINK ${target} ${link} SYMBOLIC)
+  install(FILES ${link} DESTINATION ${from})
+endfunction()
+
+# The programs and the library.
+set(skorlin_programs skorlin-cli)
+if(TARGET skorlin)
+  list(APPEND skorlin_programs skorlin)
+endif()
+install(TARGETS ${skorlin_programs} RUNTIME DESTINATION ${SKORLIN_INSTALL_PRIVATEDIR})
+if(TARGET fleks)
+  install(TARGETS fleks LIBRARY DESTINATION ${SKORLIN_INSTALL_PRIVATEDIR})
+endif()
+foreach(program IN LISTS skorlin_programs)
+  skorlin_install_link(${skorlin_links}/${program} ${CMAKE_INSTALL_BINDIR}
+                       ${SKORLIN_INSTALL_PRIVATEDIR}/${program})
+endforeach()
+
+# The help text: shared data under share/, reachable from the program's folder.
+install(FILES ${skorlin_resources}/Read_me.txt DESTINATION ${SKORLIN_INSTALL_DATADIR})
+skorlin_install_link(${skorlin_links}/Read_me.txt ${SKORLIN_INSTALL_PRIVATEDIR}
+                     ${SKORLIN_INSTALL_DATADIR}/Read_me.txt)
+
+# Manual pages, compressed as Debian wants them (-n: no name or time stamp in the file).
+set(skorlin_man_pages ${skorlin_resources}/skorlin-cli.1)
+if(TARGET skorlin)
+  list(APPEND skorlin_man_pages ${skorlin_resources}/skorlin.1)
+endif()
+set(skorlin_man_outputs)
+foreach(page IN LISTS skorlin_man_pages)
+  get_filename_component(page_name ${page} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page_name}.gz
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+                     COMMAND gzip -9n -c ${page} > ${CMAKE_BINARY_DIR}/man/${page_name}.gz
+                     DEPENDS ${page}
+                     COMMENT "Compressing the manual page ${page_name}"
+                     VERBATIM)
+  list(APPEND skorlin_man_outputs ${CMAKE_BINARY_DIR}/man/${page_name}.gz)
+endforeach()
+add_custom_target(skorlin_man_pages ALL DEPENDS ${skorlin_man_outputs})
+install(FILES ${skorlin_man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+install(FILES ${skorlin_resources}/completion/skorlin-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME skorlin-cli)
+
+# Desktop entry and icons belong to the window.
+if(TARGET skorlin)
+  install(FILES ${skorlin_resources}/skorlin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${skorlin_resources}/icons/skorlin.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${skorlin_resources}/icons/skorlin-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME skorlin.png)
+  endforeach()
+endif()
+
+# Installs into a temporary prefix and runs the installed programs there.
+enable_testing()
+add_test(NAME install
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/install/install_test.sh ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+
+# The Debian package (scripts/package.sh).
+set(CPACK_PACKAGE_NAME skorlin)
+set(CPACK_PACKAGE_VENDOR "Skorlin")
+set(CPACK_PACKAGE_CONTACT "Skorlin <skorlin@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://skorlin.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clean up and convert Russian text")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Skorlin puts Russian text in typographic order, converts it to HTML source, counts\n"
+    "and prices it and reworks it line by line: duplicates, sorting, shuffling, paragraphs,\n"
+    "lists of URLs and lists of full names (initials, dative case, salutations). The window\n"
+    "'skorlin' and the command-line tool 'skorlin-cli' run the same commands.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+# Dependencies: dpkg-shlibdeps reads them from the programs (Qt 6, ICU, the C++ runtime).
+# The window also needs a Qt platform plugin, which libqt6gui6 only recommends.
+find_program(SKORLIN_DPKG_SHLIBDEPS dpkg-shlibdeps)
+mark_as_advanced(SKORLIN_DPKG_SHLIBDEPS)
+if(SKORLIN_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  if(TARGET skorlin)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  endif()
+else()
+  # Without dpkg-shlibdeps: the runtime packages of Debian 12.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1, libicu72")
+  if(TARGET skorlin)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6core6, libqt6gui6, libqt6widgets6, qt6-qpa-plugins")
+  endif()
+endif()
+include(CPack)
