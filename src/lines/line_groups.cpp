@@ -9,34 +9,39 @@ LineGroups GroupEqualLines(const LineViews& lines) {
   const std::size_t n = lines.size();
   LineGroups groups;
   groups.groupOf.resize(n);
+  groups.first.reserve(n);
+  groups.count.reserve(n);
   std::size_t capacity = 16;
   while (capacity < 2 * n) capacity *= 2;
   const std::size_t mask = capacity - 1;
-  std::vector<std::size_t> slots(capacity, 0);  // group + 1; 0 marks a free slot
-  std::vector<std::size_t> groupHash;
+  // A slot keeps the full hash and the first line of its group, so that a probe reads
+  // a line's text only when the hashes agree, and then with a single memory access.
+  struct Slot {
+    std::size_t hash;
+    std::size_t groupPlusOne;  // 0 marks a free slot
+    text::TextView line;
+  };
+  std::vector<Slot> slots(capacity, Slot{0, 0, {}});
   const std::hash<text::TextView> hasher;
   for (std::size_t i = 0; i < n; ++i) {
     const text::TextView line = lines[i];
     const std::size_t hash = hasher(line);
-    std::size_t slot = hash & mask;
-    while (true) {
-      const std::size_t entry = slots[slot];
-      if (entry == 0) {
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+      Slot& entry = slots[slot];
+      if (entry.groupPlusOne == 0) {
         const std::size_t group = groups.first.size();
-        slots[slot] = group + 1;
+        entry = {hash, group + 1, line};
         groups.first.push_back(i);
         groups.count.push_back(1);
-        groupHash.push_back(hash);
         groups.groupOf[i] = group;
         break;
       }
-      const std::size_t group = entry - 1;
-      if (groupHash[group] == hash && lines[groups.first[group]] == line) {
+      const std::size_t group = entry.groupPlusOne - 1;
+      if (entry.hash == hash && entry.line == line) {
         ++groups.count[group];
         groups.groupOf[i] = group;
         break;
       }
-      slot = (slot + 1) & mask;
     }
   }
   return groups;

@@ -1,0 +1,310 @@
+// The quicksort scheme, the collation, the generator and the commands that reorder lines.
+#include "lines/ordering.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include "lines/literal_lines.h"
+#include "lines/quick_sort.h"
+#include "lines/test_support.h"
+
+namespace skorlin::lines::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+int CompareLength(const std::string& a, const std::string& b) {
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+// The scheme as written, recursion and all.
+template <typename Item, typename Compare>
+void RecursiveQuickSort(std::vector<Item>& list, std::ptrdiff_t l, std::ptrdiff_t r, Compare compare) {
+  std::ptrdiff_t i = 0;
+  do {
+    i = l;
+    std::ptrdiff_t j = r;
+    std::ptrdiff_t p = (l + r) / 2;
+    do {
+      while (compare(list[i], list[p]) < 0) ++i;
+      while (compare(list[j], list[p]) > 0) --j;
+      if (i <= j) {
+        std::swap(list[i], list[j]);
+        if (p == i) {
+          p = j;
+        } else if (p == j) {
+          p = i;
+        }
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (l < j) RecursiveQuickSort(list, l, j, compare);
+    l = i;
+  } while (i < r);
+}
+
+TEST(QuickSortLines, EqualItemsComeOutInTheSchemesOrder) {
+  struct Case {
+    std::vector<std::string> in, out;
+  } cases[] = {
+      {{"ccc", "a", "bb"}, {"a", "bb", "ccc"}},
+      {{"b", "a"}, {"a", "b"}},
+      {{"x", "y", "z"}, {"z", "y", "x"}},
+      {{"only"}, {"only"}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> list = c.in;
+    QuickSortLines(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1, CompareLength);
+    EXPECT_EQ(list, c.out);
+  }
+  // A part of the list: the items outside stay where they are.
+  std::vector<std::string> part{"zzzz", "x", "y", "z", "a"};
+  QuickSortLines(part, 1, 3, CompareLength);
+  EXPECT_THAT(part, ElementsAre("zzzz", "z", "y", "x", "a"));
+}
+
+TEST(QuickSortLines, SameOrderAsTheRecursiveSchemeOnRandomLists) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 3000; ++round) {
+    std::uniform_int_distribution<int> size(0, round % 50 == 0 ? 2000 : 40);
+    std::uniform_int_distribution<int> value(0, round % 3 == 0 ? 3 : 1000);
+    std::vector<std::pair<int, int>> list(static_cast<std::size_t>(size(rng)));
+    for (std::size_t i = 0; i < list.size(); ++i) list[i] = {value(rng), static_cast<int>(i)};
+    // Only the first member counts: equal items are told apart by the second.
+    const auto compare = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+      return a.first < b.first ? -1 : (a.first > b.first ? 1 : 0);
+    };
+    std::vector<std::pair<int, int>> expected = list;
+    if (!expected.empty())
+      RecursiveQuickSort(expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1, compare);
+    QuickSortLines(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1, compare);
+    ASSERT_EQ(list, expected) << "round " << round;
+    ASSERT_TRUE(
+        std::is_sorted(list.begin(), list.end(), [&](auto& a, auto& b) { return compare(a, b) < 0; }));
+  }
+}
+
+TEST(CompareLinesLocale, CaseIgnoredAlphabetKept) {
+  for (const std::string locale : {"ru_RU", "root", ""}) {
+    const LineCollator collator(locale);
+    struct Case {
+      std::string a, b;
+      int sign;
+    } cases[] = {
+        {"а", "А", 0},     {"abc", "ABC", 0}, {"б", "в", -1},   {"я", "а", 1},   {"", "", 0},
+        {"", "a", -1},     {"a", "", 1},      {"", "\x01", -1}, {"ё", "ж", -1},  {"е", "ё", -1},
+        {"Ель", "ель", 0}, {"a", "b", -1},    {"Z", "a", 1},    {"x", "x ", -1}, {"яблоко", "Яблоко", 0},
+    };
+    for (const Case& c : cases) {
+      const int result = collator.CompareLinesLocale(text::FromUtf8(c.a), text::FromUtf8(c.b));
+      EXPECT_EQ((result > 0) - (result < 0), c.sign) << locale << ": " << c.a << " vs " << c.b;
+    }
+  }
+}
+
+TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
+  const LineCollator collator("ru_RU");
+  std::mt19937 rng(17);
+  const text::Text alphabet = U"аАбБеЕёЁжяЯaAbBzZ0 9-.,\t\x01éÉ₽🙂";
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  std::uniform_int_distribution<int> length(0, 5);
+  const auto randomLine = [&] {
+    text::Text line;
+    for (int i = length(rng); i > 0; --i) line += alphabet[pick(rng)];
+    return line;
+  };
+  const auto key = [&](const text::Text& line) {
+    std::vector<std::uint8_t> bytes;
+    collator.AppendSortKey(line, bytes);
+    return bytes;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const text::Text a = randomLine();
+    const text::Text b = randomLine();
+    const std::vector<std::uint8_t> ka = key(a);
+    const std::vector<std::uint8_t> kb = key(b);
+    ASSERT_EQ(ka.back(), 0);
+    ASSERT_EQ(std::count(ka.begin(), ka.end(), 0), 1);
+    const int byKeys =
+        std::strcmp(reinterpret_cast<const char*>(ka.data()), reinterpret_cast<const char*>(kb.data()));
+    const int direct = collator.CompareLinesLocale(a, b);
+    ASSERT_EQ((byKeys > 0) - (byKeys < 0), (direct > 0) - (direct < 0))
+        << text::ToUtf8(a) << " | " << text::ToUtf8(b);
+  }
+  // Whole sorts: the keyed sort equals the scheme run with the collator's compare.
+  for (int round = 0; round < 300; ++round) {
+    text::Lines lines(static_cast<std::size_t>(round % 60));
+    for (text::Text& line : lines) line = randomLine();
+    text::Lines expected = lines;
+    QuickSortLines(
+        expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1,
+        [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(a, b); });
+    ASSERT_EQ(SortLines(text::JoinLines(lines), collator).text, text::JoinLines(expected))
+        << "round " << round;
+  }
+}
+
+TEST(CompareLinesLocale, UserLocaleFromTheEnvironment) {
+  struct Saved {
+    const char* name;
+    std::optional<std::string> value;
+  } saved[] = {{"LC_ALL", {}}, {"LC_COLLATE", {}}, {"LANG", {}}};
+  for (Saved& s : saved) {
+    if (const char* v = std::getenv(s.name)) s.value = v;
+  }
+  const auto set = [](const char* all, const char* collate, const char* lang) {
+    const auto put = [](const char* name, const char* value) {
+      if (value == nullptr) {
+        unsetenv(name);
+      } else {
+        setenv(name, value, 1);
+      }
+    };
+    put("LC_ALL", all);
+    put("LC_COLLATE", collate);
+    put("LANG", lang);
+  };
+  struct Case {
+    const char *all, *collate, *lang, *expected;
+  } cases[] = {
+      {nullptr, nullptr, "ru_RU.UTF-8", "ru_RU"},
+      {"", "de_DE@euro", "ru_RU", "de_DE"},
+      {"C", "ru_RU", nullptr, ""},
+      {"C.UTF-8", nullptr, nullptr, ""},
+      {nullptr, nullptr, "POSIX", ""},
+      {nullptr, nullptr, nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    set(c.all, c.collate, c.lang);
+    EXPECT_EQ(UserCollationLocale(), c.expected);
+  }
+  set(nullptr, nullptr, "C");
+  EXPECT_EQ(LineCollator().LocaleName(), "root");  // C: case still ignored
+  EXPECT_EQ(LineCollator().CompareLinesLocale(U"B", U"a"), 1);
+  EXPECT_EQ(LineCollator("no_SUCH_LOCALE_xx").CompareLinesLocale(U"A", U"a"), 0);
+  for (const Saved& s : saved) {
+    if (s.value) {
+      setenv(s.name, s.value->c_str(), 1);
+    } else {
+      unsetenv(s.name);
+    }
+  }
+}
+
+TEST(SortCommands, Cases) {
+  const LineCollator collator("ru_RU");
+  EXPECT_THAT(LinesOf(SortLines(ViewText({"б", "А", "в", "а"}), collator).text),
+              ElementsAre("а", "А", "б", "в"));
+  EXPECT_THAT(LinesOf(SortLines(ViewText({"abc", "ABC"}), collator).text), ElementsAre("ABC", "abc"));
+  EXPECT_THAT(LinesOf(SortLines(ViewText({"ABC", "abc"}), collator).text), ElementsAre("abc", "ABC"));
+  EXPECT_THAT(LinesOf(SortLines(ViewText({"b", "", "a", ""}), collator).text), ElementsAre("", "", "a", "b"));
+  EXPECT_EQ(SortLines(U"", collator).text, U"");
+  EXPECT_EQ(SortLines(U"x", collator).caption, "");
+
+  CaptionLog log;
+  const LineCommandResult mirror =
+      MirrorSortLines(ViewText({"кот", "рот", "слон"}), collator, log.Callback());
+  EXPECT_THAT(LinesOf(mirror.text), ElementsAre("слон", "кот", "рот"));
+  EXPECT_EQ(mirror.caption, "Зерк. сорт. 100%");
+  EXPECT_THAT(log.captions, ElementsAre("Зерк. сорт. 0%", "Зерк. сорт. 50%"));
+
+  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"ccc", "a", "bb"})).text), ElementsAre("a", "bb", "ccc"));
+  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"b", "a"})).text), ElementsAre("a", "b"));
+  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"x", "y", "z"})).text), ElementsAre("z", "y", "x"));
+  // Length counts characters, not bytes: "яя" is as long as "ab".
+  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"ccc", "яя", "d"})).text), ElementsAre("d", "яя", "ccc"));
+
+  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b", "c", "d"})).text), ElementsAre("d", "c", "b", "a"));
+  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b"})).text), ElementsAre("b", "a"));
+  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a"})).text), ElementsAre("a"));
+  EXPECT_EQ(InvertLines(U"").text, U"");
+}
+
+TEST(RandomGenerator, TheSequenceOfTheFormula) {
+  RandomGenerator random(0);
+  const std::uint32_t expectedSeeds[] = {1, 134775814, 3698175007U};
+  const std::uint32_t expectedValues[] = {0, 0, 8};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(random.RandomInt(10), expectedValues[i]);
+    EXPECT_EQ(random.Seed(), expectedSeeds[i]);
+  }
+  random.SetSeed(5);
+  EXPECT_EQ(random.RandomInt(0), 0U);
+  EXPECT_EQ(random.Seed(), 5U * 134775813U + 1U);  // the seed advances for 0 too
+  // The largest range: the upper half of seed × n.
+  random.SetSeed(0xFFFFFFFFU);
+  const std::uint32_t next = 0xFFFFFFFFU * 134775813U + 1U;
+  EXPECT_EQ(random.RandomInt(0xFFFFFFFFU),
+            static_cast<std::uint32_t>((std::uint64_t{next} * 0xFFFFFFFFU) >> 32));
+
+  EXPECT_EQ(ClockSeed(0, 0, 0, 0), 0U);
+  EXPECT_EQ(ClockSeed(1, 2, 3, 4), ((1U * 60 + 2) * 60 + 3) * 1000 + 4);
+  EXPECT_EQ(ClockSeed(23, 59, 59, 999), 86399999U);
+  random.RandomizeFromClock();
+  EXPECT_LT(random.Seed(), 86400000U);
+}
+
+// The shuffle written out on a list of strings with the literal generator.
+text::Lines LiteralShuffle(text::Lines lines, std::uint32_t seed, bool derived, std::uint32_t* finalSeed) {
+  LiteralRandom random{seed};
+  const auto n = static_cast<std::uint32_t>(lines.size());
+  if (!derived) {
+    for (std::uint32_t b = 0; b < n; ++b) std::swap(lines[b], lines[random.Next(n)]);
+  } else {
+    for (std::uint32_t b = 0; b + 1 < n;) {
+      std::swap(lines[b], lines[random.Next(n)]);
+      b += 1 + random.Next(3);
+    }
+  }
+  *finalSeed = random.seed;
+  return lines;
+}
+
+TEST(ShuffleLines, SameSwapsAsTheDefinition) {
+  std::mt19937 rng(29);
+  for (int round = 0; round < 500; ++round) {
+    const text::Lines lines = text::SplitLines(RawText(rng, RandomLines(rng, 60, 3)));
+    const std::uint32_t seed = static_cast<std::uint32_t>(rng());
+    for (const bool derived : {false, true}) {
+      RandomGenerator random(seed);
+      const LineCommandResult r =
+          ShuffleLines(text::JoinLines(lines), random, derived ? View::kHtml : View::kInput);
+      std::uint32_t finalSeed = 0;
+      EXPECT_EQ(r.text, text::JoinLines(LiteralShuffle(lines, seed, derived, &finalSeed)));
+      EXPECT_EQ(random.Seed(), finalSeed);
+      EXPECT_EQ(r.caption, "Мешаем: 100%");
+    }
+  }
+}
+
+TEST(ShuffleLines, StepsAndCaptions) {
+  // Two lines on a derived view: one swap step at position 0 (two draws); one line: none.
+  RandomGenerator two(0);
+  ShuffleLines(ViewText({"a", "b"}), two, View::kFormatted);
+  RandomGenerator expected(0);
+  expected.RandomInt(2);
+  expected.RandomInt(3);
+  EXPECT_EQ(two.Seed(), expected.Seed());
+  RandomGenerator one(0);
+  EXPECT_EQ(ShuffleLines(ViewText({"a"}), one, View::kHtml).text, U"a\r\n");
+  EXPECT_EQ(one.Seed(), 0U);
+  // The input view: every position draws once.
+  RandomGenerator input(0);
+  ShuffleLines(ViewText({"a", "b", "c"}), input, View::kInput);
+  EXPECT_EQ(input.Seed(), 3698175007U);
+
+  text::Lines many(21, U"x");
+  CaptionLog log;
+  RandomGenerator random(1);
+  ShuffleLines(text::JoinLines(many), random, View::kInput, log.Callback());
+  EXPECT_THAT(log.captions, ElementsAre("Мешаем: 0%", "Мешаем: 50%", "Мешаем: 100%"));
+}
+
+}  // namespace
+}  // namespace skorlin::lines::testing
