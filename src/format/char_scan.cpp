@@ -4,12 +4,40 @@
 #include "format/scan_rules.h"
 
 namespace skorlin::format {
+namespace {
+
+// Whether any rule could act at i: every rule needs one of these characters at i, and the
+// last one a digit after its letter. Most positions of a text fail this at once.
+bool ScanMayActAt(const text::Text& s, Pos i) {
+  const text::Char c = s[static_cast<std::size_t>(i - 1)];
+  switch (c) {
+    case U')':
+    case U'(':
+    case U',':
+    case U'N':
+    case U'№':
+    case U'/':
+    case U'.':
+    case U';':
+    case U':':
+    case U'-':
+      return true;
+    default:
+      break;
+  }
+  if (c >= U'0' && c <= U'9') return true;
+  const text::Char next = At(s, i + 1);
+  return c >= U'\u0400' && c <= U'\u045F' && next >= U'0' && next <= U'9';
+}
+
+}  // namespace
 
 void CharacterScanPass(text::Text& s, Pos lengthCount) {
   for (Pos i = lengthCount - 1; i >= 2; --i) {
-    // Most positions hold a character that no rule acts on; they are passed over at once.
-    if (!ScanMayActAt(s, i)) continue;
-    for (const ScanRule& rule : kScanRules) rule.apply(s, i, lengthCount);
+    if (i > Length(s) || !ScanMayActAt(s, i)) continue;
+    for (const ScanRule& rule : kScanRules) {
+      if (MayAct(rule, At(s, i))) rule.apply(s, i, lengthCount);
+    }
   }
 }
 

@@ -4,30 +4,47 @@
 #include <cstdint>
 
 #include "format/collapse_spaces.h"
-#include "text/toolkit.h"
+#include "format/search.h"
 
 namespace skorlin::format {
 namespace {
 
-// A line has few of the characters the rows look for: a 64-bit mask of the characters
-// present (several characters share a bit) tells which rows cannot match at all, so their
-// search is skipped. The mask may claim too much, never too little.
-constexpr std::uint64_t MaskOf(text::TextView s) {
-  std::uint64_t mask = 0;
-  for (const text::Char c : s) mask |= std::uint64_t{1} << (c & 63u);
+// A line holds few of the sequences the rows look for: a 1024-bit mask of the pairs and
+// triples of adjacent characters present (several share a bit) tells which rows cannot
+// match at all, so their search is skipped. The mask may claim too much, never too little.
+struct PairMask {
+  std::array<std::uint64_t, 16> bits{};
+
+  constexpr void Set(std::uint32_t h) {
+    h >>= 22;
+    bits[h >> 6] |= std::uint64_t{1} << (h & 63u);
+  }
+  constexpr bool Covers(const PairMask& needed) const {
+    for (std::size_t w = 0; w < bits.size(); ++w) {
+      if ((needed.bits[w] & bits[w]) != needed.bits[w]) return false;
+    }
+    return true;
+  }
+};
+
+// Adds the pairs and triples that begin at first to last (0-based), as far as s reaches.
+constexpr void AddSequences(PairMask& mask, text::TextView s, std::size_t first, std::size_t last) {
+  for (std::size_t k = first + 1; k < s.size() && k <= last + 1; ++k) {
+    const std::uint32_t pair = s[k - 1] * 0x9E3779B1u + s[k] * 0x85EBCA77u;
+    mask.Set(pair);
+    if (k + 1 < s.size()) mask.Set((pair ^ 0x5bd1e995u) + s[k + 1] * 0xC2B2AE3Du);
+  }
+}
+
+constexpr PairMask PairsOf(text::TextView s) {
+  PairMask mask;
+  if (!s.empty()) AddSequences(mask, s, 0, s.size() - 1);
   return mask;
 }
 
-struct RowMasks {
-  std::uint64_t find;
-  std::uint64_t repl;
-};
-
-constexpr std::array<RowMasks, kClosingReplacements.size()> MakeRowMasks() {
-  std::array<RowMasks, kClosingReplacements.size()> masks{};
-  for (std::size_t r = 0; r < masks.size(); ++r) {
-    masks[r] = {MaskOf(kClosingReplacements[r].find), MaskOf(kClosingReplacements[r].repl)};
-  }
+constexpr std::array<PairMask, kClosingReplacements.size()> MakeRowMasks() {
+  std::array<PairMask, kClosingReplacements.size()> masks{};
+  for (std::size_t r = 0; r < masks.size(); ++r) masks[r] = PairsOf(kClosingReplacements[r].find);
   return masks;
 }
 
@@ -35,22 +52,31 @@ constexpr auto kRowMasks = MakeRowMasks();
 
 }  // namespace
 
-void ApplyReplacementRow(text::Text& s, const ReplacementRow& row) {
-  if (text::FindStr(row.find, s, 1) == 0) return;
+bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row) {
+  if (FindText(row.find, s, 1) == 0) return false;
   if (row.mode == ReplaceMode::kAll) {
-    s = text::ReplaceAll(s, row.find, row.repl);
+    ReplaceAllInPlace(s, row.find, row.repl);
   } else {
     s = ReplaceUntilGone(s, row.find, row.repl);
   }
+  return true;
 }
 
 void ClosingReplacementsPass(text::Text& s) {
-  std::uint64_t present = MaskOf(s);
+  PairMask present = PairsOf(s);
   for (std::size_t r = 0; r < kClosingReplacements.size(); ++r) {
-    if ((kRowMasks[r].find & present) != kRowMasks[r].find) continue;
-    ApplyReplacementRow(s, kClosingReplacements[r]);
-    // A replacement may bring in characters the line did not have ("КП/б/" gives brackets).
-    present |= kRowMasks[r].repl;
+    if (!present.Covers(kRowMasks[r])) continue;
+    const ReplacementRow& row = kClosingReplacements[r];
+    if (row.mode == ReplaceMode::kRepeat) {
+      if (ApplyReplacementRow(s, row)) present = PairsOf(s);
+      continue;
+    }
+    // The sequences the line had stay in the mask (it may claim too much); the new ones are
+    // those that touch an inserted text or the place where the found text was cut out.
+    const auto added = [&present, &s, &row](std::size_t at) {
+      AddSequences(present, s, at >= 2 ? at - 2 : 0, at + row.repl.size());
+    };
+    ReplaceAllInPlace(s, row.find, row.repl, added);
   }
 }
 

@@ -53,8 +53,8 @@ inline constexpr std::array<ReplacementRow, 30> kClosingReplacements = {{
     {U"№ №", U"№№", ReplaceMode::kRepeat},
 }};
 
-// Applies one row to s.
-void ApplyReplacementRow(text::Text& s, const ReplacementRow& row);
+// Applies one row to s; false when the row's text does not occur.
+bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row);
 // Applies every row of the closing table in order.
 void ClosingReplacementsPass(text::Text& s);
 

@@ -83,12 +83,18 @@ text::Text CollapseSpaces(text::TextView s) {
 }
 
 void CollapseSpacesInPlace(text::Text& s) {
-  const std::size_t first = s.find(U"  ");
-  if (first == text::Text::npos) return;
-  std::size_t out = first + 1;
-  for (std::size_t in = first + 2; in < s.size(); ++in) {
-    if (s[in] == U' ' && s[out - 1] == U' ') continue;
-    s[out++] = s[in];
+  text::Char* const data = s.data();
+  const std::size_t size = s.size();
+  std::size_t in = 1;
+  while (in < size && !(data[in] == U' ' && data[in - 1] == U' ')) ++in;
+  if (in >= size) return;
+  std::size_t out = in;
+  text::Char last = U' ';
+  for (++in; in < size; ++in) {
+    const text::Char c = data[in];
+    if (c == U' ' && last == U' ') continue;
+    data[out++] = c;
+    last = c;
   }
   s.resize(out);
 }

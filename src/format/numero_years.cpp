@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "format/line_access.h"
+#include "format/search.h"
 #include "text/toolkit.h"
 
 namespace skorlin::format {
@@ -55,9 +56,10 @@ void LeadingNumeroPass(text::Text& s) {
 
 void YearsWithGPass(text::Text& s) {
   for (Pos i = Length(s) - 5; i >= 1; --i) {
+    // The line only grows, so i + 5 always lies within it; most positions fail this first test.
+    if (s[static_cast<std::size_t>(i + 4)] != kSmallG) continue;
     const bool year = IsOneOrTwo(At(s, i + 1)) && IsDigit(At(s, i + 2)) && IsDigit(At(s, i + 3)) &&
-                      IsDigit(At(s, i + 4)) && At(s, i + 5) == kSmallG && !IsDigit(At(s, i)) &&
-                      !text::IsAlNum(At(s, i + 6));
+                      IsDigit(At(s, i + 4)) && !IsDigit(At(s, i)) && !text::IsAlNum(At(s, i + 6));
     if (!year) continue;
     if (At(s, i + 6) != U'.') InsertAt(s, i + 6, U'.');
     InsertAt(s, i + 5, U' ');
@@ -80,9 +82,9 @@ bool IsNonNegativeWholeNumber(text::TextView t) {
 }
 
 void NumeroRangesPass(text::Text& s) {
-  auto p = static_cast<Pos>(text::FindStr(U"№", s, 1));
+  auto p = static_cast<Pos>(FindText(U"№", s, 1));
   while (p > 0) {
-    const auto q = static_cast<Pos>(text::FindStr(U"№", s, static_cast<std::size_t>(p + 1)));
+    const auto q = static_cast<Pos>(FindText(U"№", s, static_cast<std::size_t>(p + 1)));
     text::Text between;
     if (q > p + 1) between = s.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(q - p - 1));
     text::TrimBlanks(between);
@@ -97,12 +99,13 @@ void NumeroRangesPass(text::Text& s) {
         InsertAt(s, p + 1, kNumero);
       }
     }
-    p = static_cast<Pos>(text::FindStr(U"№", s, static_cast<std::size_t>(p + 2)));
+    p = static_cast<Pos>(FindText(U"№", s, static_cast<std::size_t>(p + 2)));
   }
 }
 
+// " - " has no letters, so the search that ignores case finds exactly what FindStr finds.
 void YearRangesPass(text::Text& s) {
-  auto p = static_cast<Pos>(text::FindStrNoCase(U" - ", s, 1));
+  auto p = static_cast<Pos>(FindText(U" - ", s, 1));
   while (p > 0) {
     const bool range = p > 4 && Length(s) >= p + 9 && IsOneOrTwo(At(s, p - 4)) && IsOneOrTwo(At(s, p + 3)) &&
                        IsDigit(At(s, p - 3)) && IsDigit(At(s, p - 2)) && IsDigit(At(s, p - 1)) &&
@@ -114,7 +117,7 @@ void YearRangesPass(text::Text& s) {
         CloseUpYearRange(s, p);
       }
     }
-    p = static_cast<Pos>(text::FindStrNoCase(U" - ", s, static_cast<std::size_t>(p + 1)));
+    p = static_cast<Pos>(FindText(U" - ", s, static_cast<std::size_t>(p + 1)));
   }
 }
 

@@ -184,23 +184,4 @@ void SpaceAfterWordGluedToNumber(text::Text& s, Pos i, Pos) {
   if (IsCyr(At(s, i)) && IsDigit(At(s, i + 1))) InsertSpace(s, i + 1);
 }
 
-bool ScanMayActAt(const text::Text& s, Pos i) {
-  const Char c = At(s, i);
-  switch (c) {
-    case U')':
-    case U'(':
-    case U',':
-    case U'N':
-    case U'№':
-    case U'/':
-    case U'.':
-    case U';':
-    case U':':
-    case U'-':
-      return true;
-    default:
-      return IsDigit(c) || (IsCyr(c) && IsDigit(At(s, i + 1)));
-  }
-}
-
 }  // namespace skorlin::format

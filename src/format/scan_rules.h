@@ -14,10 +14,22 @@ namespace skorlin::format {
 // line, not this figure); one rule uses it.
 using ScanRuleFn = void (*)(text::Text& s, Pos i, Pos lengthCount);
 
+// The character a rule needs at i before it can act, or one of two classes.
+inline constexpr text::Char kAnyDigit = 0xFFFFFFFEu;     // 0 to 9
+inline constexpr text::Char kAnyCyrillic = 0xFFFFFFFDu;  // U+0400 to U+045F, every Cyrillic letter among them
+
 struct ScanRule {
   const char* name;
+  text::Char needs;  // at i; the rule itself makes every test, this only lets the scan skip it
   ScanRuleFn apply;
 };
+
+// Whether c at i lets the rule act at all.
+inline bool MayAct(const ScanRule& rule, text::Char c) {
+  if (rule.needs == kAnyDigit) return c >= U'0' && c <= U'9';
+  if (rule.needs == kAnyCyrillic) return c >= U'\u0400' && c <= U'\u045F';
+  return c == rule.needs;
+}
 
 void SpaceAfterClosingBracket(text::Text& s, Pos i, Pos lengthCount);
 void SpaceBeforeOpeningBracket(text::Text& s, Pos i, Pos lengthCount);
@@ -39,27 +51,24 @@ void SpaceAfterNumberGluedToWord(text::Text& s, Pos i, Pos lengthCount);
 void SpaceAfterWordGluedToNumber(text::Text& s, Pos i, Pos lengthCount);
 
 inline constexpr std::array<ScanRule, 18> kScanRules = {{
-    {"space after closing bracket", &SpaceAfterClosingBracket},
-    {"space before opening bracket", &SpaceBeforeOpeningBracket},
-    {"space after comma between letter and digit", &SpaceAfterCommaBetweenLetterAndDigit},
-    {"space after comma outside a number", &SpaceAfterCommaOutsideNumber},
-    {"Latin N as numero sign", &LatinNAsNumeroSign},
-    {"space after numero sign", &SpaceAfterNumeroSign},
-    {"space before numero sign", &SpaceBeforeNumeroSign},
-    {"spaces in a list after numero sign", &SpacesInNumeroList},
-    {"slash as bracket", &SlashAsBracket},
-    {"space after period before capital", &SpaceAfterPeriodBeforeCapital},
-    {"no space before period", &NoSpaceBeforePeriod},
-    {"initials written together", &InitialsWrittenTogether},
-    {"space after period", &SpaceAfterPeriod},
-    {"space after semicolon", &SpaceAfterSemicolon},
-    {"space after colon", &SpaceAfterColon},
-    {"spaces around hyphen", &SpacesAroundHyphen},
-    {"space after number glued to word", &SpaceAfterNumberGluedToWord},
-    {"space after word glued to number", &SpaceAfterWordGluedToNumber},
+    {"space after closing bracket", U')', &SpaceAfterClosingBracket},
+    {"space before opening bracket", U'(', &SpaceBeforeOpeningBracket},
+    {"space after comma between letter and digit", U',', &SpaceAfterCommaBetweenLetterAndDigit},
+    {"space after comma outside a number", U',', &SpaceAfterCommaOutsideNumber},
+    {"Latin N as numero sign", U'N', &LatinNAsNumeroSign},
+    {"space after numero sign", U'№', &SpaceAfterNumeroSign},
+    {"space before numero sign", U'№', &SpaceBeforeNumeroSign},
+    {"spaces in a list after numero sign", U'№', &SpacesInNumeroList},
+    {"slash as bracket", U'/', &SlashAsBracket},
+    {"space after period before capital", U'.', &SpaceAfterPeriodBeforeCapital},
+    {"no space before period", U'.', &NoSpaceBeforePeriod},
+    {"initials written together", U'.', &InitialsWrittenTogether},
+    {"space after period", U'.', &SpaceAfterPeriod},
+    {"space after semicolon", U';', &SpaceAfterSemicolon},
+    {"space after colon", U':', &SpaceAfterColon},
+    {"spaces around hyphen", U'-', &SpacesAroundHyphen},
+    {"space after number glued to word", kAnyDigit, &SpaceAfterNumberGluedToWord},
+    {"space after word glued to number", kAnyCyrillic, &SpaceAfterWordGluedToNumber},
 }};
-
-// Whether any rule could act at i: every rule needs one of these characters at i.
-bool ScanMayActAt(const text::Text& s, Pos i);
 
 }  // namespace skorlin::format

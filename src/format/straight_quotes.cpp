@@ -1,12 +1,13 @@
 // The straight double quote put against the words it encloses.
 #include "format/straight_quotes.h"
 
+#include "format/search.h"
 #include "text/toolkit.h"
 
 namespace skorlin::format {
 
 void FirstQuotePass(text::Text& s, Pos& lengthCount) {
-  const auto p = static_cast<Pos>(text::FindStr(U"\"", s, 1));
+  const auto p = static_cast<Pos>(FindText(U"\"", s, 1));
   if (p > 0 && p < lengthCount && At(s, p + 1) == U' ') {
     DeleteAt(s, p + 1);
     --lengthCount;
@@ -32,7 +33,7 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
 }
 
 void SpacedQuotePairsPass(text::Text& s) {
-  if (text::FindStr(U" \" ", s, 1) == 0) return;
+  if (FindText(U" \" ", s, 1) == 0) return;
   Pos count = 0;
   for (Pos i = 1; i < Length(s) - 2; ++i) {
     if (At(s, i) != U'"') continue;
