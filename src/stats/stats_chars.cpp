@@ -11,6 +11,8 @@ unsigned char StatsCharFlagsSlow(text::Char c) {
   if ((flags & kWordStart) != 0 || c == U'-') flags |= kWordLead;
   if ((flags & kWordLead) != 0 || c == U'_') flags |= kWordBody;
   if (c != U'\t' && c != U'\n' && c != U'\r' && c != U' ') flags |= kPrintable;
+  const unsigned breakClass = c == U' ' ? kSpaceChar : c == U'\r' ? kLoneCr : c == U'\n' ? kLf : kOtherChar;
+  flags |= static_cast<unsigned char>(breakClass << kBreakClassShift);
   return flags;
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "stats/break_space_steps.h"
 #include "text/text.h"
 
 namespace skorlin::stats {
@@ -16,9 +17,12 @@ enum StatsCharFlag : unsigned char {
   kPrintable = 16,  // anything but tab, LF, CR and space: what the character count counts
 };
 
-// Every character at or above this code has only kPrintable, unless the text classes
-// say otherwise (looked up directly then; no such character exists today).
-inline constexpr text::Char kStatsTableSize = 0x500;
+// Bits 6 and 7 of the flags: the BreakClass of the character (other, space, CR or LF).
+inline constexpr unsigned kBreakClassShift = 6;
+
+// The table covers Windows-1251 whole (its last character, №, is U+2116); characters
+// beyond it are looked up through the text classes.
+inline constexpr text::Char kStatsTableSize = 0x2200;
 
 // The flags of every character below kStatsTableSize, built from the text classes.
 const std::array<unsigned char, kStatsTableSize>& StatsCharTable();

@@ -18,8 +18,7 @@ namespace skorlin::stats {
 namespace {
 
 constexpr text::Char kCr = U'\r';
-constexpr text::Char kLf = U'\n';
-constexpr text::Char kSpace = U' ';
+constexpr text::Char kLineFeed = U'\n';
 
 std::int32_t Saturate(std::int64_t value) {
   return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
@@ -28,7 +27,7 @@ std::int32_t Saturate(std::int64_t value) {
 std::int64_t CountCrLf(text::TextView s) {
   std::int64_t count = 0;
   for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-    if (s[i] == kCr && s[i + 1] == kLf) ++count;
+    if (s[i] == kCr && s[i + 1] == kLineFeed) ++count;
   }
   return count;
 }
@@ -44,55 +43,40 @@ TextStats CountTextStats(text::TextView text) {
   const std::int64_t outerPairs = CountCrLf(text.substr(0, begin)) + CountCrLf(text.substr(end));
 
   const auto& table = StatsCharTable();
+  const auto& steps = BreakStepTable();
   std::int64_t pairs = 0;      // CR LF pairs in the core
   std::int64_t breakRuns = 0;  // runs of consecutive CR LF pairs in the core
+  std::int64_t dropped = 0;    // spaces the collapsed count leaves out
   std::int64_t letters = 0;
   std::int64_t printable = 0;
   std::int64_t words = 0;
-  std::int64_t dropped = 0;  // spaces the collapsed count leaves out
-  bool runHasStart = false;  // the current run of word characters holds a letter or digit
-  bool afterPair = false;    // the previous characters were a CR LF pair
-  // The last two characters of the core once its CR LF pairs are removed (0: none yet; a
-  // NUL compares equal to none of CR, LF and space, so it needs no other marker).
-  text::Char last = 0;
-  text::Char beforeLast = 0;
-  bool spaceRunDropped = false;  // the latest run of spaces has already been left out
+  unsigned runHasStart = 0;  // 1: the current run of word characters holds a letter or digit
+  unsigned state = kBreakStart;
 
   for (std::size_t i = begin; i < end; ++i) {
     const text::Char c = text[i];
-    const unsigned char flags = c < kStatsTableSize ? table[c] : StatsCharFlagsSlow(c);
+    const unsigned flags = c < kStatsTableSize ? table[c] : StatsCharFlagsSlow(c);
     letters += flags & kLetter;
     printable += (flags & kPrintable) != 0;
-    if ((flags & kWordStart) != 0 && !runHasStart) {
-      ++words;
-      runHasStart = true;
-    } else if ((flags & kWordBody) == 0) {
-      runHasStart = false;
-    }
+    // A word is counted at the first letter or digit of a run of word characters; written
+    // without branches, as word boundaries come too often to predict.
+    const unsigned start = (flags & kWordStart) != 0;
+    words += start & (runHasStart ^ 1u);
+    runHasStart = (runHasStart | start) & ((flags & kWordBody) != 0);
 
-    // The core ends with a non-blank, so a CR inside it always has a next character.
-    if (c == kCr && text[i + 1] == kLf) {
-      ++pairs;
-      if (!afterPair) ++breakRuns;
-      afterPair = true;
+    unsigned breakClass = flags >> kBreakClassShift;
+    // The core ends with a non-blank, so a CR inside it always has a next character. The
+    // LF of a pair adds nothing to the other counts: it is no letter, no printable
+    // character, and the CR before it already ended any word.
+    if (breakClass == kLoneCr && text[i + 1] == kLineFeed) {
+      breakClass = kCrLfPair;
       ++i;
-      continue;
     }
-    afterPair = false;
-
-    if (c == kSpace) {
-      if (last == kSpace) {
-        ++dropped;  // a further space of a run
-      } else {
-        spaceRunDropped = last == kLf && beforeLast == kCr;
-        dropped += spaceRunDropped;
-      }
-    } else if (c == kLf && last == kCr && beforeLast == kSpace && !spaceRunDropped) {
-      ++dropped;  // the space before a break that the removed pairs brought together
-      spaceRunDropped = true;
-    }
-    beforeLast = last;
-    last = c;
+    const BreakStep& step = steps[state * kBreakClasses + breakClass];
+    state = step.next;
+    pairs += step.pairs;
+    breakRuns += step.breakRuns;
+    dropped += step.dropped;
   }
 
   TextStats stats;
