@@ -92,7 +92,7 @@ class Tables {
   WordSet maleNames, femaleNames, unisexNames, stressedYaNames;
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
-  WordSet softAdjectives;
+  WordSet softAdjectives, indeclinableLastParts;
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   WordMap<Fleeting> fleeting;
   std::vector<Rule> surnameRules, firstNameRules, patronymicRules;
@@ -111,6 +111,7 @@ class Tables {
     Fill(turkicFemale, rules::kPatronymicParticlesFemale);
     Fill(stressedPatronymics, rules::kStressedPatronymics);
     Fill(softAdjectives, rules::kSoftAdjectiveSurnames);
+    Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
     for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
     for (const rules::FleetingVowel& f : rules::kFleetingVowels) {
       std::string pattern = f.pattern;
@@ -186,12 +187,13 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
   if (!IsConsonant(last)) return Indeclinable(low);
   const std::size_t n = low.size();
   if (surname && n >= 3 && EndsWith(key, "ец"_cp)) {
-    // Коломиец → Коломийцу, Коломийцем; Кравец → Кравцу, Стрелец → Стрельцу; Швец,
-    // Кузнец, Мудрец keep the е. The ending is stressed: Кравцом, Швецом.
+    // Коломиец → Коломийцу, Коломийцем (Боец → Бойцом); Кравец → Кравцу, Стрелец →
+    // Стрельцу; Швец, Кузнец, Мудрец keep the е. The ending is stressed: Кравцом, Швецом.
     unsigned char before = FromEnd(key, 3);
     bool twoSyllables = CountVowels(key) >= 2;
     if (twoSyllables && IsVowel(before))
-      return {rules::kMascSibilant, std::string(low.substr(0, n - 2)) + std::string("йц"_cp)};
+      return {before == static_cast<unsigned char>("и"_cp[0]) ? rules::kMascSibilant : rules::kMascHard,
+              std::string(low.substr(0, n - 2)) + std::string("йц"_cp)};
     if (twoSyllables && IsConsonant(before) && IsVowel(FromEnd(key, 4))) {
       std::string stem(low.substr(0, n - 2));
       if (before == static_cast<unsigned char>("л"_cp[0])) stem += "ь"_cp;
@@ -216,7 +218,8 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
     }
   }
   if (IsOneOf(last, kSibilants) || last == static_cast<unsigned char>("ц"_cp[0])) {
-    // Unstressed endings take -ем (Бабичем, Шульцем), stressed ones -ом (Ткачом).
+    // Unstressed endings take -ем (Бабичем, Шульцем), stressed ones -ом (Ткачом, Ильичом).
+    if (t.stressedPatronymics.count(key)) return {rules::kMascHard, std::string(low)};
     for (const std::string& e : t.stressedSibilantEndings)
       if (EndsWith(low, e)) return {rules::kMascHard, std::string(low)};
     if (CountVowels(key) <= 1 && IsOneOf(last, kSibilants) && surname)
@@ -277,7 +280,7 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
 bool RuleMatches(const Tables::Rule& r, std::string_view key, Sex sex) {
   if (r.sex == rules::ForSex::Male && sex == Sex::Female) return false;
   if (r.sex == rules::ForSex::Female && sex != Sex::Female) return false;
-  if (!EndsWith(key, r.ending) || key.size() <= r.ending.size()) return false;
+  if (!EndsWith(key, r.ending) || key.empty()) return false;
   if (r.when == rules::When::StemHasVowel && !HasVowel(key.substr(0, key.size() - r.ending.size())))
     return false;
   return true;
@@ -611,15 +614,18 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
     const Token& tok = p.tokens[g.main];
     if (g.role == Role::Other || !tok.cyrillic || caseNo == 1) continue;
     if (g.role == Role::Patronymic && g.turkic != Sex::Unknown) continue;
+    if (t.indeclinableLastParts.count(LastPart(tok.key))) continue;
     out.append(fio.substr(copied, tok.coreBegin - copied));
     std::string_view core = fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin);
-    // Each half of a hyphenated word declines; particles such as Тер-, Бонч- do not.
+    // Each half of a hyphenated surname declines, particles such as Тер-, Бонч- do not;
+    // of a double first name only the last part does (Жан-Жака, Жан-Поля).
     std::size_t start = 0;
     while (start <= core.size()) {
       std::size_t h = core.find('-', start);
       std::size_t stop = h == std::string_view::npos ? core.size() : h;
       std::string_view part = core.substr(start, stop - start);
-      bool particle = h != std::string_view::npos && t.particlesBefore.count(Key(LowerWord(part)));
+      bool particle = h != std::string_view::npos &&
+                      (g.role == Role::FirstName || t.particlesBefore.count(Key(LowerWord(part))));
       if (part.empty() || particle)
         out.append(part);
       else

@@ -30,6 +30,12 @@ inline constexpr const char* kPatronymicParticlesFemale = R"(
   кызы гызы кизи кыз
 )";
 
+// The last part of a hyphenated surname that makes the whole surname indeclinable
+// (Турсун-заде, Ибрагим-оглы).
+inline constexpr const char* kIndeclinableLastParts = R"(
+  заде зода оглы оглу кызы гызы улы уулу
+)";
+
 // Surnames ending in a stressed -а or -я borrowed from French: they do not decline.
 inline constexpr const char* kIndeclinableSurnames = R"(
   дюма золя дега петипа фрагонара тома гамарра
