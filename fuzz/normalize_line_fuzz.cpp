@@ -1,0 +1,40 @@
+// NormalizeLine on any input, and on its own output. Each input byte is a Windows-1251
+// character; the bytes 0x98 (not in the code page) and, after an 0x98, the next byte pick
+// characters outside Windows-1251 as well, so opaque symbols are tried too.
+#include <cstddef>
+#include <cstdint>
+
+#include "format/formatted_view.h"
+#include "format/normalize_line.h"
+#include "text/text.h"
+
+namespace {
+
+using skorlin::text::Char;
+using skorlin::text::Text;
+
+Text FuzzText(const std::uint8_t* data, std::size_t size) {
+  static constexpr Char kOpaque[] = {U'₽', U'×', U'é', U'\U0001F600', U'５', U'\u2028', 0xFFFFFFFFu, U'À'};
+  Text text;
+  text.reserve(size);
+  for (std::size_t k = 0; k < size; ++k) {
+    if (data[k] == 0x98 && k + 1 < size) {
+      text.push_back(kOpaque[data[++k] % std::size(kOpaque)]);
+    } else {
+      text.push_back(skorlin::text::Cp1251Char(data[k]));
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const Text line = FuzzText(data, size);
+  const Text once = skorlin::format::NormalizeLine(line);
+  const Text twice = skorlin::format::NormalizeLine(once);
+  // Every run of spaces is collapsed at the end, whatever came in.
+  if (twice.find(U"  ") != Text::npos || once.find(U"  ") != Text::npos) __builtin_trap();
+  if (size < 4096) skorlin::format::FormattedView(line);
+  return 0;
+}
