@@ -152,7 +152,7 @@ TEST(HtmlStepsAgainstLiteralWalks, GiveTheSameLineOnRandomInput) {
       {"JoinYearsAndCities",
        JoinYearsAndCities,
        LiteralYearsAndCities,
-       {U"г", U".", U" ", U"(", U"1945", U"М", U"Ё", U"а", U"г.", U"гг."},
+       {U"г", U".", U" ", U"(", U"1945", U"М", U"Ё", U"а", U"г.", U"гг.", U"5 г. Мы"},
        14},
       {"JoinInitials",
        JoinInitials,
@@ -190,7 +190,7 @@ TEST(HtmlStepsAgainstLiteralWalks, GiveTheSameLineOnRandomInput) {
   };
   std::mt19937 random(20240607);
   for (const Comparison& c : tables) {
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 6000; ++i) {
       const Text line = testing::RandomLineOf(random, c.pieces, c.maxPieces);
       Text fast = line;
       Text literal = line;
@@ -200,7 +200,7 @@ TEST(HtmlStepsAgainstLiteralWalks, GiveTheSameLineOnRandomInput) {
     }
   }
   for (const Comparison& c : comparisons) {
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 6000; ++i) {
       const Text line = testing::RandomLineOf(random, c.pieces, c.maxPieces);
       Text fast = line;
       Text literal = line;
