@@ -1,0 +1,102 @@
+// The line commands through skorlin-cli: results, captions, seeds and usage errors.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/run_cli.h"
+
+namespace skorlin::cli::testing {
+namespace {
+
+TEST(CliLines, EachCommandGivesItsResultAndCaption) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string input, expected, caption;
+  } cases[] = {
+      {{"trim"}, " a\nb\nc\t\n", "a\nb\nc\n", "Пробелы: 100% 2\n"},
+      {{"trim"}, "   \n\xC2\xA0\n", "\n\xC2\xA0\n", "Пробелы: 100% 1\n"},
+      {{"delete-empty"}, "a\n\n\nb\n \n", "a\nb\n \n", "Пустые: 100% 2\n"},
+      {{"collapse-spaces"}, "a   b  c\nx \t y\n", "a b c\nx \t y\n", "Дв. пробелы: 100% 3\n"},
+      {{"dedupe"}, "b\na\nb\nA\na\nb\n", "b\na\nA\n", "Дубли: 100% 3...\n"},
+      {{"dedupe"}, "ab\nb\nb\nx\nx \n", "ab\nb\nx\nx \n", "Дубли: 100% 1...\n"},
+      {{"dedupe"}, "a\n\nb\n\n", "a\n\nb\n", "Дубли: 100% 1...\n"},
+      {{"delete-repeated"}, "b\na\nb\nc\nb\na\n", "c\n", "Все дубли: 100% 3...\n"},
+      {{"delete-repeated"}, "\nx\n\n", "x\n", "Все дубли: 100% 1...\n"},
+      {{"delete-repeated"}, "a\na\n", "", "Все дубли: 100% 1...\n"},
+      {{"delete-unique"}, "a\nb\na\nc\n", "a\na\n", "Уник: 100% 2...\n"},
+      {{"delete-unique"}, "a\n\nb\n", "\n", "Уник: 100% 2...\n"},
+      {{"sort", "--locale", "ru_RU"}, "б\nА\nв\nа\n", "а\nА\nб\nв\n", ""},
+      {{"sort", "--locale", "ru_RU"}, "abc\nABC\n", "ABC\nabc\n", ""},
+      {{"sort", "--locale", "ru_RU"}, "ABC\nabc\n", "abc\nABC\n", ""},
+      {{"sort-mirror", "--locale", "ru_RU"}, "кот\nрот\nслон\n", "слон\nкот\nрот\n", "Зерк. сорт. 100%\n"},
+      {{"sort-length"}, "ccc\na\nbb\n", "a\nbb\nccc\n", ""},
+      {{"sort-length"}, "x\ny\nz\n", "z\ny\nx\n", ""},
+      {{"invert"}, "a\nb\nc\nd\n", "d\nc\nb\na\n", ""},
+      {{"invert"}, "a\n", "a\n", ""},
+      {{"shuffle", "--seed", "0"}, "a\nb\nc\nd\n", "c\na\nd\nb\n", "Мешаем: 100%\n"},
+      {{"shuffle", "--seed", "0", "--derived"}, "a\nb\n", "a\nb\n", "Мешаем: 100%\n"},
+      {{"shuffle", "--seed", "0", "--derived"}, "a\n", "a\n", "Мешаем: 100%\n"},
+      {{"split-paragraphs", "--min", "10", "--max", "10"},
+       "Aaaa bbbb. Cccc dddd. Eeee.\n",
+       "Aaaa bbbb.\nCccc dddd.\nEeee.\n",
+       ""},
+      {{"split-paragraphs", "--min", "10", "--max", "10", "--seed", "5"},
+       "Aaaa bbbb т.е. cc dd eeee ffff.\n",
+       "Aaaa bbbb т.е.\ncc dd eeee ffff.\n\n",
+       ""},
+      {{"split-paragraphs", "--min", "10", "--max", "10"},
+       "Aaaa bbbb cc! dd ee\n",
+       "Aaaa bbbb cc!\ndd ee\n",
+       ""},
+      // Fields that are not numbers fall back to 250 and 400: a short line stays.
+      {{"split-paragraphs", "--min", " 10", "--max", "x"},
+       "Aaaa bbbb. Cccc dddd. Eeee.\n",
+       "Aaaa bbbb. Cccc dddd. Eeee.\n",
+       ""},
+      // A min above max splits nothing.
+      {{"split-paragraphs", "--min", "20", "--max", "10"},
+       "Aaaa bbbb. Cccc dddd. Eeee.\n",
+       "Aaaa bbbb. Cccc dddd. Eeee.\n",
+       ""},
+      {{"dedupe"}, "", "", "Дубли: 100% 0...\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(c.args, c.input);
+    const std::string what = c.args[0] + ": " + c.input;
+    EXPECT_EQ(run.exitCode, 0) << what << run.err;
+    EXPECT_EQ(run.out, c.expected) << what;
+    EXPECT_EQ(run.err, c.caption) << what;
+  }
+}
+
+TEST(CliLines, SeedRepeatsARunAndTheClockVariesIt) {
+  std::string input;
+  for (int i = 0; i < 200; ++i) input += "line " + std::to_string(i) + "\n";
+  const CliRun first = RunCli({"shuffle", "--seed", "4294967295"}, input);
+  const CliRun again = RunCli({"shuffle", "--seed", "4294967295"}, input);
+  EXPECT_EQ(first.exitCode, 0);
+  EXPECT_EQ(first.out, again.out);
+  EXPECT_NE(first.out, input);
+  EXPECT_NE(RunCli({"shuffle", "--seed", "1"}, input).out, first.out);
+  EXPECT_EQ(RunCli({"shuffle"}, input).exitCode, 0);
+}
+
+TEST(CliLines, BadSeedIsWrongUsage) {
+  for (const char* seed : {"x", "-1", "4294967296", "", "1.5"}) {
+    const CliRun run = RunCli({"shuffle", "--seed", seed}, "a\nb\n");
+    EXPECT_EQ(run.exitCode, 2) << seed;
+    EXPECT_TRUE(run.out.empty()) << seed;
+    EXPECT_NE(run.err.find("--seed"), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliLines, CrLfInputKeepsItsBreaksAndQuietDropsTheCaption) {
+  const CliRun run = RunCli({"dedupe", "-q"}, "a\r\nb\r\na\r\n");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "a\r\nb\r\n");
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
+}  // namespace skorlin::cli::testing
