@@ -84,6 +84,13 @@ if(TARGET skorlin)
   endforeach()
 endif()
 
+# Everything the install rules take from the build, for building just that (package.sh).
+add_custom_target(skorlin_install_contents)
+add_dependencies(skorlin_install_contents ${skorlin_programs} skorlin_man_pages)
+if(TARGET fleks)
+  add_dependencies(skorlin_install_contents fleks)
+endif()
+
 # Installs into a temporary prefix and runs the installed programs there.
 enable_testing()
 add_test(NAME install
@@ -96,10 +103,11 @@ set(CPACK_PACKAGE_CONTACT "Skorlin <skorlin@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://skorlin.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clean up and convert Russian text")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Skorlin puts Russian text in typographic order, converts it to HTML source, counts\n"
-    "and prices it and reworks it line by line: duplicates, sorting, shuffling, paragraphs,\n"
-    "lists of URLs and lists of full names (initials, dative case, salutations). The window\n"
-    "'skorlin' and the command-line tool 'skorlin-cli' run the same commands.")
+    "Skorlin puts Russian text in typographic order, converts it to HTML\n"
+    "source, counts and prices it, and reworks it line by line: duplicates,\n"
+    "sorting, shuffling, paragraphs, lists of URLs and lists of full names\n"
+    "(initials, dative case, salutations). The window 'skorlin' and the\n"
+    "command-line tool 'skorlin-cli' run the same commands.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -108,8 +116,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
 # Dependencies: dpkg-shlibdeps reads them from the programs (Qt 6, ICU, the C++ runtime).
 # The window also needs a Qt platform plugin, which libqt6gui6 only recommends.
 find_program(SKORLIN_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
