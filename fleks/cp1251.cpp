@@ -2,91 +2,10 @@
 
 namespace fleks {
 
-namespace {
-
-// Upper and lower forms of the Cyrillic letters outside the А-я block.
-struct CasePair {
-  unsigned char upper;
-  unsigned char lower;
-};
-constexpr CasePair kExtraCyrillic[] = {
-    {0xA8, 0xB8},  // Ё ё
-    {0xAA, 0xBA},  // Є є
-    {0xAF, 0xBF},  // Ї ї
-    {0xB2, 0xB3},  // І і
-    {0xA5, 0xB4},  // Ґ ґ
-    {0xA1, 0xA2},  // Ў ў
-};
-
-}  // namespace
-
-bool IsUpperLetter(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF)) return true;
-  for (const CasePair& p : kExtraCyrillic)
-    if (p.upper == c) return true;
-  return false;
-}
-
-bool IsLowerLetter(unsigned char c) {
-  if ((c >= 'a' && c <= 'z') || c >= 0xE0) return true;
-  for (const CasePair& p : kExtraCyrillic)
-    if (p.lower == c) return true;
-  return false;
-}
-
-bool IsCyrLetter(unsigned char c) {
-  if (c >= 0xC0) return true;
-  for (const CasePair& p : kExtraCyrillic)
-    if (p.upper == c || p.lower == c) return true;
-  return false;
-}
-
-unsigned char ToLower(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDF) return static_cast<unsigned char>(c + 32);
-  for (const CasePair& p : kExtraCyrillic)
-    if (p.upper == c) return p.lower;
-  return c;
-}
-
-unsigned char ToUpper(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-  if (c >= 0xE0) return static_cast<unsigned char>(c - 32);
-  for (const CasePair& p : kExtraCyrillic)
-    if (p.lower == c) return p.upper;
-  return c;
-}
-
 std::string LowerWord(std::string_view word) {
   std::string out(word);
   for (char& c : out) c = static_cast<char>(ToLower(static_cast<unsigned char>(c)));
   return out;
-}
-
-bool IsVowel(unsigned char c) {
-  switch (c) {
-    case 0xE0:  // а
-    case 0xE5:  // е
-    case 0xB8:  // ё
-    case 0xE8:  // и
-    case 0xEE:  // о
-    case 0xF3:  // у
-    case 0xFB:  // ы
-    case 0xFD:  // э
-    case 0xFE:  // ю
-    case 0xFF:  // я
-    case 0xB3:  // і
-    case 0xBF:  // ї
-    case 0xBA:  // є
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool IsConsonant(unsigned char c) {
-  if (!IsCyrLetter(c) || !IsLowerLetter(c) || IsVowel(c)) return false;
-  return c != 0xFC && c != 0xFA;  // ь ъ
 }
 
 std::string Cp1251FromUtf8(std::string_view utf8) {

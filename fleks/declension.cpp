@@ -24,16 +24,24 @@ using rules::ParadigmId;
 constexpr unsigned char kYoLower = 0xB8;  // ё
 constexpr unsigned char kYeLower = 0xE5;  // е
 
-// The look-up form of a lower-case word: ё read as е.
-std::string Key(std::string_view low) {
-  std::string key(low);
-  for (char& c : key)
-    if (static_cast<unsigned char>(c) == kYoLower) c = static_cast<char>(kYeLower);
+// The look-up form of a word: lower case, ё read as е.
+std::string Key(std::string_view word) {
+  std::string key(word);
+  for (char& c : key) {
+    const unsigned char low = ToLower(static_cast<unsigned char>(c));
+    c = static_cast<char>(low == kYoLower ? kYeLower : low);
+  }
   return key;
 }
 
+// Compares the last letters first: most endings differ there, and this runs for every
+// rule of every word.
 bool EndsWith(std::string_view s, std::string_view suffix) {
-  return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+  const std::size_t n = suffix.size(), m = s.size();
+  if (n > m) return false;
+  for (std::size_t i = 1; i <= n; ++i)
+    if (s[m - i] != suffix[n - i]) return false;
+  return true;
 }
 
 bool HasVowel(std::string_view s) {
@@ -92,6 +100,7 @@ class Tables {
   WordSet maleNames, femaleNames, unisexNames, stressedYaNames;
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
+  std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
   WordSet softAdjectives, indeclinableLastParts;
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   WordMap<Fleeting> fleeting;
@@ -109,6 +118,8 @@ class Tables {
     Fill(indeclinableSurnames, rules::kIndeclinableSurnames);
     Fill(turkicMale, rules::kPatronymicParticlesMale);
     Fill(turkicFemale, rules::kPatronymicParticlesFemale);
+    turkicMaleList.assign(turkicMale.begin(), turkicMale.end());
+    turkicFemaleList.assign(turkicFemale.begin(), turkicFemale.end());
     Fill(stressedPatronymics, rules::kStressedPatronymics);
     Fill(softAdjectives, rules::kSoftAdjectiveSurnames);
     Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
@@ -295,8 +306,8 @@ Decision FromRules(const std::vector<Tables::Rule>& table, std::string_view low,
 
 bool EndsWithTurkicParticle(std::string_view key) {
   const Tables& t = Tables::Get();
-  for (const auto* set : {&t.turkicMale, &t.turkicFemale})
-    for (const std::string& p : *set)
+  for (const auto* list : {&t.turkicMaleList, &t.turkicFemaleList})
+    for (const std::string& p : *list)
       if (EndsWith(key, p)) return true;
   return false;
 }
@@ -420,7 +431,7 @@ Parsed Parse(std::string_view s) {
       tok.initial = dot || letters == 1;
       tok.cyrillic = cyr && !tok.initial;
       tok.bracketed = s.substr(tok.begin, a - tok.begin).find('(') != std::string_view::npos;
-      tok.key = Key(LowerWord(core));
+      tok.key = Key(core);
     }
     p.tokens.push_back(std::move(tok));
   }
@@ -431,7 +442,9 @@ Parsed Parse(std::string_view s) {
     const Token& tok = p.tokens[k];
     if (!tok.hasLetters || tok.initial) continue;
     std::string_view core = s.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin);
-    bool lowerWritten = LowerWord(core) == core;
+    bool lowerWritten = true;
+    for (char ch : core)
+      if (IsUpperLetter(static_cast<unsigned char>(ch))) lowerWritten = false;
     if (!p.groups.empty() && tok.cyrillic && (t.turkicMale.count(tok.key) || t.turkicFemale.count(tok.key))) {
       p.groups.back().turkic = t.turkicMale.count(tok.key) ? Sex::Male : Sex::Female;
       continue;
@@ -531,9 +544,9 @@ void AssignRoles(Parsed& p) {
 
 Sex SexOfPatronymic(std::string_view key) {
   const Tables& t = Tables::Get();
-  for (const std::string& e : t.turkicMale)
+  for (const std::string& e : t.turkicMaleList)
     if (EndsWith(key, e)) return Sex::Male;
-  for (const std::string& e : t.turkicFemale)
+  for (const std::string& e : t.turkicFemaleList)
     if (EndsWith(key, e)) return Sex::Female;
   if (EndsWith(key, "ич"_cp)) return Sex::Male;
   if (EndsWith(key, "вна"_cp) || EndsWith(key, "чна"_cp) || EndsWith(key, "шна"_cp)) return Sex::Female;
@@ -542,9 +555,8 @@ Sex SexOfPatronymic(std::string_view key) {
 
 Sex SexOfFirstName(std::string_view key) {
   const Tables& t = Tables::Get();
-  std::string k(key);
-  if (t.unisexNames.count(k)) return Sex::Unknown;
-  bool male = t.maleNames.count(k) != 0, female = t.femaleNames.count(k) != 0;
+  if (t.unisexNames.count(key)) return Sex::Unknown;
+  bool male = t.maleNames.count(key) != 0, female = t.femaleNames.count(key) != 0;
   if (male != female) return male ? Sex::Male : Sex::Female;
   if (male) return Sex::Unknown;
   unsigned char last = FromEnd(key, 1);
@@ -624,8 +636,8 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
       std::size_t h = core.find('-', start);
       std::size_t stop = h == std::string_view::npos ? core.size() : h;
       std::string_view part = core.substr(start, stop - start);
-      bool particle = h != std::string_view::npos &&
-                      (g.role == Role::FirstName || t.particlesBefore.count(Key(LowerWord(part))));
+      bool particle =
+          h != std::string_view::npos && (g.role == Role::FirstName || t.particlesBefore.count(Key(part)));
       if (part.empty() || particle)
         out.append(part);
       else
