@@ -1,0 +1,57 @@
+// ConvertLineToHtml, the HTML view and the cutting into pages on any input. Each input
+// byte after the first is a Windows-1251 character; 0x98 and the byte after it pick a
+// character outside Windows-1251. The first byte picks the options.
+#include <cstddef>
+#include <cstdint>
+
+#include "html/convert_line.h"
+#include "html/html_site.h"
+#include "html/html_view.h"
+#include "text/text.h"
+#include "text/toolkit.h"
+
+namespace {
+
+using skorlin::text::Char;
+using skorlin::text::Text;
+
+Text FuzzText(const std::uint8_t* data, std::size_t size) {
+  static constexpr Char kOpaque[] = {U'₽', U'×', U'é', U'\U0001F600', U'５', U'\u2028', 0xFFFFFFFFu, U'À'};
+  Text text;
+  text.reserve(size);
+  for (std::size_t k = 0; k < size; ++k) {
+    if (data[k] == 0x98 && k + 1 < size) {
+      text.push_back(kOpaque[data[++k] % std::size(kOpaque)]);
+    } else {
+      text.push_back(skorlin::text::Cp1251Char(data[k]));
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const int dashStyle = data[0] & 3;
+  const bool wrapNobr = (data[0] & 4) != 0;
+  const bool keepTabs = (data[0] & 8) != 0;
+  const Text line = FuzzText(data + 1, size - 1);
+
+  const Text html = skorlin::html::ConvertLineToHtml(line, dashStyle, wrapNobr, keepTabs);
+  // Quotes, guillemets, ellipses and angle brackets always leave as entities (the
+  // no-break element aside), and tabs stay only when asked to.
+  Text rest = skorlin::text::ReplaceAll(html, U"<nobr>", U"");
+  rest = skorlin::text::ReplaceAll(rest, U"</nobr>", U"");
+  if (rest.find_first_of(U"\"«»…<>") != Text::npos) __builtin_trap();
+  if (!keepTabs && html.find(U'\t') != Text::npos) __builtin_trap();
+
+  if (size < 4096) {
+    skorlin::html::HtmlView(line, {(data[0] & 16) != 0, (data[0] & 32) != 0, keepTabs});
+    for (const skorlin::html::HtmlPage& page : skorlin::html::BuildHtmlSite(line).pages) {
+      // A page never leaves the folder of the index.
+      if (page.fileName.size() > 50 || page.fileName.find_first_of(U"/\\") != Text::npos) __builtin_trap();
+    }
+  }
+  return 0;
+}
