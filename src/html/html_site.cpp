@@ -54,9 +54,22 @@ text::Text IndexHtml(text::TextView links) {
   return Concat({U"<HTML><Body>\r\n", links, U"\r\n</Body></HTML>"});
 }
 
-HtmlSite BuildHtmlSite(text::TextView source) {
+namespace {
+
+// The page name itself, or, when it is the name of the index, the name with "-1" before
+// its extension.
+text::Text AwayFromIndex(text::Text fileName, text::TextView indexFileName) {
+  if (fileName.size() == indexFileName.size() && text::FindStrNoCase(indexFileName, fileName) == 1) {
+    fileName.insert(fileName.size() - kExtension.size(), U"-1");
+  }
+  return fileName;
+}
+
+}  // namespace
+
+HtmlSite BuildHtmlSite(text::TextView source, text::TextView indexFileName) {
   HtmlSite site;
-  text::Text fileName = U"0.htm";
+  text::Text fileName = AwayFromIndex(U"0.htm", indexFileName);
   text::Text title;
   text::Text links;
   // rest is what remains of the text: each heading and the body before it are cut off
@@ -71,7 +84,7 @@ HtmlSite BuildHtmlSite(text::TextView source) {
     title = b > kHeadingOpen.size()
                 ? text::Text(rest.substr(kHeadingOpen.size(), b - 1 - kHeadingOpen.size()))
                 : text::Text();
-    fileName = PageFileName(title);
+    fileName = AwayFromIndex(PageFileName(title), indexFileName);
     links.append(IndexLinkHtml(fileName, title));
     // Through "</h1>"; without a closing tag, just the "<h1>".
     rest.remove_prefix(std::min(rest.size(), b + 4));

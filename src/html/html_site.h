@@ -29,7 +29,9 @@ struct HtmlSite {
 
 // Cuts text at every "<h1>" ... "</h1>" heading (tags in any letter case) into pages.
 // Two headings with the same file name give two pages under that name; written in
-// order, the later one is the one that stays.
-HtmlSite BuildHtmlSite(text::TextView text);
+// order, the later one is the one that stays. A page whose name would be indexFileName
+// (compared without regard to case), where the index itself goes, is named with "-1"
+// before ".htm" instead, so the index never replaces a page.
+HtmlSite BuildHtmlSite(text::TextView text, text::TextView indexFileName = {});
 
 }  // namespace skorlin::html

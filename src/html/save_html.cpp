@@ -40,7 +40,7 @@ std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
 }
 
 void SaveHtml(text::TextView text, const std::filesystem::path& indexPath, text::Encoding encoding) {
-  const HtmlSite site = BuildHtmlSite(text);
+  const HtmlSite site = BuildHtmlSite(text, text::DecodeAuto(indexPath.filename().string()).text);
   const std::filesystem::path folder = indexPath.parent_path();
   std::vector<std::string> failed;
   auto write = [&](text::TextView html, const std::filesystem::path& path) {

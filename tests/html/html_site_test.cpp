@@ -112,5 +112,16 @@ TEST(BuildHtmlSite, CutsTheTextAtItsHeadings) {
   }
 }
 
+TEST(BuildHtmlSite, NeverNamesAPageAfterTheIndex) {
+  const HtmlSite site = BuildHtmlSite(T("a<h1>Index</h1>b<h1>Глава</h1>c"), T("INDEX.htm"));
+  ASSERT_EQ(site.pages.size(), 3u);
+  EXPECT_EQ(U8(site.pages[1].fileName), "index-1.htm");
+  EXPECT_EQ(U8(site.pages[2].fileName), "glava.htm");
+  EXPECT_EQ(U8(site.index), U8(IndexHtml(IndexLinkHtml(T("index-1.htm"), T("Index")) +
+                                         IndexLinkHtml(T("glava.htm"), T("Глава")))));
+  EXPECT_EQ(U8(BuildHtmlSite(T("a"), T("0.htm")).pages[0].fileName), "0-1.htm");
+  EXPECT_EQ(U8(BuildHtmlSite(T("a"), T("x0.htm")).pages[0].fileName), "0.htm");
+}
+
 }  // namespace
 }  // namespace skorlin::html

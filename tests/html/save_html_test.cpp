@@ -63,6 +63,12 @@ TEST_F(SaveHtmlTest, WritesEveryPageBesideTheIndex) {
   EXPECT_EQ(Read(folder / "index.htm"), text::EncodeCp1251(site.index));
 }
 
+TEST_F(SaveHtmlTest, TheIndexNeverReplacesAPage) {
+  SaveHtml(T("<h1>Index</h1>text"), dir_ / "index.htm");
+  EXPECT_EQ(Files(dir_), (std::set<std::string>{"0.htm", "index-1.htm", "index.htm"}));
+  EXPECT_EQ(Read(dir_ / "index-1.htm"), text::EncodeCp1251(PageHtml(U"Index", U"text")));
+}
+
 TEST_F(SaveHtmlTest, ReplacesExistingFilesWhole) {
   std::ofstream(dir_ / "0.htm") << "an old page that is much longer than the new one";
   std::ofstream(dir_ / "index.htm") << "old index";
