@@ -85,8 +85,8 @@ void ExpectSoundResult(const Text& input, const Text& output) {
 
 TEST(NormalizeLineOddInput, GeneratedLinesAndTheirOwnOutput) {
   testing::RandomLines lines(testing::TypographyPieces(), 31);
-  for (int n = 0; n < 300000; ++n) {
-    const Text line = lines.Next(n % 10 == 0 ? 40 : 12);
+  for (int n = 0; n < 200000; ++n) {
+    const Text line = lines.Next(n % 20 == 0 ? 40 : 10);
     const Text once = NormalizeLine(line);
     ExpectSoundResult(line, once);
     ExpectSoundResult(once, NormalizeLine(once));

@@ -34,7 +34,7 @@ void LiteralClosingTable(Text& s) {
 
 TEST(CharacterScan, SkippingQuietPositionsChangesNothing) {
   testing::RandomLines lines(testing::TypographyPieces(), 21);
-  for (int n = 0; n < 100000; ++n) {
+  for (int n = 0; n < 40000; ++n) {
     const Text line = lines.Next(14);
     Text fast = line;
     CharacterScanPass(fast, Length(fast));
@@ -46,7 +46,7 @@ TEST(CharacterScan, SkippingQuietPositionsChangesNothing) {
 
 TEST(ClosingReplacements, SkippingRowsThatCannotMatchChangesNothing) {
   testing::RandomLines lines(testing::TypographyPieces(), 22);
-  for (int n = 0; n < 100000; ++n) {
+  for (int n = 0; n < 40000; ++n) {
     const Text line = lines.Next(14);
     Text fast = line;
     ClosingReplacementsPass(fast);

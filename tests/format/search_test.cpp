@@ -23,7 +23,7 @@ Text RandomText(std::mt19937& engine, text::TextView alphabet, std::size_t minLe
 TEST(FindText, SameAsFindStr) {
   std::mt19937 engine(41);
   std::uniform_int_distribution<std::size_t> start(0, 22);
-  for (int n = 0; n < 200000; ++n) {
+  for (int n = 0; n < 100000; ++n) {
     const Text sub = RandomText(engine, U"  ab-", 0, 4);
     const Text s = RandomText(engine, U"  ab-", 0, 20);
     const std::size_t from = start(engine);
@@ -34,7 +34,7 @@ TEST(FindText, SameAsFindStr) {
 
 TEST(ReplaceAllInPlace, SameAsReplaceAll) {
   std::mt19937 engine(42);
-  for (int n = 0; n < 200000; ++n) {
+  for (int n = 0; n < 100000; ++n) {
     const Text find = RandomText(engine, U" ab", 0, 3);
     const Text repl = RandomText(engine, U" abc", 0, 4);
     const Text s = RandomText(engine, U" ab", 0, 16);
