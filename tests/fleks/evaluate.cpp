@@ -1,0 +1,81 @@
+// Runs the declension library over the development set (data/names.tsv) and prints the
+// accuracy per case, per kind of name and of the sex told from patronymics and first
+// names. Exits with status 1 when any figure falls below the floor given with --min
+// (a fraction; the suite passes the level the library has reached), so later changes
+// cannot lower it unnoticed. Usage: evaluate [--min F] [--list] [names.tsv]
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "dev_set.h"
+
+namespace {
+
+struct Tally {
+  int right = 0;
+  int all = 0;
+  double Share() const { return all == 0 ? 1.0 : static_cast<double>(right) / all; }
+};
+
+const char* const kCaseNames[] = {"nominative", "genitive",     "dative",
+                                  "accusative", "instrumental", "prepositional"};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double floor = 0.0;
+  bool list = false;
+  std::string path = SKORLIN_FLEKS_DATA_DIR "names.tsv";
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--min" && i + 1 < argc)
+      floor = std::atof(argv[++i]);
+    else if (arg == "--list")
+      list = true;
+    else
+      path = arg;
+  }
+  const std::vector<fleks_test::DevRow> rows = fleks_test::LoadDevSet(path);
+  if (rows.empty()) {
+    std::fprintf(stderr, "evaluate: no rows in %s\n", path.c_str());
+    return 1;
+  }
+  Tally byCase[6];
+  Tally sex;
+  std::map<std::string, Tally> byGroup;
+  for (const fleks_test::DevRow& row : rows) {
+    Tally& group = byGroup[row.group + " " + row.role + (row.female ? " f" : " m")];
+    for (int caseNo = 1; caseNo <= 6; ++caseNo) {
+      const fleks_test::Probe probe = fleks_test::MakeProbe(row, caseNo);
+      const std::string got = fleks_test::Decline(probe.input, caseNo);
+      const bool right = got == probe.expected;
+      byCase[caseNo - 1].right += right;
+      ++byCase[caseNo - 1].all;
+      group.right += right;
+      ++group.all;
+      if (!right && list)
+        std::printf("MISS line %d case %d: %s -> %s, expected %s\n", row.line, caseNo, probe.input.c_str(),
+                    got.c_str(), probe.expected.c_str());
+    }
+    if (row.role == "patronymic" || row.role == "name") {
+      const bool right = fleks_test::Sex(row.forms[0]) == (row.female ? 0 : 1);
+      sex.right += right;
+      ++sex.all;
+      if (!right && list) std::printf("MISS line %d sex: %s\n", row.line, row.forms[0].c_str());
+    }
+  }
+  bool ok = true;
+  auto report = [&](const std::string& what, const Tally& t) {
+    std::printf("%-40s %6.2f%%  (%d of %d)\n", what.c_str(), 100.0 * t.Share(), t.right, t.all);
+    if (t.Share() < floor) ok = false;
+  };
+  std::printf("%zu rows from %s\n\n", rows.size(), path.c_str());
+  for (int c = 0; c < 6; ++c)
+    report(std::string("case ") + std::to_string(c + 1) + " " + kCaseNames[c], byCase[c]);
+  report("sex of patronymics and first names", sex);
+  std::printf("\n");
+  for (const auto& [group, tally] : byGroup) report(group, tally);
+  if (!ok) std::printf("\nbelow the floor of %.2f%%\n", 100.0 * floor);
+  return ok ? 0 : 1;
+}
