@@ -27,6 +27,9 @@ file(MAKE_DIRECTORY ${skorlin_links})
 # A relative symlink at `link` (a path in the build folder) that, once installed into the
 # prefix folder `from`, points at `to` in the prefix (both relative to the prefix).
 function(skorlin_install_link link from to)
+  if(IS_ABSOLUTE "${from}" OR IS_ABSOLUTE "${to}")
+    message(FATAL_ERROR "The install folders must be relative to the prefix (${from}, ${to})")
+  endif()
   file(RELATIVE_PATH target /prefix/${from} /prefix/${to})
   file(CREATE_LINK ${target} ${link} SYMBOLIC)
   install(FILES ${link} DESTINATION ${from})

@@ -102,7 +102,7 @@ fi
 mkdir "$work/alone"
 cp "$prefix/lib/skorlin/skorlin-cli" "$work/alone/"
 if run_clean "$work/alone/skorlin-cli" dative -q "$work/names.txt" >/dev/null 2>&1; then
-  if [ -z "$(ldconfig -p 2>/dev/null | grep 'libfleks\.so ')" ]; then
+  if ! grep -q 'libfleks\.so ' <<<"$(ldconfig -p 2>/dev/null)"; then
     fail "dative worked without libfleks.so beside the program"
   fi
 fi
