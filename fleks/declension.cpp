@@ -609,6 +609,14 @@ Sex ResolveSex(const Parsed& p) {
   return fromSurname;
 }
 
+// The first part of a double first name declines in a woman's name in -а/-я
+// (Анны-Марии) and stays in a man's (Жан-Жака, Абдул-Керима).
+bool DeclinesAsFirstPart(std::string_view part, Sex sex) {
+  const unsigned char last = part.empty() ? 0 : ToLower(static_cast<unsigned char>(part.back()));
+  return sex == Sex::Female &&
+         (last == static_cast<unsigned char>("а"_cp[0]) || last == static_cast<unsigned char>("я"_cp[0]));
+}
+
 }  // namespace
 
 std::string DeclineFullName(std::string_view fio, int caseNo) {
@@ -636,8 +644,9 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
       std::size_t h = core.find('-', start);
       std::size_t stop = h == std::string_view::npos ? core.size() : h;
       std::string_view part = core.substr(start, stop - start);
-      bool particle =
-          h != std::string_view::npos && (g.role == Role::FirstName || t.particlesBefore.count(Key(part)));
+      bool particle = h != std::string_view::npos &&
+                      (g.role == Role::FirstName ? !DeclinesAsFirstPart(part, sex)
+                                                 : t.particlesBefore.count(Key(part)) != 0);
       if (part.empty() || particle)
         out.append(part);
       else
