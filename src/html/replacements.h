@@ -17,8 +17,7 @@ struct Replacement {
 };
 
 // Applies the rows in their listed order, each one to the whole text with ReplaceAll
-// (left to right, without overlap, the inserted text not searched again). A row whose
-// first character the text does not hold is skipped without a search.
+// (left to right, without overlap, the inserted text not searched again).
 void ApplyReplacements(text::Text& s, std::span<const Replacement> rows);
 
 // Stands for "no character" when a rule looks outside the line: it belongs to no class
