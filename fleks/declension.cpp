@@ -101,7 +101,7 @@ class Tables {
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
-  WordSet softAdjectives, indeclinableLastParts;
+  WordSet softAdjectives, indeclinableLastParts, stressedSoftSurnames;
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   WordMap<Fleeting> fleeting;
   std::vector<Rule> surnameRules, firstNameRules, patronymicRules;
@@ -123,6 +123,7 @@ class Tables {
     Fill(stressedPatronymics, rules::kStressedPatronymics);
     Fill(softAdjectives, rules::kSoftAdjectiveSurnames);
     Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
+    Fill(stressedSoftSurnames, rules::kStressedSoftSurnames);
     for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
     for (const rules::FleetingVowel& f : rules::kFleetingVowels) {
       std::string pattern = f.pattern;
@@ -258,6 +259,8 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
     case Action::FemSoft:
       return Make(low, rules::kFemSoft);
     case Action::MascSoft:
+      if (role == Role::Surname && t.stressedSoftSurnames.count(key))
+        return {rules::kMascSoftStressed, std::string(low.substr(0, low.size() - 1))};
       return Make(low, rules::kMascSoft);
     case Action::MascIj:
       return Make(low, rules::kMascIj);

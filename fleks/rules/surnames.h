@@ -67,6 +67,13 @@ inline constexpr FleetingVowel kFleetingVowels[] = {
     {"ручей", "ручь", "soft-stressed"},
 };
 
+// Men's surnames in -ь whose ending is stressed: instrumental -ём (Пономарём, Кобзарём);
+// the others take -ем (Гоголем, Бондарем, Лазарем).
+inline constexpr const char* kStressedSoftSurnames = R"(
+  пономарь звонарь кобзарь бунтарь дикарь вратарь шинкарь кисель шмель царь глухарь
+  снегирь богатырь пескарь сухарь сизарь косарь секретарь
+)";
+
 // Surname endings in -ж, -ш, -ч, -щ whose last syllable is stressed: instrumental -ом
 // (Ткачом, Малышом, Грачом), where an unstressed ending takes -ем (Бабичем).
 inline constexpr const char* kStressedSibilantEndings = R"(
