@@ -1,0 +1,122 @@
+// The statistics panel after each kind of change, and copying its labels.
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include "test_classes.h"
+#include "window_harness.h"
+
+namespace skorlin::app::testing {
+namespace {
+
+class LabelsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TypingRecountsTheView() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setFocus();
+    WindowHarness::Type(h.View(0), QStringLiteral("Привет, мир-2 _x -- y"));
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
+    QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 4"));
+    QCOMPARE(h.Label("lbBukv"), QStringLiteral("Букв: 11"));
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 17"));
+    QCOMPARE(h.Label("lbFull"), QStringLiteral("С пробелами: 21"));
+    QTest::keyClick(h.View(0), Qt::Key_Return);
+    QTest::keyClick(h.View(0), Qt::Key_Return);
+    WindowHarness::Type(h.View(0), QStringLiteral("b"));
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 2 (3)"));
+  }
+
+  void TheKiloSuffixStartsAbove1000() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QString(1000, QChar(u'a')));
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1000"));
+    h.View(0)->setPlainText(QString(1001, QChar(u'a')));
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1001 (1 k)"));
+  }
+
+  void TheRateTakesCommaOrPoint() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QString(2000, QChar(u'a')));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 1,6"));
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("0.8"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 1,6"));
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("abc"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 0"));
+  }
+
+  void ARateChangeCountsTheActiveView() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("a b c"));
+    h.View(2)->setPlainText(QStringLiteral("html"));  // shown on tab 2 only after its rebuild
+    h.SelectTab(3);
+    WindowHarness::Type(h.Find<QLineEdit>("edCena"), QStringLiteral("5"));
+    // The settings tab has no active view: the empty text is counted.
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
+    QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 0"));
+    QCOMPARE(h.Label("lbFull"), QStringLiteral("С пробелами: 0"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 0"));
+    QCOMPARE(h.Label("lbCena2"), QStringLiteral("Цена: 0"));
+    h.SelectTab(0);
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("1000"));
+    QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 3"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 3"));
+    QCOMPARE(h.Label("lbCena2"), QStringLiteral("Цена: 5"));
+  }
+
+  void PricesStayAfterATabSwitch() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QString(100, QChar(u'a')));
+    h.SelectTab(1);  // the formatted view's change wrote its own prices
+    h.View(1)->setPlainText(QString(5000, QChar(u'b')));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 4"));
+    h.SelectTab(0);
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 100"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 4"));
+  }
+
+  void ADoubleClickCopiesTheLabel() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("a\n\n\nb"));
+    QLabel* lbStr = h.Find<QLabel>("lbStr");
+    QTest::mouseDClick(lbStr, Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Строк: 2 (4)"));
+  }
+
+  void ThePopupCopiesTheLastRightClickedCountLabel() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("два слова"));
+    QAction* copy = h.Action("pmCopyLabel");
+    // Nothing recorded yet: nothing is copied.
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    QTest::mousePress(h.Find<QLabel>("lbSl"), Qt::RightButton);
+    QTest::mouseRelease(h.Find<QLabel>("lbSl"), Qt::RightButton);
+    QTest::keyClick(h.Find<QMenu>("pmmCopy"), Qt::Key_Escape);
+    // A left press and a press on a price label record nothing.
+    QTest::mousePress(h.Find<QLabel>("lbBukv"), Qt::LeftButton);
+    QTest::mouseRelease(h.Find<QLabel>("lbBukv"), Qt::LeftButton);
+    QTest::mousePress(h.Find<QLabel>("lbCena"), Qt::RightButton);
+    QTest::mouseRelease(h.Find<QLabel>("lbCena"), Qt::RightButton);
+    QTest::keyClick(h.Find<QMenu>("pmmCopy"), Qt::Key_Escape);
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Слов: 2"));
+    QVERIFY(h.window->isVisible());
+  }
+};
+
+const bool kRegistered = RegisterTest([] { return std::make_unique<LabelsTest>(); });
+
+}  // namespace
+}  // namespace skorlin::app::testing
+
+#include "labels_test.moc"

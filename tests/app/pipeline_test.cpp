@@ -1,0 +1,172 @@
+// The view pipeline: the derived views are rebuilt from the input on every selection of
+// their tab, and the panel shows the counts of the shown view.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTextDocument>
+
+#include "app/view_text.h"
+#include "format/formatted_view.h"
+#include "html/html_view.h"
+#include "test_classes.h"
+#include "window_harness.h"
+
+namespace skorlin::app::testing {
+namespace {
+
+// A click on the box itself, as a user makes it.
+void ClickCheckBox(QCheckBox* box) {
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+class PipelineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EmptyOrBlankInputGivesEmptyDerivedViews_data() {
+    QTest::addColumn<QString>("input");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks and breaks") << QStringLiteral(" \n\t\n  \n");
+  }
+  void EmptyOrBlankInputGivesEmptyDerivedViews() {
+    QFETCH(QString, input);
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(input);
+    for (int tab : {1, 2}) {
+      h.SelectTab(tab);
+      QCOMPARE(h.View(tab)->toPlainText(), QString());
+      QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
+      QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 0"));
+      QCOMPARE(h.Label("lbBukv"), QStringLiteral("Букв: 0"));
+      QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 0"));
+      QCOMPARE(h.Label("lbFull"), QStringLiteral("Знаков и пробелов: 0"));
+    }
+  }
+
+  void BlankLinesAtTheEndsAreDroppedAndOneBreakEndsTheText() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("\n\n  первая\n\nвторая\n\n\n"));
+    h.SelectTab(1);
+    QCOMPARE(ViewString(h.View(1)), QStringLiteral("первая\n\nвторая\n"));
+  }
+
+  void DerivedViewsAreTheCoreResults() {
+    WindowHarness h;
+    h.Open();
+    const QString input =
+        QStringLiteral("Он сказал :\"Привет\" ,и ушёл -- в 1990-1995 гг .\nЦена\t5\tруб\nN 5");
+    h.View(0)->setPlainText(input);
+    h.SelectTab(1);
+    QCOMPARE(ViewText(h.View(1)), format::FormattedView(ViewText(h.View(0))));
+    h.SelectTab(2);
+    QCOMPARE(ViewText(h.View(2)), html::HtmlView(ViewText(h.View(0)), html::HtmlViewOptions{}));
+    QVERIFY(h.View(2)->toPlainText().contains(QStringLiteral("<Table")));
+  }
+
+  void TypingIntoADerivedViewIsLostAtItsNextRebuild() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("текст"));
+    h.SelectTab(1);
+    const QString built = h.View(1)->toPlainText();
+    h.View(1)->setFocus();
+    WindowHarness::Type(h.View(1), QStringLiteral("добавка"));
+    QVERIFY(h.View(1)->toPlainText() != built);
+    h.SelectTab(0);
+    h.SelectTab(1);
+    QCOMPARE(h.View(1)->toPlainText(), built);
+  }
+
+  void AnUnchangedRebuildLeavesTheViewAlone() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("строка"));
+    h.SelectTab(1);
+    h.View(1)->moveCursor(QTextCursor::End);
+    const int revision = h.View(1)->document()->revision();
+    h.SelectTab(0);
+    h.SelectTab(1);
+    QCOMPARE(h.View(1)->document()->revision(), revision);
+    QVERIFY(h.View(1)->textCursor().atEnd());
+  }
+
+  void SelectingATabByClickRebuildsIt() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("клик"));
+    QTabBar* bar = h.Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QCOMPARE(h.Tabs()->currentIndex(), 1);
+    QCOMPARE(h.View(1)->toPlainText(), QStringLiteral("клик\n"));
+  }
+
+  void TheSettingsTabAndTheInputTabCountTheInput() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("\n\nодин  два\n"));
+    h.SelectTab(1);  // counts the formatted view: one line
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1 (2)"));
+    for (int tab : {3, 0}) {
+      h.SelectTab(2);
+      h.SelectTab(tab);
+      // The input view, untrimmed: its leading empty lines are counted as lines.
+      QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1 (4)"));
+      QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 2"));
+      QCOMPARE(h.Label("lbFull"), QStringLiteral("Знаков и пробелов: 8 (9)"));
+    }
+  }
+
+  void TheRebuildLabelsHaveNoKiloSuffixAndLeaveThePrices() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QString(1500, QChar(u'ж')));
+    // The change of the input wrote the labels in their change form.
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1500 (1,5 k)"));
+    QCOMPARE(h.Label("lbFull"), QStringLiteral("С пробелами: 1500"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 1,2"));
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("2"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 3"));
+    h.SelectTab(1);
+    QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1500"));
+    QCOMPARE(h.Label("lbFull"), QStringLiteral("Знаков и пробелов: 1500"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 3"));
+  }
+
+  void AnHtmlOptionClickRebuildsAtOnce() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("a\tb\n\nc"));
+    h.SelectTab(2);
+    QCOMPARE(h.View(2)->toPlainText(),
+             QStringLiteral(
+                 "<Table Width=100% Border=0 CellPadding=2 CellSpacing=0><tr><td>a<td>b</Table>\n\n<p>c\n"));
+    ClickCheckBox(h.Find<QCheckBox>("cbxTable"));
+    QVERIFY(!h.View(2)->toPlainText().contains(QStringLiteral("<Table")));
+    ClickCheckBox(h.Find<QCheckBox>("cbxAddPEmpty"));
+    QCOMPARE(h.View(2)->toPlainText().count(QStringLiteral("<p>")), 3);
+    ClickCheckBox(h.Find<QCheckBox>("cbxAddP"));
+    QVERIFY(!h.View(2)->toPlainText().contains(QStringLiteral("<p>")));
+  }
+
+  void TheDerivedViewsKeepTheirTextUntilTheirTabIsSelected() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("старое"));
+    h.SelectTab(1);
+    h.SelectTab(0);
+    h.View(0)->setPlainText(QStringLiteral("новое"));
+    QCOMPARE(h.View(1)->toPlainText(), QStringLiteral("старое\n"));
+    h.SelectTab(1);
+    QCOMPARE(h.View(1)->toPlainText(), QStringLiteral("новое\n"));
+  }
+};
+
+const bool kRegistered = RegisterTest([] { return std::make_unique<PipelineTest>(); });
+
+}  // namespace
+}  // namespace skorlin::app::testing
+
+#include "pipeline_test.moc"

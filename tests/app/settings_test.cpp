@@ -1,0 +1,179 @@
+// The settings store through the real window: where the file is, what is read at creation
+// and at the first show, what is written at close.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/profile_file.h"
+#include "test_classes.h"
+#include "window_harness.h"
+
+namespace skorlin::app::testing {
+namespace {
+
+const char* const kAllKeys[][2] = {
+    {"Main", "chkEnterStart.Checked"},
+    {"Main", "chkFolders.Checked"},
+    {"HTML", "cbxAddP.Checked"},
+    {"HTML", "cbxAddPEmpty.Checked"},
+    {"HTML", "cbxTable.Checked"},
+    {"Abzac", "edAbzMin.Text"},
+    {"Abzac", "edAbzMax.Text"},
+    {"Main", "edCena.Text"},
+    {"Main", "Top"},
+    {"Main", "Left"},
+    {"Main", "Width"},
+    {"Main", "Height"},
+};
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void NoFileGivesTheDesignDefaultsAndCloseWritesAllTwelveKeys() {
+    WindowHarness h;
+    h.Open();
+    QCOMPARE(h.window->Location().filePath, h.UserSettingsPath());
+    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+      QVERIFY2(h.Find<QCheckBox>(name)->isChecked(), name);
+    }
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
+    QCOMPARE(h.Find<QLineEdit>("edAbzMax")->text(), QStringLiteral("400"));
+    QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QStringLiteral("0,8"));
+    // The labels keep their design captions until the first recount.
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк:"));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 0"));
+    h.Find<QCheckBox>("chkFolders")->setChecked(false);
+    h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("500"));
+    h.window->resize(500, 450);
+    h.window->close();
+    QVERIFY(h.errors.isEmpty());
+
+    const ProfileFile ini(h.UserSettingsPath());
+    for (const auto& [section, key] : kAllKeys) QVERIFY2(ini.Find(section, key).has_value(), key);
+    QCOMPARE(ini.ReadString("Main", "chkEnterStart.Checked", ""), QStringLiteral("1"));
+    QCOMPARE(ini.ReadString("Main", "chkFolders.Checked", ""), QStringLiteral("0"));
+    QCOMPARE(ini.ReadString("Abzac", "edAbzMax.Text", ""), QStringLiteral("500"));
+    QCOMPARE(ini.ReadString("Main", "edCena.Text", ""), QStringLiteral("0,8"));
+    QCOMPARE(ini.ReadInteger("Main", "Width", 0), 500);
+    QCOMPARE(ini.ReadInteger("Main", "Height", 0), 450);
+  }
+
+  void AFileBesideTheProgramWins() {
+    WindowHarness h;
+    const QString beside = h.ProgramDir() + "Skorlin.ini";
+    h.WriteFile(beside, "[Abzac]\r\nedAbzMin.Text=111\r\n");
+    h.WriteFile(h.UserSettingsPath(), "[Abzac]\r\nedAbzMin.Text=222\r\n");
+    h.Open();
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("111"));
+    h.window->close();
+    QVERIFY(ProfileFile(beside).Find("Main", "Top").has_value());
+    QCOMPARE(h.ReadFile(h.UserSettingsPath()), QByteArray("[Abzac]\r\nedAbzMin.Text=222\r\n"));
+  }
+
+  void TheUserFolderIsCreatedEvenWhenTheFileBesideTheProgramIsUsed() {
+    WindowHarness h;
+    h.WriteFile(h.ProgramDir() + "Skorlin.ini", "");
+    h.Create();
+    QVERIFY(QFileInfo(h.AppDataDir() + "Skorlin").isDir());
+  }
+
+  void WithoutAUserFolderTheFileGoesBesideTheProgram() {
+    WindowHarness h;
+    WindowEnvironment environment{h.ProgramDir(), QString(), {}};
+    TfmMain window(environment);
+    QCOMPARE(window.Location().filePath, h.ProgramDir() + "Skorlin.ini");
+  }
+
+  void StoredGeometryIsRestoredWithNegativeTopOrLeftMovedToZero() {
+    WindowHarness h;
+    h.WriteFile(h.UserSettingsPath(), "[Main]\r\nTop=-50\r\nLeft=5000\r\nWidth=400\r\nHeight=380\r\n");
+    h.Open();
+    QCOMPARE(h.window->y(), 0);
+    QCOMPARE(h.window->x(), 5000);
+    QCOMPARE(h.window->width(), 400);
+    QCOMPARE(h.window->height(), 380);
+  }
+
+  void AMaximizedWindowKeepsTheStoredGeometry() {
+    WindowHarness h;
+    const QByteArray geometry = "Top=7\r\nLeft=8\r\nWidth=401\r\nHeight=402\r\n";
+    h.WriteFile(h.UserSettingsPath(), "[Main]\r\n" + geometry);
+    h.Open();
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("1,2"));
+    h.window->showMaximized();
+    QTRY_VERIFY(h.window->isMaximized());
+    h.window->close();
+    const ProfileFile ini(h.UserSettingsPath());
+    QCOMPARE(ini.ReadString("Main", "edCena.Text", ""), QStringLiteral("1,2"));
+    QCOMPARE(ini.ReadInteger("Main", "Top", 0), 7);
+    QCOMPARE(ini.ReadInteger("Main", "Left", 0), 8);
+    QCOMPARE(ini.ReadInteger("Main", "Width", 0), 401);
+    QCOMPARE(ini.ReadInteger("Main", "Height", 0), 402);
+  }
+
+  void BooleanValues_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("'0' turns the start-up paste off") << QByteArray("0") << false << false;
+    QTest::newRow("'1'") << QByteArray("1") << true << true;
+    QTest::newRow("'0x10' is true") << QByteArray("0x10") << true << true;
+    QTest::newRow("'yes' keeps the default") << QByteArray("yes") << true << true;
+    QTest::newRow("the first section of a name wins, in any case")
+        << QByteArray("0\r\n[MAIN]\r\nCHKENTERSTART.CHECKED=1") << false << false;
+  }
+  void BooleanValues() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, checked);
+    QFETCH(bool, pasted);
+    WindowHarness h;
+    h.WriteFile(h.UserSettingsPath(), "[main]\r\nchkenterstart.checked=" + stored + "\r\n");
+    QApplication::clipboard()->setText(QStringLiteral("из буфера"));
+    h.Open();
+    QCOMPARE(h.Find<QCheckBox>("chkEnterStart")->isChecked(), checked);
+    QCOMPARE(h.View(0)->toPlainText(), pasted ? QStringLiteral("из буфера") : QString());
+  }
+
+  void AnEmptyRateIsARateAndGivesPricesOfZero() {
+    WindowHarness h;
+    h.WriteFile(h.UserSettingsPath(), "[Main]\r\nchkEnterStart.Checked=0\r\nedCena.Text=\r\n");
+    h.Open();
+    QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QString());
+    // The changed rate ran the change event: the panel was recounted.
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
+    h.View(0)->setPlainText(QString(2000, QChar(u'я')));
+    QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 0"));
+    QCOMPARE(h.Label("lbCena2"), QStringLiteral("Цена: 0"));
+  }
+
+  void AStoredHtmlOptionRecountsTheInputAtCreation() {
+    WindowHarness h;
+    h.WriteFile(h.UserSettingsPath(), "[HTML]\r\ncbxTable.Checked=0\r\n");
+    h.Create();
+    QVERIFY(!h.Find<QCheckBox>("cbxTable")->isChecked());
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
+    QCOMPARE(h.Label("lbFull"), QStringLiteral("Знаков и пробелов: 0"));
+  }
+
+  void AnUnwritableFileIsReportedOnceAndTheWindowStillCloses() {
+    WindowHarness h;
+    // A folder where the file should be: the rename cannot replace it.
+    QDir().mkpath(h.UserSettingsPath());
+    h.Open();
+    h.window->close();
+    QVERIFY(!h.window->isVisible());
+    QCOMPARE(h.errors, QStringList{QStringLiteral("Unable to write to ") + h.UserSettingsPath()});
+    h.window->close();
+    QTest::keyClick(h.window.get(), Qt::Key_Escape);
+    QCOMPARE(h.errors.size(), 1);
+  }
+};
+
+const bool kRegistered = RegisterTest([] { return std::make_unique<SettingsTest>(); });
+
+}  // namespace
+}  // namespace skorlin::app::testing
+
+#include "settings_test.moc"
