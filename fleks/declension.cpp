@@ -97,7 +97,7 @@ class Tables {
     ParadigmId paradigm;
   };
 
-  WordSet maleNames, femaleNames, unisexNames, stressedYaNames;
+  WordSet maleNames, femaleNames, unisexNames, stressedYaNames, westernNames;
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
@@ -112,6 +112,7 @@ class Tables {
     Fill(maleNames, rules::kMaleNames);
     Fill(femaleNames, rules::kFemaleNames);
     Fill(unisexNames, rules::kUnisexNames);
+    Fill(westernNames, rules::kWesternNames);
     Fill(stressedYaNames, rules::kStressedYaNames);
     Fill(foreignLookalikes, rules::kForeignPossessiveLookalikes);
     Fill(particlesBefore, rules::kParticlesBefore);
@@ -315,7 +316,13 @@ bool EndsWithTurkicParticle(std::string_view key) {
   return false;
 }
 
-Decision DecideWord(std::string_view low, Role role, Sex sex) {
+// A surname ending like a Russian possessive one: Иванов, Пушкин, Птицын.
+bool LooksPossessive(std::string_view key) {
+  return EndsWith(key, "ов"_cp) || EndsWith(key, "ев"_cp) || EndsWith(key, "ин"_cp) || EndsWith(key, "ын"_cp);
+}
+
+// foreign: the name is a Western one (Чарльз Дарвин), whose -ин and -ов are not suffixes.
+Decision DecideWord(std::string_view low, Role role, Sex sex, bool foreign) {
   const Tables& t = Tables::Get();
   std::string key = Key(low);
   if (role == Role::Surname || role == Role::FirstName) {
@@ -328,7 +335,8 @@ Decision DecideWord(std::string_view low, Role role, Sex sex) {
   switch (role) {
     case Role::Surname:
       if (t.indeclinableSurnames.count(key)) return Indeclinable(low);
-      if (sex != Sex::Female && t.foreignLookalikes.count(key)) return ConsonantNoun(low, key, false);
+      if (sex != Sex::Female && (t.foreignLookalikes.count(key) || (foreign && LooksPossessive(key))))
+        return ConsonantNoun(low, key, false);
       return FromRules(t.surnameRules, low, key, sex, role);
     case Role::FirstName:
       return FromRules(t.firstNameRules, low, key, sex, role);
@@ -365,9 +373,9 @@ std::string Recase(std::string_view original, std::string_view low, std::string_
   return out;
 }
 
-std::string DeclinePart(std::string_view part, Role role, Sex sex, int caseNo) {
+std::string DeclinePart(std::string_view part, Role role, Sex sex, bool foreign, int caseNo) {
   std::string low = LowerWord(part);
-  Decision d = DecideWord(low, role, sex);
+  Decision d = DecideWord(low, role, sex, foreign);
   if (d.paradigm == rules::kIndeclinable || caseNo < 2 || caseNo > 6) return std::string(part);
   std::string declined = d.stem + Tables::Get().endings[d.paradigm][caseNo - 2];
   return Recase(part, low, declined);
@@ -629,6 +637,14 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
   Sex sex = ResolveSex(p);
   if (sex == Sex::Unknown) sex = Sex::Male;
   const Tables& t = Tables::Get();
+  // A Western first name and no patronymic: the surname is foreign too.
+  bool foreign = false, patronymic = false;
+  for (const Group& g : p.groups) {
+    const std::string& key = p.tokens[g.main].key;
+    if (g.role == Role::Patronymic) patronymic = true;
+    if (g.role == Role::FirstName && t.westernNames.count(key.substr(0, key.find('-')))) foreign = true;
+  }
+  foreign = foreign && !patronymic;
 
   std::string out;
   out.reserve(fio.size() + 16);
@@ -653,7 +669,7 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
       if (part.empty() || particle)
         out.append(part);
       else
-        out.append(DeclinePart(part, g.role, sex, caseNo));
+        out.append(DeclinePart(part, g.role, sex, foreign, caseNo));
       if (h == std::string_view::npos) break;
       out.push_back('-');
       start = h + 1;

@@ -111,6 +111,19 @@ inline constexpr const char* kFemaleNames = R"(
   джейн кэтрин шарлотта сьюзан анжелина жюли натали софи мари
 )";
 
+// First names of Western Europe and America. A surname after one of them, in a name
+// without a patronymic, is foreign: -ин and -ов are plain endings there, not Russian
+// possessive suffixes (Чарльз Дарвин → Чарльзом Дарвином, Бенджамин Франклин).
+inline constexpr const char* kWesternNames = R"(
+  джон джек джордж майкл питер пол роберт уильям томас чарльз генри жан пьер поль луи
+  франсуа жак анри ганс фридрих вильгельм отто курт клаус дитрих людвиг иоганн карлос
+  хуан хосе педро пабло диего луис марио джузеппе антонио франческо бенджамин кевин
+  эдвин мартин стивен ричард дэвид дэниел эндрю энтони джеймс джозеф фрэнсис альфред
+  эрнест оскар гарри билл дональд рональд брюс том тим эрик карл фрэнк артур бернард
+  мэри элизабет маргарет кэтрин джейн сьюзан энн эмили шарлотта агата ингрид грета
+  мишель жаклин натали софи мари николь изабель кармен долорес мерседес
+)";
+
 // Names given to both men and women: the surname or the patronymic decides.
 inline constexpr const char* kUnisexNames = R"(
   саша женя валя шура слава сима саня

@@ -57,6 +57,7 @@ inline constexpr FleetingVowel kFleetingVowels[] = {
     {"орел", "орл", "hard"},
     {"козёл", "козл", "hard"},
     {"козел", "козл", "hard"},
+    {"котел", "котл", "hard"},
     {"котёл", "котл", "hard"},
     {"дятел", "дятл", "hard"},
     {"пепел", "пепл", "hard"},
