@@ -13,7 +13,7 @@ namespace skorlin::lines {
 
 // A collator for one locale at secondary strength: letters and accents count, case does
 // not ("а" and "А" are equal, "е" and "ё" are not). An empty line is less than any other
-// line, and two empty lines are equal.
+// line, and two empty lines are equal. One object serves one thread at a time.
 class LineCollator {
  public:
   // localeName names the locale ("ru_RU", "ru-RU", "ru_RU.UTF-8"); an empty name takes

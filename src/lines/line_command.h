@@ -16,7 +16,10 @@ using Progress = std::function<void(const std::string&)>;
 // The outcome of a line command: the view's new whole text (every line followed by CR LF),
 // what the command counted (lines changed, lines deleted, spaces removed; 0 when it counts
 // nothing) and the caption it leaves in the title bar (UTF-8; empty for the commands that
-// write none).
+// write none). A command takes the view's text as the view holds it (line breaks of any
+// kind); the window writes result.text back and shows result.caption. With no view to work
+// on (the settings tab) the window runs the command on the empty text: the counter is 0 and
+// the caption is the command's final caption, and no view is written.
 struct LineCommandResult {
   text::Text text;
   long counter = 0;

@@ -22,10 +22,16 @@ LineGroups GroupEqualLines(const LineViews& lines) {
     text::TextView line;
   };
   std::vector<Slot> slots(capacity, Slot{0, 0, {}});
+  // The hashes first, in one sequential pass; then the probes, each slot fetched from
+  // memory a few lines ahead of its use, so that the table's cache misses overlap.
+  std::vector<std::size_t> hashes(n);
   const std::hash<text::TextView> hasher;
+  for (std::size_t i = 0; i < n; ++i) hashes[i] = hasher(lines[i]);
+  constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) __builtin_prefetch(&slots[hashes[i + kAhead] & mask]);
     const text::TextView line = lines[i];
-    const std::size_t hash = hasher(line);
+    const std::size_t hash = hashes[i];
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
       Slot& entry = slots[slot];
       if (entry.groupPlusOne == 0) {
