@@ -6,7 +6,8 @@
 
 namespace skorlin::text {
 
-Text DecodeUtf8Strict(std::string_view bytes);  // utf8.cpp
+Text DecodeUtf8Strict(std::string_view bytes);                                      // utf8.cpp
+bool TryDecodeUtf8(std::string_view bytes, Text& text, std::size_t& invalidAt);  // utf8.cpp
 
 namespace {
 
@@ -134,7 +135,9 @@ DecodedText DecodeAuto(std::string_view bytes) {
   } catch (const DecodeError&) {
     return {DecodeCp1251(bytes), Encoding::Cp1251};
   }
-  if (IsValidUtf8(bytes)) return {DecodeUtf8Strict(bytes), Encoding::Utf8};
+  DecodedText decoded{Text(), Encoding::Utf8};
+  std::size_t invalidAt = 0;
+  if (TryDecodeUtf8(bytes, decoded.text, invalidAt)) return decoded;
   return {DecodeCp1251(bytes), Encoding::Cp1251};
 }
 

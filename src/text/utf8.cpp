@@ -37,22 +37,24 @@ std::size_t ValidSequenceLength(std::string_view bytes, std::size_t i, Char& dec
   return length;
 }
 
-void AppendUtf8(std::string& out, Char c) {
+// Writes the UTF-8 form of c at out; returns the position after it.
+char* PutUtf8(char* out, Char c) {
   if (c < 0x80) {
-    out += static_cast<char>(c);
+    *out++ = static_cast<char>(c);
   } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   }
+  return out;
 }
 
 }  // namespace
@@ -67,26 +69,46 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
-// Decodes UTF-8; throws DecodeError at the first invalid sequence.
-Text DecodeUtf8Strict(std::string_view bytes) {
-  Text text;
-  text.reserve(bytes.size());
+// Decodes UTF-8 into text in one pass; false (with the position of the first invalid
+// byte) when the bytes are not UTF-8.
+bool TryDecodeUtf8(std::string_view bytes, Text& text, std::size_t& invalidAt) {
+  text.assign(bytes.size(), U'\0');
+  std::size_t out = 0;
   for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      text[out++] = lead;
+      ++i;
+      continue;
+    }
     Char c = 0;
     const std::size_t length = ValidSequenceLength(bytes, i, c);
     if (length == 0) {
-      throw DecodeError("The input is not valid UTF-8 (byte " + std::to_string(i + 1) + ")");
+      invalidAt = i;
+      return false;
     }
-    text += c;
+    text[out++] = c;
     i += length;
+  }
+  text.resize(out);
+  return true;
+}
+
+// Decodes UTF-8; throws DecodeError at the first invalid sequence.
+Text DecodeUtf8Strict(std::string_view bytes) {
+  Text text;
+  std::size_t invalidAt = 0;
+  if (!TryDecodeUtf8(bytes, text, invalidAt)) {
+    throw DecodeError("The input is not valid UTF-8 (byte " + std::to_string(invalidAt + 1) + ")");
   }
   return text;
 }
 
 std::string EncodeUtf8(TextView text) {
-  std::string out;
-  out.reserve(text.size());
-  for (Char c : text) AppendUtf8(out, c);
+  std::string out(text.size() * 4, '\0');
+  char* end = out.data();
+  for (Char c : text) end = PutUtf8(end, c);
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return out;
 }
 
