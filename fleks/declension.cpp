@@ -435,7 +435,7 @@ Parsed Parse(std::string_view s) {
           if (!IsCyrLetter(u)) cyr = false;
         } else if (ch == '.') {
           dot = true;
-        } else if (ch != '-') {
+        } else if (ch != '-' && ch != '\'' && u != 0x92) {  // hyphen, apostrophes ' and ’
           cyr = false;
         }
       }
