@@ -31,7 +31,8 @@ struct HtmlSite {
 // Two headings with the same file name give two pages under that name; written in
 // order, the later one is the one that stays. A page whose name would be indexFileName
 // (compared without regard to case), where the index itself goes, is named with "-1"
-// before ".htm" instead, so the index never replaces a page.
+// before ".htm" instead (two characters beyond the usual limit of 50, at most), so the
+// index never replaces a page.
 HtmlSite BuildHtmlSite(text::TextView text, text::TextView indexFileName = {});
 
 }  // namespace skorlin::html
