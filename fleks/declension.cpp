@@ -280,7 +280,11 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
       if (IsVowel(before)) return Make(low, rules::kMascIj);
       if (IsOneOf(before, kSibilants) || t.softAdjectives.count(key) || EndsWith(key, "шний"_cp))
         return Make(low, rules::kAdjMascSoft);
-      return Make(low, rules::kAdjMascVelar);
+      // Adjectives end in -кий, -гий, -хий (Достоевский, Горький) or -ний (Задорожний);
+      // after another letter -ий is a noun's ending: Палий → Палию, like Юрий.
+      if (IsOneOf(before, kVelars) || before == static_cast<unsigned char>("н"_cp[0]))
+        return Make(low, rules::kAdjMascVelar);
+      return Make(low, rules::kMascIj);
     }
     case Action::AdjFemAya:
       return Make(low, IsOneOf(FromEnd(key, 3), kSibilants) ? rules::kAdjFemSibilant : rules::kAdjFemHard);

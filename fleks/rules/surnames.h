@@ -72,7 +72,7 @@ inline constexpr FleetingVowel kFleetingVowels[] = {
 // the others take -ем (Гоголем, Бондарем, Лазарем).
 inline constexpr const char* kStressedSoftSurnames = R"(
   пономарь звонарь кобзарь бунтарь дикарь вратарь шинкарь кисель шмель царь глухарь
-  снегирь богатырь пескарь сухарь сизарь косарь секретарь
+  снегирь богатырь пескарь сухарь сизарь косарь секретарь король
 )";
 
 // Surname endings in -ж, -ш, -ч, -щ whose last syllable is stressed: instrumental -ом
