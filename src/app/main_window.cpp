@@ -193,7 +193,6 @@ QWidget* TfmMain::CreateSettingsTab() {
   gbAbz->setObjectName(QStringLiteral("gbAbz"));
   auto* grid = new QGridLayout(gbAbz);
   auto* caption = new QLabel(Tr("Количество символов в предложении"), gbAbz);
-  caption->setWordWrap(true);
   edAbzMin = new QLineEdit(QStringLiteral("250"), gbAbz);
   edAbzMin->setObjectName(QStringLiteral("edAbzMin"));
   edAbzMin->setToolTip(Tr("Минимальная длина предложения"));
@@ -216,7 +215,7 @@ QWidget* TfmMain::CreateStatisticsPanel() {
   Panel2 = new QWidget(this);
   Panel2->setObjectName(QStringLiteral("Panel2"));
   auto* grid = new QGridLayout(Panel2);
-  grid->setContentsMargins(8, 4, 8, 4);
+  grid->setContentsMargins(8, 4, 8, 8);
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(0);
 
@@ -258,6 +257,9 @@ QWidget* TfmMain::CreateStatisticsPanel() {
 
   auto* rate = new QHBoxLayout;
   rate->setSpacing(4);
+  auto* rateCaption = new QLabel(Tr("За 1000 знаков:"), Panel2);
+  rateCaption->setBuddy(edCena);
+  rate->addWidget(rateCaption);
   rate->addWidget(edCena);
   rate->addStretch(1);
   grid->addLayout(rate, 0, 1);

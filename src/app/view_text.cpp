@@ -31,16 +31,33 @@ char32_t NextCodePoint(QStringView s, qsizetype& i) {
 }  // namespace
 
 text::Text ViewStringToText(QStringView s) {
-  text::Text out;
-  out.reserve(static_cast<std::size_t>(s.size()) + static_cast<std::size_t>(s.size()) / 16);
-  qsizetype i = 0;
-  while (i < s.size()) {
-    const char32_t c = NextCodePoint(s, i);
-    if (c == U'\n' || c == kParagraphSeparator) {
-      out.push_back(U'\r');
-      out.push_back(U'\n');
+  // Two passes: the exact length first, then every character written in place (this runs
+  // on every keystroke, over the whole view).
+  const char16_t* const begin = s.utf16();
+  const char16_t* const end = begin + s.size();
+  std::size_t breaks = 0;
+  std::size_t pairs = 0;
+  for (const char16_t* p = begin; p != end; ++p) {
+    const char16_t u = *p;
+    if (u == u'\n' || u == kParagraphSeparator) {
+      ++breaks;
+    } else if (QChar::isHighSurrogate(u) && p + 1 != end && QChar::isLowSurrogate(p[1])) {
+      ++pairs;
+      ++p;
+    }
+  }
+  text::Text out(static_cast<std::size_t>(s.size()) + breaks - pairs, U'\0');
+  char32_t* o = out.data();
+  for (const char16_t* p = begin; p != end; ++p) {
+    const char16_t u = *p;
+    if (u == u'\n' || u == kParagraphSeparator) {
+      *o++ = U'\r';
+      *o++ = U'\n';
+    } else if (QChar::isHighSurrogate(u) && p + 1 != end && QChar::isLowSurrogate(p[1])) {
+      *o++ = QChar::surrogateToUcs4(u, p[1]);
+      ++p;
     } else {
-      out.push_back(c);
+      *o++ = u;
     }
   }
   return out;
