@@ -486,6 +486,12 @@ bool IsKnownFirstName(const std::string& key) {
   return t.maleNames.count(key) || t.femaleNames.count(key) || t.unisexNames.count(key);
 }
 
+// Turkic women's names built on "гуль" (a rose) and the like: Назгуль, Жазгуль, Айсель.
+bool LooksLikeWomansName(std::string_view key) {
+  return EndsWith(key, "гуль"_cp) || EndsWith(key, "гюль"_cp) || EndsWith(key, "зель"_cp) ||
+         EndsWith(key, "сель"_cp);
+}
+
 bool LooksLikeSurname(const std::string& key) {
   static const std::string_view endings[] = {
       "ов"_cp,   "ев"_cp,   "ин"_cp,    "ын"_cp, "ова"_cp, "ева"_cp,  "ина"_cp, "ына"_cp, "ский"_cp,
@@ -522,7 +528,7 @@ void AssignRoles(Parsed& p) {
     const std::string& key = p.tokens[words[0]->main].key;
     if (IsStrongPatronymic(p, *words[0]))
       words[0]->role = Role::Patronymic;
-    else if (IsKnownFirstName(key))
+    else if (IsKnownFirstName(key) || LooksLikeWomansName(key))
       words[0]->role = Role::FirstName;
     else
       words[0]->role = Role::Surname;
@@ -576,6 +582,7 @@ Sex SexOfFirstName(std::string_view key) {
   if (male) return Sex::Unknown;
   unsigned char last = FromEnd(key, 1);
   if (EndsWith(key, "улла"_cp)) return Sex::Male;  // Абдулла, Нурулла
+  if (LooksLikeWomansName(key)) return Sex::Female;
   if (last == static_cast<unsigned char>("а"_cp[0]) || last == static_cast<unsigned char>("я"_cp[0]))
     return Sex::Female;
   if (IsConsonant(last) || last == static_cast<unsigned char>("ь"_cp[0])) return Sex::Male;
