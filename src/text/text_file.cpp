@@ -3,6 +3,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#ifdef __unix__
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -36,12 +40,31 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+namespace {
+
+// Makes the written bytes durable before the rename, so a crash cannot leave an empty file
+// in place of a good one.
+bool SyncFile(const std::filesystem::path& file) {
+#ifdef __unix__
+  const int fd = ::open(file.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+#else
+  (void)file;
+  return true;
+#endif
+}
+
+}  // namespace
+
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
   const fs::path target(path);
   std::random_device random;
-  const fs::path temporary =
-      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(random()));
+  // A short name of its own, so that a long target name cannot make it too long.
+  const fs::path temporary = target.parent_path() / (".skorlin-" + std::to_string(random()) + ".tmp");
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) throw FileError("Unable to write to " + path);
@@ -55,6 +78,11 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     }
   }
   std::error_code error;
+  if (!SyncFile(temporary)) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw FileError("Unable to write to " + path);
+  }
   fs::rename(temporary, target, error);
   if (error) {
     std::error_code ignored;
