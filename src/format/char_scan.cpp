@@ -1,6 +1,9 @@
 // The backward character scan.
 #include "format/char_scan.h"
 
+#include <utility>
+
+#include "format/scan_line.h"
 #include "format/scan_rules.h"
 
 namespace skorlin::format {
@@ -8,8 +11,8 @@ namespace {
 
 // Whether any rule could act at i: every rule needs one of these characters at i, and the
 // last one a digit after its letter. Most positions of a text fail this at once.
-bool ScanMayActAt(const text::Text& s, Pos i) {
-  const text::Char c = s[static_cast<std::size_t>(i - 1)];
+bool ScanMayActAt(const ScanLine& s, Pos i) {
+  const text::Char c = At(s, i);
   switch (c) {
     case U')':
     case U'(':
@@ -33,12 +36,15 @@ bool ScanMayActAt(const text::Text& s, Pos i) {
 }  // namespace
 
 void CharacterScanPass(text::Text& s, Pos lengthCount) {
+  if (lengthCount - 1 < 2) return;
+  ScanLine line(std::move(s));
   for (Pos i = lengthCount - 1; i >= 2; --i) {
-    if (i > Length(s) || !ScanMayActAt(s, i)) continue;
+    if (!ScanMayActAt(line, i)) continue;
     for (const ScanRule& rule : kScanRules) {
-      if (MayAct(rule, At(s, i))) rule.apply(s, i, lengthCount);
+      if (MayAct(rule, At(line, i))) rule.apply(line, i, lengthCount);
     }
   }
+  s = line.Release();
 }
 
 }  // namespace skorlin::format

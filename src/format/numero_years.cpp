@@ -2,7 +2,9 @@
 #include "format/numero_years.h"
 
 #include <optional>
+#include <utility>
 
+#include "format/edit_line.h"
 #include "format/line_access.h"
 #include "format/search.h"
 #include "text/toolkit.h"
@@ -19,7 +21,7 @@ constexpr Char kSmallG = U'г';
 bool IsOneOrTwo(Char c) { return c == U'1' || c == U'2'; }
 
 // The four digits at p to p + 3 as a number, or nothing when they are not all digits.
-std::optional<int> FourDigitNumber(const text::Text& s, Pos p) {
+std::optional<int> FourDigitNumber(const EditLine& s, Pos p) {
   int value = 0;
   for (Pos k = p; k < p + 4; ++k) {
     const Char c = At(s, k);
@@ -31,7 +33,7 @@ std::optional<int> FourDigitNumber(const text::Text& s, Pos p) {
 
 // Deletes the spaces around the hyphen of the range at p (" - "): S[p], then S[p + 1],
 // when the first year is not the later one.
-void CloseUpYearRange(text::Text& s, Pos p) {
+void CloseUpYearRange(EditLine& s, Pos p) {
   const std::optional<int> first = FourDigitNumber(s, p - 4);
   const std::optional<int> second = FourDigitNumber(s, p + 3);
   if (!first || !second || *first > *second) return;
@@ -55,15 +57,18 @@ void LeadingNumeroPass(text::Text& s) {
 }
 
 void YearsWithGPass(text::Text& s) {
-  for (Pos i = Length(s) - 5; i >= 1; --i) {
-    // The line only grows, so i + 5 always lies within it; most positions fail this first test.
-    if (s[static_cast<std::size_t>(i + 4)] != kSmallG) continue;
-    const bool year = IsOneOrTwo(At(s, i + 1)) && IsDigit(At(s, i + 2)) && IsDigit(At(s, i + 3)) &&
-                      IsDigit(At(s, i + 4)) && !IsDigit(At(s, i)) && !text::IsAlNum(At(s, i + 6));
+  if (s.find(kSmallG) == text::Text::npos) return;
+  EditLine line(std::move(s));
+  for (Pos i = Length(line) - 5; i >= 1; --i) {
+    // Most positions fail this first test.
+    if (At(line, i + 5) != kSmallG) continue;
+    const bool year = IsOneOrTwo(At(line, i + 1)) && IsDigit(At(line, i + 2)) && IsDigit(At(line, i + 3)) &&
+                      IsDigit(At(line, i + 4)) && !IsDigit(At(line, i)) && !text::IsAlNum(At(line, i + 6));
     if (!year) continue;
-    if (At(s, i + 6) != U'.') InsertAt(s, i + 6, U'.');
-    InsertAt(s, i + 5, U' ');
+    if (At(line, i + 6) != U'.') InsertAt(line, i + 6, U'.');
+    InsertAt(line, i + 5, U' ');
   }
+  s = line.Release();
 }
 
 bool IsNonNegativeWholeNumber(text::TextView t) {
@@ -82,43 +87,51 @@ bool IsNonNegativeWholeNumber(text::TextView t) {
 }
 
 void NumeroRangesPass(text::Text& s) {
-  auto p = static_cast<Pos>(FindText(U"№", s, 1));
+  if (FindText(U"№", s, 1) == 0) return;
+  EditLine line(std::move(s));
+  Pos p = line.Find(U"№", 1);
   while (p > 0) {
-    const auto q = static_cast<Pos>(FindText(U"№", s, static_cast<std::size_t>(p + 1)));
+    const Pos q = line.Find(U"№", p + 1);
     text::Text between;
-    if (q > p + 1) between = s.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(q - p - 1));
+    for (Pos k = p + 1; k < q; ++k) between.push_back(At(line, k));
     text::TrimBlanks(between);
     if (!between.empty() && between.back() == U'-') {
       between.pop_back();
       text::TrimBlanks(between);
-      if (IsNonNegativeWholeNumber(between) && At(s, q - 3) == U' ' && At(s, q - 2) == U'-' &&
-          At(s, q - 1) == U' ' && At(s, q + 1) == U' ') {
-        text::DeleteRange(s, q, 2);
-        DeleteAt(s, q - 1);
-        DeleteAt(s, q - 3);
-        InsertAt(s, p + 1, kNumero);
+      if (IsNonNegativeWholeNumber(between) && At(line, q - 3) == U' ' && At(line, q - 2) == U'-' &&
+          At(line, q - 1) == U' ' && At(line, q + 1) == U' ') {
+        DeleteAt(line, q);  // the second sign and the space after it
+        DeleteAt(line, q);
+        DeleteAt(line, q - 1);
+        DeleteAt(line, q - 3);
+        InsertAt(line, p + 1, kNumero);
       }
     }
-    p = static_cast<Pos>(FindText(U"№", s, static_cast<std::size_t>(p + 2)));
+    p = line.Find(U"№", p + 2);
   }
+  s = line.Release();
 }
 
 // " - " has no letters, so the search that ignores case finds exactly what FindStr finds.
 void YearRangesPass(text::Text& s) {
-  auto p = static_cast<Pos>(FindText(U" - ", s, 1));
+  if (FindText(U" - ", s, 1) == 0) return;
+  EditLine line(std::move(s));
+  Pos p = line.Find(U" - ", 1);
   while (p > 0) {
-    const bool range = p > 4 && Length(s) >= p + 9 && IsOneOrTwo(At(s, p - 4)) && IsOneOrTwo(At(s, p + 3)) &&
-                       IsDigit(At(s, p - 3)) && IsDigit(At(s, p - 2)) && IsDigit(At(s, p - 1)) &&
-                       IsDigit(At(s, p + 4)) && IsDigit(At(s, p + 5)) && IsDigit(At(s, p + 6));
+    const bool range = p > 4 && Length(line) >= p + 9 && IsOneOrTwo(At(line, p - 4)) &&
+                       IsOneOrTwo(At(line, p + 3)) && IsDigit(At(line, p - 3)) && IsDigit(At(line, p - 2)) &&
+                       IsDigit(At(line, p - 1)) && IsDigit(At(line, p + 4)) && IsDigit(At(line, p + 5)) &&
+                       IsDigit(At(line, p + 6));
     if (range) {
-      if (p > 5 && At(s, p - 5) == U'(' && At(s, p + 7) == U')') CloseUpYearRange(s, p);
-      if (At(s, p + 7) == U' ' && At(s, p + 8) == kSmallG &&
-          (At(s, p + 9) == U'.' || At(s, p + 9) == kSmallG)) {
-        CloseUpYearRange(s, p);
+      if (p > 5 && At(line, p - 5) == U'(' && At(line, p + 7) == U')') CloseUpYearRange(line, p);
+      if (At(line, p + 7) == U' ' && At(line, p + 8) == kSmallG &&
+          (At(line, p + 9) == U'.' || At(line, p + 9) == kSmallG)) {
+        CloseUpYearRange(line, p);
       }
     }
-    p = static_cast<Pos>(FindText(U" - ", s, static_cast<std::size_t>(p + 1)));
+    p = line.Find(U" - ", p + 1);
   }
+  s = line.Release();
 }
 
 }  // namespace skorlin::format

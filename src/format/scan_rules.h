@@ -6,13 +6,14 @@
 #include <array>
 
 #include "format/line_access.h"
+#include "format/scan_line.h"
 #include "text/text.h"
 
 namespace skorlin::format {
 
 // lengthCount is the line's length as it was before the scan began (the rules change the
 // line, not this figure); one rule uses it.
-using ScanRuleFn = void (*)(text::Text& s, Pos i, Pos lengthCount);
+using ScanRuleFn = void (*)(ScanLine& s, Pos i, Pos lengthCount);
 
 // The character a rule needs at i before it can act, or one of two classes.
 inline constexpr text::Char kAnyDigit = 0xFFFFFFFEu;     // 0 to 9
@@ -31,24 +32,24 @@ inline bool MayAct(const ScanRule& rule, text::Char c) {
   return c == rule.needs;
 }
 
-void SpaceAfterClosingBracket(text::Text& s, Pos i, Pos lengthCount);
-void SpaceBeforeOpeningBracket(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterCommaBetweenLetterAndDigit(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterCommaOutsideNumber(text::Text& s, Pos i, Pos lengthCount);
-void LatinNAsNumeroSign(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterNumeroSign(text::Text& s, Pos i, Pos lengthCount);
-void SpaceBeforeNumeroSign(text::Text& s, Pos i, Pos lengthCount);
-void SpacesInNumeroList(text::Text& s, Pos i, Pos lengthCount);
-void SlashAsBracket(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterPeriodBeforeCapital(text::Text& s, Pos i, Pos lengthCount);
-void NoSpaceBeforePeriod(text::Text& s, Pos i, Pos lengthCount);
-void InitialsWrittenTogether(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterPeriod(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterSemicolon(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterColon(text::Text& s, Pos i, Pos lengthCount);
-void SpacesAroundHyphen(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterNumberGluedToWord(text::Text& s, Pos i, Pos lengthCount);
-void SpaceAfterWordGluedToNumber(text::Text& s, Pos i, Pos lengthCount);
+void SpaceAfterClosingBracket(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceBeforeOpeningBracket(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterCommaBetweenLetterAndDigit(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterCommaOutsideNumber(ScanLine& s, Pos i, Pos lengthCount);
+void LatinNAsNumeroSign(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterNumeroSign(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceBeforeNumeroSign(ScanLine& s, Pos i, Pos lengthCount);
+void SpacesInNumeroList(ScanLine& s, Pos i, Pos lengthCount);
+void SlashAsBracket(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterPeriodBeforeCapital(ScanLine& s, Pos i, Pos lengthCount);
+void NoSpaceBeforePeriod(ScanLine& s, Pos i, Pos lengthCount);
+void InitialsWrittenTogether(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterPeriod(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterSemicolon(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterColon(ScanLine& s, Pos i, Pos lengthCount);
+void SpacesAroundHyphen(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterNumberGluedToWord(ScanLine& s, Pos i, Pos lengthCount);
+void SpaceAfterWordGluedToNumber(ScanLine& s, Pos i, Pos lengthCount);
 
 inline constexpr std::array<ScanRule, 18> kScanRules = {{
     {"space after closing bracket", U')', &SpaceAfterClosingBracket},

@@ -1,6 +1,9 @@
 // The straight double quote put against the words it encloses.
 #include "format/straight_quotes.h"
 
+#include <utility>
+
+#include "format/edit_line.h"
 #include "format/search.h"
 #include "text/toolkit.h"
 
@@ -34,20 +37,22 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
 
 void SpacedQuotePairsPass(text::Text& s) {
   if (FindText(U" \" ", s, 1) == 0) return;
+  EditLine line(std::move(s));
   Pos count = 0;
-  for (Pos i = 1; i < Length(s) - 2; ++i) {
-    if (At(s, i) != U'"') continue;
+  for (Pos i = 1; i < Length(line) - 2; ++i) {
+    if (At(line, i) != U'"') continue;
     ++count;
-    if (At(s, i - 1) != U' ' || At(s, i + 1) != U' ') continue;
+    if (At(line, i - 1) != U' ' || At(line, i + 1) != U' ') continue;
     // Beyond the space on the side the quote would join there must be a word.
-    if (count % 2 == 1 && !text::IsLetter(At(s, i + 2))) ++count;
-    if (count % 2 == 0 && !text::IsLetter(At(s, i - 2))) ++count;
+    if (count % 2 == 1 && !text::IsLetter(At(line, i + 2))) ++count;
+    if (count % 2 == 0 && !text::IsLetter(At(line, i - 2))) ++count;
     if (count % 2 == 1) {
-      DeleteAt(s, i + 1);  // an opening quote: no space after it
+      DeleteAt(line, i + 1);  // an opening quote: no space after it
     } else {
-      DeleteAt(s, i - 1);  // a closing quote: no space before it
+      DeleteAt(line, i - 1);  // a closing quote: no space before it
     }
   }
+  s = line.Release();
 }
 
 }  // namespace skorlin::format

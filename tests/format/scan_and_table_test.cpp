@@ -14,11 +14,17 @@ namespace {
 
 using text::Text;
 
-// Every rule at every position from lengthCount - 1 down to 2.
+// Every rule at every position from lengthCount - 1 down to 2, and the comma rule reading
+// its run of figures afresh every time.
 void LiteralScan(Text& s, Pos lengthCount) {
+  ScanLine line(std::move(s));
   for (Pos i = lengthCount - 1; i >= 2; --i) {
-    for (const ScanRule& rule : kScanRules) rule.apply(s, i, lengthCount);
+    for (const ScanRule& rule : kScanRules) {
+      line.figures = {};
+      rule.apply(line, i, lengthCount);
+    }
   }
+  s = line.Release();
 }
 
 // Every row applied to the whole line, repeated rows by the repeated ReplaceAll.
@@ -32,8 +38,11 @@ void LiteralClosingTable(Text& s) {
   }
 }
 
-TEST(CharacterScan, SkippingQuietPositionsChangesNothing) {
-  testing::RandomLines lines(testing::TypographyPieces(), 21);
+TEST(CharacterScan, SkippingQuietPositionsAndRereadingChangesNothing) {
+  std::vector<Text> pieces = testing::TypographyPieces();
+  for (const char32_t* figures : {U"1", U"0", U",", U",", U" ", U"12,5", U"0,0,", U"№"})
+    pieces.emplace_back(figures);
+  testing::RandomLines lines(std::move(pieces), 21);
   for (int n = 0; n < 40000; ++n) {
     const Text line = lines.Next(14);
     Text fast = line;
@@ -101,9 +110,9 @@ TEST(ScanRules, LaterRulesSeeTheLineAsEarlierRulesLeftIt) {
       {U")", 1, U") "},
   };
   for (const Case& c : cases) {
-    Text s = c.line;
+    ScanLine s{Text(c.line)};
     for (const ScanRule& rule : kScanRules) rule.apply(s, c.i, Length(s));
-    EXPECT_EQ(text::ToUtf8(s), text::ToUtf8(c.expected)) << text::ToUtf8(c.line);
+    EXPECT_EQ(text::ToUtf8(s.Release()), text::ToUtf8(c.expected)) << text::ToUtf8(c.line);
   }
 }
 
