@@ -540,7 +540,7 @@ void AssignRoles(Parsed& p) {
   } else if (n == 2) {
     const std::string& first = p.tokens[words[0]->main].key;
     const std::string& second = p.tokens[words[1]->main].key;
-    if (IsKnownFirstName(first) && LooksLikeSurname(second)) {
+    if (IsKnownFirstName(first) && (!IsKnownFirstName(second) || LooksLikeSurname(second))) {
       words[0]->role = Role::FirstName;  // Иван Петров
       words[1]->role = Role::Surname;
     } else {
