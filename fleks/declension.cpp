@@ -101,7 +101,7 @@ class Tables {
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
-  WordSet softAdjectives, indeclinableLastParts, stressedSoftSurnames;
+  WordSet softAdjectives, indeclinableLastParts, stressedSoftSurnames, georgianInAya;
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   WordMap<Fleeting> fleeting;
   std::vector<Rule> surnameRules, firstNameRules, patronymicRules;
@@ -125,6 +125,7 @@ class Tables {
     Fill(softAdjectives, rules::kSoftAdjectiveSurnames);
     Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
     Fill(stressedSoftSurnames, rules::kStressedSoftSurnames);
+    Fill(georgianInAya, rules::kGeorgianSurnamesInAya);
     for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
     for (const rules::FleetingVowel& f : rules::kFleetingVowels) {
       std::string pattern = f.pattern;
@@ -339,6 +340,7 @@ Decision DecideWord(std::string_view low, Role role, Sex sex, bool foreign) {
   switch (role) {
     case Role::Surname:
       if (t.indeclinableSurnames.count(key)) return Indeclinable(low);
+      if (t.georgianInAya.count(key)) return Make(low, rules::kNounYa);
       if (sex != Sex::Female && (t.foreignLookalikes.count(key) || (foreign && LooksPossessive(key))))
         return ConsonantNoun(low, key, false);
       return FromRules(t.surnameRules, low, key, sex, role);

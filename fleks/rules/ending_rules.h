@@ -76,7 +76,7 @@ inline constexpr EndingRule kSurnameRules[] = {
     // -ия of both sexes: Берия, Данелия, Гамсахурдия.
     {"ия", ForSex::Any, When::Always, Action::NounIya},
     // Other surnames in -а/-я decline as nouns for both sexes: Окуджава, Сковорода,
-    // Глинка, Ганжа, Зозуля, Гулая.
+    // Глинка, Ганжа, Зозуля, Квирая.
     {"а", ForSex::Any, When::Always, Action::NounA},
     {"я", ForSex::Any, When::Always, Action::NounYa},
     // Women's surnames in a consonant, -ь or -й stay as they are: Петросян, Ковальчук,

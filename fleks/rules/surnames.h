@@ -36,6 +36,12 @@ inline constexpr const char* kIndeclinableLastParts = R"(
   заде зода оглы оглу кызы гызы улы уулу
 )";
 
+// Georgian surnames in -ая: nouns for both sexes (Квирая → Квирае), not adjectives
+// like Толстая.
+inline constexpr const char* kGeorgianSurnamesInAya = R"(
+  квирая шенгелая гогелая
+)";
+
 // Surnames ending in a stressed -а or -я borrowed from French: they do not decline.
 inline constexpr const char* kIndeclinableSurnames = R"(
   дюма золя дега петипа фрагонара тома гамарра

@@ -37,6 +37,7 @@ TEST(FleksDeclension, EveryNameInEveryCase) {
 TEST(FleksDeclension, SexFromPatronymicsAndFirstNames) {
   for (const DevRow& row : Rows()) {
     if (row.role != "patronymic" && row.role != "name" && row.role != "full") continue;
+    if (row.group == "unisex") continue;  // Саша, Женя: only the other parts tell
     EXPECT_EQ(fleks_test::Sex(row.forms[0]), row.female ? 0 : 1)
         << "names.tsv:" << row.line << " " << row.forms[0];
   }
