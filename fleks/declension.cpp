@@ -185,7 +185,7 @@ Decision Make(std::string_view low, ParadigmId id) {
 
 Decision Indeclinable(std::string_view low) { return Make(low, rules::kIndeclinable); }
 
-// -а: Анна → Анны; Ольга → Ольги; Саша → Саше́й; Птица → Птицей.
+// -а: Анна → Анны; Ольга → Ольги; Саша → Сашей; Птица → Птицей.
 ParadigmId NounAPattern(std::string_view key) {
   unsigned char before = FromEnd(key, 2);
   if (IsOneOf(before, kVelars)) return rules::kNounAVelar;
