@@ -97,7 +97,7 @@ class Tables {
     ParadigmId paradigm;
   };
 
-  WordSet maleNames, femaleNames, unisexNames, stressedYaNames, westernNames;
+  WordSet maleNames, femaleNames, unisexNames, stressedYaNames, westernNames, ukrainianInO;
   WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
@@ -113,6 +113,7 @@ class Tables {
     Fill(femaleNames, rules::kFemaleNames);
     Fill(unisexNames, rules::kUnisexNames);
     Fill(westernNames, rules::kWesternNames);
+    Fill(ukrainianInO, rules::kUkrainianNamesInO);
     Fill(stressedYaNames, rules::kStressedYaNames);
     Fill(foreignLookalikes, rules::kForeignPossessiveLookalikes);
     Fill(particlesBefore, rules::kParticlesBefore);
@@ -345,6 +346,7 @@ Decision DecideWord(std::string_view low, Role role, Sex sex, bool foreign) {
         return ConsonantNoun(low, key, false);
       return FromRules(t.surnameRules, low, key, sex, role);
     case Role::FirstName:
+      if (sex != Sex::Female && t.ukrainianInO.count(key)) return Make(low, rules::kMascO);
       return FromRules(t.firstNameRules, low, key, sex, role);
     case Role::Patronymic:
       if (EndsWithTurkicParticle(key)) return Indeclinable(low);

@@ -29,7 +29,8 @@ inline constexpr const char* kMaleNames = R"(
   ульян устин фадей федор фёдор феликс феофан фердинанд филарет филат филимон
   филипп фока фома фрол харитон хрисанф христофор эдгар эдуард эльдар эмиль
   эммануил эраст эрнест юлиан юлий юрий яков ян ярополк ярослав
-  андрий василь микола мыкола никола петро павло тарас ярема
+  андрий василь микола мыкола никола петро павло дмитро михайло данило гаврило
+  кирило левко грицько тарас ярема
   алик боря вадик валера вася витя вова володя гена гоша гриша даня дима дениска
   жора илюша кеша коля костя лёва лёня лёша алёша митя миша паша петя рома серёжа
   стёпа тёма толя федя юра яша эдик стасик славик шурик данила гаврила ерёма тима гера
@@ -128,6 +129,12 @@ inline constexpr const char* kWesternNames = R"(
 // Names given to both men and women: the surname or the patronymic decides.
 inline constexpr const char* kUnisexNames = R"(
   саша женя валя шура слава сима саня
+)";
+
+// Ukrainian men's names in -о: they decline like Павел without its fleeting vowel
+// (Павло Тычина → Павла Тычины, Петру, Петром).
+inline constexpr const char* kUkrainianNamesInO = R"(
+  петро павло дмитро михайло данило гаврило кирило левко грицько
 )";
 
 // Men's names ending in -я whose ending is stressed: instrumental -ёй, not -ей.

@@ -20,6 +20,7 @@ enum ParadigmId {
   kMascJ,             // Сергей, Николай, Гайдай
   kMascIj,            // Юрий, Василий: prepositional -ии
   kMascSoftStressed,  // Воробей → Воробьём (stem without the fleeting е)
+  kMascO,             // Петро → Петра, Петром (Ukrainian names in -о)
   kPossessiveMasc,    // Иванов, Пушкин, Птицын: instrumental -ым
   kPossessiveFem,     // Иванова, Пушкина
   kNounA,             // Анна, Никита, Окуджава, Николаевна
@@ -47,6 +48,7 @@ inline constexpr Paradigm kParadigms[kParadigmCount] = {
     {"masc-j", 1, {"я", "ю", "я", "ем", "е"}},
     {"masc-ij", 1, {"я", "ю", "я", "ем", "и"}},
     {"masc-soft-stressed", 0, {"я", "ю", "я", "ём", "е"}},
+    {"masc-o", 1, {"а", "у", "а", "ом", "е"}},
     {"possessive-masc", 0, {"а", "у", "а", "ым", "е"}},
     {"possessive-fem", 1, {"ой", "ой", "у", "ой", "ой"}},
     {"noun-a", 1, {"ы", "е", "у", "ой", "е"}},
