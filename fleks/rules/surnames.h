@@ -78,7 +78,7 @@ inline constexpr FleetingVowel kFleetingVowels[] = {
 // the others take -ем (Гоголем, Бондарем, Лазарем).
 inline constexpr const char* kStressedSoftSurnames = R"(
   пономарь звонарь кобзарь бунтарь дикарь вратарь шинкарь кисель шмель царь глухарь
-  снегирь богатырь пескарь сухарь сизарь косарь секретарь король
+  снегирь богатырь пескарь сухарь сизарь косарь секретарь король карась
 )";
 
 // Surname endings in -ж, -ш, -ч, -щ whose last syllable is stressed: instrumental -ом
