@@ -40,8 +40,11 @@ void CharacterScanPass(text::Text& s, Pos lengthCount) {
   ScanLine line(std::move(s));
   for (Pos i = lengthCount - 1; i >= 2; --i) {
     if (!ScanMayActAt(line, i)) continue;
+    text::Char c = At(line, i);
     for (const ScanRule& rule : kScanRules) {
-      if (MayAct(rule, At(line, i))) rule.apply(line, i, lengthCount);
+      if (!MayAct(rule, c)) continue;
+      rule.apply(line, i, lengthCount);
+      c = At(line, i);  // the rule may have changed what stands at i
     }
   }
   s = line.Release();

@@ -10,26 +10,73 @@
 
 namespace skorlin::format {
 
+namespace {
+
+// The signs that some passes need before they can change anything. No pass brings in a
+// quote, a hyphen, "г", "#" or a backslash, and a numero sign comes only from "N" or "#";
+// so a pass whose sign the collapsed line lacks has nothing to do and is skipped.
+struct Signs {
+  bool quote = false;
+  bool hash = false;
+  bool backslash = false;
+  bool smallG = false;
+  bool hyphen = false;
+  bool numeroSource = false;
+};
+
+Signs SignsOf(const text::Text& s) {
+  Signs signs;
+  for (const text::Char c : s) {
+    switch (c) {
+      case U'"':
+        signs.quote = true;
+        break;
+      case U'#':
+        signs.hash = signs.numeroSource = true;
+        break;
+      case U'\\':
+        signs.backslash = true;
+        break;
+      case U'г':
+        signs.smallG = true;
+        break;
+      case U'-':
+        signs.hyphen = true;
+        break;
+      case U'№':
+      case U'N':
+        signs.numeroSource = true;
+        break;
+      default:
+        break;
+    }
+  }
+  return signs;
+}
+
+}  // namespace
+
 text::Text NormalizeLine(text::TextView line) {
   text::Text s(line);
   TrimPass(s);
   CollapsePass(s);
+  const Signs signs = SignsOf(s);
   // The quote passes keep their own count of the line's length, and the character scan
   // walks back from the figure they leave, however the scan changes the line.
   Pos lengthCount = Length(s);
-  FirstQuotePass(s, lengthCount);
-  HashSignPass(s);
-  LastQuotePass(s, lengthCount);
-  BackslashPass(s);
+  if (signs.quote) FirstQuotePass(s, lengthCount);
+  if (signs.hash) HashSignPass(s);
+  if (signs.quote) LastQuotePass(s, lengthCount);
+  if (signs.backslash) BackslashPass(s);
   CharacterScanPass(s, lengthCount);
   LeadingNumeroPass(s);
-  YearsWithGPass(s);
-  NumeroRangesPass(s);
-  YearRangesPass(s);
+  if (signs.smallG) YearsWithGPass(s);
+  if (signs.numeroSource) NumeroRangesPass(s);
+  if (signs.hyphen) YearRangesPass(s);
   TrailingSlashPass(s);
   CollapsePass(s);
   ClosingReplacementsPass(s);
-  SpacedQuotePairsPass(s);
+  if (signs.quote) SpacedQuotePairsPass(s);
   CollapsePass(s);
   return s;
 }

@@ -5,7 +5,11 @@
 #include "format/char_scan.h"
 #include "format/closing_replacements.h"
 #include "format/collapse_spaces.h"
+#include "format/normalize_line.h"
+#include "format/numero_years.h"
 #include "format/scan_rules.h"
+#include "format/simple_passes.h"
+#include "format/straight_quotes.h"
 #include "random_lines.h"
 #include "text/toolkit.h"
 
@@ -62,6 +66,38 @@ TEST(ClosingReplacements, SkippingRowsThatCannotMatchChangesNothing) {
     Text literal = line;
     LiteralClosingTable(literal);
     ASSERT_EQ(text::ToUtf8(fast), text::ToUtf8(literal)) << text::ToUtf8(line);
+  }
+}
+
+// Every pass run on every line, the scan and the closing table in their literal form.
+Text LiteralNormalizeLine(const Text& line) {
+  Text s = line;
+  TrimPass(s);
+  CollapsePass(s);
+  Pos lengthCount = Length(s);
+  FirstQuotePass(s, lengthCount);
+  HashSignPass(s);
+  LastQuotePass(s, lengthCount);
+  BackslashPass(s);
+  LiteralScan(s, lengthCount);
+  LeadingNumeroPass(s);
+  YearsWithGPass(s);
+  NumeroRangesPass(s);
+  YearRangesPass(s);
+  TrailingSlashPass(s);
+  CollapsePass(s);
+  LiteralClosingTable(s);
+  SpacedQuotePairsPass(s);
+  CollapsePass(s);
+  return s;
+}
+
+TEST(NormalizeLine, SameAsEveryPassRunInFull) {
+  testing::RandomLines lines(testing::TypographyPieces(), 23);
+  for (int n = 0; n < 40000; ++n) {
+    const Text line = lines.Next(14);
+    ASSERT_EQ(text::ToUtf8(NormalizeLine(line)), text::ToUtf8(LiteralNormalizeLine(line)))
+        << text::ToUtf8(line);
   }
 }
 
