@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# The benchmark report: skorlin-cli and the window beside the tools a user would otherwise
+# pick, on the same generated files, written to docs/benchmarks.md.
+#
+#   bench/compare.sh [--build DIR] [--runs N] [--lines N] [--prose-mb N]
+#                    [--window-runs N] [--no-window] [--out FILE]
+#
+#   --build DIR        an optimised build folder (default: build-compare in the source
+#                      tree, configured as Release and built here when needed)
+#   --runs N           runs of every side of every comparison (default 5; medians reported)
+#   --lines N          lines of the keyword list (default 1000000)
+#   --prose-mb N       megabytes of the prose text (default 10)
+#   --window-runs N    runs of every window measurement (default 3)
+#   --no-window        leave the window out (a build without Qt)
+#   --out FILE         the report (default docs/benchmarks.md)
+#
+# What it needs beyond the build dependencies of scripts/setup-deps.sh, installed here when
+# missing (as root, or through sudo): GNU time (/usr/bin/time, Debian package "time") for
+# the peak memory, Node.js and npm for the typograf package (bench/package.json, installed
+# into bench/node_modules with npm ci), and the ru_RU.UTF-8 locale for sort -f (made with
+# localedef from the "locales" package).
+#
+# Each comparison runs the sides in turn (A B, then B A, ...) after one untimed warm-up
+# run of each, so both see the same page cache and the same background load; the report
+# gives the median wall-clock time, the median CPU time (user + system) and the median
+# peak resident memory of each side.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="$root/build-compare"
+runs=5
+lines=1000000
+prose_mb=10
+window_runs=3
+window=1
+out="$root/docs/benchmarks.md"
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) build="$(cd "$2" 2>/dev/null && pwd || echo "$2")"; shift 2 ;;
+    --runs) runs="$2"; shift 2 ;;
+    --lines) lines="$2"; shift 2 ;;
+    --prose-mb) prose_mb="$2"; shift 2 ;;
+    --window-runs) window_runs="$2"; shift 2 ;;
+    --no-window) window=0; shift ;;
+    --out) out="$2"; shift 2 ;;
+    -h | --help) sed -n '2,25p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "compare.sh: unknown argument $1 (see --help)" >&2; exit 2 ;;
+  esac
+done
+[ "$runs" -ge 1 ] 2>/dev/null || { echo "compare.sh: --runs wants a whole number" >&2; exit 2; }
+
+# Tools and locales run as a user's would: UTF-8, and "." in the clock's readings.
+export LC_ALL=C.UTF-8
+
+# --- What the comparison needs --------------------------------------------------------
+
+apt_updated=0
+install_packages() {
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then sudo="sudo"; else
+      echo "compare.sh: please install the Debian packages: $*" >&2; exit 1
+    fi
+  fi
+  if [ "$apt_updated" -eq 0 ]; then $sudo apt-get update -qq; apt_updated=1; fi
+  echo "compare.sh: installing $*" >&2
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$@" >/dev/null
+}
+
+[ -x /usr/bin/time ] || install_packages time
+command -v node >/dev/null && command -v npm >/dev/null || install_packages nodejs npm
+command -v python3 >/dev/null || install_packages python3
+if [ ! -f "$here/node_modules/typograf/package.json" ]; then
+  (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
+fi
+
+# A Russian UTF-8 locale for sort -f, as a Russian user's sort would collate.
+sort_locale=""
+find_ru_locale() {
+  sort_locale=""
+  local name
+  for name in $(locale -a 2>/dev/null); do
+    case "$name" in ru_RU.utf8 | ru_RU.UTF-8) sort_locale="$name"; return ;; esac
+  done
+}
+find_ru_locale
+if [ -z "$sort_locale" ]; then
+  if [ ! -f /usr/share/i18n/locales/ru_RU ]; then install_packages locales; fi
+  if [ "$(id -u)" -eq 0 ]; then localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || true
+  elif command -v sudo >/dev/null; then sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || true; fi
+  find_ru_locale
+fi
+if [ -z "$sort_locale" ]; then
+  sort_locale="C.UTF-8"
+  echo "compare.sh: no ru_RU.UTF-8 locale could be made; sort -f runs in C.UTF-8" >&2
+fi
+
+# An optimised build of skorlin-cli (and of the window's timing program).
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  gui=ON
+  [ "$window" -eq 1 ] || gui=OFF
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKORLIN_BUILD_GUI=$gui \
+    -DSKORLIN_BUILD_BENCH=ON >/dev/null
+fi
+targets=(skorlin-cli)
+[ "$window" -eq 1 ] && targets+=(window_commands)
+ninja -C "$build" "${targets[@]}" >/dev/null
+cli="$build/skorlin-cli"
+
+# --- The inputs -------------------------------------------------------------------------
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+list="$work/keywords.txt"
+prose="$work/prose.txt"
+python3 "$here/generate.py" keywords "$lines" "$list"
+python3 "$here/generate.py" prose "$prose_mb" "$prose"
+results="$work/results.tsv"
+: >"$results"
+
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
+started=$(date +%s)
+
+# --- Measuring --------------------------------------------------------------------------
+
+# run_once TAG OUTPUT COMMAND...: runs the command once with its output in OUTPUT and
+# appends "wall-seconds cpu-seconds peak-kB" to $work/TAG.times.
+run_once() {
+  local tag="$1" output="$2"
+  shift 2
+  local start end
+  start=$EPOCHREALTIME
+  if ! /usr/bin/time -f '%U %S %M' -o "$work/time.txt" "$@" >"$output" 2>"$work/stderr.txt"; then
+    echo "compare.sh: failed: $*" >&2
+    cat "$work/stderr.txt" >&2
+    exit 1
+  fi
+  end=$EPOCHREALTIME
+  tail -n 1 "$work/time.txt" |
+    awk -v s="$start" -v e="$end" '{ printf "%.4f %.3f %d\n", e - s, $1 + $2, $3 }' >>"$work/$tag.times"
+}
+
+# median_of TAG COLUMN: the median of one column of $work/TAG.times.
+median_of() {
+  sort -g -k"$2","$2" "$work/$1.times" |
+    awk -v c="$2" '{ v[NR] = $c } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+
+# compare NAME INPUT CHECK OURS_LABEL THEIRS_LABEL
+#   with the arrays ours=(...) and theirs=(...) holding the two commands.
+# CHECK "same": the two outputs must be equal byte for byte (a difference is reported);
+# anything else: the outputs differ by design and are not compared.
+compare() {
+  local name="$1" input="$2" check="$3" ours_label="$4" theirs_label="$5"
+  local tag_a="a_${#name}_$RANDOM" tag_b="b_${#name}_$RANDOM"
+  echo "  $name: $ours_label vs $theirs_label" >&2
+  run_once warm "$work/ours.out" "${ours[@]}"
+  run_once warm "$work/theirs.out" "${theirs[@]}"
+  local run
+  for run in $(seq "$runs"); do
+    if [ $((run % 2)) -eq 1 ]; then
+      run_once "$tag_a" "$work/ours.out" "${ours[@]}"
+      run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
+    else
+      run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
+      run_once "$tag_a" "$work/ours.out" "${ours[@]}"
+    fi
+  done
+  local same="by design not the same output"
+  if [ "$check" = same ]; then
+    if cmp -s "$work/ours.out" "$work/theirs.out"; then
+      same="identical"
+    else
+      same="differs in $(diff "$work/ours.out" "$work/theirs.out" | grep -c '^[<>]' || true) lines"
+    fi
+  fi
+  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' \
+    "$name" "$(basename "$input")" "$(stat -c %s "$input")" "$ours_label" "$theirs_label" \
+    "$(median_of "$tag_a" 1)" "$(median_of "$tag_b" 1)" \
+    "$(median_of "$tag_a" 2)" "$(median_of "$tag_b" 2)" \
+    "$(median_of "$tag_a" 3)" "$(median_of "$tag_b" 3)" "$same" >>"$results"
+}
+
+echo "compare.sh: $runs runs of each side; list $lines lines, prose $prose_mb MB; load $load_before" >&2
+
+ours=("$cli" dedupe -q "$list"); theirs=(awk '!seen[$0]++' "$list")
+compare dedupe "$list" same "skorlin-cli dedupe" "awk '!seen[\$0]++'"
+
+ours=("$cli" sort -q --locale ru_RU "$list"); theirs=(env LC_ALL="$sort_locale" sort -f "$list")
+compare sort "$list" differ "skorlin-cli sort --locale ru_RU" "sort -f ($sort_locale)"
+
+ours=("$cli" shuffle -q --seed 1 "$list"); theirs=(shuf "$list")
+compare shuffle "$list" differ "skorlin-cli shuffle" "shuf"
+
+ours=("$cli" invert -q "$list"); theirs=(tac "$list")
+compare invert "$list" same "skorlin-cli invert" "tac"
+
+ours=("$cli" stats -q "$prose"); theirs=(wc -l -w -m "$prose")
+compare stats "$prose" differ "skorlin-cli stats" "wc -l -w -m"
+
+# The domain of every address: the slash after "//" on lines with "http:", else the first
+# slash, ends what is kept.
+keep_domain_sed='/[Hh][Tt][Tt][Pp]:/{s#^([^/]*/[^/]*/[^/]*)/.*#\1#;b};s#/.*##'
+ours=("$cli" keep-domain -q "$list"); theirs=(sed -E "$keep_domain_sed" "$list")
+compare keep-domain "$list" same "skorlin-cli keep-domain" "sed -E '$keep_domain_sed'"
+
+ours=("$cli" collapse-spaces -q "$list"); theirs=(sh -c 'exec tr -s " " <"$1"' tr "$list")
+compare collapse-spaces "$list" same "skorlin-cli collapse-spaces" "tr -s ' '"
+
+typograf=(node "$here/typograf_run.js" "$prose")
+ours=("$cli" format -q "$prose"); theirs=("${typograf[@]}")
+compare format "$prose" differ "skorlin-cli format" "typograf (ru, default rules)"
+
+ours=("$cli" html -q "$prose"); theirs=("${typograf[@]}")
+compare html "$prose" differ "skorlin-cli html" "typograf (ru, default rules)"
+
+window_results="$work/window.tsv"
+: >"$window_results"
+if [ "$window" -eq 1 ]; then
+  echo "  the window: $window_runs runs of every command" >&2
+  mkdir -m 700 "$work/runtime"
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" "$build/window_commands" --list "$list" --prose "$prose" \
+    --runs "$window_runs" >"$window_results"
+fi
+
+load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
+elapsed=$(($(date +%s) - started))
+
+# --- The report -------------------------------------------------------------------------
+
+mkdir -p "$(dirname "$out")"
+python3 "$here/write_report.py" \
+  --results "$results" --window "$window_results" --notes "$here/benchmarks-notes.md" \
+  --runs "$runs" --window-runs "$window_runs" --lines "$lines" --prose-mb "$prose_mb" \
+  --list-bytes "$(stat -c %s "$list")" --prose-bytes "$(stat -c %s "$prose")" \
+  --load-before "$load_before" --load-after "$load_after" --elapsed "$elapsed" \
+  --cpu "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')" \
+  --cores "$(nproc)" \
+  --commit "$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo unknown)" \
+  --dirty "$(git -C "$root" status --porcelain --untracked-files=no 2>/dev/null | wc -l)" \
+  --tool-versions "$(
+    printf 'coreutils %s; ' "$(sort --version | head -1 | awk '{print $NF}')"
+    printf 'awk: %s; ' "$(basename "$(readlink -f "$(command -v awk)")")"
+    printf 'sed %s; ' "$(sed --version | head -1 | awk '{print $NF}')"
+    printf 'node %s; ' "$(node --version)"
+    printf 'typograf %s' "$(node -p "require('$here/node_modules/typograf/package.json').version")"
+  )" \
+  --compiler "$(grep -m1 '^CMAKE_CXX_COMPILER:' "$build/CMakeCache.txt" | cut -d= -f2) $(grep -m1 '^CMAKE_BUILD_TYPE:' "$build/CMakeCache.txt" | cut -d= -f2)" \
+  --out "$out"
+echo "compare.sh: wrote $out (${elapsed} s; load $load_before before, $load_after after)" >&2

@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""Writes docs/benchmarks.md from the measurements of bench/compare.sh (tab-separated
+files of medians) and the hand-written notes of bench/benchmarks-notes.md."""
+import argparse
+import datetime
+import os
+
+# The window's commands on the large list must show their result within this time.
+WINDOW_TARGET_MS = 2000
+# skorlin-cli format and html against typograf: at least this many times its speed.
+TYPOGRAF_TARGET = 10.0
+TYPOGRAF_JOBS = ("format", "html")
+
+
+def mb(n):
+    return float(n) / 1_000_000
+
+
+def seconds(s):
+    s = float(s)
+    return "%.3f s" % s if s < 1 else "%.2f s" % s
+
+
+def memory(kb):
+    return "%.1f MB" % (int(kb) / 1024)
+
+
+def read_results(path):
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            cells = line.rstrip("\n").split("\t")
+            if len(cells) < 12:
+                continue
+            name, input_name, size, ours, theirs, wall_a, wall_b, cpu_a, cpu_b, rss_a, rss_b, same = cells[:12]
+            rows.append(dict(name=name, input=input_name, size=int(size), ours=ours, theirs=theirs,
+                             wall_a=float(wall_a), wall_b=float(wall_b), cpu_a=float(cpu_a),
+                             cpu_b=float(cpu_b), rss_a=int(float(rss_a)), rss_b=int(float(rss_b)),
+                             same=same))
+    return rows
+
+
+def read_window(path):
+    rows = []
+    if not path or not os.path.exists(path):
+        return rows
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            cells = line.rstrip("\n").split("\t")
+            if len(cells) >= 3:
+                rows.append(cells[:3])
+    return rows
+
+
+def ratio(a, b):
+    return a / b if b > 0 else float("inf")
+
+
+def main():
+    p = argparse.ArgumentParser()
+    for name in ("results", "window", "notes", "runs", "window-runs", "lines", "prose-mb", "list-bytes",
+                 "prose-bytes", "load-before", "load-after", "elapsed", "cpu", "cores", "commit", "dirty",
+                 "tool-versions", "compiler", "out"):
+        p.add_argument("--" + name, default="")
+    a = p.parse_args()
+    results = read_results(a.results)
+    window = read_window(a.window)
+    now = datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC")
+    dirty = " with %s changed files not yet committed" % a.dirty if a.dirty not in ("", "0") else ""
+
+    out = []
+    w = out.append
+    w("# Benchmarks")
+    w("")
+    w("Skorlin beside the tools a user would otherwise pick, on the same generated files. "
+      "Written by `bench/compare.sh`; run it again to bring this page up to date "
+      "(it builds an optimised skorlin-cli, installs what it needs and takes a few minutes).")
+    w("")
+    w("- When: %s, %s s for the whole run; source at %s%s." % (now, a.elapsed, a.commit, dirty))
+    w("- Machine: %s, %s cores. Load average (1, 5, 15 min) %s before the run and %s after it: "
+      "on a busy machine the wall-clock times of both sides grow, so the CPU times are given too."
+      % (a.cpu, a.cores, a.load_before, a.load_after))
+    w("- Build: %s. Tools: %s." % (a.compiler, a.tool_versions))
+    w("- Inputs (`bench/generate.py`, fixed seed): a keyword and address list of %s lines "
+      "(%.1f MB, about 30%% repeats, Cyrillic and Latin, trailing blanks, empty lines) and a "
+      "messy Russian prose text of %.1f MB." % (f"{int(a.lines):,}", mb(a.list_bytes or 0), mb(a.prose_bytes or 0)))
+    w("- Method: each side runs once untimed, then %s times, the two sides in turn (A B, B A, ...). "
+      "Times are medians of whole process runs (reading the file, decoding, the work, encoding, "
+      "writing the output to a file); memory is the median peak resident set (GNU time). A ratio is "
+      "skorlin-cli's time divided by the tool's: below 1.0 skorlin-cli is faster." % a.runs)
+    w("")
+
+    w("## skorlin-cli against the standard tools")
+    w("")
+    w("| job | input | skorlin-cli | tool | skorlin-cli time (CPU) | tool time (CPU) | ratio wall (CPU) | "
+      "peak memory skorlin-cli / tool | output | target (ratio < 1.0) |")
+    w("|---|---|---|---|---|---|---|---|---|---|")
+    for r in results:
+        if r["name"] in TYPOGRAF_JOBS:
+            continue
+        wall_ratio = ratio(r["wall_a"], r["wall_b"])
+        cpu_ratio = ratio(r["cpu_a"], r["cpu_b"])
+        w("| %s | %s | `%s` | `%s` | %s (%s) | %s (%s) | **%.2f** (%.2f) | %s / %s | %s | %s |" % (
+            r["name"], r["input"], r["ours"], r["theirs"].replace("|", "\\|"),
+            seconds(r["wall_a"]), seconds(r["cpu_a"]), seconds(r["wall_b"]), seconds(r["cpu_b"]),
+            wall_ratio, cpu_ratio, memory(r["rss_a"]), memory(r["rss_b"]), r["same"],
+            "met" if wall_ratio < 1.0 else "missed"))
+    w("")
+
+    typo = [r for r in results if r["name"] in TYPOGRAF_JOBS]
+    if typo:
+        w("## Typography: skorlin-cli format and html against typograf")
+        w("")
+        w("typograf (npm, `bench/package.json`) runs with locale `ru` and its default rules on the whole "
+          "prose text (`bench/typograf_run.js`, Node.js startup included). Its rules are not ours: "
+          "this compares the tool a user would otherwise pick for Russian typography, not equal work.")
+        w("")
+        w("| skorlin-cli | time (CPU) | MB/s | typograf time (CPU) | typograf MB/s | times faster | "
+          "peak memory skorlin-cli / typograf | target (≥ %.0f×) |" % TYPOGRAF_TARGET)
+        w("|---|---|---|---|---|---|---|---|")
+        for r in typo:
+            size = mb(r["size"])
+            faster = ratio(r["wall_b"], r["wall_a"])
+            w("| `%s` | %s (%s) | %.1f | %s (%s) | %.1f | **%.1f** | %s / %s | %s |" % (
+                r["ours"], seconds(r["wall_a"]), seconds(r["cpu_a"]), size / r["wall_a"],
+                seconds(r["wall_b"]), seconds(r["cpu_b"]), size / r["wall_b"], faster,
+                memory(r["rss_a"]), memory(r["rss_b"]), "met" if faster >= TYPOGRAF_TARGET else "missed"))
+        w("")
+
+    if window:
+        w("## The window (offscreen)")
+        w("")
+        w("`bench/window_commands.cpp`: the time from a command's click (its menu item triggered) to its "
+          "result and statistics shown (the pending events, repaints included, processed), median of %s runs. "
+          "Loading the input view is not timed. The line commands run on the input view holding the "
+          "keyword list; the paragraph split and the two rebuilds (selecting the formatted or the HTML tab) "
+          "on the prose text." % a.window_runs)
+        w("")
+        w("| command | input | median | target (< 2 s on the list) |")
+        w("|---|---|---|---|")
+        for name, ms, extra in window:
+            on_prose = name.startswith("split-paragraphs") or "rebuild" in name
+            source = "prose, %.1f MB" % mb(a.prose_bytes or 0) if on_prose else "list, %s lines" % f"{int(a.lines):,}"
+            if ms == "-":
+                w("| %s | %s | — | %s |" % (name, source, extra))
+                continue
+            value = float(ms)
+            shown = "%.0f ms" % value if value < 1000 else "%.2f s" % (value / 1000)
+            target = "—" if on_prose else ("met" if value < WINDOW_TARGET_MS else "missed")
+            w("| %s | %s | %s | %s |" % (name, source, shown, target))
+        w("")
+
+    if a.notes and os.path.exists(a.notes):
+        with open(a.notes, encoding="utf-8") as f:
+            w(f.read().rstrip("\n"))
+        w("")
+
+    with open(a.out, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(out))
+
+
+if __name__ == "__main__":
+    main()
