@@ -3,6 +3,7 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/version_info.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ class Application : public QApplication {
 
 int main(int argc, char* argv[]) {
   Application app(argc, argv);
+  skorlin::app::SetAppVersionInfo(skorlin::app::ReadFileVersionInfo(QCoreApplication::applicationFilePath()));
   QApplication::setApplicationName(QStringLiteral("Skorlin"));
   skorlin::app::TfmMain fmMain(skorlin::app::WindowEnvironment::FromProcess());
   fmMain.show();

@@ -238,8 +238,9 @@ QWidget* TfmMain::CreateStatisticsPanel() {
   ClickLabel* counts[] = {lbStr, lbSl, lbBukv, lbZn, lbFull};
   for (int row = 0; row < 5; ++row) grid->addWidget(counts[row], row, 0);
 
-  auto* lbhHome = MakeLinkLabel(QString::fromUtf8(SKORLIN_HOME_URL).remove(QStringLiteral("https://")),
-                                QStringLiteral("lbhHome"), Panel2);
+  auto* lbhHome =
+      MakeLinkLabel(QString::fromUtf8(SKORLIN_HOME_URL).remove(QStringLiteral("https://")).remove(u'/'),
+                    QStringLiteral("lbhHome"), Panel2);
   lbhHome->setToolTip(Tr("Перейти на сайт"));
   auto* lbhMail = MakeLinkLabel(QStringLiteral(SKORLIN_AUTHOR_MAIL), QStringLiteral("lbhMail"), Panel2);
   lbhMail->setToolTip(Tr("Отправить письмо"));
@@ -254,6 +255,15 @@ QWidget* TfmMain::CreateStatisticsPanel() {
   auto* label6 = MakeLinkLabel(Tr("Заработай набором текста!"), QStringLiteral("Label6"), Panel2);
   label6->setToolTip(Tr("Набор текста: ") + QString::fromUtf8(SKORLIN_PARTNER3_URL));
   grid->addWidget(label4, 5, 0);
+  const std::pair<ClickLabel*, Handler> links[] = {
+      {lbhHome, &TfmMain::lbhHomeClick}, {lbhMail, &TfmMain::lbhMailClick}, {label3, &TfmMain::Label3Click},
+      {label4, &TfmMain::mmAboutClick},  {label1, &TfmMain::Label1Click},   {label2, &TfmMain::Label2Click},
+      {label6, &TfmMain::Label6Click},
+  };
+  for (const auto& [label, handler] : links) {
+    connect(label, &ClickLabel::clicked, this,
+            [this, label = label, handler = handler] { RunHandler([&] { (this->*handler)(label); }); });
+  }
 
   auto* rate = new QHBoxLayout;
   rate->setSpacing(4);

@@ -64,6 +64,26 @@ class TfmMain : public QMainWindow {
   void btClearClick(QObject* sender);
   void mmSelectAllClick(QObject* sender);
 
+  void mmOpenClick(QObject* sender);
+  void mmSaveAsClick(QObject* sender);
+  void mmSaveHTMLClick(QObject* sender);
+  // Files and folders dropped on the window (full paths, in their dropped order).
+  void FilesDropped(const QStringList& names);
+
+  void mmTopicClick(QObject* sender);
+  void mmAboutClick(QObject* sender);
+  void lbhHomeClick(QObject* sender);
+  void lbhMailClick(QObject* sender);
+  void Label1Click(QObject* sender);
+  void Label2Click(QObject* sender);
+  void Label3Click(QObject* sender);
+  void Label6Click(QObject* sender);
+  // The mail link lbhMailClick opens.
+  static QString MailLink();
+
+  // The encoding a view's text came in; save-as writes it.
+  text::Encoding ViewEncoding(const QPlainTextEdit* view) const;
+
   // Sets a view's text: nothing happens when it equals the view's current text;
   // otherwise the text is replaced and the view's change event runs once. Returns
   // whether the text changed.
@@ -73,6 +93,8 @@ class TfmMain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   using Handler = void (TfmMain::*)(QObject* sender);
@@ -92,6 +114,7 @@ class TfmMain : public QMainWindow {
   void CreateMenus();
   QAction* MakeAction(const char* name, const char* caption, QKeyCombination shortcut, Handler handler);
   void Connect(QObject* sender, Handler handler);
+  int ViewIndex(const QPlainTextEdit* view) const;
 
   void LoadSettings();
   void SaveSettings();
@@ -140,6 +163,7 @@ class TfmMain : public QMainWindow {
   const WindowEnvironment environment_;
   SettingsLocation location_;
   std::unique_ptr<ProfileFile> Settings;
+  QString lastSaveName_ = QStringLiteral("index.htm");
   bool shown_ = false;
   bool closed_ = false;
   // The encoding each view's text came in (Windows-1251 for typed or pasted text).

@@ -119,15 +119,14 @@ const MenuColumn kPopupMenu = {"pmMain",
 // The handler of each item that has one. Items missing here exist in the menus with
 // their captions but stay disabled until their command is connected.
 static const std::pair<const char*, void (TfmMain::*)(QObject*)> kHandlers[] = {
-    {"mmExit", &TfmMain::mmExitClick},
-    {"mmCut", &TfmMain::pmCutClick},
-    {"pmCut", &TfmMain::pmCutClick},
-    {"mmCopy", &TfmMain::btCopyClick},
-    {"pmCopy", &TfmMain::btCopyClick},
-    {"mmPaste", &TfmMain::btPasteClick},
-    {"pmPaste", &TfmMain::btPasteClick},
-    {"mmClear", &TfmMain::btClearClick},
-    {"mmSelectAll", &TfmMain::mmSelectAllClick},
+    {"mmOpen", &TfmMain::mmOpenClick},         {"mmSaveAs", &TfmMain::mmSaveAsClick},
+    {"mmSaveHTML", &TfmMain::mmSaveHTMLClick}, {"mmExit", &TfmMain::mmExitClick},
+    {"mmCut", &TfmMain::pmCutClick},           {"pmCut", &TfmMain::pmCutClick},
+    {"mmCopy", &TfmMain::btCopyClick},         {"pmCopy", &TfmMain::btCopyClick},
+    {"mmPaste", &TfmMain::btPasteClick},       {"pmPaste", &TfmMain::btPasteClick},
+    {"mmClear", &TfmMain::btClearClick},       {"mmSelectAll", &TfmMain::mmSelectAllClick},
+    {"mmTopic", &TfmMain::mmTopicClick},       {"mmMail", &TfmMain::lbhMailClick},
+    {"mmWeb", &TfmMain::lbhHomeClick},         {"mmAbout", &TfmMain::mmAboutClick},
 };
 
 void TfmMain::CreateMenus() {
