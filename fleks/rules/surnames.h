@@ -9,9 +9,9 @@ namespace fleks::rules {
 inline constexpr const char* kForeignPossessiveLookalikes = R"(
   дарвин чаплин франклин кальвин берлин гриффин остин мартин дублин мерлин джоплин
   кронин эрвин ирвин кевин келвин марвин мелвин гарвин эдвин бенджамин гершвин
-  робин кристин кэролин баффин лакин маккин эйкин вирджин ботвин бодуэн ремарин
-  джастин дастин колин гудвин болдуин шервин мэрилин эштон
-  бюлов флоров)";
+  робин кристин кэролин баффин лакин маккин эйкин вирджин ботвин ремарин
+  джастин дастин колин гудвин болдуин шервин мэрилин бюлов
+)";
 
 // Particles before a surname or a father's name that stay as they are: "фон Браун",
 // "ибн Сина"; also the first half of a hyphenated surname ("Тер-Петросян",
@@ -44,11 +44,12 @@ inline constexpr const char* kGeorgianSurnamesInAya = R"(
 
 // Surnames ending in a stressed -а or -я borrowed from French: they do not decline.
 inline constexpr const char* kIndeclinableSurnames = R"(
-  дюма золя дега петипа фрагонара тома гамарра
+  дюма золя дега петипа
 )";
 
 // Names and surnames with a fleeting vowel the general rules do not see:
-// nominative, stem of the other cases, pattern ("hard" or "soft-stressed").
+// nominative, stem of the other cases, pattern ("hard": Льва, Львом; "sibilant": Зайца,
+// Зайцем; "soft-stressed": Воробья, Воробьём).
 struct FleetingVowel {
   const char* nominative;
   const char* stem;
