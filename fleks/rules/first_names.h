@@ -6,7 +6,8 @@
 namespace fleks::rules {
 
 // Men's names. A name ending in a consonant, -ь or -й is taken as a man's name anyway;
-// the list matters for telling the first name from the surname.
+// the list tells a first name from a surname, and a man's name in -а/-я (Никита, Илья,
+// Муса) from a woman's.
 inline constexpr const char* kMaleNames = R"(
   абрам авдей аверьян адам адриан аким алан альберт александр алексей альфред амвросий
   анатолий андрей андрон анисим антон аркадий арнольд арсений артём артур архип
