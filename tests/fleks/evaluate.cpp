@@ -2,7 +2,9 @@
 // accuracy per case, per kind of name and of the sex told from patronymics and first
 // names. Exits with status 1 when any figure falls below the floor given with --min
 // (a fraction; the suite passes the level the library has reached), so later changes
-// cannot lower it unnoticed. Usage: evaluate [--min F] [--list] [names.tsv]
+// cannot lower it unnoticed. --list prints every miss; --export prints the set one form to
+// a line instead (full name given, sex, case number, form expected), tab-separated.
+// Usage: evaluate [--min F] [--list] [--export] [names.tsv]
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -25,7 +27,7 @@ const char* const kCaseNames[] = {"nominative", "genitive",     "dative",
 
 int main(int argc, char** argv) {
   double floor = 0.0;
-  bool list = false;
+  bool list = false, exportRows = false;
   std::string path = SKORLIN_FLEKS_DATA_DIR "names.tsv";
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
       floor = std::atof(argv[++i]);
     else if (arg == "--list")
       list = true;
+    else if (arg == "--export")
+      exportRows = true;
     else
       path = arg;
   }
@@ -40,6 +44,15 @@ int main(int argc, char** argv) {
   if (rows.empty()) {
     std::fprintf(stderr, "evaluate: no rows in %s\n", path.c_str());
     return 1;
+  }
+  if (exportRows) {
+    for (const fleks_test::DevRow& row : rows)
+      for (int caseNo = 1; caseNo <= 6; ++caseNo) {
+        const fleks_test::Probe probe = fleks_test::MakeProbe(row, caseNo);
+        std::printf("%s\t%s\t%d\t%s\n", probe.input.c_str(), row.female ? "f" : "m", caseNo,
+                    probe.expected.c_str());
+      }
+    return 0;
   }
   Tally byCase[6];
   Tally sex;
