@@ -2,8 +2,8 @@
 #include <clocale>
 #include <cstdio>
 #include <iostream>
-#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/arguments.h"
@@ -31,22 +31,34 @@ std::string LocaleDecimalSeparator() {
 
 std::string ReadInputBytes(const std::string& file) {
   if (!file.empty() && file != "-") return text::ReadFileBytes(file);
-  std::string bytes((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-  if (std::cin.bad()) throw text::FileError("Cannot read standard input");
+  std::string bytes;
+  char chunk[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
+    bytes.append(chunk, got);
+    if (bytes.size() > text::kMaxFileBytes) {
+      throw text::FileError("Standard input is too large (the limit is " +
+                            std::to_string(text::kMaxFileBytes >> 20) + " MB)");
+    }
+  }
+  if (std::ferror(stdin)) throw text::FileError("Cannot read standard input");
   return bytes;
 }
 
-int Run(const cli::Arguments& args) {
+// The input decoded; its bytes are released before the command runs.
+text::DecodedText ReadInput(const cli::Arguments& args) {
   const std::string bytes = ReadInputBytes(args.file);
-  text::DecodedText input;
-  if (args.inputEncoding) {
-    input = {text::Decode(bytes, *args.inputEncoding), *args.inputEncoding};
-  } else {
-    input = text::DecodeAuto(bytes);
-  }
+  if (args.inputEncoding) return {text::Decode(bytes, *args.inputEncoding), *args.inputEncoding};
+  return text::DecodeAuto(bytes);
+}
 
+int Run(const cli::Arguments& args) {
+  text::DecodedText input = ReadInput(args);
+  const cli::Eol inputEol = cli::FirstBreakOf(input.text);
+
+  // The command gets the decoded text itself: a large input is held once, not twice.
   cli::Invocation invocation;
-  invocation.text = input.text;
+  invocation.text = std::move(input.text);
   invocation.options = args.commandOptions;
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
@@ -54,9 +66,9 @@ int Run(const cli::Arguments& args) {
 
   cli::CommandResult result = args.command->run(invocation);
   if (result.output) {
-    const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding),
-                                   args.eol.value_or(cli::FirstBreakOf(input.text))};
-    const std::string out = cli::RenderOutput(*result.output, format, result.keepsInputBreaks, args.eol.has_value());
+    const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding), args.eol.value_or(inputEol)};
+    const std::string out =
+        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value());
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
   }

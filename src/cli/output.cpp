@@ -20,15 +20,15 @@ text::Text NormalizeBreaks(text::TextView s, Eol eol) {
   return out;
 }
 
-// Each CR LF pair becomes LF; lone CRs and LFs stay.
-text::Text CrlfToLf(text::TextView s) {
-  text::Text out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == U'\r' && i + 1 < s.size() && s[i + 1] == U'\n') continue;
-    out += s[i];
+// Each CR LF pair becomes LF; lone CRs and LFs stay. In place: the text only shrinks.
+void CrlfToLf(text::Text& s) {
+  const std::size_t size = s.size();
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (s[i] == U'\r' && i + 1 < size && s[i + 1] == U'\n') continue;
+    s[out++] = s[i];
   }
-  return out;
+  s.resize(out);
 }
 
 }  // namespace
@@ -39,14 +39,15 @@ Eol FirstBreakOf(text::TextView text) {
   return text[pos] == U'\r' ? Eol::Crlf : Eol::Lf;
 }
 
-std::string RenderOutput(text::TextView output, const OutputFormat& format, bool keepsInputBreaks,
+std::string RenderOutput(text::Text output, const OutputFormat& format, bool keepsInputBreaks,
                          bool changeBreaks) {
   if (keepsInputBreaks) {
-    return text::Encode(changeBreaks ? text::TextView(NormalizeBreaks(output, format.eol)) : output,
-                        format.encoding);
+    return text::Encode(
+        changeBreaks ? text::TextView(NormalizeBreaks(output, format.eol)) : text::TextView(output),
+        format.encoding);
   }
-  if (format.eol == Eol::Crlf) return text::Encode(output, format.encoding);
-  return text::Encode(CrlfToLf(output), format.encoding);
+  if (format.eol == Eol::Lf) CrlfToLf(output);
+  return text::Encode(output, format.encoding);
 }
 
 }  // namespace skorlin::cli

@@ -21,8 +21,9 @@ Eol FirstBreakOf(text::TextView text);
 // The bytes written for a command's output. A command's text ends its lines with CR LF:
 // those become the chosen break. Output that keeps the input's breaks changes them only
 // when --eol was given (changeBreaks), and then every break of any kind.
-// Throws text::UnencodableError when the encoding cannot hold the text.
-std::string RenderOutput(text::TextView output, const OutputFormat& format, bool keepsInputBreaks,
+// Throws text::UnencodableError when the encoding cannot hold the text. Takes the text
+// by value, so that a caller that moves it in spends no second copy on the breaks.
+std::string RenderOutput(text::Text output, const OutputFormat& format, bool keepsInputBreaks,
                          bool changeBreaks);
 
 }  // namespace skorlin::cli
