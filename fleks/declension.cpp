@@ -102,6 +102,7 @@ class Tables {
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
   WordSet softAdjectives, indeclinableLastParts, stressedSoftSurnames, georgianInAya;
+  WordSet stressedEcNouns;
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   WordMap<Fleeting> fleeting;
   std::vector<Rule> surnameRules, firstNameRules, patronymicRules;
@@ -127,6 +128,7 @@ class Tables {
     Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
     Fill(stressedSoftSurnames, rules::kStressedSoftSurnames);
     Fill(georgianInAya, rules::kGeorgianSurnamesInAya);
+    Fill(stressedEcNouns, rules::kStressedEcNouns);
     for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
     for (const rules::FleetingVowel& f : rules::kFleetingVowels) {
       std::string pattern = f.pattern;
@@ -202,20 +204,23 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
   if (!IsConsonant(last)) return Indeclinable(low);
   const std::size_t n = low.size();
   if (surname && n >= 3 && EndsWith(key, "ец"_cp)) {
-    // Коломиец → Коломийцу, Коломийцем (Боец → Бойцом); Кравец → Кравцу, Стрелец →
-    // Стрельцу; Швец, Кузнец, Мудрец keep the е. The ending is stressed: Кравцом, Швецом.
+    // The fleeting е: Кравец → Кравцу, Стрелец → Стрельцу, Коломиец → Коломийцу; Швец,
+    // Кузнец, Мудрец keep it. The instrumental follows the stress: -ом where the ending is
+    // stressed, as in the nouns these surnames are (Стрельцом, Бойцом, Швецом), -ем where
+    // the stem is (Кравцем, Коломийцем, Полтавцем).
     unsigned char before = FromEnd(key, 3);
-    bool twoSyllables = CountVowels(key) >= 2;
+    const bool twoSyllables = CountVowels(key) >= 2;
+    const ParadigmId instrumental =
+        !twoSyllables || t.stressedEcNouns.count(key) ? rules::kMascHard : rules::kMascSibilant;
     if (twoSyllables && IsVowel(before))
-      return {before == static_cast<unsigned char>("и"_cp[0]) ? rules::kMascSibilant : rules::kMascHard,
-              std::string(low.substr(0, n - 2)) + std::string("йц"_cp)};
+      return {instrumental, std::string(low.substr(0, n - 2)) + std::string("йц"_cp)};
     if (twoSyllables && IsConsonant(before) && IsVowel(FromEnd(key, 4))) {
       std::string stem(low.substr(0, n - 2));
       if (before == static_cast<unsigned char>("л"_cp[0])) stem += "ь"_cp;
       stem += "ц"_cp;
-      return {rules::kMascHard, stem};
+      return {instrumental, stem};
     }
-    return {rules::kMascHard, std::string(low)};
+    return {instrumental, std::string(low)};
   }
   if (surname && n >= 4 && CountVowels(key) >= 2) {
     unsigned char before = FromEnd(key, 3);

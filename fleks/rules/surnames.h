@@ -88,6 +88,14 @@ inline constexpr const char* kStressedSibilantEndings = R"(
   ач яч ыш ёж ёш ёч ёрш
 )";
 
+// Surnames in -ец that are Russian nouns with a stressed ending: instrumental -ом
+// (Стрельцом, Купцом). Other surnames of two syllables or more take -ем (Кравцем).
+inline constexpr const char* kStressedEcNouns = R"(
+  стрелец купец певец боец отец молодец гонец удалец скворец кузнец мудрец хитрец
+  гордец храбрец борец ловец гребец продавец жилец делец истец пловец льстец наглец
+  мертвец слепец глупец близнец самец беглец
+)";
+
 // Patronymics in -ич with the stress on the ending: instrumental -ом.
 inline constexpr const char* kStressedPatronymics = R"(
   ильич кузьмич фомич лукич
