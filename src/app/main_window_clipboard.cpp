@@ -45,6 +45,7 @@ void TfmMain::pmCutClick(QObject* /*sender*/) {
   if (!view) return;
   SetClipboardText(SelectedOrWholeText(view));
   EmptyView(view);
+  viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
 }
 
 void TfmMain::btPasteClick(QObject* sender) {
@@ -58,7 +59,9 @@ void TfmMain::btPasteClick(QObject* sender) {
     cursor.insertText(clip);
     view->setTextCursor(cursor);
   } else {
-    // The button with nothing selected: the clipboard replaces the whole text.
+    // The button with nothing selected: the clipboard replaces the whole text, which is
+    // then saved as a typed text is.
+    viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
     cursor.select(QTextCursor::Document);
     cursor.insertText(clip);
     view->setTextCursor(cursor);
@@ -71,6 +74,7 @@ void TfmMain::btClearClick(QObject* /*sender*/) {
   if (!view) return;
   EmptyView(view);
   view->document()->setModified(false);
+  viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
   FocusView(view);
 }
 

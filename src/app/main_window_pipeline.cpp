@@ -57,6 +57,8 @@ void TfmMain::PageControlChange() {
   if (tab == 1 || tab == 2) {
     const text::Text input = ViewText(RichEdit1);
     QPlainTextEdit* view = tab == 1 ? RichEdit2 : RichEdit3;
+    // A derived view's text comes from the input: it is saved in the input's encoding.
+    viewEncoding_[tab] = viewEncoding_[0];
     if (tab == 1) {
       SetViewText(view, format::FormattedView(input));
     } else {

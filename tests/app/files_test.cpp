@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -119,6 +120,23 @@ class FilesTest : public QObject {
     // The dialog offers the name chosen last.
     QCOMPARE(dialogs.suggestions.at(1), QStringLiteral("index.htm"));
     QCOMPARE(dialogs.suggestions.at(3), h.ProgramDir() + "a2.txt");
+  }
+
+  void DerivedViewsTakeTheInputsEncodingAndPastedTextIsWindows1251() {
+    WindowHarness h;
+    h.Open();
+    const QString in = h.ProgramDir() + "in.txt";
+    h.WriteFile(in, "Привет");
+    ScriptedDialogs dialogs({in, h.ProgramDir() + "formatted.txt", h.ProgramDir() + "pasted.txt"});
+    h.Action("mmOpen")->trigger();
+    h.SelectTab(1);
+    h.Action("mmSaveAs")->trigger();
+    QCOMPARE(h.ReadFile(h.ProgramDir() + "formatted.txt"), QByteArray("Привет\r\n"));
+    h.SelectTab(0);
+    QApplication::clipboard()->setText(QStringLiteral("Пока"));
+    QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);
+    h.Action("mmSaveAs")->trigger();
+    QCOMPARE(h.ReadFile(h.ProgramDir() + "pasted.txt"), QByteArray("\xCF\xEE\xEA\xE0"));
   }
 
   void TextOutsideWindows1251IsSavedInUtf8AndTheCaptionSaysSo() {
