@@ -1,0 +1,104 @@
+// The name menu on any text: SplitFio and the two commands that need no library on every
+// line, and the two that call the declension library through the program's binding (the
+// real library: SKORLIN_FLEKS_LIBRARY names it, else it is looked for beside the program).
+// Byte 0: the command, the case number (any, 0 and 7 included) and how the text is read.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "format/collapse_spaces.h"
+#include "fuzz_input.h"
+#include "names/declension_library.h"
+#include "names/name_commands.h"
+#include "text/line_list.h"
+#include "text/toolkit.h"
+
+namespace {
+
+using namespace skorlin;
+using text::Lines;
+using text::Text;
+
+names::DeclensionLibrary& Library() {
+  static names::DeclensionLibrary library([] {
+    std::vector<std::string> locations;
+    if (const char* path = std::getenv("SKORLIN_FLEKS_LIBRARY"); path != nullptr && *path != '\0') {
+      locations.emplace_back(path);
+    }
+    const std::string folder = names::ProgramFolder();
+    if (!folder.empty()) locations.push_back(folder + names::DeclensionLibraryFileName());
+    return locations;
+  }());
+  return library;
+}
+
+// Every character of a part comes from the line (the parts may drop spaces and the
+// period of an initial, and gain the space inside 'И.И.', nothing else).
+bool OnlyCharactersOf(const Text& part, const Text& line) {
+  for (const text::Char c : part)
+    if (c != U' ' && line.find(c) == Text::npos) return false;
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::FuzzInput in(data, size);
+  const std::uint8_t mode = in.Byte();
+  const Text raw = fuzzing::TextOf(in.Rest(), (mode & 0x80) != 0);
+  const Lines lines = text::SplitLines(raw);
+
+  for (const Text& line : lines) {
+    Text prepared = format::CollapseSpaces(line);
+    text::TrimBlanks(prepared);
+    const names::FioParts parts = names::SplitFio(prepared);
+    FUZZ_CHECK(parts.surname.size() + parts.name.size() + parts.patronymic.size() <= prepared.size());
+    FUZZ_CHECK(OnlyCharactersOf(parts.surname, prepared) && OnlyCharactersOf(parts.name, prepared) &&
+               OnlyCharactersOf(parts.patronymic, prepared));
+    const Text initials = names::SurnameWithInitials(line);
+    FUZZ_CHECK(initials.size() <= parts.surname.size() + 5);
+    const Text named = names::NameAndPatronymic(line);
+    FUZZ_CHECK(named.size() <= parts.name.size() + parts.patronymic.size() + 1);
+  }
+
+  // The library is called line by line; long texts only repeat what short ones test.
+  if (raw.size() > 2048) return 0;
+  static constexpr names::NameCommand kCommands[] = {
+      names::NameCommand::Initials, names::NameCommand::NameAndPatronymic, names::NameCommand::Decline,
+      names::NameCommand::Salutation};
+  const names::NameCommand command = kCommands[mode % 4];
+  const int caseNo = (mode >> 2) % 8;
+  const names::NameTextResult result = names::RunNameCommandOnText(command, raw, Library(), caseNo);
+  const Lines after = text::SplitLines(result.text);
+  // Lines are rewritten in place: none appears or goes, whatever the library says.
+  FUZZ_CHECK(after.size() == lines.size());
+  switch (result.outcome.status) {
+    case names::NameCommandStatus::Done:
+      FUZZ_CHECK(result.outcome.caption == "Готово.");
+      if (command == names::NameCommand::Salutation) {
+        for (const Text& line : after) FUZZ_CHECK(line.starts_with(U"Уважаем"));
+      }
+      break;
+    case names::NameCommandStatus::LibraryError:
+      // The real library refuses only a case number outside 1..6.
+      FUZZ_CHECK(command == names::NameCommand::Decline && (caseNo < 1 || caseNo > 6));
+      FUZZ_CHECK(result.outcome.failedLine < lines.size() && !result.outcome.message.empty());
+      for (std::size_t i = result.outcome.failedLine; i < lines.size(); ++i) FUZZ_CHECK(after[i] == lines[i]);
+      break;
+    case names::NameCommandStatus::LibraryMissing:
+      std::fprintf(stderr, "the declension library is missing: %s\n", result.outcome.message.c_str());
+      std::abort();
+  }
+
+  // Without a library nothing changes and nothing throws.
+  static names::DeclensionLibrary missing({"/nonexistent/libfleks.so"});
+  if (command == names::NameCommand::Decline || command == names::NameCommand::Salutation) {
+    const names::NameTextResult none = names::RunNameCommandOnText(command, raw, missing, caseNo);
+    FUZZ_CHECK(none.text == text::JoinLines(lines));
+    FUZZ_CHECK(lines.empty() || none.outcome.status == names::NameCommandStatus::LibraryMissing);
+  }
+  return 0;
+}
