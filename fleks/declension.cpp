@@ -289,7 +289,9 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
         return Make(low, rules::kAdjMascSoft);
       // Adjectives end in -кий, -гий, -хий (Достоевский, Горький) or -ний (Задорожний);
       // after another letter -ий is a noun's ending: Палий → Палию, like Юрий.
-      if (IsOneOf(before, kVelars) || before == static_cast<unsigned char>("н"_cp[0]))
+      // A vowel before -ний makes a noun too: Антоний, Ананий.
+      if (IsOneOf(before, kVelars) ||
+          (before == static_cast<unsigned char>("н"_cp[0]) && !IsVowel(FromEnd(key, 4))))
         return Make(low, rules::kAdjMascVelar);
       return Make(low, rules::kMascIj);
     }
