@@ -42,11 +42,9 @@ void SpaceBeforeOpeningBracket(ScanLine& s, Pos i, Pos) {
 // A comma between a word and a number, either way round, gets a space after it.
 void SpaceAfterCommaBetweenLetterAndDigit(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U',') return;
-  if (IsLetter(At(s, i - 1)) && IsDigit(At(s, i + 1))) {
-    InsertSpace(s, i + 1);
-  } else if (IsLetter(At(s, i + 1)) && IsDigit(At(s, i - 1))) {
-    InsertSpace(s, i + 1);
-  }
+  const bool wordThenNumber = IsLetter(At(s, i - 1)) && IsDigit(At(s, i + 1));
+  const bool numberThenWord = IsDigit(At(s, i - 1)) && IsLetter(At(s, i + 1));
+  if (wordThenNumber || numberThenWord) InsertSpace(s, i + 1);
 }
 
 // A comma gets a space after it unless it is the decimal comma of a non-zero number: the
