@@ -1,6 +1,7 @@
 // The backward character scan.
 #include "format/char_scan.h"
 
+#include <array>
 #include <utility>
 
 #include "format/scan_line.h"
@@ -9,28 +10,35 @@
 namespace skorlin::format {
 namespace {
 
-// Whether any rule could act at i: every rule needs one of these characters at i, and the
-// last one a digit after its letter. Most positions of a text fail this at once.
+// What a character at i tells about the rules: none can act, some may, or some may when a
+// digit follows (a Cyrillic letter, for the last rule).
+enum class Quiet : unsigned char { kYes, kNo, kIfDigitFollows };
+
+// Every rule needs one of these characters at i; the numero sign lies beyond the table.
+constexpr std::array<Quiet, 0x460> MakeQuietTable() {
+  std::array<Quiet, 0x460> table{};
+  for (const char32_t c : U")(,N/.;:-0123456789") table[c] = Quiet::kNo;
+  for (char32_t c = 0x400; c < 0x460; ++c) table[c] = Quiet::kIfDigitFollows;
+  return table;
+}
+
+constexpr auto kQuietTable = MakeQuietTable();
+
+// Whether any rule could act at i. Most positions of a text fail this at once.
 bool ScanMayActAt(const ScanLine& s, Pos i) {
   const text::Char c = At(s, i);
-  switch (c) {
-    case U')':
-    case U'(':
-    case U',':
-    case U'N':
-    case U'№':
-    case U'/':
-    case U'.':
-    case U';':
-    case U':':
-    case U'-':
+  if (c >= kQuietTable.size()) return c == U'№';
+  switch (kQuietTable[c]) {
+    case Quiet::kYes:
+      return false;
+    case Quiet::kNo:
       return true;
-    default:
-      break;
+    case Quiet::kIfDigitFollows: {
+      const text::Char next = At(s, i + 1);
+      return next >= U'0' && next <= U'9';
+    }
   }
-  if (c >= U'0' && c <= U'9') return true;
-  const text::Char next = At(s, i + 1);
-  return c >= U'\u0400' && c <= U'\u045F' && next >= U'0' && next <= U'9';
+  return true;
 }
 
 }  // namespace
