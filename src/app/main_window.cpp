@@ -53,9 +53,6 @@ ClickLabel* MakeCountLabel(const char* name, const char* caption, const char* hi
   label->setObjectName(QLatin1String(name));
   label->setToolTip(Tr(hint));
   label->tag = tag;
-  // Long counts may be cut at the window's minimum width rather than widen it.
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  label->setMinimumWidth(60);
   return label;
 }
 
@@ -281,9 +278,13 @@ QWidget* TfmMain::CreateStatisticsPanel() {
   grid->addWidget(label1, 3, 2);
   grid->addWidget(label2, 4, 2);
   grid->addWidget(label6, 5, 2);
-  grid->setColumnStretch(0, 3);
-  grid->setColumnStretch(1, 2);
-  grid->setColumnStretch(2, 2);
+  // In a narrow window the counts and prices keep their room; the links give way.
+  for (ClickLabel* link : {lbhHome, lbhMail, label3, label4, label1, label2, label6}) {
+    link->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  }
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(2, 1);
 
   // Count labels: a double click copies the label; the right button records it for the
   // popup menu. The price labels carry the popup menu but record nothing.

@@ -1,5 +1,5 @@
 // Takes a picture of the whole screen for each tab of the window, with a sample text in
-// the input view: skorlin-screenshots SAMPLE OUTPUT_FOLDER. Meant to run inside a virtual
+// the input view: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]. Meant to run inside a virtual
 // X server with a window manager (scripts/screenshot.sh), so the title bar shows too.
 // Uses a temporary settings folder, never the user's own.
 #include <QApplication>
@@ -26,8 +26,8 @@ void Settle(int milliseconds) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: skorlin-screenshots SAMPLE OUTPUT_FOLDER\n");
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr, "usage: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]\n");
     return 2;
   }
   QTemporaryDir settings;
@@ -39,7 +39,8 @@ int main(int argc, char* argv[]) {
 
   skorlin::app::TfmMain window(environment);
   window.move(40, 30);
-  window.resize(640, 560);
+  window.resize(argc == 5 ? QString::fromLocal8Bit(argv[3]).toInt() : 640,
+                argc == 5 ? QString::fromLocal8Bit(argv[4]).toInt() : 560);
   window.show();
   window.raise();
   window.activateWindow();
