@@ -82,7 +82,7 @@ void ReplaceAllInPlace(text::Text& s, text::TextView find, text::TextView repl,
   if (!replaced) return;
   if (sitesLost) {
     // Too many to keep: every position is reported, as if each were a site.
-    for (std::size_t at = 0; at < s.size(); ++at) replaced(at);
+    for (std::size_t at = 0; at <= s.size(); ++at) replaced(at);
     return;
   }
   for (std::size_t k = 0; k < siteCount; ++k) replaced(sites[k]);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
+#include <vector>
 
 #include "text/toolkit.h"
 
@@ -42,6 +44,34 @@ TEST(ReplaceAllInPlace, SameAsReplaceAll) {
     ReplaceAllInPlace(inPlace, find, repl);
     ASSERT_EQ(text::ToUtf8(inPlace), text::ToUtf8(text::ReplaceAll(s, find, repl)))
         << "'" << text::ToUtf8(find) << "' by '" << text::ToUtf8(repl) << "' in '" << text::ToUtf8(s) << "'";
+  }
+}
+
+// Where each inserted text begins in the new line, worked out from the old line.
+std::vector<std::size_t> InsertedAt(const Text& s, const Text& find, const Text& repl) {
+  std::vector<std::size_t> sites;
+  std::size_t shift = 0;
+  for (std::size_t p = text::FindStr(find, s, 1); p != 0; p = text::FindStr(find, s, p + find.size())) {
+    sites.push_back(p - 1 - shift);
+    shift += find.size() - repl.size();
+  }
+  return sites;
+}
+
+TEST(ReplaceAllInPlace, ReportsWhereEveryReplacementWasMade) {
+  std::mt19937 engine(43);
+  for (int n = 0; n < 20000; ++n) {
+    const Text find = RandomText(engine, U" a", 1, 2);
+    const Text repl = RandomText(engine, U" ab", 0, find.size());
+    // Long enough, now and then, for more replacements than are kept one by one.
+    const Text s = RandomText(engine, U" a", 0, n % 10 == 0 ? 80 : 16);
+    Text inPlace = s;
+    std::set<std::size_t> reported;
+    ReplaceAllInPlace(inPlace, find, repl, [&reported](std::size_t at) { reported.insert(at); });
+    for (const std::size_t at : InsertedAt(s, find, repl)) {
+      ASSERT_TRUE(reported.count(at) == 1)
+          << "'" << text::ToUtf8(find) << "' in '" << text::ToUtf8(s) << "' at " << at;
+    }
   }
 }
 
