@@ -60,6 +60,31 @@ class SettingsTest : public QObject {
     QCOMPARE(ini.ReadInteger("Main", "Height", 0), 450);
   }
 
+  void EverythingWrittenAtCloseIsReadAtTheNextStart() {
+    WindowHarness h;
+    h.Open();
+    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+      h.Find<QCheckBox>(name)->setChecked(false);
+    }
+    h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("100"));
+    h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("200"));
+    h.Find<QLineEdit>("edCena")->setText(QStringLiteral("1,25 руб"));
+    h.window->move(30, 40);
+    h.window->resize(420, 400);
+    const QPoint place = h.window->pos();
+    h.window->close();
+
+    h.Open();
+    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+      QVERIFY2(!h.Find<QCheckBox>(name)->isChecked(), name);
+    }
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("100"));
+    QCOMPARE(h.Find<QLineEdit>("edAbzMax")->text(), QStringLiteral("200"));
+    QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QStringLiteral("1,25 руб"));
+    QCOMPARE(h.window->pos(), place);
+    QCOMPARE(h.window->size(), QSize(420, 400));
+  }
+
   void AFileBesideTheProgramWins() {
     WindowHarness h;
     const QString beside = h.ProgramDir() + "Skorlin.ini";
