@@ -13,7 +13,7 @@ text::Text FormattedView(text::TextView text) {
   while (end > 0 && text::IsBlank(text[end - 1])) --end;
   while (begin < end && text::IsBlank(text[begin])) ++begin;
   text::Lines lines = text::SplitLines(text.substr(begin, end - begin));
-  for (text::Text& line : lines) line = NormalizeLine(line);
+  for (text::Text& line : lines) NormalizeLineInPlace(line);
   return text::JoinLines(lines);
 }
 

@@ -58,6 +58,11 @@ Signs SignsOf(const text::Text& s) {
 
 text::Text NormalizeLine(text::TextView line) {
   text::Text s(line);
+  NormalizeLineInPlace(s);
+  return s;
+}
+
+void NormalizeLineInPlace(text::Text& s) {
   TrimPass(s);
   CollapsePass(s);
   const Signs signs = SignsOf(s);
@@ -78,7 +83,6 @@ text::Text NormalizeLine(text::TextView line) {
   ClosingReplacementsPass(s);
   if (signs.quote) SpacedQuotePairsPass(s);
   CollapsePass(s);
-  return s;
 }
 
 }  // namespace skorlin::format
