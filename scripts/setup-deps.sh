@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth openbox fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
 )
 
