@@ -52,7 +52,7 @@ TEST(CollapseSpaces, EveryRunOfSpacesBecomesOne) {
 TEST(CollapseSpaces, SameAsRepeatedReplaceAll) {
   std::mt19937 engine(11);
   for (int n = 0; n < 20000; ++n) {
-    const Text s = RandomText(engine, U"  a\t-", 30);
+    const Text s = RandomText(engine, U"  a\t-", n % 4 == 0 ? 90 : 30);
     const Text expected = LiteralUntilGone(s, U"  ", U" ");
     ASSERT_EQ(text::ToUtf8(CollapseSpaces(s)), text::ToUtf8(expected));
     Text inPlace = s;
