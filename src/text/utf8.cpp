@@ -72,7 +72,12 @@ bool IsValidUtf8(std::string_view bytes) {
 // Decodes UTF-8 into text in one pass; false (with the position of the first invalid
 // byte) when the bytes are not UTF-8.
 bool TryDecodeUtf8(std::string_view bytes, Text& text, std::size_t& invalidAt) {
-  text.assign(bytes.size(), U'\0');
+  // Every character written starts at its own byte that is not a continuation byte (a
+  // sequence that starts at one is invalid), so counting those bytes sizes the text exactly
+  // for valid input and never too small for any input.
+  std::size_t leads = 0;
+  for (const char b : bytes) leads += (static_cast<unsigned char>(b) & 0xC0) != 0x80;
+  text.assign(leads, U'\0');
   std::size_t out = 0;
   for (std::size_t i = 0; i < bytes.size();) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -105,7 +110,11 @@ Text DecodeUtf8Strict(std::string_view bytes) {
 }
 
 std::string EncodeUtf8(TextView text) {
-  std::string out(text.size() * 4, '\0');
+  // Sized exactly first, so that a large text does not claim (and zero) four bytes for
+  // every character.
+  std::size_t size = 0;
+  for (const Char c : text) size += 1 + (c >= 0x80) + (c >= 0x800) + (c >= 0x10000);
+  std::string out(size, '\0');
   char* end = out.data();
   for (Char c : text) end = PutUtf8(end, c);
   out.resize(static_cast<std::size_t>(end - out.data()));

@@ -67,6 +67,41 @@ TEST(Detection, BomThenValidUtf8ElseCp1251) {
   }
 }
 
+// The UTF-8 codec sizes its buffers from the input: one byte to four per character on the
+// way out, one character per byte that is not a continuation byte on the way in. Inputs
+// made only of sequences of one length, of every length, and broken ones around them.
+TEST(Codecs, Utf8BuffersFitEverySequenceLength) {
+  struct Case {
+    const char* bytes;
+    std::size_t characters;  // 0 with valid == false: not UTF-8
+    bool valid;
+  } cases[] = {
+      {"abc", 3, true},
+      {"\xD0\xB6\xD0\xB6", 2, true},                  // ж ж
+      {"\xE2\x82\xBD\xE2\x84\x96", 2, true},          // ₽ №
+      {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", 2, true},  // 😀 U+10FFFF
+      {"a\xD0\xB6\xE2\x82\xBD\xF0\x9F\x98\x80z", 5, true},
+      {"\x80\x80\x80", 0, false},  // continuation bytes only
+      {"\xBF", 0, false},
+      {"ab\xD0", 0, false},  // cut off at the end
+      {"\xE2\x82", 0, false},
+      {"\xF0\x9F\x98", 0, false},
+      {"\xD0\xB6\x80\x80\x80\x80", 0, false},  // stray continuation bytes after one
+      {"\xF8\x88\x80\x80\x80", 0, false},      // five-byte form
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = c.bytes;
+    if (!c.valid) {
+      EXPECT_THROW(Decode(bytes, Encoding::Utf8), DecodeError) << bytes;
+      EXPECT_EQ(DecodeAuto(bytes).encoding, Encoding::Cp1251) << bytes;
+      continue;
+    }
+    const Text text = Decode(bytes, Encoding::Utf8);
+    EXPECT_EQ(text.size(), c.characters) << bytes;
+    EXPECT_EQ(EncodeUtf8(text), bytes) << bytes;
+  }
+}
+
 TEST(Detection, StrictDecodingNamesTheProblem) {
   EXPECT_THROW(Decode("\xEF\xF0\xE8", Encoding::Utf8), DecodeError);
   EXPECT_THROW(Decode(std::string("\xFF\xFE\x00\xD8", 4), Encoding::Utf16LE), DecodeError);
