@@ -69,6 +69,9 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$@" >/dev/null
 }
 
+for tool in cmake ninja; do
+  command -v "$tool" >/dev/null || { echo "compare.sh: $tool is missing: run scripts/setup-deps.sh first" >&2; exit 1; }
+done
 [ -x /usr/bin/time ] || install_packages time
 command -v node >/dev/null && command -v npm >/dev/null || install_packages nodejs npm
 command -v python3 >/dev/null || install_packages python3
