@@ -54,14 +54,6 @@ constexpr CaseTables kCase = MakeCaseTables();
 
 }  // namespace
 
-bool IsDigit(Char c) { return c >= U'0' && c <= U'9'; }
-bool IsLatin(Char c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
-bool IsCyrUpper(Char c) { return (c >= U'А' && c <= U'Я') || c == U'Ё'; }
-bool IsCyrLower(Char c) { return (c >= U'а' && c <= U'я') || c == U'ё'; }
-bool IsCyr(Char c) { return IsCyrUpper(c) || IsCyrLower(c); }
-bool IsLetter(Char c) { return IsLatin(c) || IsCyr(c); }
-bool IsAlNum(Char c) { return IsDigit(c) || IsLetter(c); }
-
 unsigned char UpperCaseTable(unsigned char code) { return kCase.upper[code]; }
 unsigned char LowerCaseTable(unsigned char code) { return kCase.lower[code]; }
 

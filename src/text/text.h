@@ -24,13 +24,13 @@ int Cp1251Code(Char c);
 Char Cp1251Char(unsigned char code);
 
 // Character classes over Windows-1251.
-bool IsDigit(Char c);     // 0-9
-bool IsLatin(Char c);     // A-Z, a-z
-bool IsCyrUpper(Char c);  // Ё, А-Я
-bool IsCyrLower(Char c);  // ё, а-я
-bool IsCyr(Char c);       // CyrUpper or CyrLower
-bool IsLetter(Char c);    // Latin or Cyr
-bool IsAlNum(Char c);     // Digit or Letter
+inline bool IsDigit(Char c) { return c >= U'0' && c <= U'9'; }
+inline bool IsLatin(Char c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
+inline bool IsCyrUpper(Char c) { return (c >= U'А' && c <= U'Я') || c == U'Ё'; }
+inline bool IsCyrLower(Char c) { return (c >= U'а' && c <= U'я') || c == U'ё'; }
+inline bool IsCyr(Char c) { return (c >= U'А' && c <= U'я') || c == U'Ё' || c == U'ё'; }
+inline bool IsLetter(Char c) { return IsLatin(c) || IsCyr(c); }
+inline bool IsAlNum(Char c) { return IsDigit(c) || IsLetter(c); }
 // A blank: codes 0 to 32 (space, tab, CR, LF and the other control characters).
 inline bool IsBlank(Char c) { return c <= 32; }
 
