@@ -90,6 +90,34 @@ def main():
       "skorlin-cli's time divided by the tool's: below 1.0 skorlin-cli is faster." % a.runs)
     w("")
 
+    # Which targets the run met, named up front; the sections below say why a miss is one.
+    met, missed = [], []
+    for r in results:
+        if r["name"] in TYPOGRAF_JOBS:
+            ok = ratio(r["wall_b"], r["wall_a"]) >= TYPOGRAF_TARGET
+            label = "%s ≥ %.0f× typograf" % (r["name"], TYPOGRAF_TARGET)
+        else:
+            ok = ratio(r["wall_a"], r["wall_b"]) < 1.0
+            label = "%s faster than %s" % (r["name"], r["theirs"].split(" ")[0].strip("`'"))
+        (met if ok else missed).append(label)
+    not_offered = 0
+    for name, ms, extra in window:
+        on_prose = name.startswith("split-paragraphs") or "rebuild" in name
+        if on_prose:
+            continue
+        label = "window %s under 2 s" % name.split(" (")[0]
+        if ms == "-":
+            not_offered += 1
+        elif float(ms) < WINDOW_TARGET_MS:
+            met.append(label)
+        else:
+            missed.append(label)
+    if not_offered:
+        missed.append("the window's %d line commands under 2 s (the window does not offer them yet)" % not_offered)
+    w("**Targets met: %d of %d.** Met: %s. Missed: %s." % (
+        len(met), len(met) + len(missed), ", ".join(met) or "none", ", ".join(missed) or "none"))
+    w("")
+
     w("## skorlin-cli against the standard tools")
     w("")
     w("| job | input | skorlin-cli | tool | skorlin-cli time (CPU) | tool time (CPU) | ratio wall (CPU) | "
