@@ -5,11 +5,19 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "app/settings_location.h"
+#include "lines/collation.h"
+#include "lines/line_command.h"
+#include "lines/random.h"
+#include "names/declension_library.h"
+#include "names/name_commands.h"
 #include "text/encoding.h"
 #include "text/text.h"
+#include "urls/url_result.h"
 
 class QAction;
 class QCheckBox;
@@ -81,6 +89,36 @@ class TfmMain : public QMainWindow {
   // The mail link lbhMailClick opens.
   static QString MailLink();
 
+  // The line commands of the menus "С&ервис" and "Со&ртировка" and of the popup menu.
+  void pmDelSpacesClick(QObject* sender);
+  void pmDelEmptyClick(QObject* sender);
+  void mmDelDSpacesClick(QObject* sender);
+  void pmDelDoubleClick(QObject* sender);
+  void pmDelAllDoubleClick(QObject* sender);
+  void mmDelUnikClick(QObject* sender);
+  void N14Click(QObject* sender);
+  void pmSortClick(QObject* sender);
+  void N4Click(QObject* sender);
+  void N16Click(QObject* sender);
+  void mmShuffleClick(QObject* sender);
+  void N18Click(QObject* sender);
+
+  // The URL commands (menu "&URL"), on the input view.
+  void mmInsURLsClick(QObject* sender);
+  void mmInsAnkClick(QObject* sender);
+  void mmSaveURLsClick(QObject* sender);
+  void N6Click(QObject* sender);
+  void N7Click(QObject* sender);
+  void N8Click(QObject* sender);
+  void http1Click(QObject* sender);
+  void http2Click(QObject* sender);
+
+  // The name commands (menu "Ф&ИО"), on the input view.
+  void N10Click(QObject* sender);
+  void N13Click(QObject* sender);
+  void N12Click(QObject* sender);
+  void N15Click(QObject* sender);
+
   // The encoding a view's text came in; save-as writes it.
   text::Encoding ViewEncoding(const QPlainTextEdit* view) const;
 
@@ -88,6 +126,10 @@ class TfmMain : public QMainWindow {
   // otherwise the text is replaced and the view's change event runs once. Returns
   // whether the text changed.
   bool SetViewText(QPlainTextEdit* view, text::TextView text);
+
+ signals:
+  // The statistics panel has been rewritten for sender's text (a view or the price field).
+  void StatisticsRefreshed(QObject* sender);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -128,6 +170,37 @@ class TfmMain : public QMainWindow {
   // Writes the five count labels as the view rebuild shows them.
   void WriteRebuildLabels(text::TextView counted);
 
+  // What a command made of its view's text.
+  struct ViewEdit {
+    text::Text text;      // the view's new whole text
+    bool write = false;   // whether the view takes it
+    std::string caption;  // the final caption (UTF-8); empty leaves the title as it is
+  };
+  using ViewCommand = std::function<ViewEdit(text::TextView text, const lines::Progress& progress)>;
+  // Whether the statistics are recounted after a command that left its view unchanged.
+  enum class Recount { Always, WhenChanged };
+  // The frame of a command on one view: the view's change event detached and its redrawing
+  // suspended, the command run on its text, the result written back as one step of the
+  // view's undo history, the update ended, the statistics recounted once, the final
+  // caption shown. With no view (the settings tab) the command runs on the empty text for
+  // its captions and no view changes.
+  void RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command);
+  // A line command of the active view in the full frame (hourglass, captions, recount).
+  void RunActiveLineCommand(const std::function<lines::LineCommandResult(text::TextView, lines::View,
+                                                                         const lines::Progress&)>& command);
+  // A URL or name command's result on the input view: hourglass, frame, caption.
+  void RunInputCommand(const ViewCommand& command);
+  void RunUrlCommand(urls::UrlResult (*command)(text::TextView));
+  void RunNameCommand(names::NameCommand command);
+  // Shows a caption in the title bar at once, also while a command is still running.
+  void ShowCaption(const std::string& utf8);
+  // Replaces a view's whole text as one undo step with its change event detached. Does
+  // nothing when the new text has the same lines as current (the view's text). Returns
+  // whether the view changed.
+  bool ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement);
+  const lines::LineCollator& Collator();
+  names::DeclensionLibrary& Declension();
+
   // Controls.
   QWidget* Panel1 = nullptr;
   QPushButton* btCopy = nullptr;
@@ -166,6 +239,11 @@ class TfmMain : public QMainWindow {
   QString lastSaveName_ = QStringLiteral("index.htm");
   bool shown_ = false;
   bool closed_ = false;
+  // The generator of the shuffle and the paragraph splitting, seeded from the clock by each.
+  lines::RandomGenerator random_;
+  std::unique_ptr<lines::LineCollator> collator_;
+  // The declension library beside the program, loaded at the first name command that needs it.
+  std::unique_ptr<names::DeclensionLibrary> declension_;
   // The encoding each view's text came in (Windows-1251 for typed or pasted text).
   text::Encoding viewEncoding_[3] = {text::Encoding::Cp1251, text::Encoding::Cp1251, text::Encoding::Cp1251};
 };

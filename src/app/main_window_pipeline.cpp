@@ -103,6 +103,7 @@ void TfmMain::RichEditChange(QObject* sender) {
   lbFull->setText(ToQString(labels.counts.lbFull));
   lbCena->setText(ToQString(labels.lbCena));
   lbCena2->setText(ToQString(labels.lbCena2));
+  emit StatisticsRefreshed(sender);
 }
 
 void TfmMain::lbDblClick(QObject* sender) {

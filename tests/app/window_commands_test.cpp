@@ -1,0 +1,532 @@
+// The window's line, URL and name commands started from their real menu items: each
+// gives the core's result in the view its tab rule names, its captions in the title bar
+// (with the hourglass up while they show), one recount of the statistics, nothing changed
+// on the settings tab, and one undo step that Ctrl+Z takes back.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextDocument>
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/view_text.h"
+#include "lines/collation.h"
+#include "lines/duplicates.h"
+#include "lines/ordering.h"
+#include "lines/paragraphs.h"
+#include "lines/whitespace.h"
+#include "names/name_commands.h"
+#include "stats/labels.h"
+#include "stats/text_stats.h"
+#include "test_classes.h"
+#include "text/line_list.h"
+#include "urls/cut_urls.h"
+#include "urls/http_prefix.h"
+#include "urls/keep_urls.h"
+#include "window_harness.h"
+
+namespace skorlin::app::testing {
+namespace {
+
+using lines::LineCommandResult;
+using lines::View;
+
+// What happened while one command ran: the titles it wrote, whether the hourglass was up
+// at each of them, and the recounts of the statistics panel.
+class Recorder {
+ public:
+  explicit Recorder(TfmMain* window) {
+    title_ = QObject::connect(window, &QWidget::windowTitleChanged, [this](const QString& title) {
+      titles << title;
+      const QCursor* cursor = QApplication::overrideCursor();
+      if (!cursor || cursor->shape() != Qt::WaitCursor) ++captionsWithoutHourglass;
+    });
+    stats_ = QObject::connect(window, &TfmMain::StatisticsRefreshed,
+                              [this](QObject* sender) { recounted << sender; });
+  }
+  ~Recorder() {
+    QObject::disconnect(title_);
+    QObject::disconnect(stats_);
+  }
+  Recorder(const Recorder&) = delete;
+  Recorder& operator=(const Recorder&) = delete;
+
+  QStringList titles;
+  int captionsWithoutHourglass = 0;
+  QList<QObject*> recounted;
+
+ private:
+  QMetaObject::Connection title_;
+  QMetaObject::Connection stats_;
+};
+
+// Starts a command from its menu item, as a click does.
+bool Trigger(const WindowHarness& h, const char* action) {
+  QAction* item = h.Action(action);
+  if (!item || !item->isEnabled()) return false;
+  item->trigger();
+  return true;
+}
+
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Lines(std::initializer_list<const char*> lines) {
+  QStringList out;
+  for (const char* line : lines) out << QString::fromUtf8(line);
+  return out.join(u'\n');
+}
+
+// The count label lbStr for a text, as the panel shows it.
+QString LineCountLabel(const text::Text& t) {
+  return ToQString(stats::RebuildLabels(stats::CountTextStats(t)).lbStr);
+}
+
+// Presses a key combination in a view, as the user does.
+void Press(QPlainTextEdit* view, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  view->setFocus();
+  QTest::keyClick(view, key, modifiers);
+}
+
+const lines::LineCollator& Collator() {
+  static const lines::LineCollator collator;
+  return collator;
+}
+
+// The commands of the active view, with what the core makes of a view's text.
+using ActiveCommand = std::function<LineCommandResult(text::TextView, View)>;
+const std::map<QString, ActiveCommand>& ActiveCommands() {
+  static const std::map<QString, ActiveCommand> commands = {
+      {"mmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
+      {"pmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
+      {"mmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
+      {"pmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
+      {"mmDelDSpaces", [](text::TextView t, View) { return lines::DeleteDoubleSpaces(t); }},
+      {"mmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelAllDouble", [](text::TextView t, View) { return lines::DeleteAllDuplicateLines(t); }},
+      {"mmDelUnik", [](text::TextView t, View v) { return lines::DeleteUniqueLines(t, v); }},
+      {"mmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
+      {"pmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
+      {"N4", [](text::TextView t, View) { return lines::MirrorSortLines(t, Collator()); }},
+  };
+  return commands;
+}
+
+// A text every active-view command changes: blanks at the ends, empty lines, a double
+// space, repeated and unique lines, an unsorted order.
+const QString kMixed = Lines({" b", "а", "", "b", "Б  x", "а", "", "c\t", "Ав"});
+
+class WindowCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ActiveViewCommandsChangeTheSelectedView_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("tab");
+    for (const auto& [action, command] : ActiveCommands()) {
+      for (int tab : {0, 1, 2})
+        QTest::newRow(qPrintable(action + " tab " + QString::number(tab))) << action << tab;
+    }
+  }
+  void ActiveViewCommandsChangeTheSelectedView() {
+    QFETCH(QString, action);
+    QFETCH(int, tab);
+    WindowHarness h;
+    h.Open();
+    // The derived views hold their rebuild of the input, then the text under test.
+    h.View(0)->setPlainText(tab == 0 ? kMixed : QStringLiteral("Ввод"));
+    h.SelectTab(2);
+    h.SelectTab(1);
+    h.SelectTab(tab);
+    QPlainTextEdit* view = h.View(tab);
+    if (tab != 0) view->setPlainText(kMixed);
+    const QString others[3] = {ViewString(h.View(0)), ViewString(h.View(1)), ViewString(h.View(2))};
+    const QString before = ViewString(view);
+    const View kind = tab == 0 ? View::kInput : tab == 1 ? View::kFormatted : View::kHtml;
+    const LineCommandResult expected = ActiveCommands().at(action)(ViewText(view), kind);
+    const QString title = h.window->windowTitle();
+
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, qPrintable(action)));
+
+    QCOMPARE(ViewText(view), expected.text);
+    for (int other = 0; other < 3; ++other) {
+      if (other != tab) QCOMPARE(ViewString(h.View(other)), others[other]);
+    }
+    QCOMPARE(h.window->windowTitle(), expected.caption.empty() ? title : Q(expected.caption));
+    QCOMPARE(recorder.captionsWithoutHourglass, 0);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(recorder.recounted, QList<QObject*>{view});
+    QCOMPARE(h.Label("lbStr"), LineCountLabel(expected.text));
+
+    // One undo step takes the command back, and redo brings it again.
+    Press(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(view), before);
+    Press(view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(ViewText(view), expected.text);
+    Press(view, Qt::Key_Z, Qt::ControlModifier);
+    Press(view, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(ViewText(view), expected.text);
+  }
+
+  // On the settings tab the commands of the active view change no view and recount
+  // nothing, but still leave their final caption, with the counter 0.
+  void SettingsTabChangesNothingButShowsTheCaption_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("caption");
+    const std::pair<const char*, const char*> rows[] = {
+        {"mmDelSpaces", "Пробелы: 100% 0"},
+        {"pmDelEmpty", "Пустые: 100% 0"},
+        {"mmDelDSpaces", "Дв. пробелы: 100% 0"},
+        {"pmDelDouble", "Дубли: 100% 0..."},
+        {"pmDelAllDouble", "Все дубли: 100% 0..."},
+        {"mmDelUnik", "Уник: 100% 0..."},
+        {"N4", "Зерк. сорт. 100%"},
+        {"mmShuffle", "Мешаем: 100%"},
+        {"pmSort", "Skorlin"},
+    };
+    for (const auto& [action, caption] : rows) QTest::newRow(action) << action << QString::fromUtf8(caption);
+  }
+  void SettingsTabChangesNothingButShowsTheCaption() {
+    QFETCH(QString, action);
+    QFETCH(QString, caption);
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(kMixed);
+    h.SelectTab(1);
+    h.SelectTab(2);
+    h.SelectTab(3);
+    const QString views[3] = {ViewString(h.View(0)), ViewString(h.View(1)), ViewString(h.View(2))};
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, qPrintable(action)));
+    for (int i = 0; i < 3; ++i) QCOMPARE(ViewString(h.View(i)), views[i]);
+    QCOMPARE(h.window->windowTitle(), caption);
+    QVERIFY(recorder.recounted.isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+  }
+
+  // Progress captions are written while the command runs, under the hourglass, before
+  // the final one; the title keeps the final caption.
+  void ProgressCaptionsShowWhileTheCommandRuns() {
+    WindowHarness h;
+    h.Open();
+    QStringList lines;
+    for (int i = 0; i < 301; ++i) lines << (i % 2 ? QStringLiteral(" x") : QStringLiteral("y"));
+    h.View(0)->setPlainText(lines.join(u'\n'));
+    {
+      Recorder recorder(h.window.get());
+      QVERIFY(Trigger(h, "mmDelSpaces"));
+      QCOMPARE(recorder.titles,
+               (QStringList{"Пробелы: 0% 0", "Пробелы: 33% 50", "Пробелы: 67% 100", "Пробелы: 100% 150"}));
+      QCOMPARE(recorder.captionsWithoutHourglass, 0);
+    }
+    {
+      h.View(0)->setPlainText(Lines({"b", "a", "b", "A", "a", "b"}));
+      Recorder recorder(h.window.get());
+      QVERIFY(Trigger(h, "pmDelDouble"));
+      QCOMPARE(recorder.titles.value(0), QStringLiteral("Дубли: 0%"));
+      QCOMPARE(recorder.titles.value(1), QStringLiteral("Дубли: 0%0"));
+      QCOMPARE(recorder.titles.last(), QStringLiteral("Дубли: 100% 3..."));
+      QCOMPARE(ViewString(h.View(0)), Lines({"b", "a", "A", ""}));
+      QCOMPARE(recorder.captionsWithoutHourglass, 0);
+    }
+  }
+
+  // A command that changes no line leaves the view exactly as it was: no line break is
+  // added at its end and no undo step is made, but the statistics are still recounted.
+  void UnchangedLinesLeaveTheViewAlone() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(Lines({"a", "b"}));
+    QVERIFY(!h.View(0)->document()->isUndoAvailable());
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, "mmDelDSpaces"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"a", "b"}));
+    QVERIFY(!h.View(0)->document()->isUndoAvailable());
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Дв. пробелы: 100% 0"));
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
+  }
+
+  // Undo takes back only the command: what was typed before it stays, and a rebuilt
+  // derived view has nothing to undo.
+  void UndoRestoresTheTextTypedBeforeTheCommand() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("в\nа"));
+    h.View(0)->moveCursor(QTextCursor::End);
+    QTest::keyClick(h.View(0), Qt::Key_Return);
+    WindowHarness::Type(h.View(0), QStringLiteral("б"));
+    const QString typed = ViewString(h.View(0));
+    QVERIFY(Trigger(h, "mmSort"));
+    QCOMPARE(ViewString(h.View(0)), QStringLiteral("а\nб\nв\n"));
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), typed);
+
+    h.SelectTab(1);
+    QVERIFY(!h.View(1)->document()->isUndoAvailable());
+  }
+
+  void ShuffleKeepsTheLinesOfTheActiveView_data() {
+    QTest::addColumn<int>("tab");
+    QTest::newRow("input") << 0;
+    QTest::newRow("formatted") << 1;
+  }
+  void ShuffleKeepsTheLinesOfTheActiveView() {
+    QFETCH(int, tab);
+    WindowHarness h;
+    h.Open();
+    QStringList lines;
+    for (int i = 0; i < 200; ++i) lines << QStringLiteral("строка %1").arg(i);
+    h.View(0)->setPlainText(lines.join(u'\n'));
+    h.SelectTab(tab);
+    const QString before = ViewString(h.View(tab));
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, "mmShuffle"));
+    QStringList after = ViewString(h.View(tab)).split(u'\n');
+    QCOMPARE(after.takeLast(), QString());
+    QVERIFY(after != lines);
+    std::sort(after.begin(), after.end());
+    std::sort(lines.begin(), lines.end());
+    QCOMPARE(after, lines);
+    QCOMPARE(recorder.titles.first(), QStringLiteral("Мешаем: 0%"));
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Мешаем: 100%"));
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(tab)});
+    Press(h.View(tab), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(tab)), before);
+  }
+
+  // Sort by length, invert and the paragraph splitting change the input view, whatever
+  // tab is shown, and write no caption.
+  void InputViewLineCommandsIgnoreTheTab_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("tab");
+    for (const char* action : {"N16", "N18", "N14"}) {
+      for (int tab : {0, 1, 3})
+        QTest::newRow(qPrintable(QString("%1 tab %2").arg(action).arg(tab))) << action << tab;
+    }
+  }
+  void InputViewLineCommandsIgnoreTheTab() {
+    QFETCH(QString, action);
+    QFETCH(int, tab);
+    WindowHarness h;
+    h.Open();
+    // With both lengths 10 every break falls at the first sentence mark from position 10.
+    h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("10"));
+    h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("10"));
+    const QString input = Lines({"ccc", "Aaaa bbbb. Cccc dddd. Eeee.", "a", "bb"});
+    h.View(0)->setPlainText(input);
+    h.SelectTab(1);
+    h.SelectTab(tab);
+    const QString formatted = ViewString(h.View(1));
+    const text::Text text = ViewText(h.View(0));
+    lines::RandomGenerator random;
+    const text::Text expected = action == "N16"   ? lines::SortLinesByLength(text).text
+                                : action == "N18" ? lines::InvertLines(text).text
+                                                  : lines::SplitParagraphs(text, 10, 10, random).text;
+    const QString title = h.window->windowTitle();
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, qPrintable(action)));
+    QCOMPARE(ViewText(h.View(0)), expected);
+    QCOMPARE(ViewString(h.View(1)), formatted);
+    QCOMPARE(h.window->windowTitle(), title);
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), input);
+  }
+
+  void ParagraphSplittingReadsTheSettingsFields() {
+    WindowHarness h;
+    h.Open();
+    h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("10"));
+    h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("10"));
+    h.View(0)->setPlainText(QStringLiteral("Aaaa bbbb т.е. cc dd eeee ffff.\nкоротко."));
+    QVERIFY(Trigger(h, "N14"));
+    QCOMPARE(ViewString(h.View(0)), QStringLiteral("Aaaa bbbb т.е.\ncc dd eeee ffff.\n\nкоротко.\n"));
+    // Texts that are not numbers fall back to 250 and 400: a short line stays whole.
+    h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("мало"));
+    h.Find<QLineEdit>("edAbzMax")->setText(QString());
+    h.View(0)->setPlainText(QStringLiteral("Aaaa bbbb. Cccc dddd. Eeee."));
+    QVERIFY(Trigger(h, "N14"));
+    QCOMPARE(ViewString(h.View(0)), QStringLiteral("Aaaa bbbb. Cccc dddd. Eeee."));
+  }
+
+  // The URL commands rewrite the input view from any tab and end with their caption.
+  void UrlCommandsChangeOnlyTheInputView_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("tab");
+    for (const char* action : {"mmSaveURLs", "N6", "N7", "N8", "http1", "http2"}) {
+      for (int tab : {0, 2, 3})
+        QTest::newRow(qPrintable(QString("%1 tab %2").arg(action).arg(tab))) << action << tab;
+    }
+  }
+  void UrlCommandsChangeOnlyTheInputView() {
+    QFETCH(QString, action);
+    QFETCH(int, tab);
+    using UrlCommand = urls::UrlResult (*)(text::TextView);
+    const std::map<QString, UrlCommand> commands = {
+        {"mmSaveURLs", urls::KeepUrls}, {"N6", urls::KeepDomain}, {"N7", urls::KeepDomainWithFolder},
+        {"N8", urls::KeepFileName},     {"http1", urls::AddHttp}, {"http2", urls::RemoveHttp},
+    };
+    WindowHarness h;
+    h.Open();
+    const QString input =
+        Lines({"http://host/dir/page.html", "host/dir/file.txt", "", "см. ftp://host2 и HTTP://Host/a"});
+    h.View(0)->setPlainText(input);
+    h.SelectTab(2);
+    h.SelectTab(tab);
+    const QString html = ViewString(h.View(2));
+    const urls::UrlResult expected = commands.at(action)(ViewText(h.View(0)));
+    QVERIFY(expected.changed);
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, qPrintable(action)));
+    QCOMPARE(ViewText(h.View(0)), expected.text);
+    QCOMPARE(ViewString(h.View(2)), html);
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
+    QCOMPARE(recorder.captionsWithoutHourglass, 0);
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), input);
+  }
+
+  void KeepUrlsWithoutUrlsChangesNothing() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("нет адресов, https://host3 и HTTP://x"));
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, "mmSaveURLs"));
+    QCOMPARE(ViewString(h.View(0)), QStringLiteral("нет адресов, https://host3 и HTTP://x"));
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("URLs не найдены"));
+    QVERIFY(recorder.recounted.isEmpty());
+    QVERIFY(!h.View(0)->document()->isUndoAvailable());
+  }
+
+  // The two insert commands take the other half of each link from the clipboard.
+  void InsertCommandsReadTheClipboard() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(Lines({"A", "", "B", "C"}));
+    h.SelectTab(1);
+    QApplication::clipboard()->setText(QStringLiteral("u1\nu2"));
+    QVERIFY(Trigger(h, "mmInsURLs"));
+    QCOMPARE(ViewString(h.View(0)),
+             Lines({"<a href=\"u1\">A</a>", "", "<a href=\"u2\">B</a>", "<a href=\"u1\">C</a>", ""}));
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
+
+    h.View(0)->setPlainText(Lines({"http://host/a", "   ", "http://host/b"}));
+    QApplication::clipboard()->setText(QStringLiteral("Текст"));
+    QVERIFY(Trigger(h, "mmInsAnk"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"<a href=\"http://host/a\">Текст</a>", "   ",
+                                           "<a href=\"http://host/b\">Текст</a>", ""}));
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), Lines({"http://host/a", "   ", "http://host/b"}));
+
+    // An empty clipboard leaves the view as it was and says so.
+    QApplication::clipboard()->clear();
+    h.window->setWindowTitle(QStringLiteral("Skorlin"));
+    QVERIFY(Trigger(h, "mmInsURLs"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"http://host/a", "   ", "http://host/b"}));
+    QCOMPARE(h.window->windowTitle(), QString::fromUtf8(urls::kEmptyClipboardCaption));
+  }
+
+  // The two name commands that need no library, from any tab.
+  void NameCommandsWithoutTheLibrary() {
+    WindowHarness h;
+    h.Open();
+    const QString input =
+        Lines({" Иванов   Иван  Иванович ", "Иванова (Петрова) Мария Ивановна", "Иванов", ""});
+    h.View(0)->setPlainText(input);
+    h.SelectTab(1);
+    const QString formatted = ViewString(h.View(1));
+    QVERIFY(Trigger(h, "N10"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"Иванов И.И.", "Иванова (Петрова) М.И.", "Иванов ..", ""}));
+    QCOMPARE(ViewString(h.View(1)), formatted);
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), input);
+    h.SelectTab(3);
+    QVERIFY(Trigger(h, "N13"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"Иван Иванович", "Мария Ивановна", "", ""}));
+  }
+
+  // Declension and salutation through the library beside the program.
+  void NameCommandsWithTheLibrary() {
+#ifdef SKORLIN_FLEKS_PATH
+    WindowHarness h;
+    QVERIFY(QFile::copy(QStringLiteral(SKORLIN_FLEKS_PATH), h.ProgramDir() + "libfleks.so"));
+    h.Open();
+    const QString input = Lines({"Иванов Иван Иванович", "  Петрова  Мария   Ивановна "});
+    h.View(0)->setPlainText(input);
+    h.SelectTab(2);
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, "N12"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"Иванову Ивану Ивановичу", "Петровой Марии Ивановне", ""}));
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
+    QCOMPARE(recorder.captionsWithoutHourglass, 0);
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), input);
+    QVERIFY(Trigger(h, "N15"));
+    QCOMPARE(ViewString(h.View(0)), Lines({"Уважаемый Иван Иванович", "Уважаемая Мария Ивановна", ""}));
+    QVERIFY(h.errors.isEmpty());
+#else
+    QSKIP("the declension library is not built");
+#endif
+  }
+
+  // A library error at a line: the lines before it keep their new form, that line and the
+  // later ones stay, the caption is not "Готово.", and the error box opens once the
+  // hourglass is gone.
+  void NameCommandErrorKeepsTheLinesDone() {
+#ifdef SKORLIN_FLEKS_STUB_ECHO
+    WindowHarness h;
+    QVERIFY(QFile::copy(QStringLiteral(SKORLIN_FLEKS_STUB_ECHO), h.ProgramDir() + "libfleks.so"));
+    h.Open();
+    bool hourglassAtError = false;
+    const ErrorReporter previous = SetErrorReporter([&](const QString& message) {
+      h.errors << message;
+      hourglassAtError = QApplication::overrideCursor() != nullptr;
+    });
+    const QString input = Lines({"Иванов Иван", "Ошибка!", "Петров Пётр"});
+    h.View(0)->setPlainText(input);
+    h.window->setWindowTitle(QStringLiteral("Skorlin"));
+    Recorder recorder(h.window.get());
+    QVERIFY(Trigger(h, "N12"));
+    SetErrorReporter(previous);
+    QCOMPARE(ViewString(h.View(0)), Lines({"Иванов Иван|3", "Ошибка!", "Петров Пётр", ""}));
+    QCOMPARE(h.errors, QStringList{"Недопустимое значение рода"});
+    QVERIFY(!hourglassAtError);
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Skorlin"));
+    QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
+    Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ViewString(h.View(0)), input);
+#else
+    QSKIP("the stand-in libraries are not built");
+#endif
+  }
+
+  // Without the library the command ends without a message and changes nothing.
+  void NameCommandWithoutTheLibraryEndsSilently() {
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("Иванов Иван Иванович"));
+    QVERIFY(Trigger(h, "N12"));
+    if (h.View(0)->toPlainText() != QStringLiteral("Иванов Иван Иванович")) {
+      QSKIP("a declension library is installed where the system finds it");
+    }
+    QVERIFY(h.errors.isEmpty());
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Skorlin"));
+    QVERIFY(!h.View(0)->document()->isUndoAvailable());
+  }
+};
+
+const bool kRegistered = RegisterTest([] { return std::make_unique<WindowCommandsTest>(); });
+
+}  // namespace
+}  // namespace skorlin::app::testing
+
+#include "window_commands_test.moc"
