@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
 #include "app/widgets.h"
+#include "lines/line_views.h"
 
 namespace skorlin::app {
 namespace {
@@ -38,6 +41,65 @@ bool SameLines(text::TextView current, text::TextView replacement) {
          replacement.substr(current.size()) == U"\r\n";
 }
 
+// Turns a document holding current into one holding replacement by editing only the lines
+// that differ, when the new lines are the old ones with some rewritten in place or some
+// left out: filling a document costs far more per line than any command, so a command
+// that changes a few lines of a long text must not rebuild all of it. Returns false,
+// having changed nothing, when the new lines are neither (a sort, a shuffle, a split).
+bool EditChangedLines(QTextDocument* document, text::TextView current, text::TextView replacement) {
+  // The document's blocks are the lines of current, one to one, unless current holds a
+  // character that ends the lines early (NUL).
+  if (current.find(U'\0') != text::TextView::npos) return false;
+  const lines::LineViews before = lines::SplitLineViews(current);
+  const lines::LineViews after = lines::SplitLineViews(replacement);
+  const bool endsWithBreak = current.size() >= 2 && current.substr(current.size() - 2) == U"\r\n";
+  const std::size_t blocks = before.size() + (endsWithBreak || current.empty() ? 1 : 0);
+  if (static_cast<std::size_t>(document->blockCount()) != blocks) return false;
+
+  // Lines rewritten in place, or lines left out (found by matching the new lines in order).
+  const bool inPlace = after.size() == before.size();
+  std::vector<bool> keep;
+  if (!inPlace) {
+    if (after.size() > before.size()) return false;
+    keep.assign(before.size(), false);
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < before.size() && j < after.size(); ++i) {
+      if (before[i] == after[j]) {
+        keep[i] = true;
+        ++j;
+      }
+    }
+    if (j != after.size()) return false;
+  }
+
+  QTextCursor cursor(document);
+  // The whole text of a view ends with a line break: an empty last block.
+  if (!endsWithBreak && !current.empty()) {
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+  }
+  // From the last line up, so the block numbers still to be visited stay valid.
+  for (std::size_t i = before.size(); i-- > 0;) {
+    if (inPlace) {
+      if (before[i] == after[i]) continue;
+      const QTextBlock block = document->findBlockByNumber(static_cast<int>(i));
+      cursor.setPosition(block.position());
+      cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+      cursor.insertText(TextToViewString(after[i]));
+    } else if (!keep[i]) {
+      // A run of left-out lines goes in one removal.
+      std::size_t first = i;
+      while (first > 0 && !keep[first - 1]) --first;
+      const int end = document->findBlockByNumber(static_cast<int>(i + 1)).position();
+      cursor.setPosition(document->findBlockByNumber(static_cast<int>(first)).position());
+      cursor.setPosition(end, QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+      i = first;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void TfmMain::ShowCaption(const std::string& utf8) {
@@ -49,14 +111,15 @@ void TfmMain::ShowCaption(const std::string& utf8) {
 
 bool TfmMain::ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement) {
   if (SameLines(current, replacement)) return false;
-  const QString wanted = TextToViewString(replacement);
   const QSignalBlocker blocker(view);
   // One edit block is one step of the view's undo history: Ctrl+Z brings back the text
   // as it stood before the command.
   QTextCursor cursor(view->document());
   cursor.beginEditBlock();
-  cursor.select(QTextCursor::Document);
-  cursor.insertText(wanted);
+  if (!EditChangedLines(view->document(), current, replacement)) {
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(TextToViewString(replacement));
+  }
   cursor.endEditBlock();
   // As after any replacement of the whole text, the caret stands at the start.
   cursor.movePosition(QTextCursor::Start);

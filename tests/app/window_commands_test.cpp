@@ -120,6 +120,7 @@ const std::map<QString, ActiveCommand>& ActiveCommands() {
 // A text every active-view command changes: blanks at the ends, empty lines, a double
 // space, repeated and unique lines, an unsorted order.
 const QString kMixed = Lines({" b", "а", "", "b", "Б  x", "а", "", "c\t", "Ав"});
+const QString kEndsWithBreak = Lines({"x", "  y  ", "x", "z", "", "z", "x", "", ""});
 
 class WindowCommandsTest : public QObject {
   Q_OBJECT
@@ -128,23 +129,27 @@ class WindowCommandsTest : public QObject {
   void ActiveViewCommandsChangeTheSelectedView_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("text");
     for (const auto& [action, command] : ActiveCommands()) {
+      // A text that ends with a line break, whose last lines go together.
+      QTest::newRow(qPrintable(action + " final break")) << action << 0 << kEndsWithBreak;
       for (int tab : {0, 1, 2})
-        QTest::newRow(qPrintable(action + " tab " + QString::number(tab))) << action << tab;
+        QTest::newRow(qPrintable(action + " tab " + QString::number(tab))) << action << tab << kMixed;
     }
   }
   void ActiveViewCommandsChangeTheSelectedView() {
     QFETCH(QString, action);
     QFETCH(int, tab);
+    QFETCH(QString, text);
     WindowHarness h;
     h.Open();
     // The derived views hold their rebuild of the input, then the text under test.
-    h.View(0)->setPlainText(tab == 0 ? kMixed : QStringLiteral("Ввод"));
+    h.View(0)->setPlainText(tab == 0 ? text : QStringLiteral("Ввод"));
     h.SelectTab(2);
     h.SelectTab(1);
     h.SelectTab(tab);
     QPlainTextEdit* view = h.View(tab);
-    if (tab != 0) view->setPlainText(kMixed);
+    if (tab != 0) view->setPlainText(text);
     const QString others[3] = {ViewString(h.View(0)), ViewString(h.View(1)), ViewString(h.View(2))};
     const QString before = ViewString(view);
     const View kind = tab == 0 ? View::kInput : tab == 1 ? View::kFormatted : View::kHtml;
