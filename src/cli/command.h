@@ -56,7 +56,7 @@ struct CommandSpec {
 };
 
 // Adds a command to the table; returns true so it can initialise a static.
-bool RegisterCommand(CommandSpec spec);
+bool RegisterCommand(CommandSpec command);
 // All commands in --help order.
 std::vector<const CommandSpec*> Commands();
 const CommandSpec* FindCommand(const std::string& name);

@@ -19,22 +19,22 @@ std::string Invocation::Option(const std::string& name, const std::string& fallb
   return it == options.end() ? fallback : it->second;
 }
 
-bool RegisterCommand(CommandSpec spec) {
-  Table().push_back(std::make_unique<CommandSpec>(std::move(spec)));
+bool RegisterCommand(CommandSpec command) {
+  Table().push_back(std::make_unique<CommandSpec>(std::move(command)));
   return true;
 }
 
 std::vector<const CommandSpec*> Commands() {
   std::vector<const CommandSpec*> commands;
-  for (const auto& spec : Table()) commands.push_back(spec.get());
+  for (const auto& entry : Table()) commands.push_back(entry.get());
   std::stable_sort(commands.begin(), commands.end(),
                    [](const CommandSpec* a, const CommandSpec* b) { return a->order < b->order; });
   return commands;
 }
 
 const CommandSpec* FindCommand(const std::string& name) {
-  for (const auto& spec : Table()) {
-    if (spec->name == name) return spec.get();
+  for (const auto& entry : Table()) {
+    if (entry->name == name) return entry.get();
   }
   return nullptr;
 }
