@@ -160,7 +160,8 @@ def main():
         w("")
         w("`bench/window_commands.cpp`: the time from a command's click (its menu item triggered) to its "
           "result and statistics shown (the pending events, repaints included, processed), %s. "
-          "Loading the input view is not timed. The line commands run on the input view holding the "
+          "Loading the input view before a command is not timed (the reference row times it on its own). "
+          "The line commands run on the input view holding the "
           "keyword list; the paragraph split and the two rebuilds (selecting the formatted or the HTML tab) "
           "on the prose text." % ("one run each" if a.window_runs in ("", "1") else "median of %s runs" % a.window_runs))
         w("")
