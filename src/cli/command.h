@@ -53,6 +53,9 @@ struct CommandSpec {
   std::vector<OptionSpec> options;
   int positionalArguments = 0;  // how many arguments come before FILE
   std::function<CommandResult(const Invocation&)> run;
+  // The command reads the whole text, past a NUL; the others see the text as a view
+  // holds it, which ends at the first NUL, and the CLI warns when it cut something off.
+  bool readsPastNul = false;
 };
 
 // Adds a command to the table; returns true so it can initialise a static.

@@ -17,6 +17,7 @@ const bool kRegistered = RegisterCommand({
       result.keepsInputBreaks = true;
       return result;
     },
+    true,
 });
 
 }  // namespace

@@ -68,6 +68,7 @@ const bool kRegistered = RegisterCommand({
     },
     0,
     RunStats,
+    true,
 });
 
 }  // namespace

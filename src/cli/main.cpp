@@ -55,6 +55,11 @@ text::DecodedText ReadInput(const cli::Arguments& args) {
 int Run(const cli::Arguments& args) {
   text::DecodedText input = ReadInput(args);
   const cli::Eol inputEol = cli::FirstBreakOf(input.text);
+  const std::size_t nulAt = input.text.find(U'\0');
+  if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {
+    std::cerr << "skorlin-cli: warning: the input holds a NUL at character " << nulAt + 1
+              << "; the text ends there, as in the window (what follows it is not in the output)\n";
+  }
 
   // The command gets the decoded text itself: a large input is held once, not twice.
   cli::Invocation invocation;

@@ -13,11 +13,9 @@
 
 namespace skorlin::text {
 
-std::string ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError("Cannot open file " + path);
+namespace {
+
+std::string ReadOpenedFile(std::ifstream& in, const std::string& path) {
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
@@ -29,7 +27,7 @@ std::string ReadFileBytes(const std::string& path) {
     bytes.resize(static_cast<std::size_t>(size));
     in.seekg(0, std::ios::beg);
     in.read(bytes.data(), size);
-    if (in.gcount() != size) throw FileError("Cannot open file " + path);
+    if (in.gcount() != size) throw FileError("Cannot read file " + path);
   } else {
     // Files whose size is not known in advance (pipes, /proc) are read to their end.
     in.clear();
@@ -38,6 +36,23 @@ std::string ReadFileBytes(const std::string& path) {
     if (bytes.size() > kMaxFileBytes) throw FileError("File " + path + " is too large");
   }
   return bytes;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError("Cannot open file " + path);
+  try {
+    return ReadOpenedFile(in, path);
+  } catch (const FileError&) {
+    throw;
+  } catch (const std::exception&) {
+    // The stream library reports a failing device in its own words, without the name.
+    throw FileError("Cannot read file " + path);
+  }
 }
 
 namespace {

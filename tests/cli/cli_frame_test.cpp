@@ -122,6 +122,20 @@ TEST(CliConvert, LineBreaksChangeOnlyWhenAsked) {
   EXPECT_EQ(RunCli({"convert", "--eol=crlf"}, mixed).out, "a\r\nb\r\nc\r\nd");
 }
 
+TEST(CliFiles, ANulCutsTheViewAndIsReported) {
+  const std::string input("a\0b\r\nc", 6);
+  const CliRun trimmed = RunCli({"trim"}, input);
+  EXPECT_EQ(trimmed.exitCode, 0);
+  EXPECT_EQ(trimmed.out, "a\r\n");
+  EXPECT_NE(trimmed.err.find("NUL at character 2"), std::string::npos) << trimmed.err;
+  // convert and stats read the whole text: nothing is cut, nothing to report.
+  const CliRun converted = RunCli({"convert"}, input);
+  EXPECT_EQ(converted.out, input);
+  EXPECT_EQ(converted.err.find("NUL"), std::string::npos) << converted.err;
+  // A NUL at the very end cuts nothing.
+  EXPECT_EQ(RunCli({"trim"}, std::string("a\0", 2)).err.find("NUL"), std::string::npos);
+}
+
 TEST(CliConvert, ForcedEncodingThatDoesNotFitFailsClearly) {
   const CliRun run = RunCli({"convert", "--encoding", "utf-8"}, "\xEF\xF0\xE8");
   EXPECT_EQ(run.exitCode, 1);

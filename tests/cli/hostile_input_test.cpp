@@ -112,7 +112,7 @@ TEST(CliHostileInput, InputThatCannotBeReadFailsWithNothingWritten) {
     const char* mentions;
   } cases[] = {
       {large, "large.txt is too large: 513 MB"},
-      {unreadable, ""},
+      {unreadable, "Cannot read file /proc/self/mem"},
       {dir.path() + "/missing.txt", "Cannot open file"},
       {dir.path(), "Cannot open file"},
   };
