@@ -38,25 +38,6 @@ std::string ReadOpenedFile(std::ifstream& in, const std::string& path) {
   return bytes;
 }
 
-}  // namespace
-
-std::string ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError("Cannot open file " + path);
-  try {
-    return ReadOpenedFile(in, path);
-  } catch (const FileError&) {
-    throw;
-  } catch (const std::exception&) {
-    // The stream library reports a failing device in its own words, without the name.
-    throw FileError("Cannot read file " + path);
-  }
-}
-
-namespace {
-
 // Makes the written bytes durable before the rename, so a crash cannot leave an empty file
 // in place of a good one.
 bool SyncFile(const std::filesystem::path& file) {
@@ -73,6 +54,21 @@ bool SyncFile(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError("Cannot open file " + path);
+  try {
+    return ReadOpenedFile(in, path);
+  } catch (const FileError&) {
+    throw;
+  } catch (const std::exception&) {
+    // The stream library reports a failing device in its own words, without the name.
+    throw FileError("Cannot read file " + path);
+  }
+}
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
