@@ -359,7 +359,7 @@ void TfmMain::FormShow() {
     const QString clip = ClipboardText();
     if (!clip.isEmpty()) {
       WaitCursor wait;
-      SetViewText(RichEdit1, ToText(clip));
+      SetViewText(RichEdit1, UpToNul(ToText(clip)));
     }
   }
 }

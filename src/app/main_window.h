@@ -167,6 +167,9 @@ class TfmMain : public QMainWindow {
   void SetClipboardText(const QString& text);
   // Loads a file into a view, replacing its whole text (decoded by detection).
   void LoadFileIntoView(QPlainTextEdit* view, const QString& path);
+  // A text from outside (a file, the clipboard) ends at its first NUL, as its lines do:
+  // cuts it there and says so in the caption, so a cut text never passes for the whole.
+  text::Text UpToNul(text::Text text);
   // Writes the five count labels as the view rebuild shows them.
   void WriteRebuildLabels(text::TextView counted);
 

@@ -51,7 +51,7 @@ void TfmMain::pmCutClick(QObject* /*sender*/) {
 void TfmMain::btPasteClick(QObject* sender) {
   QPlainTextEdit* view = ActiveView();
   if (!view) return;
-  const QString clip = TextToViewString(ToText(ClipboardText()));
+  const QString clip = TextToViewString(UpToNul(ToText(ClipboardText())));
   QTextCursor cursor = view->textCursor();
   if (qobject_cast<QAction*>(sender) || cursor.hasSelection()) {
     // A menu item, its shortcut or Shift+Insert: the clipboard replaces the selection,

@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <string>
+#include <utility>
 
 #include "app/app_error.h"
 #include "app/desktop.h"
@@ -43,7 +45,15 @@ void TfmMain::LoadFileIntoView(QPlainTextEdit* view, const QString& path) {
   }
   text::DecodedText decoded = text::DecodeAuto(bytes);
   viewEncoding_[ViewIndex(view)] = decoded.encoding;
-  SetViewText(view, decoded.text);
+  SetViewText(view, UpToNul(std::move(decoded.text)));
+}
+
+text::Text TfmMain::UpToNul(text::Text text) {
+  const std::size_t nul = text.find(U'\0');
+  if (nul == text::Text::npos) return text;
+  text.resize(nul);
+  ShowCaption("Текст обрезан: символ NUL в позиции " + std::to_string(nul + 1));
+  return text;
 }
 
 void TfmMain::mmOpenClick(QObject* /*sender*/) {
