@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fuzz_input.h"
 #include "html/convert_line.h"
 #include "html/html_site.h"
 #include "html/html_view.h"
@@ -12,22 +13,9 @@
 
 namespace {
 
-using skorlin::text::Char;
 using skorlin::text::Text;
 
-Text FuzzText(const std::uint8_t* data, std::size_t size) {
-  static constexpr Char kOpaque[] = {U'₽', U'×', U'é', U'\U0001F600', U'５', U'\u2028', 0xFFFFFFFFu, U'À'};
-  Text text;
-  text.reserve(size);
-  for (std::size_t k = 0; k < size; ++k) {
-    if (data[k] == 0x98 && k + 1 < size) {
-      text.push_back(kOpaque[data[++k] % std::size(kOpaque)]);
-    } else {
-      text.push_back(skorlin::text::Cp1251Char(data[k]));
-    }
-  }
-  return text;
-}
+using skorlin::fuzzing::BytesAsText;
 
 }  // namespace
 
@@ -36,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int dashStyle = data[0] & 3;
   const bool wrapNobr = (data[0] & 4) != 0;
   const bool keepTabs = (data[0] & 8) != 0;
-  const Text line = FuzzText(data + 1, size - 1);
+  const Text line = BytesAsText(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
 
   const Text html = skorlin::html::ConvertLineToHtml(line, dashStyle, wrapNobr, keepTabs);
   // Quotes, guillemets, ellipses and angle brackets always leave as entities (the

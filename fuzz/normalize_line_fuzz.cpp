@@ -6,31 +6,20 @@
 
 #include "format/formatted_view.h"
 #include "format/normalize_line.h"
+#include "fuzz_input.h"
 #include "text/text.h"
 
 namespace {
 
-using skorlin::text::Char;
 using skorlin::text::Text;
 
-Text FuzzText(const std::uint8_t* data, std::size_t size) {
-  static constexpr Char kOpaque[] = {U'₽', U'×', U'é', U'\U0001F600', U'５', U'\u2028', 0xFFFFFFFFu, U'À'};
-  Text text;
-  text.reserve(size);
-  for (std::size_t k = 0; k < size; ++k) {
-    if (data[k] == 0x98 && k + 1 < size) {
-      text.push_back(kOpaque[data[++k] % std::size(kOpaque)]);
-    } else {
-      text.push_back(skorlin::text::Cp1251Char(data[k]));
-    }
-  }
-  return text;
-}
+using skorlin::fuzzing::BytesAsText;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Text line = FuzzText(data, size);
+  const Text line =
+      BytesAsText(std::string_view(reinterpret_cast<const char*>(data), data == nullptr ? 0 : size));
   const Text once = skorlin::format::NormalizeLine(line);
   const Text twice = skorlin::format::NormalizeLine(once);
   // Every run of spaces is collapsed at the end, whatever came in.
