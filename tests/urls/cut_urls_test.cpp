@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "text/text.h"
+#include "urls/line_change.h"
 
 namespace skorlin::urls {
 namespace {
@@ -16,12 +18,7 @@ struct CutCase {
   Text expected;
 };
 
-Text Cut(bool (*cut)(Text&), Text line) {
-  const Text before = line;
-  const bool changed = cut(line);
-  EXPECT_EQ(changed, line != before) << text::ToUtf8(before);
-  return line;
-}
+Text Cut(bool (*cut)(Text&), Text line) { return ApplyLineChange(cut, std::move(line)); }
 
 TEST(CutToDomainTest, CutsBeforeTheSlashThatEndsTheDomain) {
   const CutCase cases[] = {

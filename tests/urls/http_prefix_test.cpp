@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "text/text.h"
+#include "urls/line_change.h"
 
 namespace skorlin::urls {
 namespace {
@@ -16,12 +18,7 @@ struct PrefixCase {
   Text expected;
 };
 
-Text Apply(bool (*change)(Text&), Text line) {
-  const Text before = line;
-  const bool changed = change(line);
-  EXPECT_EQ(changed, line != before) << text::ToUtf8(before);
-  return line;
-}
+Text Apply(bool (*change)(Text&), Text line) { return ApplyLineChange(change, std::move(line)); }
 
 TEST(AddHttpPrefixTest, PrefixesEveryLineWithoutHttpColon) {
   const PrefixCase cases[] = {
