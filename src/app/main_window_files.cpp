@@ -120,12 +120,15 @@ void TfmMain::FilesDropped(const QStringList& dropped) {
     LoadFileIntoView(RichEdit1, names.front());
     return;
   }
+  QStringList unreadable;
   if (chkFolders->isChecked()) {
     // Files keep their dropped order; each folder's listing goes to the end, the last
     // dropped folder first.
     for (qsizetype i = names.size() - 1; i >= 0; --i) {
       if (QFileInfo(names[i]).isDir()) {
-        names.append(ListFolderFiles(names[i]));
+        FolderListing listing = ListFolder(names[i]);
+        names.append(std::move(listing.files));
+        unreadable.append(std::move(listing.unreadable));
         names.removeAt(i);
       }
     }
@@ -135,6 +138,18 @@ void TfmMain::FilesDropped(const QStringList& dropped) {
   for (const QString& name : names) entries.push_back(ToText(name));
   viewEncoding_[0] = text::Encoding::Cp1251;
   SetViewText(RichEdit1, text::JoinLines(entries));
+  // Everything that could be read is in the view; a folder that could not be read is not
+  // passed over in silence, or the listing would look complete when it is not. Folders
+  // dropped one inside the other would otherwise name the same folder twice.
+  unreadable.removeDuplicates();
+  if (unreadable.size() == 1) {
+    throw AppError(QStringLiteral("Cannot read folder %1").arg(unreadable.front()));
+  }
+  if (unreadable.size() > 1) {
+    throw AppError(QStringLiteral("Cannot read folder %1 and %2 more")
+                       .arg(unreadable.front())
+                       .arg(unreadable.size() - 1));
+  }
 }
 
 }  // namespace skorlin::app

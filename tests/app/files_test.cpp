@@ -1,16 +1,22 @@
 // Open, save-as, save as HTML and drops of files and folders, through the real window
 // with the file dialog replaced by the test.
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 
 #include "app/desktop.h"
 #include "app/folder_listing.h"
+#include "run_as_nobody.h"
 #include "test_classes.h"
 #include "window_harness.h"
 
@@ -48,6 +54,68 @@ void Drop(QWidget* window, const QStringList& paths) {
   QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window, &drop);
   delete data;
+}
+
+// A tree below the program folder for the permission tests. Every folder and file in it
+// is opened to every user (the test may run as nobody, and the harness's folders belong
+// to root with mode 0700); then the folders named in locked are closed to everybody
+// (mode 000) until the end of the test, when they get mode 0700 back so that the
+// temporary folder can be removed.
+class TreeWithLockedFolders {
+ public:
+  TreeWithLockedFolders(const WindowHarness& h, const QStringList& files, const QStringList& locked)
+      : root_(h.ProgramDir() + "tree") {
+    for (const QString& file : files) WindowHarness::WriteFile(Path(file), "x");
+    for (const QString& folder : locked) QDir().mkpath(Path(folder));
+    for (const QString& folder : {QDir::cleanPath(h.ProgramDir() + ".."), h.ProgramDir(), root_}) {
+      ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
+    QDirIterator all(root_, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                     QDirIterator::Subdirectories);
+    while (all.hasNext()) {
+      const QString path = all.next();
+      ::chmod(QFile::encodeName(path).constData(), all.fileInfo().isDir() ? 0755 : 0644);
+    }
+    for (const QString& folder : locked) {
+      locked_.append(Path(folder));
+      ::chmod(QFile::encodeName(locked_.back()).constData(), 0);
+    }
+  }
+  ~TreeWithLockedFolders() {
+    for (const QString& folder : locked_) ::chmod(QFile::encodeName(folder).constData(), 0700);
+  }
+  TreeWithLockedFolders(const TreeWithLockedFolders&) = delete;
+  TreeWithLockedFolders& operator=(const TreeWithLockedFolders&) = delete;
+
+  QString Path(const QString& relative) const { return root_ + u'/' + relative; }
+  QStringList Paths(const QStringList& relative) const {
+    QStringList paths;
+    for (const QString& path : relative) paths.append(Path(path));
+    return paths;
+  }
+  // Whether the current user really cannot open the locked folders (a file system that
+  // ignores modes, or a user who reads everything, leaves nothing to test).
+  bool LocksHold() const {
+    for (const QString& folder : locked_) {
+      if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
+        ::closedir(dir);
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  QString root_;
+  QStringList locked_;
+};
+
+// The lines of a view or a listing in a fixed order, without the empty lines that empty or
+// unreadable subfolders leave (the file system's order is not fixed).
+QStringList SortedLines(const QString& text) {
+  QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n")), Qt::SkipEmptyParts);
+  lines.sort();
+  return lines;
 }
 
 class FilesTest : public QObject {
@@ -223,6 +291,93 @@ class FilesTest : public QObject {
     QCOMPARE(lines, (QStringList{root + "/only/x.txt", root + "/only/zz/y.txt"}));
     QCOMPARE(ListFolderFiles(root + "/only/empty"), QString());
     QCOMPARE(ListFolderFiles(root + "/missing"), QString());
+  }
+
+  void UnreadableFoldersOfADropAreReported_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("locked");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QStringList>("listed");    // the view's lines, sorted
+    QTest::addColumn<QStringList>("reported");  // any of them may be named first
+    QTest::addColumn<int>("more");              // how many more folders the message counts
+    const QStringList files = {"top/a.txt", "top/locked/hidden.txt", "top/open/b.txt"};
+    QTest::newRow("one unreadable subfolder")
+        << files << QStringList{"top/locked"} << QStringList{"top"}
+        << QStringList{"top/a.txt", "top/open/b.txt"} << QStringList{"top/locked"} << 0;
+    QTest::newRow("three unreadable folders, one empty")
+        << (files + QStringList{"top/open/deep/c.txt"})
+        << QStringList{"top/locked", "top/open/deep", "top/empty"} << QStringList{"top"}
+        << QStringList{"top/a.txt", "top/open/b.txt"}
+        << QStringList{"top/locked", "top/open/deep", "top/empty"} << 2;
+    QTest::newRow("the dropped folder itself, beside a file")
+        << (files + QStringList{"loose.txt"}) << QStringList{"top"} << QStringList{"loose.txt", "top"}
+        << QStringList{"loose.txt"} << QStringList{"top"} << 0;
+    QTest::newRow("one folder met by two dropped folders is named once")
+        << files << QStringList{"top/locked"} << QStringList{"top", "top/locked"}
+        << QStringList{"top/a.txt", "top/open/b.txt"} << QStringList{"top/locked"} << 0;
+    QTest::newRow("every folder readable")
+        << files << QStringList{} << QStringList{"top"}
+        << QStringList{"top/a.txt", "top/locked/hidden.txt", "top/open/b.txt"} << QStringList{} << 0;
+  }
+  void UnreadableFoldersOfADropAreReported() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, locked);
+    QFETCH(QStringList, dropped);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, reported);
+    QFETCH(int, more);
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("прежний"));
+    TreeWithLockedFolders tree(h, files, locked);
+    {
+      RunAsNobody nobody;
+      if (nobody.Failed())
+        QSKIP("running as root and cannot switch this thread to another user (no CAP_SETUID)");
+      if (!tree.LocksHold()) QSKIP("this user can open folders of mode 000: no unreadable folder to test");
+      Drop(h.window.get(), tree.Paths(dropped));
+    }
+    // Everything readable is in the view, nothing from inside an unreadable folder.
+    QCOMPARE(SortedLines(h.View(0)->toPlainText()), tree.Paths(listed));
+    if (reported.isEmpty()) {
+      QCOMPARE(h.errors, QStringList());
+      return;
+    }
+    QCOMPARE(h.errors.size(), 1);
+    const QString& error = h.errors.front();
+    const QString tail = more == 0 ? QString() : QStringLiteral(" and %1 more").arg(more);
+    QVERIFY2(error.endsWith(tail), qPrintable(error));
+    const QString first = error.mid(0, error.size() - tail.size());
+    QVERIFY2(first.startsWith(QStringLiteral("Cannot read folder ")), qPrintable(error));
+    QVERIFY2(tree.Paths(reported).contains(first.mid(QStringLiteral("Cannot read folder ").size())),
+             qPrintable(error));
+  }
+
+  void ListingNamesEachUnreadableFolderOnce() {
+    WindowHarness h;
+    TreeWithLockedFolders tree(h, {"top/a.txt", "top/one/x.txt", "top/sub/b.txt", "top/sub/two/y.txt"},
+                               {"top/one", "top/sub/two"});
+    // A second way into a locked folder: it is still named only once.
+    QVERIFY(QFile::link(tree.Path("top/one"), tree.Path("top/sub/again")));
+    FolderListing listing;
+    FolderListing missing;
+    QString filesOnly;
+    {
+      RunAsNobody nobody;
+      if (nobody.Failed())
+        QSKIP("running as root and cannot switch this thread to another user (no CAP_SETUID)");
+      if (!tree.LocksHold()) QSKIP("this user can open folders of mode 000: no unreadable folder to test");
+      listing = ListFolder(tree.Path("top"));
+      filesOnly = ListFolderFiles(tree.Path("top"));
+      missing = ListFolder(tree.Path("gone"));
+    }
+    QCOMPARE(SortedLines(listing.files), tree.Paths({"top/a.txt", "top/sub/b.txt"}));
+    QCOMPARE(filesOnly, listing.files);
+    listing.unreadable.sort();
+    QCOMPARE(listing.unreadable, tree.Paths({"top/one", "top/sub/two"}));
+    // A folder that is not there cannot be read either.
+    QCOMPARE(missing.files, QString());
+    QCOMPARE(missing.unreadable, tree.Paths({"gone"}));
   }
 };
 
