@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include "app/app_error.h"
 #include "app/main_window.h"
 #include "app/profile_file.h"
 
@@ -43,6 +44,9 @@ void TfmMain::LoadSettings() {
   for (const auto& row : edits) {
     row.edit->setText(Settings->ReadString(row.section, QLatin1String(row.key), row.edit->text()));
   }
+  // A settings file that exists but could not be read leaves the defaults in place; the
+  // user is told now, not only when the close cannot save.
+  if (Settings->ReadProblem()) throw AppError(*Settings->ReadProblem());
 }
 
 void TfmMain::RestoreGeometry() {

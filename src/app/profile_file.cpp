@@ -1,13 +1,13 @@
 #include "app/profile_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
 
 #include "app/app_error.h"
 #include "app/view_text.h"
-#include "text/line_list.h"
 
 namespace skorlin::app {
 namespace {
@@ -88,14 +88,59 @@ std::optional<int> ParseProfileInteger(const QString& value) {
 }
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
+  const QFileInfo info(path_);
+  if (!info.exists()) return;
   QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  const QByteArray bytes = file.readAll();
-  const text::DecodedText decoded = text::DecodeAuto(std::string_view(bytes.constData(), bytes.size()));
+  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    readProblem_ = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is left as it is")
+                       .arg(path_);
+    return;
+  }
+  // One byte past the limit tells a file that is too large, also one that never ends.
+  const QByteArray bytes = file.read(kMaxProfileBytes + 1);
+  if (bytes.size() > kMaxProfileBytes) {
+    readProblem_ = QStringLiteral("Settings file %1 is too large (over %2 bytes); the defaults are used and the "
+                                  "file is left as it is")
+                       .arg(path_)
+                       .arg(kMaxProfileBytes);
+    return;
+  }
+  if (file.error() != QFileDevice::NoError) {
+    readProblem_ = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is left as it is")
+                       .arg(path_);
+    return;
+  }
+  Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+ProfileFile::ProfileFile(QString path, std::string_view bytes) : path_(std::move(path)) { Parse(bytes); }
+
+void ProfileFile::Parse(std::string_view bytes) {
+  const text::DecodedText decoded = text::DecodeAuto(bytes);
   // Plain ASCII reads as UTF-8 but is the same in Windows-1251, the format's own encoding.
   const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
   encoding_ = ascii ? text::Encoding::Cp1251 : decoded.encoding;
-  for (const text::Text& line : text::SplitLines(decoded.text)) lines_.append(ToQString(line));
+  // Lines end at CR LF, a lone CR or a lone LF, and each keeps its own break. A NUL is an
+  // ordinary character here: cutting the file there would lose the rest at the next save.
+  const text::Text& whole = decoded.text;
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    const text::Char c = whole[i];
+    if (c != U'\r' && c != U'\n') continue;
+    const bool crlf = c == U'\r' && i + 1 < whole.size() && whole[i + 1] == U'\n';
+    lines_.append(ToQString(text::TextView(whole).substr(begin, i - begin)));
+    breaks_.append(crlf ? QStringLiteral("\r\n") : QString(QChar(static_cast<char16_t>(c))));
+    if (crlf) ++i;
+    begin = i + 1;
+  }
+  if (begin < whole.size()) {
+    lines_.append(ToQString(text::TextView(whole).substr(begin)));
+    breaks_.append(QString());
+  }
+}
+
+void ProfileFile::EndLastLine() {
+  if (!breaks_.isEmpty() && breaks_.back().isEmpty()) breaks_.back() = QStringLiteral("\r\n");
 }
 
 qsizetype ProfileFile::FindSection(const QString& section) const {
@@ -149,11 +194,18 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
   QString flat = value;
   flat.replace(u'\r', u' ').replace(u'\n', u' ');
   const QString line = key + u'=' + flat;
+  const QString lineBreak = QStringLiteral("\r\n");
   const qsizetype header = FindSection(section);
   if (header < 0) {
-    if (!lines_.isEmpty() && !TrimSpaces(lines_.back()).isEmpty()) lines_.append(QString());
+    EndLastLine();
+    if (!lines_.isEmpty() && !TrimSpaces(lines_.back()).isEmpty()) {
+      lines_.append(QString());
+      breaks_.append(lineBreak);
+    }
     lines_.append(u'[' + section + u']');
+    breaks_.append(lineBreak);
     lines_.append(line);
+    breaks_.append(lineBreak);
     return;
   }
   const qsizetype at = FindKey(header, key);
@@ -166,24 +218,37 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
   for (qsizetype i = header + 1; i < lines_.size() && !SectionName(lines_[i]); ++i) {
     if (!TrimSpaces(lines_[i]).isEmpty()) last = i;
   }
+  if (breaks_[last].isEmpty()) breaks_[last] = lineBreak;
   lines_.insert(last + 1, line);
+  breaks_.insert(last + 1, lineBreak);
+}
+
+std::string ProfileFile::Bytes() const {
+  text::Text whole;
+  for (qsizetype i = 0; i < lines_.size(); ++i) {
+    whole += ToText(lines_[i]);
+    whole += ToText(breaks_[i]);
+  }
+  // The file carries no mark of its encoding, so the bytes must read back as this text:
+  // Windows-1251 that cannot hold a character, or whose bytes happen to form valid UTF-8,
+  // gives way to UTF-8 (with a byte order mark if even that would be misread).
+  for (const text::Encoding encoding : {encoding_, text::Encoding::Utf8, text::Encoding::Utf8Bom}) {
+    if (encoding == text::Encoding::Cp1251 && text::CheckCp1251(whole).unencodable > 0) continue;
+    std::string bytes = text::Encode(whole, encoding);
+    if (text::DecodeAuto(bytes).text == whole) return bytes;
+  }
+  return text::Encode(whole, text::Encoding::Utf8Bom);
 }
 
 void ProfileFile::Save() const {
-  text::Lines lines;
-  lines.reserve(static_cast<std::size_t>(lines_.size()));
-  for (const QString& line : lines_) lines.push_back(ToText(line));
-  const text::Text whole = text::JoinLines(lines);
-  text::Encoding encoding = encoding_;
-  if (encoding == text::Encoding::Cp1251 && text::CheckCp1251(whole).unencodable > 0) {
-    encoding = text::Encoding::Utf8;
-  }
-  const std::string bytes = text::Encode(whole, encoding);
+  const QString failure = QStringLiteral("Unable to write to %1").arg(path_);
+  if (readProblem_) throw AppError(failure);
+  const std::string bytes = Bytes();
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
       !file.commit()) {
-    throw AppError(QStringLiteral("Unable to write to %1").arg(path_));
+    throw AppError(failure);
   }
 }
 

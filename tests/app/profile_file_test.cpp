@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -18,6 +19,12 @@ namespace {
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Bytes of a literal, NULs included.
+template <std::size_t N>
+QByteArray Raw(const char (&bytes)[N]) {
+  return QByteArray(bytes, static_cast<qsizetype>(N - 1));
 }
 
 void WriteAll(const QString& path, const QByteArray& bytes) {
@@ -139,6 +146,100 @@ class ProfileFileTest : public QObject {
     wide.Save();
     QCOMPARE(ReadAll(path), QByteArray("[Main]\r\nedCena.Text=5\xE2\x82\xBD\r\n"));
     QCOMPARE(ProfileFile(path).ReadString("Main", "edCena.Text", ""), QStringLiteral("5\u20BD"));
+  }
+
+  // Whatever a file holds, the program's own update leaves every byte of it in place:
+  // its line breaks, its encoding, and bytes that make no sense as text.
+  void KeepsEveryByteOfWhatItDoesNotKnow_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("LF only") << QByteArray("; note\n[Extra]\nKey=1\n");
+    QTest::newRow("lone CR and LF CR") << QByteArray("a\rb\n\rc\r\n");
+    QTest::newRow("no final break") << QByteArray("[Extra]\r\nKey=1");
+    QTest::newRow("NUL and binary") << Raw("\x00\x01\xFF\xFE?\x00\r\n[Extra]\r\n\x00Key=\x00\r\n");
+    QTest::newRow("invalid UTF-8 cut in a character") << QByteArray("[Extra]\r\nName=\xD1\x80\xD1");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF[Extra]\r\nName=\xD1\x80\r\n");
+    QTest::newRow("UTF-16LE") << Raw("\xFF\xFE[\x00x\x00]\x00\r\x00\n\x00\x42\x04");
+    QTest::newRow("an odd number of UTF-16 bytes") << Raw("\xFF\xFE[\x00x\x00]");
+  }
+  void KeepsEveryByteOfWhatItDoesNotKnow() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Skorlin.ini");
+    WriteAll(path, content);
+    ProfileFile unchanged(path);
+    QVERIFY(!unchanged.ReadProblem());
+    unchanged.Save();
+    QCOMPARE(ReadAll(path), content);
+
+    ProfileFile updated(path);
+    updated.WriteInteger("Main", "Top", 5);
+    updated.WriteString("Main", "edCena.Text", QStringLiteral("0,8"));
+    updated.Save();
+    const QByteArray written = ReadAll(path);
+    QVERIFY2(written.startsWith(content), written.toHex().constData());
+    const ProfileFile again(path);
+    QCOMPARE(again.ReadInteger("Main", "Top", 0), 5);
+    QCOMPARE(again.ReadString("Main", "edCena.Text", ""), QStringLiteral("0,8"));
+  }
+
+  void KeysAfterANulAreStillRead() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Skorlin.ini");
+    WriteAll(path, Raw("\x00\x00junk\r\n[Main]\r\nTop=7\r\n"));
+    QCOMPARE(ProfileFile(path).ReadInteger("Main", "Top", 0), 7);
+  }
+
+  // Windows-1251 bytes that happen to be valid UTF-8 would read back as other letters.
+  void AValueThatWouldBeMisreadMakesTheFileUtf8() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Skorlin.ini");
+    ProfileFile ini(path);
+    const QString value = QStringLiteral("Р\u045E");  // D0 A2 in Windows-1251: "Т" in UTF-8
+    ini.WriteString("Main", "edCena.Text", value);
+    ini.Save();
+    QCOMPARE(ProfileFile(path).ReadString("Main", "edCena.Text", ""), value);
+    QCOMPARE(ReadAll(path), QByteArray("[Main]\r\nedCena.Text=\xD0\xA0\xD1\x9E\r\n"));
+  }
+
+  // A file that cannot be read is neither used nor overwritten: its content is not known,
+  // so writing it would lose it.
+  void AnUnreadableFileIsLeftAsItIs_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("larger than a settings file can be") << "huge" << "Settings file %1 is too large (over 1048576 bytes); "
+                                                                     "the defaults are used and the file is left as it is";
+    QTest::newRow("a file that never ends") << "endless" << "Settings file %1 is too large (over 1048576 bytes); "
+                                                            "the defaults are used and the file is left as it is";
+    QTest::newRow("a folder") << "folder" << "Cannot read settings file %1; the defaults are used and the file is "
+                                             "left as it is";
+  }
+  void AnUnreadableFileIsLeftAsItIs() {
+    QFETCH(QString, kind);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Skorlin.ini");
+    QByteArray content;
+    if (kind == "huge") {
+      content = "[Main]\r\nTop=3\r\n" + QByteArray(kMaxProfileBytes, ';');
+      WriteAll(path, content);
+    } else if (kind == "endless") {
+      QVERIFY(QFile::link("/dev/zero", path));
+    } else {
+      QVERIFY(QDir().mkdir(path));
+    }
+    ProfileFile ini(path);
+    QCOMPARE(ini.ReadProblem(), std::optional<QString>(problem.arg(path)));
+    QCOMPARE(ini.ReadInteger("Main", "Top", -1), -1);
+    ini.WriteInteger("Main", "Top", 1);
+    try {
+      ini.Save();
+      QFAIL("no error");
+    } catch (const AppError& e) {
+      QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to ") + path);
+    }
+    if (kind == "huge") QCOMPARE(ReadAll(path), content);
+    if (kind == "endless") QCOMPARE(QFileInfo(path).symLinkTarget(), QStringLiteral("/dev/zero"));
+    if (kind == "folder") QVERIFY(QFileInfo(path).isDir());
   }
 
   void AFailedWriteLeavesTheOldFileAndSaysWhere() {

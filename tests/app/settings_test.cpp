@@ -1,6 +1,7 @@
 // The settings store through the real window: where the file is, what is read at creation
 // and at the first show, what is written at close.
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
@@ -26,6 +27,25 @@ const char* const kAllKeys[][2] = {
     {"Main", "Width"},
     {"Main", "Height"},
 };
+
+// Every line of before is still in after, in the same order (a CR before the LF aside:
+// a last line without a break gets one when something is written after it).
+bool KeepsAllLinesOf(const QByteArray& after, const QByteArray& before) {
+  const auto lines = [](const QByteArray& bytes) {
+    QList<QByteArray> result = bytes.split('\n');
+    for (QByteArray& line : result) {
+      if (line.endsWith('\r')) line.chop(1);
+    }
+    return result;
+  };
+  const QList<QByteArray> kept = lines(after);
+  qsizetype at = 0;
+  for (const QByteArray& line : lines(before)) {
+    while (at < kept.size() && kept[at] != line) ++at;
+    if (at++ == kept.size()) return false;
+  }
+  return true;
+}
 
 class SettingsTest : public QObject {
   Q_OBJECT
@@ -182,17 +202,76 @@ class SettingsTest : public QObject {
     QCOMPARE(h.Label("lbFull"), QStringLiteral("Знаков и пробелов: 0"));
   }
 
-  void AnUnwritableFileIsReportedOnceAndTheWindowStillCloses() {
+  void AFileThatCannotBeReadIsReportedAtStartAndNotOverwritten() {
     WindowHarness h;
-    // A folder where the file should be: the rename cannot replace it.
+    // A folder where the file should be: it can neither be read nor replaced.
     QDir().mkpath(h.UserSettingsPath());
     h.Open();
+    const QString cannotRead = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is "
+                                              "left as it is")
+                                   .arg(h.UserSettingsPath());
+    QCOMPARE(h.errors, QStringList{cannotRead});
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
     h.window->close();
     QVERIFY(!h.window->isVisible());
-    QCOMPARE(h.errors, QStringList{QStringLiteral("Unable to write to ") + h.UserSettingsPath()});
+    QCOMPARE(h.errors, (QStringList{cannotRead, QStringLiteral("Unable to write to ") + h.UserSettingsPath()}));
     h.window->close();
     QTest::keyClick(h.window.get(), Qt::Key_Escape);
+    QCOMPARE(h.errors.size(), 2);
+    QVERIFY(QFileInfo(h.UserSettingsPath()).isDir());
+  }
+
+  void AHugeFileGivesTheDefaultsAndStaysAsItIs() {
+    WindowHarness h;
+    const QByteArray content = "[Abzac]\r\nedAbzMin.Text=111\r\n" + QByteArray(kMaxProfileBytes, 'x');
+    h.WriteFile(h.UserSettingsPath(), content);
+    h.Open();
     QCOMPARE(h.errors.size(), 1);
+    QVERIFY2(h.errors.front().startsWith(QStringLiteral("Settings file %1 is too large").arg(h.UserSettingsPath())),
+             qPrintable(h.errors.front()));
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
+    h.window->close();
+    QCOMPARE(h.errors.size(), 2);
+    QCOMPARE(h.ReadFile(h.UserSettingsPath()), content);
+  }
+
+  // A damaged file: what can be read is used, and closing adds the program's keys without
+  // losing a byte of what was there.
+  void ADamagedFileIsUsedAsFarAsItGoesAndKeptWhole_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("binary bytes and NULs before the keys")
+        << QByteArray("\x00\x01\xFF\xFE\x00\x02\n[Abzac]\nedAbzMin.Text=111\n", 33);
+    QTest::newRow("cut in the middle of a key") << QByteArray("[Abzac]\r\nedAbzMin.Text=111\r\nedAbzMa");
+    QTest::newRow("cut in the middle of a section name") << QByteArray("[Abzac]\r\nedAbzMin.Text=111\r\n[Ma");
+  }
+  void ADamagedFileIsUsedAsFarAsItGoesAndKeptWhole() {
+    QFETCH(QByteArray, content);
+    WindowHarness h;
+    h.WriteFile(h.UserSettingsPath(), content);
+    h.Open();
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("111"));
+    QCOMPARE(h.Find<QLineEdit>("edAbzMax")->text(), QStringLiteral("400"));
+    h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("450"));
+    h.window->close();
+    QVERIFY(h.errors.isEmpty());
+    const QByteArray written = h.ReadFile(h.UserSettingsPath());
+    QVERIFY2(KeepsAllLinesOf(written, content), written.toHex().constData());
+    const ProfileFile ini(h.UserSettingsPath());
+    for (const auto& [section, key] : kAllKeys) QVERIFY2(ini.Find(section, key).has_value(), key);
+    QCOMPARE(ini.ReadString("Abzac", "edAbzMax.Text", ""), QStringLiteral("450"));
+  }
+
+  void ASettingsFolderThatCannotBeCreatedIsReportedAtClose() {
+    WindowHarness h;
+    // A file named like the folder: the folder cannot be made.
+    const QString blocker = h.AppDataDir() + "Skorlin";
+    h.WriteFile(blocker, "not a folder");
+    h.Open();
+    QVERIFY(h.errors.isEmpty());
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
+    h.window->close();
+    QCOMPARE(h.errors, QStringList{QStringLiteral("Unable to write to ") + h.UserSettingsPath()});
+    QCOMPARE(h.ReadFile(blocker), QByteArray("not a folder"));
   }
 };
 
