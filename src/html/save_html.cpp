@@ -19,9 +19,11 @@ std::string JoinNames(const std::vector<std::string>& names) {
 
 }  // namespace
 
-SaveHtmlError::SaveHtmlError(std::vector<std::string> failedFiles)
-    : std::runtime_error("Unable to write to " + JoinNames(failedFiles)),
-      failedFiles_(std::move(failedFiles)) {}
+SaveHtmlError::SaveHtmlError(std::vector<std::string> failedFiles, std::string skippedIndex)
+    : std::runtime_error("Unable to write to " + JoinNames(failedFiles) +
+                         (skippedIndex.empty() ? "" : " (the index " + skippedIndex + " was not written)")),
+      failedFiles_(std::move(failedFiles)),
+      skippedIndex_(std::move(skippedIndex)) {}
 
 std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
   text::Text safe;
@@ -52,8 +54,9 @@ void SaveHtml(text::TextView text, const std::filesystem::path& indexPath, text:
   };
   // Pages go beside the index, so that its links resolve wherever the index is saved.
   for (const HtmlPage& page : site.pages) write(page.html, folder / text::ToUtf8(page.fileName));
+  if (!failed.empty()) throw SaveHtmlError(std::move(failed), indexPath.string());
   write(site.index, indexPath);
-  if (!failed.empty()) throw SaveHtmlError(std::move(failed));
+  if (!failed.empty()) throw SaveHtmlError(std::move(failed), std::string());
 }
 
 }  // namespace skorlin::html

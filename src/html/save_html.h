@@ -11,14 +11,18 @@
 
 namespace skorlin::html {
 
-// Some files could not be written; the others were. The message names every one.
+// Some files could not be written; the others were. The message names every one, and
+// the index when it was held back because a page it would link to is missing.
 class SaveHtmlError : public std::runtime_error {
  public:
-  explicit SaveHtmlError(std::vector<std::string> failedFiles);
+  SaveHtmlError(std::vector<std::string> failedFiles, std::string skippedIndex);
   const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
+  // The index that was not written (empty when it was written or itself failed).
+  const std::string& SkippedIndex() const { return skippedIndex_; }
 
  private:
   std::vector<std::string> failedFiles_;
+  std::string skippedIndex_;
 };
 
 // The bytes of an HTML file in the given encoding. Characters Windows-1251 cannot hold
@@ -29,8 +33,9 @@ std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding);
 // Cuts text into pages at its "<h1>" headings (BuildHtmlSite) and writes every page into
 // the folder of indexPath, then the index to indexPath itself. Each file is written
 // through a temporary file and a rename, so it is either replaced whole or left as it
-// was. A file that cannot be written does not stop the others; at the end SaveHtmlError
-// lists every such file.
+// was. A page that cannot be written does not stop the other pages, but the index is
+// then not written (an old index stays as it was) rather than link to a page that is not
+// there; at the end SaveHtmlError lists every file that failed.
 void SaveHtml(text::TextView text, const std::filesystem::path& indexPath,
               text::Encoding encoding = text::Encoding::Cp1251);
 

@@ -73,8 +73,8 @@ TEST(CliHtml, SaveHtmlReportsTheFilesItCouldNotWrite) {
   const CliRun run = RunCli({"save-html", missing + "/index.htm"}, "a<h1>B</h1>c");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("Unable to write to " + missing + "/0.htm, " + missing + "/b.htm, " + missing +
-                         "/index.htm"),
+  EXPECT_NE(run.err.find("Unable to write to " + missing + "/0.htm, " + missing + "/b.htm (the index " + missing +
+                         "/index.htm was not written)"),
             std::string::npos)
       << run.err;
 }

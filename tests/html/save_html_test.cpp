@@ -89,19 +89,39 @@ TEST_F(SaveHtmlTest, KeepsCharactersWindows1251CannotHoldAsReferences) {
   EXPECT_EQ(EncodeHtmlFile(T("ё₽"), text::Encoding::Utf8), "ё&#8381;");
 }
 
-TEST_F(SaveHtmlTest, WritesWhatItCanAndNamesWhatItCouldNot) {
+TEST_F(SaveHtmlTest, WritesThePagesItCanAndNoIndexThatWouldLinkToAMissingOne) {
+  {
+    std::ofstream old(dir_ / "index.htm", std::ios::binary);
+    old << "old index";
+  }
   fs::create_directory(dir_ / "glava-1.htm");  // a folder where a page should go
   try {
     SaveHtml(T("Intro<h1>Глава 1</h1>Text<h1>Глава 2</h1>More"), dir_ / "index.htm");
     FAIL() << "no error reported";
   } catch (const SaveHtmlError& error) {
     const std::string page = (dir_ / "glava-1.htm").string();
+    const std::string index = (dir_ / "index.htm").string();
     EXPECT_EQ(error.FailedFiles(), std::vector<std::string>{page});
-    EXPECT_EQ(std::string(error.what()), "Unable to write to " + page);
+    EXPECT_EQ(error.SkippedIndex(), index);
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + page + " (the index " + index + " was not written)");
   }
   EXPECT_TRUE(fs::is_directory(dir_ / "glava-1.htm"));
   EXPECT_EQ(Files(dir_), (std::set<std::string>{"0.htm", "glava-1.htm", "glava-2.htm", "index.htm"}));
   EXPECT_EQ(Read(dir_ / "glava-2.htm"), text::EncodeCp1251(PageHtml(T("Глава 2"), T("More"))));
+  EXPECT_EQ(Read(dir_ / "index.htm"), "old index");
+}
+
+TEST_F(SaveHtmlTest, AnIndexThatCannotBeWrittenIsNamedAlone) {
+  fs::create_directory(dir_ / "index.htm");
+  try {
+    SaveHtml(T("a<h1>B</h1>c"), dir_ / "index.htm");
+    FAIL() << "no error reported";
+  } catch (const SaveHtmlError& error) {
+    EXPECT_EQ(error.FailedFiles(), std::vector<std::string>{(dir_ / "index.htm").string()});
+    EXPECT_EQ(error.SkippedIndex(), "");
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + (dir_ / "index.htm").string());
+  }
+  EXPECT_EQ(Read(dir_ / "b.htm"), text::EncodeCp1251(PageHtml(T("B"), T("c"))));
 }
 
 TEST_F(SaveHtmlTest, AMissingFolderFailsForEveryFile) {
@@ -111,8 +131,8 @@ TEST_F(SaveHtmlTest, AMissingFolderFailsForEveryFile) {
     FAIL() << "no error reported";
   } catch (const SaveHtmlError& error) {
     EXPECT_EQ(error.FailedFiles(),
-              (std::vector<std::string>{(folder / "0.htm").string(), (folder / "b.htm").string(),
-                                        (folder / "index.htm").string()}));
+              (std::vector<std::string>{(folder / "0.htm").string(), (folder / "b.htm").string()}));
+    EXPECT_EQ(error.SkippedIndex(), (folder / "index.htm").string());
   }
   EXPECT_FALSE(fs::exists(folder));
 }
