@@ -1,5 +1,7 @@
 // The settings store through the real window: where the file is, what is read at creation
 // and at the first show, what is written at close.
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QTest>
 
 #include "app/profile_file.h"
+#include "run_as_nobody.h"
 #include "test_classes.h"
 #include "window_harness.h"
 
@@ -259,6 +262,35 @@ class SettingsTest : public QObject {
     const ProfileFile ini(h.UserSettingsPath());
     for (const auto& [section, key] : kAllKeys) QVERIFY2(ini.Find(section, key).has_value(), key);
     QCOMPARE(ini.ReadString("Abzac", "edAbzMax.Text", ""), QStringLiteral("450"));
+  }
+
+  void AFileThatCannotBeWrittenKeepsItsOldContent() {
+    WindowHarness h;
+    const QByteArray content = "[Abzac]\r\nedAbzMin.Text=111\r\n";
+    h.WriteFile(h.UserSettingsPath(), content);
+    h.Open();
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("111"));
+    h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("222"));
+    // A folder nobody may write into: neither the file nor a temporary file beside it can
+    // be made. The folders above it are opened to other users, as the close may run as one.
+    const QString folder = h.AppDataDir() + "Skorlin";
+    for (const QString& open : {QDir::cleanPath(h.AppDataDir() + ".."), h.AppDataDir()}) {
+      ::chmod(QFile::encodeName(open).constData(), 0755);
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    {
+      RunAsNobody nobody;
+      if (nobody.Failed()) {
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        QSKIP("running as root and cannot switch this thread to another user (no CAP_SETUID)");
+      }
+      h.window->close();
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    QCOMPARE(h.errors, QStringList{QStringLiteral("Unable to write to ") + h.UserSettingsPath()});
+    QCOMPARE(h.ReadFile(h.UserSettingsPath()), content);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Skorlin.ini")});
   }
 
   void ASettingsFolderThatCannotBeCreatedIsReportedAtClose() {
