@@ -61,9 +61,9 @@ void TfmMain::RunNameCommand(names::NameCommand command) {
     return ViewEdit{std::move(result.text), true, outcome.caption};
   });
   // The view is written and the hourglass gone before the error box opens. A library that
-  // cannot be loaded ends the command without a message.
-  if (outcome.status == names::NameCommandStatus::LibraryError)
-    ShowError(QString::fromStdString(outcome.message));
+  // cannot be loaded is reported too, with where it was looked for: a name command that
+  // silently does nothing leaves the user no way to tell why.
+  if (outcome.status != names::NameCommandStatus::Done) ShowError(QString::fromStdString(outcome.message));
 }
 
 void TfmMain::N10Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::Initials); }

@@ -10,8 +10,8 @@
 
 namespace skorlin::names {
 
-// The library could not be loaded. The window ends the name command without a message;
-// the command line reports where the library was looked for.
+// The library could not be loaded. The message says where it was looked for; the window
+// and the command line both report it.
 class LibraryLoadError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

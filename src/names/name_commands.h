@@ -36,7 +36,7 @@ enum class NameCommand { Initials, NameAndPatronymic, Decline, Salutation };
 enum class NameCommandStatus {
   Done,            // every line rewritten; the caption is "Готово."
   LibraryError,    // the library reported an error: show the message
-  LibraryMissing,  // the library could not be loaded: the window shows nothing
+  LibraryMissing,  // the library could not be loaded: the message says where it was looked for
 };
 
 struct NameCommandOutcome {
