@@ -91,26 +91,18 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
   const QFileInfo info(path_);
   if (!info.exists()) return;
   QFile file(path_);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-    readProblem_ = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is left as it is")
-                       .arg(path_);
-    return;
-  }
+  const bool opened = !info.isDir() && file.open(QIODevice::ReadOnly);
   // One byte past the limit tells a file that is too large, also one that never ends.
-  const QByteArray bytes = file.read(kMaxProfileBytes + 1);
-  if (bytes.size() > kMaxProfileBytes) {
-    readProblem_ = QStringLiteral("Settings file %1 is too large (over %2 bytes); the defaults are used and the "
-                                  "file is left as it is")
-                       .arg(path_)
-                       .arg(kMaxProfileBytes);
-    return;
+  const QByteArray bytes = opened ? file.read(kMaxProfileBytes + 1) : QByteArray();
+  const QString leftAlone = QStringLiteral("; the defaults are used and the file is left as it is");
+  if (!opened || file.error() != QFileDevice::NoError) {
+    readProblem_ = QStringLiteral("Cannot read settings file %1").arg(path_) + leftAlone;
+  } else if (bytes.size() > kMaxProfileBytes) {
+    readProblem_ =
+        QStringLiteral("Settings file %1 is too large (over %2 bytes)").arg(path_).arg(kMaxProfileBytes) + leftAlone;
+  } else {
+    Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
-  if (file.error() != QFileDevice::NoError) {
-    readProblem_ = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is left as it is")
-                       .arg(path_);
-    return;
-  }
-  Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 ProfileFile::ProfileFile(QString path, std::string_view bytes) : path_(std::move(path)) { Parse(bytes); }
