@@ -40,8 +40,10 @@ void TfmMain::LoadFileIntoView(QPlainTextEdit* view, const QString& path) {
   std::string bytes;
   try {
     bytes = text::ReadFileBytes(QFile::encodeName(path).toStdString());
-  } catch (const text::FileError&) {
-    throw AppError(QStringLiteral("Cannot open file %1").arg(path));
+  } catch (const text::FileError& error) {
+    // "Cannot open file <path>", or what else kept it from being read (too large, a read
+    // that failed): the user learns why, and the view keeps its text.
+    throw AppError(QFile::decodeName(error.what()));
   }
   text::DecodedText decoded = text::DecodeAuto(bytes);
   viewEncoding_[ViewIndex(view)] = decoded.encoding;

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
+#include <optional>
 
 #include "app/desktop.h"
 #include "app/folder_listing.h"
@@ -166,6 +167,49 @@ class FilesTest : public QObject {
     ScriptedDialogs dialogs({missing});
     h.Action("mmOpen")->trigger();
     QCOMPARE(h.errors, QStringList{QStringLiteral("Cannot open file ") + missing});
+    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("прежний"));
+  }
+
+  // A file that cannot be read is named with the reason, and the view keeps its text.
+  void AFileThatCannotBeReadIsReportedAndTheViewKept_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder") << "folder" << "Cannot open file %1";
+    QTest::newRow("no read permission") << "locked" << "Cannot open file %1";
+    QTest::newRow("larger than the limit") << "huge" << "File %1 is too large: 513 MB (the limit is 512 MB)";
+    QTest::newRow("a read that fails") << "/proc/self/mem" << "Cannot read file %1";
+  }
+  void AFileThatCannotBeReadIsReportedAndTheViewKept() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    WindowHarness h;
+    h.Open();
+    h.View(0)->setPlainText(QStringLiteral("прежний"));
+    QString path = h.ProgramDir() + "in.txt";
+    if (kind == "folder") {
+      QVERIFY(QDir().mkpath(path));
+    } else if (kind == "huge") {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      QVERIFY(file.resize(qint64{513} << 20));  // sparse: no disk space spent
+    } else if (kind == "locked") {
+      h.WriteFile(path, "secret");
+      for (const QString& folder : {QDir::cleanPath(h.ProgramDir() + ".."), h.ProgramDir()}) {
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+      }
+      ::chmod(QFile::encodeName(path).constData(), 0);
+    } else {
+      path = kind;
+    }
+    ScriptedDialogs dialogs({path});
+    {
+      std::optional<RunAsNobody> nobody;  // permissions do not stop root
+      if (kind == "locked") nobody.emplace();
+      if (nobody && nobody->Failed())
+        QSKIP("running as root and cannot switch this thread to another user (no CAP_SETUID)");
+      h.Action("mmOpen")->trigger();
+    }
+    QCOMPARE(h.errors, QStringList{message.arg(path)});
     QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("прежний"));
   }
 
