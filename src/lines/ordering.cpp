@@ -102,9 +102,12 @@ LineCommandResult SortLinesByLength(TextView text) {
   return {JoinLineViews(lines), 0, ""};
 }
 
-LineCommandResult ShuffleLines(TextView text, RandomGenerator& random, View view, const Progress& progress) {
+namespace {
+
+// The shuffle's swap passes on a list of line views of either kind.
+template <typename Views>
+void ShuffleViews(Views& lines, RandomGenerator& random, View view, const Progress& progress) {
   ProgressReporter reporter(progress);
-  LineViews lines = SplitLineViews(text);
   const std::size_t n = lines.size();
   // The generator draws from 32-bit ranges; a view never holds 2^32 lines.
   const auto count = static_cast<std::uint32_t>(std::min<std::size_t>(n, UINT32_MAX));
@@ -119,13 +122,35 @@ LineCommandResult ShuffleLines(TextView text, RandomGenerator& random, View view
   } else {
     for (std::size_t b = 0; b + 1 < n; b += 1 + random.RandomInt(3)) step(b);
   }
-  return {JoinLineViews(lines), 0, "Мешаем: 100%"};
+}
+
+constexpr char kShuffleCaption[] = "Мешаем: 100%";
+
+}  // namespace
+
+LineCommandResult ShuffleLines(TextView text, RandomGenerator& random, View view, const Progress& progress) {
+  LineViews lines = SplitLineViews(text);
+  ShuffleViews(lines, random, view, progress);
+  return {JoinLineViews(lines), 0, kShuffleCaption};
 }
 
 LineCommandResult InvertLines(TextView text) {
   LineViews lines = SplitLineViews(text);
   std::reverse(lines.begin(), lines.end());
   return {JoinLineViews(lines), 0, ""};
+}
+
+ByteLineResult ShuffleLineBytes(std::string_view bytes, RandomGenerator& random, View view,
+                                const Progress& progress) {
+  std::vector<std::string_view> lines = SplitLineViewsOf(bytes);
+  ShuffleViews(lines, random, view, progress);
+  return {std::move(lines), kShuffleCaption};
+}
+
+ByteLineResult InvertLineBytes(std::string_view bytes) {
+  std::vector<std::string_view> lines = SplitLineViewsOf(bytes);
+  std::reverse(lines.begin(), lines.end());
+  return {std::move(lines), ""};
 }
 
 }  // namespace skorlin::lines

@@ -1,6 +1,10 @@
 // The commands that change the order of a view's lines without changing the lines.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "lines/collation.h"
 #include "lines/line_command.h"
 #include "lines/random.h"
@@ -29,5 +33,18 @@ LineCommandResult ShuffleLines(text::TextView text, RandomGenerator& random, Vie
 
 // "Инвертировать": the lines in reverse order. No caption.
 LineCommandResult InvertLines(text::TextView text);
+
+// The shuffle and the inversion on the bytes of a text in UTF-8 or Windows-1251 (no byte
+// order mark), where CR, LF and NUL are single bytes never found inside another character:
+// the lines move as they are, without decoding or copying. Joined with CR LF after every
+// line (JoinLineViewsOf), the result is exactly the text version's result in the same
+// encoding, with the same caption.
+struct ByteLineResult {
+  std::vector<std::string_view> lines;  // views into the bytes, in their new order
+  std::string caption;
+};
+ByteLineResult ShuffleLineBytes(std::string_view bytes, RandomGenerator& random, View view,
+                                const Progress& progress = {});
+ByteLineResult InvertLineBytes(std::string_view bytes);
 
 }  // namespace skorlin::lines
