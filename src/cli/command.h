@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/text.h"
@@ -45,6 +46,12 @@ struct CommandResult {
   bool keepsInputBreaks = false;
 };
 
+// What a command that runs on the input's bytes gives back.
+struct ByteCommandResult {
+  std::vector<std::string_view> lines;  // the output's lines, views into the input's bytes
+  std::string caption;                  // as CommandResult::caption
+};
+
 struct CommandSpec {
   int order;                 // position in --help
   std::string name;          // "dedupe"
@@ -56,6 +63,11 @@ struct CommandSpec {
   // The command reads the whole text, past a NUL; the others see the text as a view
   // holds it, which ends at the first NUL, and the CLI warns when it cut something off.
   bool readsPastNul = false;
+  // For a command whose rules see only line breaks: the same command on the input's
+  // bytes, used when the input is UTF-8 or Windows-1251 without a byte order mark and no
+  // encoding is asked for, so a large input is never decoded. Its lines, each followed by
+  // a line break, must be exactly what run gives, encoded in the input's encoding.
+  std::function<ByteCommandResult(std::string_view bytes, const Invocation&)> runOnBytes = nullptr;
 };
 
 // Adds a command to the table; returns true so it can initialise a static.

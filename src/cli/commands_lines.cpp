@@ -3,6 +3,7 @@
 // runs on the input as the input view holds it and prints the command's final caption.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "cli/arguments.h"
@@ -23,6 +24,10 @@ CommandResult FromLineResult(lines::LineCommandResult result) {
   out.output = std::move(result.text);
   out.caption = std::move(result.caption);
   return out;
+}
+
+ByteCommandResult FromByteResult(lines::ByteLineResult result) {
+  return {std::move(result.lines), std::move(result.caption)};
 }
 
 template <lines::LineCommandResult (*Command)(text::TextView, const lines::Progress&)>
@@ -63,6 +68,11 @@ text::Text FieldText(const std::string& bytes) {
   text::Text field;
   for (const char c : bytes) field += static_cast<text::Char>(static_cast<unsigned char>(c));
   return field;
+}
+
+// --derived shuffles as the formatted and HTML views do.
+lines::View ShuffledView(const Invocation& invocation) {
+  return invocation.HasOption("--derived") ? lines::View::kFormatted : lines::View::kInput;
 }
 
 const OptionSpec kSeedSpec{kSeedOption, "N", "the generator's seed (default: from the clock)"};
@@ -135,7 +145,15 @@ const bool kRegistered[] = {
                      0,
                      RunPlain<lines::SortLinesByLength>}),
     RegisterCommand(
-        {73, "invert", "", "reverse the order of the lines", {}, 0, RunPlain<lines::InvertLines>}),
+        {73,
+         "invert",
+         "",
+         "reverse the order of the lines",
+         {},
+         0,
+         RunPlain<lines::InvertLines>,
+         false,
+         [](std::string_view bytes, const Invocation&) { return FromByteResult(lines::InvertLineBytes(bytes)); }}),
     RegisterCommand({74,
                      "shuffle",
                      "[--seed N] [--derived]",
@@ -144,9 +162,12 @@ const bool kRegistered[] = {
                      0,
                      [](const Invocation& invocation) {
                        lines::RandomGenerator random = SeededGenerator(invocation);
-                       const lines::View view =
-                           invocation.HasOption("--derived") ? lines::View::kFormatted : lines::View::kInput;
-                       return FromLineResult(lines::ShuffleLines(invocation.text, random, view));
+                       return FromLineResult(lines::ShuffleLines(invocation.text, random, ShuffledView(invocation)));
+                     },
+                     false,
+                     [](std::string_view bytes, const Invocation& invocation) {
+                       lines::RandomGenerator random = SeededGenerator(invocation);
+                       return FromByteResult(lines::ShuffleLineBytes(bytes, random, ShuffledView(invocation)));
                      }}),
     RegisterCommand(
         {80,

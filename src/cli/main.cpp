@@ -1,8 +1,10 @@
 // skorlin-cli: runs one of the program's commands on a file or standard input.
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,37 +47,77 @@ std::string ReadInputBytes(const std::string& file) {
   return bytes;
 }
 
-// The input decoded; its bytes are released before the command runs.
-text::DecodedText ReadInput(const cli::Arguments& args) {
-  const std::string bytes = ReadInputBytes(args.file);
+text::DecodedText DecodeInput(const cli::Arguments& args, std::string bytes) {
   if (args.inputEncoding) return {text::Decode(bytes, *args.inputEncoding), *args.inputEncoding};
   return text::DecodeAuto(bytes);
 }
 
-int Run(const cli::Arguments& args) {
-  text::DecodedText input = ReadInput(args);
-  const cli::Eol inputEol = cli::FirstBreakOf(input.text);
-  const std::size_t nulAt = input.text.find(U'\0');
-  if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {
-    std::cerr << "skorlin-cli: warning: the input holds a NUL at character " << nulAt + 1
-              << "; the text ends there, as in the window (what follows it is not in the output)\n";
-  }
+bool StartsWithByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
 
-  // The command gets the decoded text itself: a large input is held once, not twice.
+// Without a byte order mark and without an encoding asked for, the input is read as UTF-8
+// or Windows-1251 and written back in it: a command whose rules see only line breaks can
+// then work on the bytes themselves.
+bool RunsOnBytes(const cli::Arguments& args, std::string_view bytes) {
+  return args.command->runOnBytes && !args.inputEncoding && !args.outputEncoding && !StartsWithByteOrderMark(bytes);
+}
+
+// The position (from 1) of the character at byte offset `at`, as the decoded text counts:
+// UTF-8 input counts the bytes that start a character, Windows-1251 every byte.
+std::size_t CharacterNumber(std::string_view bytes, std::size_t at) {
+  if (!text::IsValidUtf8(bytes)) return at + 1;
+  return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                                [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; })) +
+         1;
+}
+
+void WarnOfNul(std::size_t characterNumber) {
+  std::cerr << "skorlin-cli: warning: the input holds a NUL at character " << characterNumber
+            << "; the text ends there, as in the window (what follows it is not in the output)\n";
+}
+
+cli::Invocation MakeInvocation(const cli::Arguments& args, text::Text text) {
   cli::Invocation invocation;
-  invocation.text = std::move(input.text);
+  invocation.text = std::move(text);
   invocation.options = args.commandOptions;
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
   invocation.locale = args.locale;
+  return invocation;
+}
 
-  cli::CommandResult result = args.command->run(invocation);
+void WriteOutput(const std::string& out) {
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
+}
+
+int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
+  const std::size_t nulAt = bytes.find('\0');
+  if (nulAt != std::string_view::npos && nulAt + 1 < bytes.size() && !args.command->readsPastNul) {
+    WarnOfNul(CharacterNumber(bytes, nulAt));
+  }
+  const cli::ByteCommandResult result = args.command->runOnBytes(bytes, MakeInvocation(args, {}));
+  cli::WriteLines(result.lines, args.eol.value_or(cli::FirstBreakOf(bytes)), stdout);
+  if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
+  return 0;
+}
+
+int Run(const cli::Arguments& args) {
+  std::string bytes = ReadInputBytes(args.file);
+  if (RunsOnBytes(args, bytes)) return RunOnBytes(args, bytes);
+  text::DecodedText input = DecodeInput(args, std::move(bytes));
+  const cli::Eol inputEol = cli::FirstBreakOf(input.text);
+  const std::size_t nulAt = input.text.find(U'\0');
+  if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {
+    WarnOfNul(nulAt + 1);
+  }
+
+  // The command gets the decoded text itself: a large input is held once, not twice.
+  cli::CommandResult result = args.command->run(MakeInvocation(args, std::move(input.text)));
   if (result.output) {
     const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding), args.eol.value_or(inputEol)};
-    const std::string out =
-        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value());
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
+    WriteOutput(cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value()));
   }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
   return result.exitCode;

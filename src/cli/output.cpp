@@ -1,6 +1,8 @@
 // Line breaks and encoding of skorlin-cli's output.
 #include "cli/output.h"
 
+#include "text/text_file.h"
+
 namespace skorlin::cli {
 namespace {
 
@@ -37,6 +39,38 @@ Eol FirstBreakOf(text::TextView text) {
   const std::size_t pos = text.find_first_of(U"\r\n");
   if (pos == text::TextView::npos) return Eol::Lf;
   return text[pos] == U'\r' ? Eol::Crlf : Eol::Lf;
+}
+
+Eol FirstBreakOf(std::string_view bytes) {
+  const std::size_t pos = bytes.find_first_of("\r\n");
+  if (pos == std::string_view::npos) return Eol::Lf;
+  return bytes[pos] == '\r' ? Eol::Crlf : Eol::Lf;
+}
+
+void WriteLines(const std::vector<std::string_view>& lines, Eol eol, std::FILE* out) {
+  const std::string_view lineBreak = eol == Eol::Crlf ? "\r\n" : "\n";
+  constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
+  const auto put = [out](std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) {
+      throw text::FileError("Unable to write to standard output");
+    }
+  };
+  std::string buffer;
+  buffer.reserve(kBufferBytes);
+  for (const std::string_view line : lines) {
+    if (buffer.size() + line.size() + lineBreak.size() > kBufferBytes) {
+      put(buffer);
+      buffer.clear();
+    }
+    if (line.size() >= kBufferBytes) {
+      put(line);  // a line longer than the buffer goes out on its own
+    } else {
+      buffer += line;
+    }
+    buffer += lineBreak;
+  }
+  put(buffer);
+  if (std::fflush(out) != 0) throw text::FileError("Unable to write to standard output");
 }
 
 std::string RenderOutput(text::Text output, const OutputFormat& format, bool keepsInputBreaks,

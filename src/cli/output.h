@@ -1,7 +1,10 @@
 // How skorlin-cli writes a command's text: line breaks and encoding.
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "text/encoding.h"
@@ -17,6 +20,7 @@ struct OutputFormat {
 // The break that ends the first line of text (LF when it has none or its first break is
 // a lone LF; a lone CR counts as CR LF).
 Eol FirstBreakOf(text::TextView text);
+Eol FirstBreakOf(std::string_view bytes);
 
 // The bytes written for a command's output. A command's text ends its lines with CR LF:
 // those become the chosen break. Output that keeps the input's breaks changes them only
@@ -25,5 +29,8 @@ Eol FirstBreakOf(text::TextView text);
 // by value, so that a caller that moves it in spends no second copy on the breaks.
 std::string RenderOutput(text::Text output, const OutputFormat& format, bool keepsInputBreaks,
                          bool changeBreaks);
+// Writes the lines of a command that ran on the input's bytes, each followed by eol,
+// through one buffer. Throws text::FileError when the output cannot be written.
+void WriteLines(const std::vector<std::string_view>& lines, Eol eol, std::FILE* out);
 
 }  // namespace skorlin::cli

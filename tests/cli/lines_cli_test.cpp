@@ -98,5 +98,47 @@ TEST(CliLines, CrLfInputKeepsItsBreaksAndQuietDropsTheCaption) {
   EXPECT_EQ(run.err, "");
 }
 
+// Invert and shuffle work on the input's bytes when no encoding is asked for; with one
+// they decode the text. Both routes must write the same bytes and say the same things.
+TEST(CliLines, TheByteRouteAndTheTextRouteAgree) {
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* encoding;  // what the input is read as
+  } inputs[] = {
+      {"UTF-8, LF", "Петров\nиванов\n₽ 5\n", "utf-8"},
+      {"Windows-1251, CR LF, no final break", "\xCF\xE5\xF2\xF0\xEE\xE2\r\nabc\r\n\x98x", "cp1251"},
+      {"a lone CR first, then LF", "a\rb\nc\n\n", "utf-8"},
+      {"empty", "", "utf-8"},
+      {"UTF-8 with a NUL", "ё1\nё2" + nul + "ё3\n", "utf-8"},
+      {"Windows-1251 with a NUL", "\xB8" + nul + "x\n", "cp1251"},
+      {"invalid UTF-8", "\xD0\nok\n\xFF\n", "cp1251"},
+      {"a line longer than the output buffer", "b\n" + std::string(3 << 20, 'x') + "\nc", "utf-8"},
+  };
+  const std::vector<std::vector<std::string>> commands = {
+      {"invert"}, {"shuffle", "--seed", "5"}, {"shuffle", "--seed", "77", "--derived"}};
+  const std::vector<std::vector<std::string>> breaks = {{}, {"--eol", "lf"}, {"--eol", "crlf"}};
+  for (const auto& input : inputs) {
+    for (const auto& command : commands) {
+      for (const auto& eol : breaks) {
+        std::vector<std::string> bytesRoute = command;
+        bytesRoute.insert(bytesRoute.end(), eol.begin(), eol.end());
+        std::vector<std::string> textRoute = bytesRoute;
+        textRoute.insert(textRoute.end(), {"--encoding", input.encoding});
+        const CliRun viaBytes = RunCli(bytesRoute, input.bytes);
+        const CliRun viaText = RunCli(textRoute, input.bytes);
+        SCOPED_TRACE(std::string(input.name) + ": " + command.front() + (eol.empty() ? "" : " " + eol.back()));
+        EXPECT_EQ(viaBytes.exitCode, 0);
+        EXPECT_EQ(viaBytes.exitCode, viaText.exitCode);
+        EXPECT_EQ(viaBytes.out, viaText.out);
+        EXPECT_EQ(viaBytes.err, viaText.err);
+      }
+    }
+  }
+  // The NUL warning counts characters, not bytes.
+  EXPECT_NE(RunCli({"invert"}, "ё1\nё2" + nul + "ё3\n").err.find("NUL at character 6;"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace skorlin::cli::testing
