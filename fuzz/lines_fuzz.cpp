@@ -103,7 +103,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint32_t seed = in.Uint32();
   const std::string_view minField = in.Piece(16);
   const std::string_view maxField = in.Piece(16);
-  const Text raw = fuzzing::TextOf(in.Rest(), (mode & 0x80) != 0);
+  const std::string_view rawBytes = in.Rest();
+  const Text raw = fuzzing::TextOf(rawBytes, (mode & 0x80) != 0);
+  // The byte versions of invert and shuffle take the bytes of UTF-8 or Windows-1251 input
+  // without a byte order mark, and must give the text versions' results encoded back.
+  const text::Encoding rawEncoding = text::DecodeAuto(rawBytes).encoding;
+  const bool byteRoute = (mode & 0x80) == 0 &&
+                         (rawEncoding == text::Encoding::Utf8 || rawEncoding == text::Encoding::Cp1251);
   const Lines before = text::SplitLines(raw);
   const bool literal = raw.size() <= kLiteralLimit;
   const lines::LineCollator& collator = Collator((mode & 1) != 0);
@@ -203,6 +209,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 10: {
       const LineCommandResult r = lines::InvertLines(raw);
       FUZZ_CHECK(r.text == text::JoinLines(Lines(before.rbegin(), before.rend())));
+      if (byteRoute) {
+        FUZZ_CHECK(lines::JoinLineViewsOf(lines::InvertLineBytes(rawBytes).lines) == text::Encode(r.text, rawEncoding));
+      }
       break;
     }
     case 11:
@@ -213,6 +222,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           raw, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback());
       FUZZ_CHECK(r.text == text::JoinLines(Shuffled(before, seed, derived)));
       CheckPercentsAtMost100(captions, r.caption);
+      if (byteRoute) {
+        lines::RandomGenerator again(seed);
+        const lines::ByteLineResult b =
+            lines::ShuffleLineBytes(rawBytes, again, derived ? lines::View::kFormatted : lines::View::kInput);
+        FUZZ_CHECK(lines::JoinLineViewsOf(b.lines) == text::Encode(r.text, rawEncoding));
+        FUZZ_CHECK(b.caption == r.caption);
+      }
       break;
     }
     case 13:
