@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view maxField = in.Piece(16);
   const std::string_view rawBytes = in.Rest();
   const Text raw = fuzzing::TextOf(rawBytes, (mode & 0x80) != 0);
-  // The byte versions of invert and shuffle take the bytes of UTF-8 or Windows-1251 input
+  // The byte versions of invert, shuffle and collapse-spaces take the bytes of UTF-8 or Windows-1251 input
   // without a byte order mark, and must give the text versions' results encoded back.
   const text::Encoding rawEncoding = text::DecodeAuto(rawBytes).encoding;
   const bool byteRoute = (mode & 0x80) == 0 &&
@@ -148,6 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const lt::LiteralRun expected = lt::LiteralDeleteDoubleSpaces(lines::WholeText(raw));
         FUZZ_CHECK(r.text == expected.text && r.counter == expected.counter);
         FUZZ_CHECK(captions.all == lt::Rationed(expected, 1, expected.counter > 0));
+      }
+      if (byteRoute) {
+        const lines::ByteTextResult b = lines::DeleteDoubleSpacesInBytes(rawBytes);
+        FUZZ_CHECK(b.bytes == text::Encode(r.text, rawEncoding) && b.caption == r.caption);
       }
       break;
     }

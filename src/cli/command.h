@@ -46,10 +46,12 @@ struct CommandResult {
   bool keepsInputBreaks = false;
 };
 
-// What a command that runs on the input's bytes gives back.
+// What a command that runs on the input's bytes gives back: the output's lines as views
+// into the input's bytes, or new bytes with CR LF after every line.
 struct ByteCommandResult {
-  std::vector<std::string_view> lines;  // the output's lines, views into the input's bytes
-  std::string caption;                  // as CommandResult::caption
+  std::vector<std::string_view> lines;
+  std::optional<std::string> text;  // when set, the output instead of lines
+  std::string caption;              // as CommandResult::caption
 };
 
 struct CommandSpec {

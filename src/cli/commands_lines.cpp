@@ -27,7 +27,7 @@ CommandResult FromLineResult(lines::LineCommandResult result) {
 }
 
 ByteCommandResult FromByteResult(lines::ByteLineResult result) {
-  return {std::move(result.lines), std::move(result.caption)};
+  return {std::move(result.lines), std::nullopt, std::move(result.caption)};
 }
 
 template <lines::LineCommandResult (*Command)(text::TextView, const lines::Progress&)>
@@ -93,7 +93,12 @@ const bool kRegistered[] = {
                      "make every run of spaces a single space",
                      {},
                      0,
-                     RunWithProgress<lines::DeleteDoubleSpaces>}),
+                     RunWithProgress<lines::DeleteDoubleSpaces>,
+                     false,
+                     [](std::string_view bytes, const Invocation&) {
+                       lines::ByteTextResult result = lines::DeleteDoubleSpacesInBytes(bytes);
+                       return ByteCommandResult{{}, std::move(result.bytes), std::move(result.caption)};
+                     }}),
     RegisterCommand({60,
                      "dedupe",
                      "",

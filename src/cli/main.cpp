@@ -97,8 +97,13 @@ int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
   if (nulAt != std::string_view::npos && nulAt + 1 < bytes.size() && !args.command->readsPastNul) {
     WarnOfNul(CharacterNumber(bytes, nulAt));
   }
-  const cli::ByteCommandResult result = args.command->runOnBytes(bytes, MakeInvocation(args, {}));
-  cli::WriteLines(result.lines, args.eol.value_or(cli::FirstBreakOf(bytes)), stdout);
+  cli::ByteCommandResult result = args.command->runOnBytes(bytes, MakeInvocation(args, {}));
+  const cli::Eol eol = args.eol.value_or(cli::FirstBreakOf(bytes));
+  if (result.text) {
+    WriteOutput(cli::RenderByteText(std::move(*result.text), eol));
+  } else {
+    cli::WriteLines(result.lines, eol, stdout);
+  }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
   return 0;
 }

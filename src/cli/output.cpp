@@ -23,7 +23,8 @@ text::Text NormalizeBreaks(text::TextView s, Eol eol) {
 }
 
 // Each CR LF pair becomes LF; lone CRs and LFs stay. In place: the text only shrinks.
-void CrlfToLf(text::Text& s) {
+template <typename String>
+void CrlfToLf(String& s) {
   const std::size_t size = s.size();
   std::size_t out = 0;
   for (std::size_t i = 0; i < size; ++i) {
@@ -71,6 +72,11 @@ void WriteLines(const std::vector<std::string_view>& lines, Eol eol, std::FILE* 
   }
   put(buffer);
   if (std::fflush(out) != 0) throw text::FileError("Unable to write to standard output");
+}
+
+std::string RenderByteText(std::string output, Eol eol) {
+  if (eol == Eol::Lf) CrlfToLf(output);
+  return output;
 }
 
 std::string RenderOutput(text::Text output, const OutputFormat& format, bool keepsInputBreaks,

@@ -32,5 +32,7 @@ std::string RenderOutput(text::Text output, const OutputFormat& format, bool kee
 // Writes the lines of a command that ran on the input's bytes, each followed by eol,
 // through one buffer. Throws text::FileError when the output cannot be written.
 void WriteLines(const std::vector<std::string_view>& lines, Eol eol, std::FILE* out);
+// The bytes written for a byte command's new text: its CR LF breaks become eol.
+std::string RenderByteText(std::string output, Eol eol);
 
 }  // namespace skorlin::cli

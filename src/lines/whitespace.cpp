@@ -1,6 +1,8 @@
 // The whitespace commands, each in a single pass over the view's lines or text.
 #include "lines/whitespace.h"
 
+#include <string>
+
 #include "lines/line_views.h"
 
 namespace skorlin::lines {
@@ -64,6 +66,38 @@ LineCommandResult DeleteEmptyLines(TextView text, const Progress& progress) {
   return {JoinLineViews(kept), counter, ProgressCaption(kLabel, 100, counter)};
 }
 
+namespace {
+
+// Every run of two or more spaces in t becomes one space, in place; returns the number of
+// spaces removed. Before each run is collapsed, onRun(start, runLength, removedBefore)
+// sees where it starts in t as read and how many spaces went before it.
+template <typename String, typename OnRun>
+long CollapseSpaceRuns(String& t, OnRun&& onRun) {
+  using CharT = typename String::value_type;
+  const std::size_t length = t.size();
+  long removed = 0;
+  std::size_t write = 0;
+  for (std::size_t read = 0; read < length;) {
+    if (t[read] != CharT{' '} || read + 1 >= length || t[read + 1] != CharT{' '}) {
+      t[write++] = t[read++];
+      continue;
+    }
+    std::size_t runEnd = read + 2;
+    while (runEnd < length && t[runEnd] == CharT{' '}) ++runEnd;
+    const std::size_t runLength = runEnd - read;
+    onRun(read, runLength, removed);
+    removed += static_cast<long>(runLength - 1);
+    t[write++] = CharT{' '};
+    read = runEnd;
+  }
+  t.resize(write);
+  return removed;
+}
+
+std::string DoubleSpacesCaption(long removed) { return "Дв. пробелы: 100% " + std::to_string(removed); }
+
+}  // namespace
+
 LineCommandResult DeleteDoubleSpaces(TextView text, const Progress& progress) {
   static constexpr std::string_view kLabel = "Пробелы: ";
   ProgressReporter reporter(progress);
@@ -78,36 +112,29 @@ LineCommandResult DeleteDoubleSpaces(TextView text, const Progress& progress) {
   const auto offer = [&](std::size_t p, long counter) {
     if (p % 5 == 0) reporter.Offer(kLabel, Percent(p, length), counter);
   };
-  long removed = 0;
   bool pending = false;  // the last removal of the previous run awaits the next run's position
   long pendingCounter = 0;
-  std::size_t write = 0;
-  for (std::size_t read = 0; read < length;) {
-    if (t[read] != U' ' || read + 1 >= length || t[read + 1] != U' ') {
-      t[write++] = t[read++];
-      continue;
-    }
-    std::size_t runEnd = read + 2;
-    while (runEnd < length && t[runEnd] == U' ') ++runEnd;
-    const std::size_t runLength = runEnd - read;
+  const long removed = CollapseSpaceRuns(t, [&](std::size_t start, std::size_t runLength, long removedBefore) {
     if (reporter.Active()) {
-      const std::size_t position = read + 1 - static_cast<std::size_t>(removed);
+      const std::size_t position = start + 1 - static_cast<std::size_t>(removedBefore);
       if (pending) offer(position, pendingCounter);
       // Every removal but the run's last finds the run again at the same position; of
       // those captions only the first can differ from the one shown before it.
-      if (runLength > 2) offer(position, removed + 1);
+      if (runLength > 2) offer(position, removedBefore + 1);
     }
-    removed += static_cast<long>(runLength - 1);
     pending = true;
-    pendingCounter = removed;
-    t[write++] = U' ';
-    read = runEnd;
-  }
+    pendingCounter = removedBefore + static_cast<long>(runLength - 1);
+  });
   // The search that ends the loop gives 0, which is divisible by 5: the last progress
   // caption shows 0% and the full counter.
   if (pending) reporter.Show(ProgressCaption(kLabel, 0, pendingCounter));
-  t.resize(write);
-  return {std::move(t), removed, "Дв. пробелы: 100% " + std::to_string(removed)};
+  return {std::move(t), removed, DoubleSpacesCaption(removed)};
+}
+
+ByteTextResult DeleteDoubleSpacesInBytes(std::string_view bytes) {
+  std::string t = JoinLineViewsOf(SplitLineViewsOf(bytes));
+  const long removed = CollapseSpaceRuns(t, [](std::size_t, std::size_t, long) {});
+  return {std::move(t), DoubleSpacesCaption(removed)};
 }
 
 }  // namespace skorlin::lines

@@ -2,6 +2,9 @@
 // runs of spaces. Each takes a view's text and gives its new text, counter and caption.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "lines/line_command.h"
 
 namespace skorlin::lines {
@@ -21,5 +24,15 @@ LineCommandResult DeleteEmptyLines(text::TextView text, const Progress& progress
 // progress "Пробелы: " p "% " c at positions divisible by 5 (p relative to the text's
 // length before the run), final "Дв. пробелы: 100% " c.
 LineCommandResult DeleteDoubleSpaces(text::TextView text, const Progress& progress = {});
+
+// The same on the bytes of a text in UTF-8 or Windows-1251 (no byte order mark), where a
+// space, CR, LF and NUL are single bytes never found inside another character: exactly
+// the text version's text in the same encoding, with its final caption. No progress: its
+// positions count characters, which bytes cannot tell.
+struct ByteTextResult {
+  std::string bytes;  // CR LF after every line
+  std::string caption;
+};
+ByteTextResult DeleteDoubleSpacesInBytes(std::string_view bytes);
 
 }  // namespace skorlin::lines

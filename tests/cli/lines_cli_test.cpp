@@ -98,8 +98,8 @@ TEST(CliLines, CrLfInputKeepsItsBreaksAndQuietDropsTheCaption) {
   EXPECT_EQ(run.err, "");
 }
 
-// Invert and shuffle work on the input's bytes when no encoding is asked for; with one
-// they decode the text. Both routes must write the same bytes and say the same things.
+// Invert, shuffle and collapse-spaces work on the input's bytes when no encoding is asked
+// for; with one they decode the text. Both routes must write the same bytes and say the same things.
 TEST(CliLines, TheByteRouteAndTheTextRouteAgree) {
   const std::string nul(1, '\0');
   const struct {
@@ -107,8 +107,8 @@ TEST(CliLines, TheByteRouteAndTheTextRouteAgree) {
     std::string bytes;
     const char* encoding;  // what the input is read as
   } inputs[] = {
-      {"UTF-8, LF", "Петров\nиванов\n₽ 5\n", "utf-8"},
-      {"Windows-1251, CR LF, no final break", "\xCF\xE5\xF2\xF0\xEE\xE2\r\nabc\r\n\x98x", "cp1251"},
+      {"UTF-8, LF", "Петров  \nиванов\n₽   5 \n", "utf-8"},
+      {"Windows-1251, CR LF, no final break", "\xCF\xE5\xF2  \xF0\xEE\xE2\r\nabc\r\n\x98 x", "cp1251"},
       {"a lone CR first, then LF", "a\rb\nc\n\n", "utf-8"},
       {"empty", "", "utf-8"},
       {"UTF-8 with a NUL", "ё1\nё2" + nul + "ё3\n", "utf-8"},
@@ -117,7 +117,7 @@ TEST(CliLines, TheByteRouteAndTheTextRouteAgree) {
       {"a line longer than the output buffer", "b\n" + std::string(3 << 20, 'x') + "\nc", "utf-8"},
   };
   const std::vector<std::vector<std::string>> commands = {
-      {"invert"}, {"shuffle", "--seed", "5"}, {"shuffle", "--seed", "77", "--derived"}};
+      {"invert"}, {"shuffle", "--seed", "5"}, {"shuffle", "--seed", "77", "--derived"}, {"collapse-spaces"}};
   const std::vector<std::vector<std::string>> breaks = {{}, {"--eol", "lf"}, {"--eol", "crlf"}};
   for (const auto& input : inputs) {
     for (const auto& command : commands) {

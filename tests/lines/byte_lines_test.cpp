@@ -1,5 +1,6 @@
-// The shuffle and the inversion on bytes give exactly what the text versions give, encoded
-// back in the input's encoding, for UTF-8 and Windows-1251 input of every shape.
+// The shuffle, the inversion and the space collapsing on bytes give exactly what the text
+// versions give, encoded back in the input's encoding, for UTF-8 and Windows-1251 input of
+// every shape.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +11,7 @@
 
 #include "lines/line_views.h"
 #include "lines/ordering.h"
+#include "lines/whitespace.h"
 #include "text/encoding.h"
 
 namespace skorlin::lines::testing {
@@ -19,7 +21,7 @@ namespace {
 // Cyrillic and signs outside Windows-1251, Windows-1251 Cyrillic, and bytes that are
 // never valid UTF-8, so that both encodings and the boundary between them are met.
 const std::vector<std::string> kPieces = {
-    "\r\n", "\r", "\n", "\n\r", std::string(1, '\0'), " ", "\t", "abc", "Иванов", "₽ 5", "😀",
+    "\r\n", "\r", "\n", "\n\r", std::string(1, '\0'), " ", "   ", "\t", "abc", "Иванов", "₽ 5", "😀",
     "\xCF\xF0\xE8\xE2\xE5\xF2", "\x98", "\xC0", "\xD0", "\xFF"};
 
 std::string RandomInput(std::mt19937& random, bool asciiAndUtf8Only) {
@@ -39,7 +41,7 @@ std::string ThroughText(std::string_view bytes, const std::function<LineCommandR
   return text::Encode(result.text, decoded.encoding);
 }
 
-TEST(ByteLines, InvertAndShuffleEqualTheTextVersions) {
+TEST(ByteLines, InvertShuffleAndCollapseEqualTheTextVersions) {
   std::mt19937 random(20261208);
   for (int round = 0; round < 4000; ++round) {
     const std::string bytes = RandomInput(random, round % 2 == 0);
@@ -51,6 +53,12 @@ TEST(ByteLines, InvertAndShuffleEqualTheTextVersions) {
     const ByteLineResult invertedBytes = InvertLineBytes(bytes);
     ASSERT_EQ(JoinLineViewsOf(invertedBytes.lines), inverted);
     ASSERT_EQ(invertedBytes.caption, caption);
+
+    const std::string collapsed =
+        ThroughText(bytes, [](text::TextView t) { return DeleteDoubleSpaces(t); }, &caption);
+    const ByteTextResult collapsedBytes = DeleteDoubleSpacesInBytes(bytes);
+    ASSERT_EQ(collapsedBytes.bytes, collapsed);
+    ASSERT_EQ(collapsedBytes.caption, caption);
 
     for (const View view : {View::kInput, View::kFormatted}) {
       const std::uint32_t seed = random();
