@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Skorlin and runs every test: the normal build, then the sanitizer build.
+# Builds Skorlin and runs every test: the normal build, clang-tidy, then the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,6 +10,9 @@ echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== clang-tidy (bugprone, performance)"
+scripts/tidy.sh build
 
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKORLIN_SANITIZE=ON >/dev/null

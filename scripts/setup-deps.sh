@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox fonts-dejavu-core fonts-liberation2
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy
 )
 
 missing=()

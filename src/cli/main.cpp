@@ -47,7 +47,7 @@ std::string ReadInputBytes(const std::string& file) {
   return bytes;
 }
 
-text::DecodedText DecodeInput(const cli::Arguments& args, std::string bytes) {
+text::DecodedText DecodeInput(const cli::Arguments& args, const std::string& bytes) {
   if (args.inputEncoding) return {text::Decode(bytes, *args.inputEncoding), *args.inputEncoding};
   return text::DecodeAuto(bytes);
 }
@@ -111,7 +111,8 @@ int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
 int Run(const cli::Arguments& args) {
   std::string bytes = ReadInputBytes(args.file);
   if (RunsOnBytes(args, bytes)) return RunOnBytes(args, bytes);
-  text::DecodedText input = DecodeInput(args, std::move(bytes));
+  text::DecodedText input = DecodeInput(args, bytes);
+  bytes = std::string();  // freed: the command needs only the decoded text
   const cli::Eol inputEol = cli::FirstBreakOf(input.text);
   const std::size_t nulAt = input.text.find(U'\0');
   if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {

@@ -32,9 +32,7 @@ void FixLineQuotes(Char* line, std::size_t n) {
     const Char next = last ? Char{0} : line[i + 1];
     if (last || FollowsClosingQuote(next) || (!first && EndsQuotedWord(prev))) {
       line[i] = U'»';
-    } else if (first || prev == U' ' || StartsQuotedWord(next)) {
-      line[i] = U'«';
-    } else if (next == U'.') {
+    } else if (first || prev == U' ' || StartsQuotedWord(next) || next == U'.') {
       line[i] = U'«';
     }
   }

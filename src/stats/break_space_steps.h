@@ -3,18 +3,19 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace skorlin::stats {
 
 // What the rules see of a character of the trimmed text. A CR LF pair is one step.
 enum BreakClass : unsigned char { kOtherChar = 0, kSpaceChar = 1, kLoneCr = 2, kLf = 3, kCrLfPair = 4 };
-inline constexpr unsigned kBreakClasses = 5;
+inline constexpr std::size_t kBreakClasses = 5;
 
 // The automaton's state: the classes of the last two characters left once the CR LF
 // pairs are removed, whether the latest run of spaces was already left out, and whether
 // the previous step was a pair.
-inline constexpr unsigned kBreakStates = 64;
+inline constexpr std::size_t kBreakStates = 64;
 inline constexpr unsigned char kBreakStart = 0;  // nothing seen yet
 
 struct BreakStep {

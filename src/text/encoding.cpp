@@ -32,7 +32,7 @@ Text DecodeUtf16(std::string_view bytes, bool littleEndian) {
   for (std::size_t i = 0; i < units; ++i) {
     const Char u = unit(i);
     if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
-      text += 0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+      text += static_cast<Char>(0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
       ++i;
     } else if (u >= 0xD800 && u <= 0xDFFF) {
       throw DecodeError("The input is not valid UTF-16 (unpaired surrogate at unit " + std::to_string(i + 1) + ")");
