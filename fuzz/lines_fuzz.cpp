@@ -65,20 +65,6 @@ void CheckPermutation(const LineCommandResult& r, const Lines& before) {
   FUZZ_CHECK(Sorted(text::SplitLines(r.text)) == Sorted(before));
 }
 
-Lines Shuffled(Lines lines, std::uint32_t seed, bool derived) {
-  lines::testing::LiteralRandom random{seed};
-  const auto n = static_cast<std::uint32_t>(lines.size());
-  if (!derived) {
-    for (std::uint32_t b = 0; b < n; ++b) std::swap(lines[b], lines[random.Next(n)]);
-  } else {
-    for (std::uint32_t b = 0; b + 1 < n;) {
-      std::swap(lines[b], lines[random.Next(n)]);
-      b += 1 + random.Next(3);
-    }
-  }
-  return lines;
-}
-
 Text WithoutBlanks(const Lines& lines) {
   Text out;
   for (const Text& line : lines)
@@ -224,7 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       lines::RandomGenerator random(seed);
       const LineCommandResult r = lines::ShuffleLines(
           raw, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback());
-      FUZZ_CHECK(r.text == text::JoinLines(Shuffled(before, seed, derived)));
+      FUZZ_CHECK(r.text == text::JoinLines(lt::LiteralShuffle(before, seed, derived)));
       CheckPercentsAtMost100(captions, r.caption);
       if (byteRoute) {
         lines::RandomGenerator again(seed);

@@ -1,6 +1,7 @@
 #include "lines/literal_lines.h"
 
 #include <cmath>
+#include <utility>
 
 #include "text/line_list.h"
 #include "text/toolkit.h"
@@ -241,6 +242,21 @@ text::Lines LiteralSplitParagraphs(text::Lines lines, int min, int max, LiteralR
       lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i), parts.begin(), parts.end());
     }
   }
+  return lines;
+}
+
+text::Lines LiteralShuffle(text::Lines lines, std::uint32_t seed, bool derived, std::uint32_t* finalSeed) {
+  LiteralRandom random{seed};
+  const auto n = static_cast<std::uint32_t>(lines.size());
+  if (!derived) {
+    for (std::uint32_t b = 0; b < n; ++b) std::swap(lines[b], lines[random.Next(n)]);
+  } else {
+    for (std::uint32_t b = 0; b + 1 < n;) {
+      std::swap(lines[b], lines[random.Next(n)]);
+      b += 1 + random.Next(3);
+    }
+  }
+  if (finalSeed != nullptr) *finalSeed = random.seed;
   return lines;
 }
 

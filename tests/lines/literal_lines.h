@@ -50,4 +50,9 @@ struct LiteralRandom {
 // Paragraph splitting on a line list with FindStr, DeleteRange and TrimLeadingBlanks.
 text::Lines LiteralSplitParagraphs(text::Lines lines, int min, int max, LiteralRandom& random);
 
+// The shuffle written out on a list of strings with the literal generator: one swap at
+// every position, or (derived) at positions advancing by 1 to 3. finalSeed, when given,
+// receives the generator's seed afterwards.
+text::Lines LiteralShuffle(text::Lines lines, std::uint32_t seed, bool derived, std::uint32_t* finalSeed = nullptr);
+
 }  // namespace skorlin::lines::testing

@@ -250,22 +250,6 @@ TEST(RandomGenerator, TheSequenceOfTheFormula) {
   EXPECT_LT(random.Seed(), 86400000U);
 }
 
-// The shuffle written out on a list of strings with the literal generator.
-text::Lines LiteralShuffle(text::Lines lines, std::uint32_t seed, bool derived, std::uint32_t* finalSeed) {
-  LiteralRandom random{seed};
-  const auto n = static_cast<std::uint32_t>(lines.size());
-  if (!derived) {
-    for (std::uint32_t b = 0; b < n; ++b) std::swap(lines[b], lines[random.Next(n)]);
-  } else {
-    for (std::uint32_t b = 0; b + 1 < n;) {
-      std::swap(lines[b], lines[random.Next(n)]);
-      b += 1 + random.Next(3);
-    }
-  }
-  *finalSeed = random.seed;
-  return lines;
-}
-
 TEST(ShuffleLines, SameSwapsAsTheDefinition) {
   std::mt19937 rng(29);
   for (int round = 0; round < 500; ++round) {
