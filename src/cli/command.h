@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/encoding.h"
 #include "text/text.h"
 
 namespace skorlin::cli {
@@ -22,11 +23,12 @@ struct OptionSpec {
 // What a command receives: the input text as a view holds it, its own options and the
 // global settings.
 struct Invocation {
-  text::Text text;                            // the decoded input
-  std::map<std::string, std::string> options; // the command's options given ("" for a flag)
-  std::vector<std::string> arguments;         // positional arguments before FILE (e.g. INDEX)
-  std::string decimalSeparator;               // "," or "." (UTF-8)
-  std::string locale;                         // collation locale name, "" for the user's
+  text::Text text;                               // the decoded input
+  std::map<std::string, std::string> options;    // the command's options given ("" for a flag)
+  std::vector<std::string> arguments;            // positional arguments before FILE (e.g. INDEX)
+  std::string decimalSeparator;                  // "," or "." (UTF-8)
+  std::string locale;                            // collation locale name, "" for the user's
+  std::optional<text::Encoding> outputEncoding;  // --output-encoding, when given
   bool HasOption(const std::string& name) const { return options.count(name) != 0; }
   std::string Option(const std::string& name, const std::string& fallback = "") const;
 };
@@ -55,10 +57,10 @@ struct ByteCommandResult {
 };
 
 struct CommandSpec {
-  int order;                 // position in --help
-  std::string name;          // "dedupe"
-  std::string synopsis;      // "[--seed N] [--derived]" (options and arguments, not FILE)
-  std::string summary;       // what it does, in one line
+  int order;             // position in --help
+  std::string name;      // "dedupe"
+  std::string synopsis;  // "[--seed N] [--derived]" (options and arguments, not FILE)
+  std::string summary;   // what it does, in one line
   std::vector<OptionSpec> options;
   int positionalArguments = 0;  // how many arguments come before FILE
   std::function<CommandResult(const Invocation&)> run;

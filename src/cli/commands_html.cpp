@@ -39,7 +39,9 @@ const bool kRegistered[] = {
                      1,
                      [](const Invocation& invocation) {
                        try {
-                         html::SaveHtml(invocation.text, invocation.arguments.at(0));
+                         // The pages are Windows-1251 unless another encoding is asked for.
+                         html::SaveHtml(invocation.text, invocation.arguments.at(0),
+                                        invocation.outputEncoding.value_or(text::Encoding::Cp1251));
                        } catch (const html::SaveHtmlError& error) {
                          throw CommandFailure{error.what()};
                        }

@@ -60,15 +60,17 @@ bool StartsWithByteOrderMark(std::string_view bytes) {
 // or Windows-1251 and written back in it: a command whose rules see only line breaks can
 // then work on the bytes themselves.
 bool RunsOnBytes(const cli::Arguments& args, std::string_view bytes) {
-  return args.command->runOnBytes && !args.inputEncoding && !args.outputEncoding && !StartsWithByteOrderMark(bytes);
+  return args.command->runOnBytes && !args.inputEncoding && !args.outputEncoding &&
+         !StartsWithByteOrderMark(bytes);
 }
 
 // The position (from 1) of the character at byte offset `at`, as the decoded text counts:
 // UTF-8 input counts the bytes that start a character, Windows-1251 every byte.
 std::size_t CharacterNumber(std::string_view bytes, std::size_t at) {
   if (!text::IsValidUtf8(bytes)) return at + 1;
-  return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                                                [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; })) +
+  return static_cast<std::size_t>(
+             std::count_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                           [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; })) +
          1;
 }
 
@@ -84,6 +86,7 @@ cli::Invocation MakeInvocation(const cli::Arguments& args, text::Text text) {
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
   invocation.locale = args.locale;
+  invocation.outputEncoding = args.outputEncoding;
   return invocation;
 }
 
@@ -123,7 +126,8 @@ int Run(const cli::Arguments& args) {
   cli::CommandResult result = args.command->run(MakeInvocation(args, std::move(input.text)));
   if (result.output) {
     const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding), args.eol.value_or(inputEol)};
-    WriteOutput(cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value()));
+    WriteOutput(
+        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value()));
   }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
   return result.exitCode;
