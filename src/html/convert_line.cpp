@@ -1,14 +1,23 @@
 #include "html/convert_line.h"
 
 #include "format/normalize_line.h"
+#include "format/token_stand_ins.h"
 #include "html/fix_quotes.h"
 #include "html/line_steps.h"
 
 namespace skorlin::html {
 
 text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, bool keepTabs) {
+  text::Text s(line);
+  const format::TokenStandIns standIns(s);
+  ConvertStoodInLineToHtml(s, dashStyle, wrapNobr, keepTabs);
+  standIns.PutBack(s, AppendTokenAsHtml);
+  return s;
+}
+
+void ConvertStoodInLineToHtml(text::Text& s, int dashStyle, bool wrapNobr, bool keepTabs) {
   const text::TextView dash = DashEntity(dashStyle);
-  text::Text s = format::NormalizeLine(line);
+  format::RunNormalizerPasses(s);
   RemoveSpacesBesideTabs(s);
   if (!keepTabs) TabsToSpaces(s);
   ApplyReplacements(s, kLineBreakRows);
@@ -24,7 +33,13 @@ text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, 
   JoinInitials(s);
   JoinShortWords(s);
   ApplyReplacements(s, kClosingRows);
-  return s;
+}
+
+void AppendTokenAsHtml(text::TextView token, text::Text& out) {
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    out.push_back(token[i]);
+    if (token[i] == U'&' && token.substr(i, 5) != U"&amp;") out.append(U"amp;");
+  }
 }
 
 }  // namespace skorlin::html

@@ -1,0 +1,33 @@
+// Protected tokens taken out of a line while typographic rules run over it. Each token
+// stands as one character that no rule knows (outside Windows-1251, in no class, equal to
+// no literal) and that occurs nowhere else in the line; afterwards every token is put back
+// exactly as it was.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "text/text.h"
+
+namespace skorlin::format {
+
+class TokenStandIns {
+ public:
+  // Writes a token where its stand-in stood, appending it to out.
+  using TokenWriter = void (*)(text::TextView token, text::Text& out);
+
+  // Replaces every protected token of line (FindProtectedTokens) by its own stand-in.
+  explicit TokenStandIns(text::Text& line);
+
+  bool Empty() const { return tokens_.empty(); }
+  // Every stand-in in line replaced by its token, as write writes it (as it was, unless
+  // told otherwise).
+  void PutBack(text::Text& line, TokenWriter write = AppendAsItWas) const;
+
+  static void AppendAsItWas(text::TextView token, text::Text& out) { out.append(token); }
+
+ private:
+  std::vector<std::pair<text::Char, text::Text>> tokens_;  // stand-in and token, stand-ins ascending
+};
+
+}  // namespace skorlin::format
