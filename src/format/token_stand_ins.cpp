@@ -44,17 +44,23 @@ TokenStandIns::TokenStandIns(text::Text& line) {
   line = std::move(stoodIn);
 }
 
+TokenStandIns::Tokens::const_iterator TokenStandIns::Find(text::Char c) const {
+  if (c < kFirstStandIn) return tokens_.end();
+  const auto token =
+      std::lower_bound(tokens_.begin(), tokens_.end(), c,
+                       [](const auto& entry, text::Char value) { return entry.first < value; });
+  return token != tokens_.end() && token->first == c ? token : tokens_.end();
+}
+
+bool TokenStandIns::IsStandIn(text::Char c) const { return Find(c) != tokens_.end(); }
+
 void TokenStandIns::PutBack(text::Text& line, TokenWriter write) const {
   if (tokens_.empty()) return;
   text::Text restored;
   restored.reserve(line.size() + line.size() / 2);
   for (const text::Char c : line) {
-    const auto token =
-        c < kFirstStandIn
-            ? tokens_.end()
-            : std::lower_bound(tokens_.begin(), tokens_.end(), c,
-                               [](const auto& entry, text::Char value) { return entry.first < value; });
-    if (token != tokens_.end() && token->first == c) {
+    const auto token = Find(c);
+    if (token != tokens_.end()) {
       write(token->second, restored);
     } else {
       restored.push_back(c);

@@ -20,6 +20,8 @@ class TokenStandIns {
   explicit TokenStandIns(text::Text& line);
 
   bool Empty() const { return tokens_.empty(); }
+  // Whether c is the stand-in of one of the tokens.
+  bool IsStandIn(text::Char c) const;
   // Every stand-in in line replaced by its token, as write writes it (as it was, unless
   // told otherwise).
   void PutBack(text::Text& line, TokenWriter write = AppendAsItWas) const;
@@ -27,7 +29,10 @@ class TokenStandIns {
   static void AppendAsItWas(text::TextView token, text::Text& out) { out.append(token); }
 
  private:
-  std::vector<std::pair<text::Char, text::Text>> tokens_;  // stand-in and token, stand-ins ascending
+  using Tokens = std::vector<std::pair<text::Char, text::Text>>;  // stand-in and token, stand-ins ascending
+  Tokens::const_iterator Find(text::Char c) const;
+
+  Tokens tokens_;
 };
 
 }  // namespace skorlin::format

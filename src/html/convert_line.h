@@ -3,6 +3,10 @@
 
 #include "text/text.h"
 
+namespace skorlin::format {
+class TokenStandIns;
+}
+
 namespace skorlin::html {
 
 // The line normalized (NormalizeLine), its quotes made guillemets, the HTML special
@@ -16,8 +20,9 @@ namespace skorlin::html {
 text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, bool keepTabs);
 
 // The same steps on a line whose protected tokens already stand as single characters
-// (format::TokenStandIns); the stand-ins stay in it.
-void ConvertStoodInLineToHtml(text::Text& s, int dashStyle, bool wrapNobr, bool keepTabs);
+// (standIns); the stand-ins stay in it.
+void ConvertStoodInLineToHtml(text::Text& s, const format::TokenStandIns& standIns, int dashStyle,
+                              bool wrapNobr, bool keepTabs);
 // A protected token as HTML source: every ampersand not already written "&amp;" becomes
 // "&amp;", as the converter escapes the rest of the line.
 void AppendTokenAsHtml(text::TextView token, text::Text& out);

@@ -31,7 +31,7 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
     text::Text s = lines[i];
     const format::TokenStandIns standIns(s);
     format::RunNormalizerPasses(s);
-    ConvertStoodInLineToHtml(s, kViewDashStyle, true, options.table);
+    ConvertStoodInLineToHtml(s, standIns, kViewDashStyle, true, options.table);
     standIns.PutBack(s, AppendTokenAsHtml);
     const bool row = options.table && HasTab(s);
     if (options.addP && !row && (!options.addPEmpty || !s.empty())) s.insert(0, kParagraph);

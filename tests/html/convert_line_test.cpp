@@ -72,6 +72,9 @@ TEST(ConvertLineToHtml, ConvertsNormalizedLines) {
       {"и в 1945-1950 по /srv/1945-1950/", "и в&nbsp;1945&ndash;1950 по /srv/1945-1950/"},
       {"\"http://x.ru/2x3\" - www.x.ru/N-1", "&laquo;http://x.ru/2x3&raquo;&nbsp;&mdash; www.x.ru/N-1"},
       {"встреча в 11:30.", "встреча в&nbsp;11:30."},
+      // a quote right after a token closes, one right before it opens
+      {"Ссылка: \"https://example.ru/a\".", "Ссылка: &laquo;https://example.ru/a&raquo;."},
+      {"x \"/etc/\" и \"12:30\"?", "x &laquo;/etc/&raquo; и &laquo;12:30&raquo;?"},
       {"Работаем с 12:30 - 13:00, пишите на a-b@x.ru",
        "Работаем с&nbsp;12:30&nbsp;&mdash; 13:00, пишите на&nbsp;a-b@x.ru"},
   };
