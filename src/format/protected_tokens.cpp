@@ -110,16 +110,34 @@ std::size_t TimeAt(TextView s, std::size_t i) {
 // The kinds of token, in the order they are tried at each position.
 constexpr std::size_t (*kMatchers[])(TextView, std::size_t) = {WebAddressAt, EmailAt, PathAt, TimeAt};
 
+// Every token holds ":", "@", "/" or "www.": a line without them (most lines of prose)
+// is passed over in one quick look.
+bool MayHoldTokens(TextView line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const Char c = line[i];
+    if (c == U':' || c == U'@' || c == U'/') return true;
+    if (c == U'.' && i >= 3 && StartsWithNoCase(line, i - 3, U"www.")) return true;
+  }
+  return false;
+}
+
+// Only these can begin a token: an ASCII letter or digit (a scheme, "www.", a drive, an
+// e-mail name, a time) or one of the signs an e-mail name or a path may begin with.
+bool MayBeginToken(Char c) { return IsAsciiAlNum(c) || Holds(U"._%+-~/", c); }
+
 }  // namespace
 
 std::vector<TokenSpan> FindProtectedTokens(text::TextView line) {
   std::vector<TokenSpan> tokens;
+  if (!MayHoldTokens(line)) return tokens;
   std::size_t i = 0;
   while (i < line.size()) {
     std::size_t end = kNoMatch;
-    for (const auto matcher : kMatchers) {
-      end = matcher(line, i);
-      if (end > i) break;
+    if (MayBeginToken(line[i])) {
+      for (const auto matcher : kMatchers) {
+        end = matcher(line, i);
+        if (end > i) break;
+      }
     }
     if (end <= i) {
       ++i;
