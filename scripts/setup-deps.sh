@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev clang-tidy
+  patch  # the CLI tests apply the diffs of format --diff with it
 )
 packages+=("$@")
 

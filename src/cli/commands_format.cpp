@@ -1,4 +1,5 @@
-// format: the formatted view of the input, every line typographically normalized.
+// format: the formatted view of the input, every line typographically normalized; with
+// --diff, a unified diff of the input against it (written by main, which holds the bytes).
 #include "cli/command.h"
 #include "format/formatted_view.h"
 
@@ -8,9 +9,10 @@ namespace {
 const bool kRegistered = RegisterCommand({
     20,
     "format",
-    "",
+    "[--diff]",
     "the formatted view: every line with its typography put in order",
-    {},
+    {{"--diff", "",
+      "a unified diff of the input against it, for patch (exit 0 no change, 1 changes, 2 trouble)"}},
     0,
     [](const Invocation& invocation) {
       CommandResult result;

@@ -13,6 +13,7 @@
 #include "cli/output.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
+#include "text/unified_diff.h"
 
 namespace {
 
@@ -95,6 +96,17 @@ void WriteOutput(const std::string& out) {
   if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
 }
 
+// With --diff (an option of format) the output is not written but compared with the
+// input's own bytes: a unified diff goes out instead, and the exit status is diff's.
+bool WantsDiff(const cli::Arguments& args) { return args.commandOptions.count("--diff") != 0; }
+
+int WriteDiff(std::string_view input, std::string_view output, const std::string& file) {
+  const std::string name = file.empty() ? "-" : file;
+  const std::string diff = text::UnifiedDiff(input, output, name, name);
+  WriteOutput(diff);
+  return diff.empty() ? 0 : 1;
+}
+
 int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
   const std::size_t nulAt = bytes.find('\0');
   if (nulAt != std::string_view::npos && nulAt + 1 < bytes.size() && !args.command->readsPastNul) {
@@ -113,9 +125,10 @@ int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
 
 int Run(const cli::Arguments& args) {
   std::string bytes = ReadInputBytes(args.file);
-  if (RunsOnBytes(args, bytes)) return RunOnBytes(args, bytes);
+  const bool diff = WantsDiff(args);
+  if (!diff && RunsOnBytes(args, bytes)) return RunOnBytes(args, bytes);
   text::DecodedText input = DecodeInput(args, bytes);
-  bytes = std::string();  // freed: the command needs only the decoded text
+  if (!diff) bytes = std::string();  // freed: the command needs only the decoded text
   const cli::Eol inputEol = cli::FirstBreakOf(input.text);
   const std::size_t nulAt = input.text.find(U'\0');
   if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {
@@ -124,13 +137,19 @@ int Run(const cli::Arguments& args) {
 
   // The command gets the decoded text itself: a large input is held once, not twice.
   cli::CommandResult result = args.command->run(MakeInvocation(args, std::move(input.text)));
+  int status = result.exitCode;
   if (result.output) {
     const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding), args.eol.value_or(inputEol)};
-    WriteOutput(
-        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value()));
+    const std::string rendered =
+        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value());
+    if (diff) {
+      status = WriteDiff(bytes, rendered, args.file);
+    } else {
+      WriteOutput(rendered);
+    }
   }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
-  return result.exitCode;
+  return status;
 }
 
 }  // namespace
@@ -164,5 +183,5 @@ int main(int argc, char** argv) {
   } catch (const std::exception& error) {
     std::cerr << "skorlin-cli: " << error.what() << "\n";
   }
-  return 1;
+  return WantsDiff(args) ? 2 : 1;  // as diff, which reports trouble with 2
 }
