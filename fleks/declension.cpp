@@ -1,5 +1,5 @@
 // The full-name entry points: a line read into its parts, their roles and the sex decided,
-// and every part declined in its role.
+// and every part declined in its role. A line that is not a name comes back as it was.
 #include "declension.h"
 
 #include <string>
@@ -21,52 +21,49 @@ bool DeclinesAsFirstPart(std::string_view part, Sex sex) {
          (last == static_cast<unsigned char>("а"_cp[0]) || last == static_cast<unsigned char>("я"_cp[0]));
 }
 
+// One word of the name in its role: each half of a hyphenated surname declines,
+// particles such as Тер-, Бонч- do not; of a double first name only the last part does
+// (Жан-Жака, Жан-Поля).
+void AppendDeclined(std::string& out, std::string_view core, Role role, const Person& person, int caseNo) {
+  const Tables& t = Tables::Get();
+  std::size_t start = 0;
+  while (start <= core.size()) {
+    const std::size_t h = core.find('-', start);
+    const std::size_t stop = h == std::string_view::npos ? core.size() : h;
+    const std::string_view part = core.substr(start, stop - start);
+    const bool particle =
+        h != std::string_view::npos && (role == Role::FirstName ? !DeclinesAsFirstPart(part, person.sex)
+                                                                : t.particlesBefore.count(Key(part)) != 0);
+    if (part.empty() || particle)
+      out.append(part);
+    else
+      out.append(DeclineWord(part, role, person.sex, person.foreign, caseNo));
+    if (h == std::string_view::npos) break;
+    out.push_back('-');
+    start = h + 1;
+  }
+}
+
 }  // namespace
 
 std::string DeclineFullName(std::string_view fio, int caseNo) {
-  if (caseNo < 1 || caseNo > 6) return std::string(fio);
+  if (caseNo < 2 || caseNo > 6) return std::string(fio);
   Parsed p = ReadLine(fio);
-  AssignRoles(p);
-  Sex sex = ResolveSex(p);
-  if (sex == Sex::Unknown) sex = Sex::Male;
+  Person person = DecideRolesAndSex(p);
+  if (!person.name) return std::string(fio);
+  if (person.sex == Sex::Unknown) person.sex = Sex::Male;
   const Tables& t = Tables::Get();
-  // A Western first name and no patronymic: the surname is foreign too.
-  bool foreign = false, patronymic = false;
-  for (const Group& g : p.groups) {
-    const std::string& key = p.tokens[g.main].key;
-    if (g.role == Role::Patronymic) patronymic = true;
-    if (g.role == Role::FirstName && t.westernNames.count(key.substr(0, key.find('-')))) foreign = true;
-  }
-  foreign = foreign && !patronymic;
 
   std::string out;
   out.reserve(fio.size() + 16);
   std::size_t copied = 0;
   for (const Group& g : p.groups) {
     const Token& tok = p.tokens[g.main];
-    if (g.role == Role::Other || !tok.cyrillic || caseNo == 1) continue;
+    if (g.role == Role::Other) continue;
     if (g.role == Role::Patronymic && g.turkic != Sex::Unknown) continue;
     if (t.indeclinableLastParts.count(LastPart(tok.key))) continue;
     out.append(fio.substr(copied, tok.coreBegin - copied));
-    std::string_view core = fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin);
-    // Each half of a hyphenated surname declines, particles such as Тер-, Бонч- do not;
-    // of a double first name only the last part does (Жан-Жака, Жан-Поля).
-    std::size_t start = 0;
-    while (start <= core.size()) {
-      std::size_t h = core.find('-', start);
-      std::size_t stop = h == std::string_view::npos ? core.size() : h;
-      std::string_view part = core.substr(start, stop - start);
-      bool particle = h != std::string_view::npos &&
-                      (g.role == Role::FirstName ? !DeclinesAsFirstPart(part, sex)
-                                                 : t.particlesBefore.count(Key(part)) != 0);
-      if (part.empty() || particle)
-        out.append(part);
-      else
-        out.append(DeclineWord(part, g.role, sex, foreign, caseNo));
-      if (h == std::string_view::npos) break;
-      out.push_back('-');
-      start = h + 1;
-    }
+    AppendDeclined(out, fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin), g.role, person, caseNo);
     copied = tok.coreEnd;
   }
   out.append(fio.substr(copied));
@@ -75,16 +72,16 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
 
 Sex GuessSex(std::string_view text) {
   Parsed p = ReadLine(text);
-  AssignRoles(p);
-  Sex sex = ResolveSex(p);
-  if (sex != Sex::Unknown || p.groups.empty()) return sex;
-  // One word that is neither a known name nor a surname of a telling form: judge it by
-  // its ending as a first name.
-  for (const Group& g : p.groups) {
-    Sex s = SexOfFirstName(p.tokens[g.main].key);
+  const Person person = DecideRolesAndSex(p);
+  if (!person.name) return Sex::Unknown;
+  if (person.sex != Sex::Unknown) return person.sex;
+  // One word that tells nothing in its part: judge it by its ending as a first name.
+  if (p.groups.size() == 1) {
+    const Sex s = SexOfFirstName(p.tokens[p.groups[0].main].key);
     if (s != Sex::Unknown) return s;
   }
-  return Sex::Unknown;
+  // A name that tells nothing is taken as a man's, as its declension is.
+  return Sex::Male;
 }
 
 }  // namespace fleks

@@ -148,8 +148,9 @@ bool RuleMatches(const Tables::Rule& r, std::string_view key, Sex sex) {
   if (r.sex == rules::ForSex::Male && sex == Sex::Female) return false;
   if (r.sex == rules::ForSex::Female && sex != Sex::Female) return false;
   if (!EndsWith(key, r.ending) || key.empty()) return false;
-  if (r.when == rules::When::StemHasVowel && !HasVowel(key.substr(0, key.size() - r.ending.size())))
-    return false;
+  const std::string_view stem = key.substr(0, key.size() - r.ending.size());
+  if (r.when == rules::When::StemHasVowel && !HasVowel(stem)) return false;
+  if (r.when == rules::When::AfterVowel && !IsVowel(FromEnd(stem, 1))) return false;
   return true;
 }
 
@@ -219,12 +220,29 @@ std::string Recase(std::string_view original, std::string_view low, std::string_
   return out;
 }
 
+// Russian spelling puts no ы after a vowel, й, ь, ъ, г, к or х, and no ю, я or ы after ж,
+// ш, ч or щ. A pattern that would (a foreign name of a shape the rules did not foresee)
+// leaves the word as it is rather than give a form no reader would write.
+bool KeepsSpelling(const Decision& d) {
+  const unsigned char last = FromEnd(d.stem, 1);
+  const bool noY = IsVowel(last) || IsOneOf(last, "йьъ"_cp) || IsOneOf(last, kVelars);
+  const bool sibilant = IsOneOf(last, kSibilants);
+  for (const std::string& ending : Tables::Get().endings[d.paradigm]) {
+    if (ending.empty()) continue;
+    const unsigned char first = static_cast<unsigned char>(ending[0]);
+    if (first == static_cast<unsigned char>("ы"_cp[0]) && (noY || sibilant)) return false;
+    if (sibilant && IsOneOf(first, "юя"_cp)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string DeclineWord(std::string_view part, Role role, Sex sex, bool foreign, int caseNo) {
   std::string low = LowerWord(part);
   Decision d = DecideWord(low, role, sex, foreign);
-  if (d.paradigm == rules::kIndeclinable || caseNo < 2 || caseNo > 6) return std::string(part);
+  if (d.paradigm == rules::kIndeclinable || caseNo < 2 || caseNo > 6 || !KeepsSpelling(d))
+    return std::string(part);
   std::string declined = d.stem + Tables::Get().endings[d.paradigm][caseNo - 2];
   return Recase(part, low, declined);
 }

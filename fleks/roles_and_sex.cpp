@@ -1,39 +1,47 @@
 #include "roles_and_sex.h"
 
+#include <array>
+#include <cstddef>
+#include <limits>
+
 #include "word_tables.h"
 
 namespace fleks {
 
 namespace {
 
-bool IsStrongPatronymic(const Parsed& p, const Group& g) {
-  if (g.turkic != Sex::Unknown) return true;
-  const std::string& key = p.tokens[g.main].key;
-  if (EndsWithTurkicParticle(key) && key.size() > 4) return true;
-  return EndsWith(key, "вич"_cp) || EndsWith(key, "вна"_cp) || EndsWith(key, "ична"_cp);
-}
+// How well a word fits a part of the name, and how much each kind of evidence of the sex
+// weighs. A reading of the line scores the fit of every word in its part, less the
+// evidence of the sex that contradicts the rest of the reading; the best reading wins.
+// The order surname, first name, patronymic, as lists give it.
+constexpr double kDefaultOrder = 0.5;
+// A listed first name as the first name, and as the surname.
+constexpr double kKnownName = 2, kKnownNameAsSurname = -2;
+// Ким, Лев are surnames more often than first names: as the first name they need the
+// other word to look like a surname (Лев Толстой).
+constexpr double kAlsoSurnameAsName = -0.5, kAlsoSurnameAsSurname = 0.5;
+// Иванов, Ковальчук, Петросян as the surname, and as the first name; Пушкина, Толстая,
+// Берия less surely (first names end so too).
+constexpr double kSurnameForm = 1, kSurnameFormAsName = -1, kWeakSurnameForm = 0.25;
+// фон Браун, ибн Хаттаб as the surname.
+constexpr double kParticleSurname = 2;
+constexpr double kPatronymicForm = 3;
+constexpr double kImpossible = -1000;
+// The weight of each kind of evidence of the sex, and what a reading loses for each unit
+// of evidence it outvotes.
+constexpr double kPatronymicSex = 8, kKnownNameSex = 4, kAlsoSurnameSex = 1, kSurnameSex = 2, kEndingSex = 1;
+constexpr double kContradiction = 2;
 
-bool IsKnownFirstName(const std::string& key) {
-  const Tables& t = Tables::Get();
-  return t.maleNames.count(key) || t.femaleNames.count(key) || t.unisexNames.count(key);
-}
-
-// Turkic women's names built on "гуль" (a rose) and the like: Назгуль, Жазгуль, Айсель.
-bool LooksLikeWomansName(std::string_view key) {
-  return EndsWith(key, "гуль"_cp) || EndsWith(key, "гюль"_cp) || EndsWith(key, "зель"_cp) ||
-         EndsWith(key, "сель"_cp);
-}
-
-bool LooksLikeSurname(const std::string& key) {
-  static const std::string_view endings[] = {
-      "ов"_cp,   "ев"_cp,   "ин"_cp,    "ын"_cp, "ова"_cp, "ева"_cp,  "ина"_cp, "ына"_cp, "ский"_cp,
-      "цкий"_cp, "ская"_cp, "цкая"_cp,  "ой"_cp, "ый"_cp,  "ая"_cp,   "ко"_cp,  "ук"_cp,  "юк"_cp,
-      "ян"_cp,   "дзе"_cp,  "швили"_cp, "ых"_cp, "их"_cp,  "енко"_cp, "ава"_cp, "ия"_cp};
-  if (IsKnownFirstName(key)) return false;
-  for (std::string_view e : endings)
-    if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
-  return false;
-}
+// What a word tells by itself, worked out once.
+struct Facts {
+  const NameInfo* listed = nullptr;  // as a first name
+  bool patronymic = false;           // shaped like a patronymic
+  Sex patronymicSex = Sex::Unknown;
+  double surnameForm = 0;  // kSurnameForm, kWeakSurnameForm or 0
+  Sex surnameSex = Sex::Unknown;
+  Sex endingSex = Sex::Unknown;  // as a first name, by its ending
+  bool particle = false;
+};
 
 Sex SexOfPatronymic(std::string_view key) {
   const Tables& t = Tables::Get();
@@ -44,6 +52,37 @@ Sex SexOfPatronymic(std::string_view key) {
   if (EndsWith(key, "ич"_cp)) return Sex::Male;
   if (EndsWith(key, "вна"_cp) || EndsWith(key, "чна"_cp) || EndsWith(key, "шна"_cp)) return Sex::Female;
   return Sex::Unknown;
+}
+
+// A patronymic beyond doubt: -ович, -евич, -овна, -евна, -ична (Ильич, Кузьмич, Фомич,
+// Лукич too), the Ukrainian -івна, a Turkic one written as one word (Нурланулы), or a
+// father's name with оглы or кызы. A first name may end in -вна (Дивна) or -кыз: those
+// endings alone decide nothing.
+bool IsPatronymicForm(std::string_view key) {
+  static const std::string_view endings[] = {"вич"_cp,           "овна"_cp,         "евна"_cp, "ична"_cp,
+                                             "\xB3\xE2\xED\xE0", "\xBF\xE2\xED\xE0"};  // івна, ївна
+  for (std::string_view e : endings)
+    if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
+  const Tables& t = Tables::Get();
+  if (t.stressedPatronymics.count(key)) return true;
+  for (const auto* list : {&t.turkicMaleList, &t.turkicFemaleList})
+    for (const std::string& p : *list)
+      if (p.size() >= 4 && EndsWith(key, p) && key.size() >= p.size() + 3) return true;
+  return false;
+}
+
+// How strongly the word's ending marks it as a surname.
+double SurnameForm(std::string_view key) {
+  static const std::string_view strong[] = {"ов"_cp,    "ев"_cp,   "ын"_cp,   "ин"_cp,   "ова"_cp,  "ева"_cp,
+                                            "ына"_cp,   "ский"_cp, "цкий"_cp, "ская"_cp, "цкая"_cp, "ой"_cp,
+                                            "ый"_cp,    "ко"_cp,   "ук"_cp,   "юк"_cp,   "ян"_cp,   "дзе"_cp,
+                                            "швили"_cp, "ых"_cp,   "их"_cp};
+  static const std::string_view weak[] = {"ина"_cp, "ая"_cp, "ия"_cp, "ава"_cp};
+  for (std::string_view e : strong)
+    if (EndsWith(key, e) && key.size() > e.size() + 1) return kSurnameForm;
+  for (std::string_view e : weak)
+    if (EndsWith(key, e) && key.size() > e.size() + 1) return kWeakSurnameForm;
+  return 0;
 }
 
 Sex SexOfSurname(std::string_view key) {
@@ -58,105 +97,160 @@ Sex SexOfSurname(std::string_view key) {
   return Sex::Unknown;
 }
 
+Sex SexByEnding(std::string_view key) {
+  for (const Tables::SexEnding& e : Tables::Get().firstNameSexEndings)
+    if (EndsWith(key, e.ending)) return e.sex;
+  return Sex::Unknown;
+}
+
+Facts FactsOf(const Parsed& p, const Group& g) {
+  const Tables& t = Tables::Get();
+  const std::string& key = p.tokens[g.main].key;
+  Facts f;
+  f.listed = t.FirstName(key);
+  if (f.listed == nullptr) f.listed = t.FirstName(FirstPart(key));
+  f.patronymic = g.turkic != Sex::Unknown || IsPatronymicForm(key);
+  f.patronymicSex = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(LastPart(key));
+  if (f.listed == nullptr) {
+    f.surnameForm = SurnameForm(LastPart(key));
+    f.endingSex = SexByEnding(FirstPart(key));
+  }
+  f.surnameSex = SexOfSurname(LastPart(key));
+  f.particle = g.particle;
+  return f;
+}
+
+// Evidence of the sex, weighed.
+struct Votes {
+  double male = 0, female = 0;
+  void Add(Sex sex, double weight) {
+    if (sex == Sex::Male) male += weight;
+    if (sex == Sex::Female) female += weight;
+  }
+  Sex Winner() const { return male > female ? Sex::Male : female > male ? Sex::Female : Sex::Unknown; }
+  double Outvoted() const { return male < female ? male : female; }
+};
+
+// The fit of a word in a part, and its evidence of the sex there.
+double Fit(const Facts& f, Role role, bool lastOfThree, Votes& votes) {
+  switch (role) {
+    case Role::Surname:
+      if (f.particle) return kParticleSurname;
+      votes.Add(f.surnameSex, kSurnameSex);
+      if (f.listed != nullptr) return f.listed->alsoSurname ? kAlsoSurnameAsSurname : kKnownNameAsSurname;
+      return f.surnameForm;
+    case Role::FirstName:
+      if (f.patronymic) return kImpossible;
+      if (f.listed != nullptr) {
+        votes.Add(f.listed->sex, f.listed->alsoSurname ? kAlsoSurnameSex : kKnownNameSex);
+        return f.listed->alsoSurname ? kAlsoSurnameAsName : kKnownName;
+      }
+      votes.Add(f.endingSex, kEndingSex);
+      return f.surnameForm == kSurnameForm ? kSurnameFormAsName : 0;
+    case Role::Patronymic:
+      votes.Add(f.patronymicSex, kPatronymicSex);
+      // The third word of three is the patronymic unless the line says otherwise.
+      return f.patronymic ? kPatronymicForm : lastOfThree ? 0 : kImpossible;
+    case Role::Other:
+      break;
+  }
+  return kImpossible;
+}
+
+// The orders a line of one, two or three words may be written in; the first is the
+// usual one.
+constexpr Role S = Role::Surname, F = Role::FirstName, P = Role::Patronymic, O = Role::Other;
+using Order = std::array<Role, 3>;
+constexpr Order kOneWord[] = {{S, O, O}, {F, O, O}, {P, O, O}};
+constexpr Order kTwoWords[] = {{S, F, O}, {F, S, O}, {F, P, O}, {S, P, O}};
+constexpr Order kThreeWords[] = {{S, F, P}, {F, P, S}};
+
+struct Reading {
+  const Order* order = nullptr;
+  double score = std::numeric_limits<double>::lowest();
+  Sex sex = Sex::Unknown;
+};
+
+template <std::size_t N>
+Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts, std::size_t n) {
+  Reading best;
+  for (const Order& order : orders) {
+    Votes votes;
+    double score = &order == &orders[0] ? kDefaultOrder : 0;
+    for (std::size_t i = 0; i < n; ++i) score += Fit(facts[i], order[i], n == 3 && i == 2, votes);
+    score -= kContradiction * votes.Outvoted();
+    if (score > best.score) best = {&order, score, votes.Winner()};
+  }
+  return best;
+}
+
+// Иванов И.И., И.И. Иванов, Иванов И. Петрович: the first full word is the surname, a
+// word shaped like a patronymic is one, any other is a first name.
+Sex ReadWithInitials(std::vector<Group*>& words, const std::array<Facts, 3>& facts) {
+  Votes votes;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const Role role = facts[i].patronymic ? Role::Patronymic : i == 0 ? Role::Surname : Role::FirstName;
+    words[i]->role = role;
+    if (role == Role::Patronymic) votes.Add(facts[i].patronymicSex, kPatronymicSex);
+    if (role == Role::Surname) votes.Add(facts[i].surnameSex, kSurnameSex);
+    if (role == Role::FirstName && facts[i].listed != nullptr) votes.Add(facts[i].listed->sex, kKnownNameSex);
+    if (role == Role::FirstName && facts[i].listed == nullptr) votes.Add(facts[i].endingSex, kEndingSex);
+  }
+  return votes.Winner();
+}
+
+// What makes a line written all in one case a name rather than a phrase.
+bool HasNameEvidence(const Parsed& p, const std::array<Facts, 3>& facts, std::size_t n) {
+  if (p.initialLetters > 0) return true;
+  for (std::size_t i = 0; i < n; ++i)
+    if (facts[i].listed != nullptr || facts[i].patronymic) return true;
+  return n == 1 && facts[0].surnameForm == kSurnameForm;
+}
+
 }  // namespace
 
-// Gives every group its part of the name.
-void AssignRoles(Parsed& p) {
+Person DecideRolesAndSex(Parsed& p) {
+  Person person;
+  if (!p.name) return person;
   std::vector<Group*> words;
   for (Group& g : p.groups)
     if (!p.tokens[g.main].bracketed) words.push_back(&g);
   const std::size_t n = words.size();
-  if (n == 0) return;
-  std::size_t patronymic = n;  // none
-  for (std::size_t i = 1; i < n; ++i)
-    if (IsStrongPatronymic(p, *words[i])) {
-      patronymic = i;
-      break;
-    }
-  bool initials = false;
-  for (const Token& tok : p.tokens) initials = initials || tok.initial;
-  if (initials) {
-    // Иванов И.И., И.И. Иванов, Иванов И. Петрович: the first full word is the surname.
-    for (std::size_t i = 0; i < n; ++i)
-      words[i]->role = i == 0 && !IsStrongPatronymic(p, *words[i]) ? Role::Surname
-                       : IsStrongPatronymic(p, *words[i])          ? Role::Patronymic
-                                                                   : Role::FirstName;
-  } else if (n == 1) {
-    const std::string& key = p.tokens[words[0]->main].key;
-    if (IsStrongPatronymic(p, *words[0]))
-      words[0]->role = Role::Patronymic;
-    else if (IsKnownFirstName(key) || LooksLikeWomansName(key))
-      words[0]->role = Role::FirstName;
-    else
-      words[0]->role = Role::Surname;
-  } else if (patronymic == 1) {
-    // Иван Иванович [Иванов]
-    words[0]->role = Role::FirstName;
-    words[1]->role = Role::Patronymic;
-    if (n > 2) words[2]->role = Role::Surname;
-  } else if (n == 2) {
-    const std::string& first = p.tokens[words[0]->main].key;
-    const std::string& second = p.tokens[words[1]->main].key;
-    if (IsKnownFirstName(first) && (!IsKnownFirstName(second) || LooksLikeSurname(second))) {
-      words[0]->role = Role::FirstName;  // Иван Петров
-      words[1]->role = Role::Surname;
-    } else {
-      words[0]->role = Role::Surname;
-      words[1]->role = Role::FirstName;
-    }
+  std::array<Facts, 3> facts;
+  for (std::size_t i = 0; i < n; ++i) facts[i] = FactsOf(p, *words[i]);
+  if (p.caseUniform && !HasNameEvidence(p, facts, n)) return person;
+  person.name = true;
+
+  if (p.initialLetters > 0) {
+    person.sex = ReadWithInitials(words, facts);
   } else {
-    words[0]->role = Role::Surname;
-    std::size_t last = patronymic < n ? patronymic : 2;
-    for (std::size_t i = 1; i < last; ++i) words[i]->role = Role::FirstName;
-    words[last]->role = Role::Patronymic;
+    const Reading best = n == 1   ? BestReading(kOneWord, facts, n)
+                         : n == 2 ? BestReading(kTwoWords, facts, n)
+                                  : BestReading(kThreeWords, facts, n);
+    for (std::size_t i = 0; i < n; ++i) words[i]->role = (*best.order)[i];
+    person.sex = best.sex;
   }
   // A word in brackets takes the part of the word before it: Иванова (Петрова) Мария.
   Role previous = Role::Other;
+  bool patronymic = false;
   for (Group& g : p.groups) {
     if (p.tokens[g.main].bracketed)
       g.role = previous;
     else
       previous = g.role;
+    patronymic = patronymic || g.role == Role::Patronymic;
   }
+  const Tables& t = Tables::Get();
+  for (std::size_t i = 0; i < n; ++i)
+    if (words[i]->role == Role::FirstName && t.westernNames.count(FirstPart(p.tokens[words[i]->main].key)))
+      person.foreign = !patronymic;
+  return person;
 }
 
 Sex SexOfFirstName(std::string_view key) {
-  const Tables& t = Tables::Get();
-  if (t.unisexNames.count(key)) return Sex::Unknown;
-  bool male = t.maleNames.count(key) != 0, female = t.femaleNames.count(key) != 0;
-  if (male != female) return male ? Sex::Male : Sex::Female;
-  if (male) return Sex::Unknown;
-  unsigned char last = FromEnd(key, 1);
-  if (EndsWith(key, "улла"_cp)) return Sex::Male;  // Абдулла, Нурулла
-  if (LooksLikeWomansName(key)) return Sex::Female;
-  if (last == static_cast<unsigned char>("а"_cp[0]) || last == static_cast<unsigned char>("я"_cp[0]))
-    return Sex::Female;
-  if (IsConsonant(last) || last == static_cast<unsigned char>("ь"_cp[0])) return Sex::Male;
-  return Sex::Unknown;
-}
-
-// The sex of the person: from the patronymic, else the first name, else the surname.
-Sex ResolveSex(const Parsed& p) {
-  Sex fromName = Sex::Unknown, fromSurname = Sex::Unknown;
-  for (const Group& g : p.groups) {
-    const std::string& key = p.tokens[g.main].key;
-    if (g.role == Role::Patronymic) {
-      Sex s = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(LastPart(key));
-      if (s != Sex::Unknown) return s;
-    }
-  }
-  for (const Group& g : p.groups) {
-    const std::string& key = p.tokens[g.main].key;
-    if (g.role == Role::FirstName && fromName == Sex::Unknown) {
-      std::size_t h = key.find('-');
-      fromName =
-          SexOfFirstName(h == std::string::npos ? std::string_view(key) : std::string_view(key).substr(0, h));
-    }
-    if (g.role == Role::Surname && fromSurname == Sex::Unknown && !p.tokens[g.main].bracketed)
-      fromSurname = SexOfSurname(LastPart(key));
-  }
-  if (fromName != Sex::Unknown) return fromName;
-  return fromSurname;
+  const NameInfo* listed = Tables::Get().FirstName(key);
+  if (listed != nullptr) return listed->sex;
+  return SexByEnding(key);
 }
 
 }  // namespace fleks

@@ -34,6 +34,10 @@ void LoadRules(std::vector<Tables::Rule>& out, const rules::EndingRule (&table)[
     out.push_back({Key(Cp1251FromUtf8(r.ending)), r.sex, r.when, r.action});
 }
 
+Sex SexOf(rules::ForSex sex) {
+  return sex == rules::ForSex::Male ? Sex::Male : sex == rules::ForSex::Female ? Sex::Female : Sex::Unknown;
+}
+
 }  // namespace
 
 const Tables& Tables::Get() {
@@ -42,14 +46,14 @@ const Tables& Tables::Get() {
 }
 
 Tables::Tables() {
-  Fill(maleNames, rules::kMaleNames);
-  Fill(femaleNames, rules::kFemaleNames);
-  Fill(unisexNames, rules::kUnisexNames);
+  LoadFirstNames();
   Fill(westernNames, rules::kWesternNames);
   Fill(ukrainianInO, rules::kUkrainianNamesInO);
   Fill(stressedYaNames, rules::kStressedYaNames);
   Fill(foreignLookalikes, rules::kForeignPossessiveLookalikes);
   Fill(particlesBefore, rules::kParticlesBefore);
+  Fill(nameSuffixes, rules::kNameSuffixes);
+  Fill(companyForms, rules::kCompanyForms);
   Fill(indeclinableSurnames, rules::kIndeclinableSurnames);
   Fill(turkicMale, rules::kPatronymicParticlesMale);
   Fill(turkicFemale, rules::kPatronymicParticlesFemale);
@@ -75,6 +79,25 @@ Tables::Tables() {
   LoadRules(patronymicRules, rules::kPatronymicRules);
   for (int p = 0; p < rules::kParadigmCount; ++p)
     for (int c = 0; c < 5; ++c) endings[p][c] = Cp1251FromUtf8(rules::kParadigms[p].endings[c]);
+}
+
+// A name in a men's and a women's list, or in the list of names of both sexes, is of
+// either sex.
+void Tables::LoadFirstNames() {
+  auto add = [this](const char* utf8, Sex sex) {
+    for (const std::string& w : Words(utf8)) {
+      auto [it, fresh] = firstNames.try_emplace(Key(w), NameInfo{sex, false});
+      if (!fresh && it->second.sex != sex) it->second.sex = Sex::Unknown;
+    }
+  };
+  for (const rules::FirstNameList& list : rules::kFirstNames) {
+    add(list.male, Sex::Male);
+    add(list.female, Sex::Female);
+  }
+  for (const std::string& w : Words(rules::kUnisexNames)) firstNames[Key(w)].sex = Sex::Unknown;
+  for (const std::string& w : Words(rules::kAlsoSurnames)) firstNames[Key(w)].alsoSurname = true;
+  for (const rules::SexEnding& e : rules::kFirstNameSexEndings)
+    firstNameSexEndings.push_back({Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex)});
 }
 
 bool EndsWithTurkicParticle(std::string_view key) {

@@ -3,13 +3,21 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "declension.h"
 #include "rules/ending_rules.h"
 #include "rules/paradigms.h"
 #include "word_text.h"
 
 namespace fleks {
+
+// What the lists know of a first name.
+struct NameInfo {
+  Sex sex = Sex::Unknown;    // Unknown: a name of either sex (Саша, Женя)
+  bool alsoSurname = false;  // Ким, Лев: common as a surname too
+};
 
 class Tables {
  public:
@@ -25,9 +33,21 @@ class Tables {
     std::string stem;
     rules::ParadigmId paradigm;
   };
+  struct SexEnding {
+    std::string ending;  // a key
+    Sex sex;
+  };
 
-  WordSet maleNames, femaleNames, unisexNames, stressedYaNames, westernNames, ukrainianInO;
-  WordSet foreignLookalikes, particlesBefore, indeclinableSurnames;
+  // The listed first name of a key, or null.
+  const NameInfo* FirstName(std::string_view key) const {
+    const auto it = firstNames.find(key);
+    return it == firstNames.end() ? nullptr : &it->second;
+  }
+
+  WordMap<NameInfo> firstNames;
+  std::vector<SexEnding> firstNameSexEndings;
+  WordSet stressedYaNames, westernNames, ukrainianInO;
+  WordSet foreignLookalikes, particlesBefore, nameSuffixes, companyForms, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;
   std::vector<std::string> turkicMaleList, turkicFemaleList;  // the same, for suffix tests
   WordSet softAdjectives, indeclinableLastParts, stressedSoftSurnames, georgianInAya;
@@ -39,6 +59,7 @@ class Tables {
 
  private:
   Tables();
+  void LoadFirstNames();
 };
 
 // The word ends in оглы, кызы and the like: a Turkic patronymic written as one word

@@ -10,6 +10,7 @@ enum class ForSex { Any, Male, Female };
 enum class When {
   Always,
   StemHasVowel,  // the part before the ending holds a vowel (Иванов, not Шов; Толстой, not Цой)
+  AfterVowel,  // a vowel comes right before the ending (Гулиа, Андреа, not Анна)
 };
 enum class Action {
   Indeclinable,
@@ -58,12 +59,10 @@ inline constexpr EndingRule kSurnameRules[] = {
     {"чих", ForSex::Any, When::Always, Action::Indeclinable},
     {"щих", ForSex::Any, When::Always, Action::Indeclinable},
     {"них", ForSex::Any, When::Always, Action::Indeclinable},
-    // A vowel before the final -а: Гамсахурдиа, Гулиа, Моруа, Делакруа.
-    {"иа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"уа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"оа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"еа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"аа", ForSex::Any, When::Always, Action::Indeclinable},
+    // A vowel before the final -а marks a foreign surname, which stays as it is:
+    // Гамсахурдиа, Гулиа, Моруа, Делакруа, Бреа. (Declined, it would take -ы after a
+    // vowel in the genitive, which Russian spelling does not allow.)
+    {"а", ForSex::Any, When::AfterVowel, Action::Indeclinable},
     // Women's adjectival surnames: Толстая, Достоевская, Луговая, Верхняя.
     {"ая", ForSex::Female, When::StemHasVowel, Action::AdjFemAya},
     {"яя", ForSex::Female, When::StemHasVowel, Action::AdjFemYaya},
@@ -108,9 +107,9 @@ inline constexpr EndingRule kFirstNameRules[] = {
     {"ю", ForSex::Any, When::Always, Action::Indeclinable},
     {"э", ForSex::Any, When::Always, Action::Indeclinable},
     {"ы", ForSex::Any, When::Always, Action::Indeclinable},
-    {"иа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"уа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"оа", ForSex::Any, When::Always, Action::Indeclinable},
+    // A vowel before the final -а: foreign names that stay as they are (Андреа, Ноа, Лиа,
+    // Миа, Франсуа), as surnames of that shape do.
+    {"а", ForSex::Any, When::AfterVowel, Action::Indeclinable},
     // Мария, Лидия, Зульфия, Илия, Захария: -ии in the dative and prepositional.
     {"ия", ForSex::Any, When::Always, Action::NounIya},
     // Names in -а/-я of both sexes: Анна, Ольга, Саша, Никита, Фома, Ваня, Наталья, Илья.

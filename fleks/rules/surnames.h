@@ -21,6 +21,17 @@ inline constexpr const char* kParticlesBefore = R"(
   тер бонч сен сент
 )";
 
+// Abbreviations of the legal form of a company: a line that holds one ("ООО Ромашка",
+// "ИП Иванов") names a firm, not a person.
+inline constexpr const char* kCompanyForms = R"(
+  ооо зао оао пао ао ип нко гуп муп фгуп тоо чп
+)";
+
+// Words written after a full name that stay as they are: "Иванов Иван Иванович младший".
+inline constexpr const char* kNameSuffixes = R"(
+  младший старший
+)";
+
 // Words after a father's name that make it a Turkic patronymic; the whole patronymic
 // stays as it is ("Гейдар оглы", "Алиевна кызы").
 inline constexpr const char* kPatronymicParticlesMale = R"(

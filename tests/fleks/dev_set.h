@@ -1,6 +1,9 @@
 // The development set of names (data/names.tsv): one name part per row with its six case
 // forms, written from Russian grammar. A part is declined inside a full name whose other
-// parts are fixed companions of the same sex, so the library sees names as users give them.
+// parts are fixed companions of the same sex, so the library sees names as users give them;
+// a first name is declined besides with a surname that does not tell the sex and no
+// patronymic, where the first name alone must tell it. A row of sex "n" is a line that is
+// not a name: it comes back unchanged in every case.
 #pragma once
 
 #include <array>
@@ -16,11 +19,15 @@
 namespace fleks_test {
 
 struct DevRow {
-  std::string group;  // the kind of name: possessive, adjectival, fleeting, …
-  std::string role;   // surname, name, patronymic, or full (a whole name as it stands)
-  bool female = false;
+  std::string group;                 // the kind of name: possessive, adjectival, fleeting, …
+  std::string role;                  // surname, name, patronymic, or full (a whole line as it stands)
+  int sex = 1;                       // as GetSex answers: 1 male, 0 female, -1 not a name
   std::array<std::string, 6> forms;  // UTF-8, nominative … prepositional
   int line = 0;
+
+  bool Female() const { return sex == 0; }
+  // A first name whose sex the name itself tells (Саша, Женя do not).
+  bool TellsItsSex() const { return role == "name" && group != "unisex"; }
 };
 
 inline std::vector<DevRow> LoadDevSet(const std::string& path) {
@@ -39,7 +46,7 @@ inline std::vector<DevRow> LoadDevSet(const std::string& path) {
     DevRow row;
     row.group = fields[0];
     row.role = fields[1];
-    row.female = fields[2] == "f";
+    row.sex = fields[2] == "f" ? 0 : fields[2] == "n" ? -1 : 1;
     for (int i = 0; i < 6; ++i) row.forms[i] = fields[3 + i];
     row.line = number;
     rows.push_back(row);
@@ -60,30 +67,73 @@ inline const Companions kFemaleCompanions{
     {"Анна", "Анны", "Анне", "Анну", "Анной", "Анне"},
     {"Петровна", "Петровны", "Петровне", "Петровну", "Петровной", "Петровне"}};
 
-// The full name given to the library for a row and the form expected back, in case caseNo.
+// Surnames that do not tell the sex, as a man's and as a woman's: Ким is a man's first
+// name too, so it must not outvote the first name beside it.
+struct NeutralSurname {
+  std::array<const char*, 6> male;
+  const char* female;
+  bool first;  // written before the first name
+};
+inline const NeutralSurname kNeutralSurnames[] = {
+    {{"Ковальчук", "Ковальчука", "Ковальчуку", "Ковальчука", "Ковальчуком", "Ковальчуке"}, "Ковальчук", true},
+    {{"Ковальчук", "Ковальчука", "Ковальчуку", "Ковальчука", "Ковальчуком", "Ковальчуке"},
+     "Ковальчук",
+     false},
+    {{"Ким", "Кима", "Киму", "Кима", "Кимом", "Киме"}, "Ким", true},
+};
+
+enum class ProbeKind {
+  Companions,      // the row's part inside a full name, or the row's whole line
+  NeutralSurname,  // a first name with a surname that does not tell the sex
+};
+
+// A full name given to the library for a row and the form expected back, in case caseNo.
 struct Probe {
   std::string input;
   std::string expected;
+  ProbeKind kind = ProbeKind::Companions;
 };
-inline Probe MakeProbe(const DevRow& row, int caseNo) {
-  const Companions& c = row.female ? kFemaleCompanions : kMaleCompanions;
+
+inline std::vector<Probe> MakeProbes(const DevRow& row, int caseNo) {
+  const Companions& c = row.Female() ? kFemaleCompanions : kMaleCompanions;
   const int k = caseNo - 1;
   auto join = [](const std::string& a, const std::string& b, const std::string& d) {
     return a + " " + b + " " + d;
   };
+  std::vector<Probe> probes;
   if (row.role == "surname")
-    return {join(row.forms[0], c.name[0], c.patronymic[0]), join(row.forms[k], c.name[k], c.patronymic[k])};
-  if (row.role == "name")
-    return {join(c.surname[0], row.forms[0], c.patronymic[0]),
-            join(c.surname[k], row.forms[k], c.patronymic[k])};
-  if (row.role == "patronymic")
-    return {join(c.surname[0], c.name[0], row.forms[0]), join(c.surname[k], c.name[k], row.forms[k])};
-  return {row.forms[0], row.forms[k]};
+    probes.push_back(
+        {join(row.forms[0], c.name[0], c.patronymic[0]), join(row.forms[k], c.name[k], c.patronymic[k])});
+  else if (row.role == "name")
+    probes.push_back({join(c.surname[0], row.forms[0], c.patronymic[0]),
+                      join(c.surname[k], row.forms[k], c.patronymic[k])});
+  else if (row.role == "patronymic")
+    probes.push_back(
+        {join(c.surname[0], c.name[0], row.forms[0]), join(c.surname[k], c.name[k], row.forms[k])});
+  else
+    probes.push_back({row.forms[0], row.forms[k]});
+  if (row.TellsItsSex()) {
+    for (const NeutralSurname& s : kNeutralSurnames) {
+      const std::string nominative = s.male[0];
+      const std::string declined = row.Female() ? s.female : s.male[k];
+      if (s.first)
+        probes.push_back(
+            {nominative + " " + row.forms[0], declined + " " + row.forms[k], ProbeKind::NeutralSurname});
+      else
+        probes.push_back(
+            {row.forms[0] + " " + nominative, row.forms[k] + " " + declined, ProbeKind::NeutralSurname});
+    }
+  }
+  return probes;
+}
+
+inline std::string Cp1251(const std::string& utf8) {
+  return skorlin::text::EncodeCp1251(skorlin::text::FromUtf8(utf8));
 }
 
 // GetFIOFleksFSAS on a UTF-8 name; "<error N>" when the library refuses.
 inline std::string Decline(const std::string& utf8, int caseNo) {
-  const std::string name = skorlin::text::EncodeCp1251(skorlin::text::FromUtf8(utf8));
+  const std::string name = Cp1251(utf8);
   std::string buffer(name.size() * 2 + 64, '\0');
   int size = static_cast<int>(buffer.size());
   const int code = GetFIOFleksFSAS(name.c_str(), caseNo, buffer.data(), &size);
@@ -92,8 +142,30 @@ inline std::string Decline(const std::string& utf8, int caseNo) {
   return skorlin::text::ToUtf8(skorlin::text::DecodeCp1251(buffer));
 }
 
-inline int Sex(const std::string& utf8) {
-  return GetSex(skorlin::text::EncodeCp1251(skorlin::text::FromUtf8(utf8)).c_str());
+inline int Sex(const std::string& utf8) { return GetSex(Cp1251(utf8).c_str()); }
+
+// The first pair of letters of a declined form that Russian spelling does not allow and
+// that the name as given did not already hold (Жюль keeps its жю): ы after a vowel, й or
+// ь; ю, я or ы after ж, ш, ч, щ; ы after г, к, х. Empty when there is none.
+inline std::string SpellingBreak(const std::string& givenUtf8, const std::string& formUtf8) {
+  using skorlin::text::Char;
+  auto lower = [](const std::string& utf8) {
+    skorlin::text::Text s = skorlin::text::FromUtf8(utf8);
+    for (Char& c : s) c = skorlin::text::LowerChar(c);
+    return s;
+  };
+  const skorlin::text::Text given = lower(givenUtf8), form = lower(formUtf8);
+  const std::u32string_view vowelsAndSoft = U"аеёиоуыэюяйьъ", sibilants = U"жшчщ", velars = U"гкх";
+  for (std::size_t i = 0; i + 1 < form.size(); ++i) {
+    const Char a = form[i], b = form[i + 1];
+    const bool broken =
+        (b == U'ы' && (vowelsAndSoft.find(a) != std::u32string_view::npos ||
+                       velars.find(a) != std::u32string_view::npos)) ||
+        ((b == U'ы' || b == U'ю' || b == U'я') && sibilants.find(a) != std::u32string_view::npos);
+    if (broken && given.find(form.substr(i, 2)) == skorlin::text::Text::npos)
+      return skorlin::text::ToUtf8(form.substr(i, 2));
+  }
+  return "";
 }
 
 }  // namespace fleks_test
