@@ -17,12 +17,12 @@ namespace {
 constexpr double kDefaultOrder = 0.5;
 // A listed first name as the first name, and as the surname.
 constexpr double kKnownName = 2, kKnownNameAsSurname = -2;
-// Ким, Лев are surnames more often than first names: as the first name they need the
-// other word to look like a surname (Лев Толстой).
-constexpr double kAlsoSurnameAsName = -0.5, kAlsoSurnameAsSurname = 0.5;
 // Иванов, Ковальчук, Петросян as the surname, and as the first name; Пушкина, Толстая,
 // Берия less surely (first names end so too).
 constexpr double kSurnameForm = 1, kSurnameFormAsName = -1, kWeakSurnameForm = 0.25;
+// A word ending like a first name (Велислава, Улугбек) as the first name, and as the
+// surname.
+constexpr double kNameForm = 0.5, kNameFormAsSurname = -0.5;
 // фон Браун, ибн Хаттаб as the surname.
 constexpr double kParticleSurname = 2;
 constexpr double kPatronymicForm = 3;
@@ -38,6 +38,7 @@ struct Facts {
   bool patronymic = false;           // shaped like a patronymic
   Sex patronymicSex = Sex::Unknown;
   double surnameForm = 0;  // kSurnameForm, kWeakSurnameForm or 0
+  bool nameForm = false;   // ends like a first name
   Sex surnameSex = Sex::Unknown;
   Sex endingSex = Sex::Unknown;  // as a first name, by its ending
   bool particle = false;
@@ -54,8 +55,8 @@ Sex SexOfPatronymic(std::string_view key) {
   return Sex::Unknown;
 }
 
-// A patronymic beyond doubt: -ович, -евич, -овна, -евна, -ична (Ильич, Кузьмич, Фомич,
-// Лукич too), the Ukrainian -івна, a Turkic one written as one word (Нурланулы), or a
+// A patronymic beyond doubt: -ович, -евич, -овна, -евна, -ична (Никитич, Ильич,
+// Кузьмич, Фомич, Лукич too), the Ukrainian -івна, a Turkic one written as one word (Нурланулы), or a
 // father's name with оглы or кызы. A first name may end in -вна (Дивна) or -кыз: those
 // endings alone decide nothing.
 bool IsPatronymicForm(std::string_view key) {
@@ -64,31 +65,44 @@ bool IsPatronymicForm(std::string_view key) {
   for (std::string_view e : endings)
     if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
   const Tables& t = Tables::Get();
-  if (t.stressedPatronymics.count(key)) return true;
+  if (t.stressedPatronymics.count(key) || (EndsWith(key, "итич"_cp) && key.size() > 6)) return true;
   for (const auto* list : {&t.turkicMaleList, &t.turkicFemaleList})
     for (const std::string& p : *list)
       if (p.size() >= 4 && EndsWith(key, p) && key.size() >= p.size() + 3) return true;
   return false;
 }
 
-// How strongly the word's ending marks it as a surname.
+// How strongly the word's ending marks it as a surname: possessive, adjectival, Ukrainian,
+// Armenian, Georgian endings; -ина, -ия, -ава less surely, as first names end so too.
+// Of a hyphenated word, the more telling part counts (Лебедев-Кумач).
 double SurnameForm(std::string_view key) {
-  static const std::string_view strong[] = {"ов"_cp,    "ев"_cp,   "ын"_cp,   "ин"_cp,   "ова"_cp,  "ева"_cp,
-                                            "ына"_cp,   "ский"_cp, "цкий"_cp, "ская"_cp, "цкая"_cp, "ой"_cp,
-                                            "ый"_cp,    "ко"_cp,   "ук"_cp,   "юк"_cp,   "ян"_cp,   "дзе"_cp,
-                                            "швили"_cp, "ых"_cp,   "их"_cp};
-  static const std::string_view weak[] = {"ина"_cp, "ая"_cp, "ия"_cp, "ава"_cp};
-  for (std::string_view e : strong)
-    if (EndsWith(key, e) && key.size() > e.size() + 1) return kSurnameForm;
-  for (std::string_view e : weak)
-    if (EndsWith(key, e) && key.size() > e.size() + 1) return kWeakSurnameForm;
-  return 0;
+  static const std::string_view strong[] = {
+      "ов"_cp,   "ев"_cp,   "ын"_cp,   "ин"_cp,   "ова"_cp,  "ева"_cp,   "ына"_cp, "кина"_cp,
+      "шина"_cp, "хина"_cp, "ский"_cp, "цкий"_cp, "ская"_cp, "цкая"_cp,  "ая"_cp,  "яя"_cp,
+      "ой"_cp,   "ый"_cp,   "кий"_cp,  "ний"_cp,  "жий"_cp,  "чий"_cp,   "ший"_cp, "щий"_cp,
+      "ко"_cp,   "ук"_cp,   "юк"_cp,   "ян"_cp,   "дзе"_cp,  "швили"_cp, "ых"_cp,  "их"_cp};
+  static const std::string_view weak[] = {"ина"_cp, "ия"_cp, "ава"_cp};
+  double form = 0;
+  for (std::string_view part : {FirstPart(key), LastPart(key)}) {
+    for (std::string_view e : strong)
+      if (EndsWith(part, e) && part.size() > e.size() + 1) form = kSurnameForm;
+    for (std::string_view e : weak)
+      if (EndsWith(part, e) && part.size() > e.size() + 1 && form < kWeakSurnameForm) form = kWeakSurnameForm;
+  }
+  return form;
+}
+
+bool HasNameForm(std::string_view key) {
+  for (const std::string& e : Tables::Get().firstNameForms)
+    if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
+  return false;
 }
 
 Sex SexOfSurname(std::string_view key) {
   static const std::string_view female[] = {"ова"_cp, "ева"_cp, "ина"_cp, "ына"_cp, "ая"_cp, "яя"_cp};
   static const std::string_view male[] = {"ов"_cp, "ев"_cp, "ин"_cp, "ын"_cp, "ий"_cp, "ый"_cp, "ой"_cp};
   const Tables& t = Tables::Get();
+  if (t.georgianInAya.count(key)) return Sex::Unknown;  // Квирая: a noun, of either sex
   for (std::string_view e : female)
     if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size()))) return Sex::Female;
   for (std::string_view e : male)
@@ -112,7 +126,8 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   f.patronymic = g.turkic != Sex::Unknown || IsPatronymicForm(key);
   f.patronymicSex = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(LastPart(key));
   if (f.listed == nullptr) {
-    f.surnameForm = SurnameForm(LastPart(key));
+    f.surnameForm = SurnameForm(key);
+    f.nameForm = HasNameForm(FirstPart(key));
     f.endingSex = SexByEnding(FirstPart(key));
   }
   f.surnameSex = SexOfSurname(LastPart(key));
@@ -137,16 +152,17 @@ double Fit(const Facts& f, Role role, bool lastOfThree, Votes& votes) {
     case Role::Surname:
       if (f.particle) return kParticleSurname;
       votes.Add(f.surnameSex, kSurnameSex);
-      if (f.listed != nullptr) return f.listed->alsoSurname ? kAlsoSurnameAsSurname : kKnownNameAsSurname;
-      return f.surnameForm;
+      // Ким, Лев fit both parts: the other word, or the order, decides.
+      if (f.listed != nullptr) return f.listed->alsoSurname ? 0 : kKnownNameAsSurname;
+      return f.surnameForm + (f.nameForm ? kNameFormAsSurname : 0);
     case Role::FirstName:
       if (f.patronymic) return kImpossible;
       if (f.listed != nullptr) {
         votes.Add(f.listed->sex, f.listed->alsoSurname ? kAlsoSurnameSex : kKnownNameSex);
-        return f.listed->alsoSurname ? kAlsoSurnameAsName : kKnownName;
+        return f.listed->alsoSurname ? 0 : kKnownName;
       }
       votes.Add(f.endingSex, kEndingSex);
-      return f.surnameForm == kSurnameForm ? kSurnameFormAsName : 0;
+      return (f.surnameForm == kSurnameForm ? kSurnameFormAsName : 0) + (f.nameForm ? kNameForm : 0);
     case Role::Patronymic:
       votes.Add(f.patronymicSex, kPatronymicSex);
       // The third word of three is the patronymic unless the line says otherwise.

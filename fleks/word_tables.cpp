@@ -96,6 +96,7 @@ void Tables::LoadFirstNames() {
   }
   for (const std::string& w : Words(rules::kUnisexNames)) firstNames[Key(w)].sex = Sex::Unknown;
   for (const std::string& w : Words(rules::kAlsoSurnames)) firstNames[Key(w)].alsoSurname = true;
+  for (const std::string& w : Words(rules::kFirstNameForms)) firstNameForms.push_back(Key(w));
   for (const rules::SexEnding& e : rules::kFirstNameSexEndings)
     firstNameSexEndings.push_back({Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex)});
 }

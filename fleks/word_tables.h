@@ -46,6 +46,7 @@ class Tables {
 
   WordMap<NameInfo> firstNames;
   std::vector<SexEnding> firstNameSexEndings;
+  std::vector<std::string> firstNameForms;
   WordSet stressedYaNames, westernNames, ukrainianInO;
   WordSet foreignLookalikes, particlesBefore, nameSuffixes, companyForms, indeclinableSurnames;
   WordSet turkicMale, turkicFemale, stressedPatronymics;

@@ -37,10 +37,18 @@ inline constexpr const char* kUnisexNames = R"(
   мишель доминик нур
 )";
 
-// First names that are common surnames as well (Ким Анна, Лев Наталья): as a first name
-// they tell the sex only weakly, so a clearly female or male other word outvotes them.
+// First names that are common surnames as well (Ким Анна, Лев Наталья, Гулия): as a first
+// name they tell the sex only weakly, so a clearly female or male other word outvotes
+// them, and beside a word that does not look like a surname they are the surname.
 inline constexpr const char* kAlsoSurnames = R"(
-  ким лев ян роман марк герман давид назар захар мирон ислам тимур нил мартин
+  ким лев герман мартин гулия
+)";
+
+// Endings that mark a first name and hardly ever a surname (Ярослав, Мирослава, Казимир,
+// Улугбек, Айгуль, Абдулла, Насреддин, Айжан, Ильнур): a word the lists do not know
+// that ends so is taken for the first name rather than the surname.
+inline constexpr const char* kFirstNameForms = R"(
+  слав слава мир мира бек гуль гюль гул улла тдин ддин жан нур
 )";
 
 // First names of Western Europe and America that Russians are not given. A surname after

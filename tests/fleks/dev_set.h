@@ -127,6 +127,80 @@ inline std::vector<Probe> MakeProbes(const DevRow& row, int caseNo) {
   return probes;
 }
 
+inline std::string LowerUtf8(const std::string& utf8) {
+  skorlin::text::Text s = skorlin::text::FromUtf8(utf8);
+  for (char32_t& c : s) c = skorlin::text::LowerChar(c);
+  return skorlin::text::ToUtf8(s);
+}
+
+// The words of a blank-separated list of the library's rules (UTF-8).
+inline std::vector<std::string> ListWords(const char* utf8) {
+  std::vector<std::string> words;
+  std::stringstream ss(utf8);
+  std::string w;
+  while (ss >> w) words.push_back(w);
+  return words;
+}
+
+// Full names put together from rows of one sex, in the orders lists use: surname, first
+// name, patronymic; first name, patronymic, surname; and first name and surname alone in
+// either order, where the first name must tell the sex. Each part is expected back as its
+// row gives it, so no part may spoil another. A Western first name without a patronymic
+// makes the surname foreign (Чарльз Дарвин), which a Russian surname row does not expect:
+// those pairs are left out. count names; the same seed gives the same names.
+struct GeneratedProbe {
+  std::string input, expected;
+  int caseNo = 1;
+};
+inline std::vector<GeneratedProbe> GeneratedProbes(const std::vector<DevRow>& rows,
+                                                   const std::vector<std::string>& westernNames, int count,
+                                                   unsigned seed) {
+  std::vector<const DevRow*> surnames[2], names[2], patronymics[2];
+  for (const DevRow& row : rows) {
+    if (row.sex < 0) continue;
+    if (row.role == "surname") surnames[row.sex].push_back(&row);
+    if (row.role == "patronymic") patronymics[row.sex].push_back(&row);
+    if (row.TellsItsSex()) names[row.sex].push_back(&row);
+  }
+  auto western = [&](const DevRow& row) {
+    const std::string whole = LowerUtf8(row.forms[0]);
+    const std::string lower = whole.substr(0, whole.find('-'));
+    for (const std::string& w : westernNames)
+      if (w == lower) return true;
+    return false;
+  };
+  std::vector<GeneratedProbe> out;
+  unsigned state = seed;
+  auto next = [&state](std::size_t n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<std::size_t>((state >> 8) % n);
+  };
+  while (static_cast<int>(out.size()) < count) {
+    const int sex = static_cast<int>(next(2));
+    if (surnames[sex].empty() || names[sex].empty() || patronymics[sex].empty()) break;
+    const DevRow& s = *surnames[sex][next(surnames[sex].size())];
+    const DevRow& n = *names[sex][next(names[sex].size())];
+    const DevRow& p = *patronymics[sex][next(patronymics[sex].size())];
+    const int order = static_cast<int>(next(4));
+    if (order >= 2 && western(n)) continue;
+    const int k = 1 + static_cast<int>(next(5));
+    auto line = [&](int c) {
+      switch (order) {
+        case 0:
+          return s.forms[c] + " " + n.forms[c] + " " + p.forms[c];
+        case 1:
+          return n.forms[c] + " " + p.forms[c] + " " + s.forms[c];
+        case 2:
+          return s.forms[c] + " " + n.forms[c];
+        default:
+          return n.forms[c] + " " + s.forms[c];
+      }
+    };
+    out.push_back({line(0), line(k), k + 1});
+  }
+  return out;
+}
+
 inline std::string Cp1251(const std::string& utf8) {
   return skorlin::text::EncodeCp1251(skorlin::text::FromUtf8(utf8));
 }

@@ -1,8 +1,8 @@
 // Runs the declension library over the development set (data/names.tsv) and prints the
 // accuracy per case, per kind of name, of the sex told from patronymics and first names,
-// of first names given with a surname that does not tell the sex, and the share of forms
-// within Russian spelling. Exits with status 1 when any figure falls below the floor given
-// with --min (a fraction; the suite passes the level the library has reached), so later
+// of first names given with a surname that does not tell the sex, of rows put together
+// into full names, and the share of forms within Russian spelling. Exits with status 1 when any figure falls
+// below the floor given with --min (a fraction; the suite passes the level the library has reached), so later
 // changes cannot lower it unnoticed. --list prints every miss; --export prints the set one
 // form to a line instead (full name given, sex, case number, form expected), tab-separated.
 // Usage: evaluate [--min F] [--list] [--export] [names.tsv]
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "dev_set.h"
+#include "rules/first_names.h"
 
 namespace {
 
@@ -95,6 +96,15 @@ int main(int argc, char** argv) {
       }
     }
   }
+  Tally together;
+  const std::vector<std::string> western = fleks_test::ListWords(fleks::rules::kWesternNames);
+  for (const fleks_test::GeneratedProbe& probe : fleks_test::GeneratedProbes(rows, western, 20000, 2024)) {
+    const std::string got = fleks_test::Decline(probe.input, probe.caseNo);
+    together.Add(got == probe.expected);
+    if (got != probe.expected && list)
+      std::printf("MISS put together, case %d: %s -> %s, expected %s\n", probe.caseNo, probe.input.c_str(),
+                  got.c_str(), probe.expected.c_str());
+  }
   bool ok = true;
   auto report = [&](const std::string& what, const Tally& t) {
     std::printf("%-48s %6.2f%%  (%d of %d)\n", what.c_str(), 100.0 * t.Share(), t.right, t.all);
@@ -107,6 +117,7 @@ int main(int argc, char** argv) {
   report("first names with a sex-neutral surname", neutral);
   report("sex of first names with a sex-neutral surname", neutralSex);
   report("forms within Russian spelling", spelling);
+  report("rows put together into full names", together);
   std::printf("\n");
   for (const auto& [group, tally] : byGroup) report(group, tally);
   if (!ok) std::printf("\nbelow the floor of %.2f%%\n", 100.0 * floor);
