@@ -24,20 +24,23 @@ bool DeclinesAsFirstPart(std::string_view part, Sex sex) {
 // One word of the name in its role: each half of a hyphenated surname declines,
 // particles such as Тер-, Бонч- do not; of a double first name only the last part does
 // (Жан-Жака, Жан-Поля).
-void AppendDeclined(std::string& out, std::string_view core, Role role, const Person& person, int caseNo) {
+void AppendDeclined(std::string& out, std::string_view core, const WordInfo* info, Role role,
+                    const Person& person, int caseNo) {
   const Tables& t = Tables::Get();
   std::size_t start = 0;
   while (start <= core.size()) {
     const std::size_t h = core.find('-', start);
     const std::size_t stop = h == std::string_view::npos ? core.size() : h;
     const std::string_view part = core.substr(start, stop - start);
+    // A word without a hyphen was looked up already; a part of one is looked up here.
+    const WordInfo* partInfo = h == std::string_view::npos && start == 0 ? info : nullptr;
     const bool particle =
         h != std::string_view::npos && (role == Role::FirstName ? !DeclinesAsFirstPart(part, person.sex)
-                                                                : t.particlesBefore.count(Key(part)) != 0);
+                                                                : t.Info(Key(part)).Has(kParticleBefore));
     if (part.empty() || particle)
       out.append(part);
     else
-      out.append(DeclineWord(part, role, person.sex, person.foreign, caseNo));
+      out.append(DeclineWord(part, partInfo, role, person.sex, person.foreign, caseNo));
     if (h == std::string_view::npos) break;
     out.push_back('-');
     start = h + 1;
@@ -61,9 +64,11 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
     const Token& tok = p.tokens[g.main];
     if (g.role == Role::Other) continue;
     if (g.role == Role::Patronymic && g.turkic != Sex::Unknown) continue;
-    if (t.indeclinableLastParts.count(LastPart(tok.key))) continue;
+    const bool hyphenated = tok.key.find('-') != std::string::npos;
+    if ((hyphenated ? t.Info(LastPart(tok.key)) : *tok.info).Has(kIndeclinableLastPart)) continue;
     out.append(fio.substr(copied, tok.coreBegin - copied));
-    AppendDeclined(out, fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin), g.role, person, caseNo);
+    AppendDeclined(out, fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin), tok.info, g.role, person,
+                   caseNo);
     copied = tok.coreEnd;
   }
   out.append(fio.substr(copied));

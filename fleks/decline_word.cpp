@@ -37,7 +37,7 @@ ParadigmId NounAPattern(std::string_view key) {
 }
 
 // A man's noun in a consonant, with the fleeting vowels of -ец, -ок and -ёк in surnames.
-Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname) {
+Decision ConsonantNoun(std::string_view low, std::string_view key, const WordInfo& info, bool surname) {
   const Tables& t = Tables::Get();
   unsigned char last = FromEnd(key, 1);
   if (!IsConsonant(last)) return Indeclinable(low);
@@ -50,7 +50,7 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
     unsigned char before = FromEnd(key, 3);
     const bool twoSyllables = CountVowels(key) >= 2;
     const ParadigmId instrumental =
-        !twoSyllables || t.stressedEcNouns.count(key) ? rules::kMascHard : rules::kMascSibilant;
+        !twoSyllables || info.Has(kStressedEcNoun) ? rules::kMascHard : rules::kMascSibilant;
     if (twoSyllables && IsVowel(before))
       return {instrumental, std::string(low.substr(0, n - 2)) + std::string("йц"_cp)};
     if (twoSyllables && IsConsonant(before) && IsVowel(FromEnd(key, 4))) {
@@ -78,7 +78,7 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
   }
   if (IsOneOf(last, kSibilants) || last == static_cast<unsigned char>("ц"_cp[0])) {
     // Unstressed endings take -ем (Бабичем, Шульцем), stressed ones -ом (Ткачом, Ильичом).
-    if (t.stressedPatronymics.count(key)) return {rules::kMascHard, std::string(low)};
+    if (info.Has(kStressedPatronymic)) return {rules::kMascHard, std::string(low)};
     for (const std::string& e : t.stressedSibilantEndings)
       if (EndsWith(low, e)) return {rules::kMascHard, std::string(low)};
     if (CountVowels(key) <= 1 && IsOneOf(last, kSibilants) && surname)
@@ -88,8 +88,8 @@ Decision ConsonantNoun(std::string_view low, std::string_view key, bool surname)
   return {rules::kMascHard, std::string(low)};
 }
 
-Decision ApplyAction(Action action, std::string_view low, std::string_view key, Role role) {
-  const Tables& t = Tables::Get();
+Decision ApplyAction(Action action, std::string_view low, std::string_view key, const WordInfo& info,
+                     Role role) {
   switch (action) {
     case Action::Indeclinable:
       return Indeclinable(low);
@@ -102,11 +102,11 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
     case Action::NounA:
       return Make(low, NounAPattern(key));
     case Action::NounYa:
-      return Make(low, t.stressedYaNames.count(key) ? rules::kNounYaStressed : rules::kNounYa);
+      return Make(low, info.Has(kStressedYa) ? rules::kNounYaStressed : rules::kNounYa);
     case Action::FemSoft:
       return Make(low, rules::kFemSoft);
     case Action::MascSoft:
-      if (role == Role::Surname && t.stressedSoftSurnames.count(key))
+      if (role == Role::Surname && info.Has(kStressedSoftSurname))
         return {rules::kMascSoftStressed, std::string(low.substr(0, low.size() - 1))};
       return Make(low, rules::kMascSoft);
     case Action::MascIj:
@@ -114,7 +114,7 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
     case Action::MascJ:
       return Make(low, rules::kMascJ);
     case Action::ConsonantNoun:
-      return ConsonantNoun(low, key, role == Role::Surname);
+      return ConsonantNoun(low, key, info, role == Role::Surname);
     case Action::AdjMascY:
       return Make(low, rules::kAdjMascHard);
     case Action::AdjMascOj:
@@ -124,7 +124,7 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
     case Action::AdjMascIj: {
       unsigned char before = FromEnd(key, 3);
       if (IsVowel(before)) return Make(low, rules::kMascIj);
-      if (IsOneOf(before, kSibilants) || t.softAdjectives.count(key) || EndsWith(key, "шний"_cp))
+      if (IsOneOf(before, kSibilants) || info.Has(kSoftAdjective) || EndsWith(key, "шний"_cp))
         return Make(low, rules::kAdjMascSoft);
       // Adjectives end in -кий, -гий, -хий (Достоевский, Горький) or -ний (Задорожний);
       // after another letter -ий is a noun's ending: Палий → Палию, like Юрий.
@@ -139,26 +139,23 @@ Decision ApplyAction(Action action, std::string_view low, std::string_view key, 
     case Action::AdjFemYaya:
       return Make(low, rules::kAdjFemSoft);
     case Action::PatronymicMasc:
-      return Make(low, t.stressedPatronymics.count(key) ? rules::kMascHard : rules::kMascSibilant);
+      return Make(low, info.Has(kStressedPatronymic) ? rules::kMascHard : rules::kMascSibilant);
   }
   return Indeclinable(low);
 }
 
-bool RuleMatches(const Tables::Rule& r, std::string_view key, Sex sex) {
-  if (r.sex == rules::ForSex::Male && sex == Sex::Female) return false;
-  if (r.sex == rules::ForSex::Female && sex != Sex::Female) return false;
-  if (!EndsWith(key, r.ending) || key.empty()) return false;
-  const std::string_view stem = key.substr(0, key.size() - r.ending.size());
-  if (r.when == rules::When::StemHasVowel && !HasVowel(stem)) return false;
-  if (r.when == rules::When::AfterVowel && !IsVowel(FromEnd(stem, 1))) return false;
-  return true;
-}
-
-Decision FromRules(const std::vector<Tables::Rule>& table, std::string_view low, std::string_view key,
-                   Sex sex, Role role) {
-  for (const Tables::Rule& r : table)
-    if (RuleMatches(r, key, sex)) return ApplyAction(r.action, low, key, role);
-  return Indeclinable(low);
+// The first row of a table that fits the word and the sex, applied.
+Decision FromRules(const SuffixTable<Tables::Rule>& table, std::string_view low, std::string_view key,
+                   const WordInfo& info, Sex sex, Role role) {
+  const Tables::Rule* rule = table.FindIf(key, [&](const std::string& ending, const Tables::Rule& r) {
+    if (r.sex == rules::ForSex::Male && sex == Sex::Female) return false;
+    if (r.sex == rules::ForSex::Female && sex != Sex::Female) return false;
+    const std::string_view stem = key.substr(0, key.size() - ending.size());
+    if (r.when == rules::When::StemHasVowel && !HasVowel(stem)) return false;
+    if (r.when == rules::When::AfterVowel && !IsVowel(FromEnd(stem, 1))) return false;
+    return true;
+  });
+  return rule == nullptr ? Indeclinable(low) : ApplyAction(rule->action, low, key, info, role);
 }
 
 // A surname ending like a Russian possessive one: Иванов, Пушкин, Птицын.
@@ -167,31 +164,29 @@ bool LooksPossessive(std::string_view key) {
 }
 
 // foreign: the name is a Western one (Чарльз Дарвин), whose -ин and -ов are not suffixes.
-Decision DecideWord(std::string_view low, Role role, Sex sex, bool foreign) {
+Decision DecideWord(std::string_view low, std::string_view key, const WordInfo& info, Role role, Sex sex,
+                    bool foreign) {
   const Tables& t = Tables::Get();
-  std::string key = Key(low);
-  if (role == Role::Surname || role == Role::FirstName) {
-    if (sex != Sex::Female) {
-      auto f = t.fleeting.find(low);
-      if (f == t.fleeting.end()) f = t.fleeting.find(key);
-      if (f != t.fleeting.end()) return {f->second.paradigm, f->second.stem};
-    }
+  if ((role == Role::Surname || role == Role::FirstName) && sex != Sex::Female && info.fleeting >= 0) {
+    const Tables::Fleeting& f = t.fleeting[static_cast<std::size_t>(info.fleeting)];
+    return {f.paradigm, f.stem};
   }
   switch (role) {
     case Role::Surname:
-      if (t.indeclinableSurnames.count(key)) return Indeclinable(low);
-      if (t.georgianInAya.count(key)) return Make(low, rules::kNounYa);
-      if (sex != Sex::Female && (t.foreignLookalikes.count(key) || (foreign && LooksPossessive(key))))
-        return ConsonantNoun(low, key, false);
-      return FromRules(t.surnameRules, low, key, sex, role);
+      if (info.Has(kIndeclinableSurname)) return Indeclinable(low);
+      if (info.Has(kGeorgianInAya)) return Make(low, rules::kNounYa);
+      if (sex != Sex::Female && (info.Has(kForeignLookalike) || (foreign && LooksPossessive(key))))
+        return ConsonantNoun(low, key, info, false);
+      return FromRules(t.surnameRules, low, key, info, sex, role);
     case Role::FirstName:
-      if (sex != Sex::Female && t.ukrainianInO.count(key)) return Make(low, rules::kMascO);
-      return FromRules(t.firstNameRules, low, key, sex, role);
+      if (sex != Sex::Female && info.Has(kUkrainianInO)) return Make(low, rules::kMascO);
+      return FromRules(t.firstNameRules, low, key, info, sex, role);
     case Role::Patronymic:
-      if (EndsWithTurkicParticle(key)) return Indeclinable(low);
-      for (const Tables::Rule& r : t.patronymicRules)
-        if (RuleMatches(r, key, sex)) return ApplyAction(r.action, low, key, role);
-      return FromRules(t.firstNameRules, low, key, sex, Role::FirstName);
+      if (t.TurkicEnding(key) != nullptr) return Indeclinable(low);
+      if (const Decision d = FromRules(t.patronymicRules, low, key, info, sex, role);
+          d.paradigm != rules::kIndeclinable)
+        return d;
+      return FromRules(t.firstNameRules, low, key, info, sex, Role::FirstName);
     case Role::Other:
       break;
   }
@@ -238,9 +233,12 @@ bool KeepsSpelling(const Decision& d) {
 
 }  // namespace
 
-std::string DeclineWord(std::string_view part, Role role, Sex sex, bool foreign, int caseNo) {
-  std::string low = LowerWord(part);
-  Decision d = DecideWord(low, role, sex, foreign);
+std::string DeclineWord(std::string_view part, const WordInfo* info, Role role, Sex sex, bool foreign,
+                        int caseNo) {
+  const std::string low = LowerWord(part);
+  const std::string key = Key(low);
+  if (info == nullptr) info = &Tables::Get().Info(key);
+  const Decision d = DecideWord(low, key, *info, role, sex, foreign);
   if (d.paradigm == rules::kIndeclinable || caseNo < 2 || caseNo > 6 || !KeepsSpelling(d))
     return std::string(part);
   std::string declined = d.stem + Tables::Get().endings[d.paradigm][caseNo - 2];

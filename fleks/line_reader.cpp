@@ -65,6 +65,7 @@ bool ReadToken(std::string_view s, std::size_t begin, std::size_t end, bool firs
   tok.lowerWritten = IsLowerLetter(static_cast<unsigned char>(core[0]));
   tok.capitals = !lower && upper >= 2;
   tok.key = Key(core);
+  tok.info = &Tables::Get().Info(tok.key);
   return true;
 }
 
@@ -72,7 +73,6 @@ bool ReadToken(std::string_view s, std::size_t begin, std::size_t end, bool firs
 // join the word before; младший and старший stay outside. Any other word in lower case
 // in a line that has capitals is not part of a name. False when the line is not a name.
 bool FormGroups(Parsed& p) {
-  const Tables& t = Tables::Get();
   bool anyCapitalised = false, allLower = true, allCapitals = true;
   for (const Token& tok : p.tokens) {
     if (tok.initials > 0) continue;
@@ -89,21 +89,23 @@ bool FormGroups(Parsed& p) {
       p.initialLetters += tok.initials;
       continue;
     }
-    if (t.companyForms.count(tok.key)) return false;
-    const bool turkic = t.turkicMale.count(tok.key) || t.turkicFemale.count(tok.key);
+    const WordInfo& info = *tok.info;
+    if (info.Has(kCompanyForm)) return false;
+    const bool turkic = info.Has(kTurkicMale) || info.Has(kTurkicFemale);
     if (turkic && !p.groups.empty() && !afterParticle && !tok.bracketed) {
       Group& father = p.groups.back();
       if (father.turkic != Sex::Unknown || p.tokens[father.main].bracketed) return false;
-      father.turkic = t.turkicMale.count(tok.key) ? Sex::Male : Sex::Female;
+      father.turkic = info.Has(kTurkicMale) ? Sex::Male : Sex::Female;
       continue;
     }
-    if (tok.lowerWritten && !tok.bracketed && !afterParticle) {
-      if (t.particlesBefore.count(tok.key) && k + 1 < p.tokens.size()) {
+    if (tok.lowerWritten && !tok.bracketed) {
+      // фон дер Шуленбург: particles may follow one another.
+      if (info.Has(kParticleBefore) && k + 1 < p.tokens.size()) {
         afterParticle = true;
         continue;
       }
-      if (t.nameSuffixes.count(tok.key) && !p.groups.empty()) continue;
-      if (anyCapitalised) return false;
+      if (!afterParticle && info.Has(kNameSuffix) && !p.groups.empty()) continue;
+      if (!afterParticle && anyCapitalised) return false;
     }
     if (tok.bracketed && (p.groups.empty() || afterParticle)) return false;
     Group g;
@@ -132,8 +134,7 @@ Parsed ReadLine(std::string_view s) {
     const std::size_t begin = i;
     while (i < s.size() && static_cast<unsigned char>(s[i]) > 32) ++i;
     Token tok;
-    if (!ReadToken(s, begin, i, p.tokens.empty(), tok)) return p;
-    p.tokens.push_back(std::move(tok));
+    if (!ReadToken(s, begin, i, p.tokens.empty(), tok) || !p.tokens.push_back(std::move(tok))) return p;
   }
   if (!FormGroups(p)) return p;
   std::size_t bracketed = 0;

@@ -4,14 +4,45 @@
 // name has, lower-case words in a capitalised line) is marked as such.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "decline_word.h"
 
 namespace fleks {
+
+struct WordInfo;
+
+// A list of at most N items kept in place: a name has only a few words.
+template <typename T, std::size_t N>
+class FixedList {
+ public:
+  bool push_back(T item) {
+    if (size_ == N) return false;
+    items_[size_++] = std::move(item);
+    return true;
+  }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  T& operator[](std::size_t i) { return items_[i]; }
+  const T& operator[](std::size_t i) const { return items_[i]; }
+  T& back() { return items_[size_ - 1]; }
+  T* begin() { return items_.data(); }
+  T* end() { return items_.data() + size_; }
+  const T* begin() const { return items_.data(); }
+  const T* end() const { return items_.data() + size_; }
+
+ private:
+  std::array<T, N> items_{};
+  std::size_t size_ = 0;
+};
+
+// A name with its particles, a maiden name, initials and младший has at most this many
+// words; a longer line is not a name.
+inline constexpr std::size_t kMostTokens = 8;
 
 struct Token {
   std::size_t coreBegin = 0, coreEnd = 0;  // the word itself, brackets left out
@@ -20,6 +51,7 @@ struct Token {
   bool lowerWritten = false;               // begins with a lower-case letter
   bool capitals = false;                   // two letters or more, none lower-case
   std::string key;                         // of the core
+  const WordInfo* info = nullptr;          // what the lists say of the key (of words only)
 };
 
 struct Group {
@@ -30,8 +62,8 @@ struct Group {
 };
 
 struct Parsed {
-  std::vector<Token> tokens;
-  std::vector<Group> groups;
+  FixedList<Token, kMostTokens> tokens;
+  FixedList<Group, kMostTokens> groups;
   // The line can be read as a name; even so, the roles must find what makes it one when
   // its words are all written in one case (see caseUniform).
   bool name = false;

@@ -1,5 +1,6 @@
 #include "roles_and_sex.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <limits>
@@ -34,7 +35,7 @@ constexpr double kContradiction = 2;
 
 // What a word tells by itself, worked out once.
 struct Facts {
-  const NameInfo* listed = nullptr;  // as a first name
+  const WordInfo* listed = nullptr;  // a known first name, or null
   bool patronymic = false;           // shaped like a patronymic
   Sex patronymicSex = Sex::Unknown;
   double surnameForm = 0;  // kSurnameForm, kWeakSurnameForm or 0
@@ -44,93 +45,76 @@ struct Facts {
   bool particle = false;
 };
 
-Sex SexOfPatronymic(std::string_view key) {
-  const Tables& t = Tables::Get();
-  for (const std::string& e : t.turkicMaleList)
-    if (EndsWith(key, e)) return Sex::Male;
-  for (const std::string& e : t.turkicFemaleList)
-    if (EndsWith(key, e)) return Sex::Female;
+Sex SexOfPatronymic(std::string_view key, const Tables::TurkicParticle* turkic) {
+  if (turkic != nullptr) return turkic->sex;
   if (EndsWith(key, "ич"_cp)) return Sex::Male;
   if (EndsWith(key, "вна"_cp) || EndsWith(key, "чна"_cp) || EndsWith(key, "шна"_cp)) return Sex::Female;
   return Sex::Unknown;
 }
 
 // A patronymic beyond doubt: -ович, -евич, -овна, -евна, -ична (Никитич, Ильич,
-// Кузьмич, Фомич, Лукич too), the Ukrainian -івна, a Turkic one written as one word (Нурланулы), or a
-// father's name with оглы or кызы. A first name may end in -вна (Дивна) or -кыз: those
-// endings alone decide nothing.
-bool IsPatronymicForm(std::string_view key) {
+// Кузьмич, Фомич, Лукич too), the Ukrainian -івна, a Turkic one written as one word
+// (Нурланкызы), or a father's name with оглы or кызы. A first name may end in -вна
+// (Дивна), -улы or -кыз (Гурбангулы): those endings alone decide nothing.
+bool IsPatronymicForm(std::string_view key, const WordInfo& info, const Tables::TurkicParticle* turkic) {
   static const std::string_view endings[] = {"вич"_cp,           "овна"_cp,         "евна"_cp, "ична"_cp,
                                              "\xB3\xE2\xED\xE0", "\xBF\xE2\xED\xE0"};  // івна, ївна
   for (std::string_view e : endings)
     if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
-  const Tables& t = Tables::Get();
-  if (t.stressedPatronymics.count(key) || (EndsWith(key, "итич"_cp) && key.size() > 6)) return true;
-  for (const auto* list : {&t.turkicMaleList, &t.turkicFemaleList})
-    for (const std::string& p : *list)
-      if (p.size() >= 4 && EndsWith(key, p) && key.size() >= p.size() + 3) return true;
-  return false;
+  if (info.Has(kStressedPatronymic) || (EndsWith(key, "итич"_cp) && key.size() > 6)) return true;
+  return turkic != nullptr && turkic->key.size() >= 4 && key.size() >= turkic->key.size() + 3;
 }
 
-// How strongly the word's ending marks it as a surname: possessive, adjectival, Ukrainian,
-// Armenian, Georgian endings; -ина, -ия, -ава less surely, as first names end so too.
-// Of a hyphenated word, the more telling part counts (Лебедев-Кумач).
+// How strongly the word's ending marks it as a surname (see kSurnameForms). Of a
+// hyphenated word, the more telling half counts (Лебедев-Кумач).
 double SurnameForm(std::string_view key) {
-  static const std::string_view strong[] = {
-      "ов"_cp,   "ев"_cp,   "ын"_cp,   "ин"_cp,   "ова"_cp,  "ева"_cp,   "ына"_cp, "кина"_cp,
-      "шина"_cp, "хина"_cp, "ский"_cp, "цкий"_cp, "ская"_cp, "цкая"_cp,  "ая"_cp,  "яя"_cp,
-      "ой"_cp,   "ый"_cp,   "кий"_cp,  "ний"_cp,  "жий"_cp,  "чий"_cp,   "ший"_cp, "щий"_cp,
-      "ко"_cp,   "ук"_cp,   "юк"_cp,   "ян"_cp,   "дзе"_cp,  "швили"_cp, "ых"_cp,  "их"_cp};
-  static const std::string_view weak[] = {"ина"_cp, "ия"_cp, "ава"_cp};
-  double form = 0;
-  for (std::string_view part : {FirstPart(key), LastPart(key)}) {
-    for (std::string_view e : strong)
-      if (EndsWith(part, e) && part.size() > e.size() + 1) form = kSurnameForm;
-    for (std::string_view e : weak)
-      if (EndsWith(part, e) && part.size() > e.size() + 1 && form < kWeakSurnameForm) form = kWeakSurnameForm;
-  }
-  return form;
+  auto form = [](std::string_view part) {
+    const rules::SurnameForm* f = Tables::Get().surnameForms.Find(part, 2);
+    return f == nullptr ? 0 : *f == rules::SurnameForm::Strong ? kSurnameForm : kWeakSurnameForm;
+  };
+  const std::string_view first = FirstPart(key);
+  return first.size() == key.size() ? form(key) : std::max(form(first), form(LastPart(key)));
 }
 
-bool HasNameForm(std::string_view key) {
-  for (const std::string& e : Tables::Get().firstNameForms)
-    if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
-  return false;
-}
-
-Sex SexOfSurname(std::string_view key) {
+Sex SexOfSurname(std::string_view key, const WordInfo& info) {
   static const std::string_view female[] = {"ова"_cp, "ева"_cp, "ина"_cp, "ына"_cp, "ая"_cp, "яя"_cp};
   static const std::string_view male[] = {"ов"_cp, "ев"_cp, "ин"_cp, "ын"_cp, "ий"_cp, "ый"_cp, "ой"_cp};
-  const Tables& t = Tables::Get();
-  if (t.georgianInAya.count(key)) return Sex::Unknown;  // Квирая: a noun, of either sex
+  if (info.Has(kGeorgianInAya)) return Sex::Unknown;  // Квирая: a noun, of either sex
   for (std::string_view e : female)
     if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size()))) return Sex::Female;
   for (std::string_view e : male)
-    if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size())) && !t.foreignLookalikes.count(key))
+    if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size())) && !info.Has(kForeignLookalike))
       return Sex::Male;
   return Sex::Unknown;
 }
 
 Sex SexByEnding(std::string_view key) {
-  for (const Tables::SexEnding& e : Tables::Get().firstNameSexEndings)
-    if (EndsWith(key, e.ending)) return e.sex;
-  return Sex::Unknown;
+  const Sex* sex = Tables::Get().firstNameSexEndings.Find(key);
+  return sex == nullptr ? Sex::Unknown : *sex;
 }
 
 Facts FactsOf(const Parsed& p, const Group& g) {
   const Tables& t = Tables::Get();
-  const std::string& key = p.tokens[g.main].key;
+  const Token& tok = p.tokens[g.main];
+  const std::string_view key = tok.key;
+  const bool hyphenated = key.find('-') != std::string_view::npos;
+  const WordInfo& info = *tok.info;
+  const WordInfo& first = hyphenated ? t.Info(FirstPart(key)) : info;
+  const WordInfo& last = hyphenated ? t.Info(LastPart(key)) : info;
   Facts f;
-  f.listed = t.FirstName(key);
-  if (f.listed == nullptr) f.listed = t.FirstName(FirstPart(key));
-  f.patronymic = g.turkic != Sex::Unknown || IsPatronymicForm(key);
-  f.patronymicSex = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(LastPart(key));
+  if (info.Has(kFirstName))
+    f.listed = &info;
+  else if (first.Has(kFirstName))
+    f.listed = &first;
+  const Tables::TurkicParticle* turkic = t.TurkicEnding(key);
+  f.patronymic = g.turkic != Sex::Unknown || IsPatronymicForm(key, info, turkic);
+  f.patronymicSex = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(key, turkic);
   if (f.listed == nullptr) {
     f.surnameForm = SurnameForm(key);
-    f.nameForm = HasNameForm(FirstPart(key));
+    f.nameForm = t.firstNameForms.Find(FirstPart(key), 2) != nullptr;
     f.endingSex = SexByEnding(FirstPart(key));
   }
-  f.surnameSex = SexOfSurname(LastPart(key));
+  f.surnameSex = SexOfSurname(LastPart(key), last);
   f.particle = g.particle;
   return f;
 }
@@ -153,13 +137,13 @@ double Fit(const Facts& f, Role role, bool lastOfThree, Votes& votes) {
       if (f.particle) return kParticleSurname;
       votes.Add(f.surnameSex, kSurnameSex);
       // Ким, Лев fit both parts: the other word, or the order, decides.
-      if (f.listed != nullptr) return f.listed->alsoSurname ? 0 : kKnownNameAsSurname;
+      if (f.listed != nullptr) return f.listed->Has(kAlsoSurname) ? 0 : kKnownNameAsSurname;
       return f.surnameForm + (f.nameForm ? kNameFormAsSurname : 0);
     case Role::FirstName:
       if (f.patronymic) return kImpossible;
       if (f.listed != nullptr) {
-        votes.Add(f.listed->sex, f.listed->alsoSurname ? kAlsoSurnameSex : kKnownNameSex);
-        return f.listed->alsoSurname ? 0 : kKnownName;
+        votes.Add(f.listed->nameSex, f.listed->Has(kAlsoSurname) ? kAlsoSurnameSex : kKnownNameSex);
+        return f.listed->Has(kAlsoSurname) ? 0 : kKnownName;
       }
       votes.Add(f.endingSex, kEndingSex);
       return (f.surnameForm == kSurnameForm ? kSurnameFormAsName : 0) + (f.nameForm ? kNameForm : 0);
@@ -202,14 +186,15 @@ Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts,
 
 // Иванов И.И., И.И. Иванов, Иванов И. Петрович: the first full word is the surname, a
 // word shaped like a patronymic is one, any other is a first name.
-Sex ReadWithInitials(std::vector<Group*>& words, const std::array<Facts, 3>& facts) {
+Sex ReadWithInitials(FixedList<Group*, kMostTokens>& words, const std::array<Facts, 3>& facts) {
   Votes votes;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const Role role = facts[i].patronymic ? Role::Patronymic : i == 0 ? Role::Surname : Role::FirstName;
     words[i]->role = role;
     if (role == Role::Patronymic) votes.Add(facts[i].patronymicSex, kPatronymicSex);
     if (role == Role::Surname) votes.Add(facts[i].surnameSex, kSurnameSex);
-    if (role == Role::FirstName && facts[i].listed != nullptr) votes.Add(facts[i].listed->sex, kKnownNameSex);
+    if (role == Role::FirstName && facts[i].listed != nullptr)
+      votes.Add(facts[i].listed->nameSex, kKnownNameSex);
     if (role == Role::FirstName && facts[i].listed == nullptr) votes.Add(facts[i].endingSex, kEndingSex);
   }
   return votes.Winner();
@@ -228,7 +213,7 @@ bool HasNameEvidence(const Parsed& p, const std::array<Facts, 3>& facts, std::si
 Person DecideRolesAndSex(Parsed& p) {
   Person person;
   if (!p.name) return person;
-  std::vector<Group*> words;
+  FixedList<Group*, kMostTokens> words;
   for (Group& g : p.groups)
     if (!p.tokens[g.main].bracketed) words.push_back(&g);
   const std::size_t n = words.size();
@@ -256,17 +241,18 @@ Person DecideRolesAndSex(Parsed& p) {
       previous = g.role;
     patronymic = patronymic || g.role == Role::Patronymic;
   }
-  const Tables& t = Tables::Get();
-  for (std::size_t i = 0; i < n; ++i)
-    if (words[i]->role == Role::FirstName && t.westernNames.count(FirstPart(p.tokens[words[i]->main].key)))
-      person.foreign = !patronymic;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Token& tok = p.tokens[words[i]->main];
+    const bool hyphenated = tok.key.find('-') != std::string::npos;
+    const WordInfo& first = hyphenated ? Tables::Get().Info(FirstPart(tok.key)) : *tok.info;
+    if (words[i]->role == Role::FirstName && first.Has(kWesternName)) person.foreign = !patronymic;
+  }
   return person;
 }
 
 Sex SexOfFirstName(std::string_view key) {
-  const NameInfo* listed = Tables::Get().FirstName(key);
-  if (listed != nullptr) return listed->sex;
-  return SexByEnding(key);
+  const WordInfo& info = Tables::Get().Info(key);
+  return info.Has(kFirstName) ? info.nameSex : SexByEnding(key);
 }
 
 }  // namespace fleks

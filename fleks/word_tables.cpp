@@ -1,9 +1,6 @@
 #include "word_tables.h"
 
-#include <cstddef>
-
 #include "rules/first_names.h"
-#include "rules/surnames.h"
 
 namespace fleks {
 
@@ -24,14 +21,9 @@ std::vector<std::string> Words(const char* utf8) {
   return out;
 }
 
-void Fill(WordSet& set, const char* utf8) {
-  for (const std::string& w : Words(utf8)) set.insert(Key(w));
-}
-
 template <std::size_t N>
-void LoadRules(std::vector<Tables::Rule>& out, const rules::EndingRule (&table)[N]) {
-  for (const rules::EndingRule& r : table)
-    out.push_back({Key(Cp1251FromUtf8(r.ending)), r.sex, r.when, r.action});
+void LoadRules(SuffixTable<Tables::Rule>& out, const rules::EndingRule (&table)[N]) {
+  for (const rules::EndingRule& r : table) out.Add(Key(Cp1251FromUtf8(r.ending)), {r.sex, r.when, r.action});
 }
 
 Sex SexOf(rules::ForSex sex) {
@@ -40,39 +32,51 @@ Sex SexOf(rules::ForSex sex) {
 
 }  // namespace
 
+const WordInfo Tables::kNothing;
+
 const Tables& Tables::Get() {
   static const Tables tables;
   return tables;
 }
 
+void Tables::Mark(const char* utf8, WordFlag flag) {
+  for (const std::string& w : Words(utf8)) words_[Key(w)].flags |= flag;
+}
+
 Tables::Tables() {
   LoadFirstNames();
-  Fill(westernNames, rules::kWesternNames);
-  Fill(ukrainianInO, rules::kUkrainianNamesInO);
-  Fill(stressedYaNames, rules::kStressedYaNames);
-  Fill(foreignLookalikes, rules::kForeignPossessiveLookalikes);
-  Fill(particlesBefore, rules::kParticlesBefore);
-  Fill(nameSuffixes, rules::kNameSuffixes);
-  Fill(companyForms, rules::kCompanyForms);
-  Fill(indeclinableSurnames, rules::kIndeclinableSurnames);
-  Fill(turkicMale, rules::kPatronymicParticlesMale);
-  Fill(turkicFemale, rules::kPatronymicParticlesFemale);
-  turkicMaleList.assign(turkicMale.begin(), turkicMale.end());
-  turkicFemaleList.assign(turkicFemale.begin(), turkicFemale.end());
-  Fill(stressedPatronymics, rules::kStressedPatronymics);
-  Fill(softAdjectives, rules::kSoftAdjectiveSurnames);
-  Fill(indeclinableLastParts, rules::kIndeclinableLastParts);
-  Fill(stressedSoftSurnames, rules::kStressedSoftSurnames);
-  Fill(georgianInAya, rules::kGeorgianSurnamesInAya);
-  Fill(stressedEcNouns, rules::kStressedEcNouns);
+  Mark(rules::kWesternNames, kWesternName);
+  Mark(rules::kUkrainianNamesInO, kUkrainianInO);
+  Mark(rules::kStressedYaNames, kStressedYa);
+  Mark(rules::kForeignPossessiveLookalikes, kForeignLookalike);
+  Mark(rules::kParticlesBefore, kParticleBefore);
+  Mark(rules::kNameSuffixes, kNameSuffix);
+  Mark(rules::kCompanyForms, kCompanyForm);
+  Mark(rules::kIndeclinableSurnames, kIndeclinableSurname);
+  Mark(rules::kPatronymicParticlesMale, kTurkicMale);
+  Mark(rules::kPatronymicParticlesFemale, kTurkicFemale);
+  for (const std::string& w : Words(rules::kPatronymicParticlesMale))
+    turkicParticles.push_back({Key(w), Sex::Male});
+  for (const std::string& w : Words(rules::kPatronymicParticlesFemale))
+    turkicParticles.push_back({Key(w), Sex::Female});
+  Mark(rules::kStressedPatronymics, kStressedPatronymic);
+  Mark(rules::kSoftAdjectiveSurnames, kSoftAdjective);
+  Mark(rules::kIndeclinableLastParts, kIndeclinableLastPart);
+  Mark(rules::kStressedSoftSurnames, kStressedSoftSurname);
+  Mark(rules::kGeorgianSurnamesInAya, kGeorgianInAya);
+  Mark(rules::kStressedEcNouns, kStressedEcNoun);
   for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
+  for (const std::string& w : Words(rules::kStrongSurnameForms))
+    surnameForms.Add(Key(w), rules::SurnameForm::Strong);
+  for (const std::string& w : Words(rules::kWeakSurnameForms))
+    surnameForms.Add(Key(w), rules::SurnameForm::Weak);
   for (const rules::FleetingVowel& f : rules::kFleetingVowels) {
     const std::string pattern = f.pattern;
     const rules::ParadigmId id = pattern == "soft-stressed" ? rules::kMascSoftStressed
                                  : pattern == "sibilant"    ? rules::kMascSibilant
                                                             : rules::kMascHard;
-    // The nominative is matched exactly as written (Пётр and Петр are both listed).
-    fleeting[LowerWord(Cp1251FromUtf8(f.nominative))] = {Cp1251FromUtf8(f.stem), id};
+    words_[Key(Cp1251FromUtf8(f.nominative))].fleeting = static_cast<int>(fleeting.size());
+    fleeting.push_back({Cp1251FromUtf8(f.stem), id});
   }
   LoadRules(surnameRules, rules::kSurnameRules);
   LoadRules(firstNameRules, rules::kFirstNameRules);
@@ -86,27 +90,24 @@ Tables::Tables() {
 void Tables::LoadFirstNames() {
   auto add = [this](const char* utf8, Sex sex) {
     for (const std::string& w : Words(utf8)) {
-      auto [it, fresh] = firstNames.try_emplace(Key(w), NameInfo{sex, false});
-      if (!fresh && it->second.sex != sex) it->second.sex = Sex::Unknown;
+      WordInfo& info = words_[Key(w)];
+      info.nameSex = info.Has(kFirstName) && info.nameSex != sex ? Sex::Unknown : sex;
+      info.flags |= kFirstName;
     }
   };
   for (const rules::FirstNameList& list : rules::kFirstNames) {
     add(list.male, Sex::Male);
     add(list.female, Sex::Female);
   }
-  for (const std::string& w : Words(rules::kUnisexNames)) firstNames[Key(w)].sex = Sex::Unknown;
-  for (const std::string& w : Words(rules::kAlsoSurnames)) firstNames[Key(w)].alsoSurname = true;
-  for (const std::string& w : Words(rules::kFirstNameForms)) firstNameForms.push_back(Key(w));
+  for (const std::string& w : Words(rules::kUnisexNames)) {
+    WordInfo& info = words_[Key(w)];
+    info.flags |= kFirstName;
+    info.nameSex = Sex::Unknown;
+  }
+  Mark(rules::kAlsoSurnames, kAlsoSurname);
+  for (const std::string& w : Words(rules::kFirstNameForms)) firstNameForms.Add(Key(w), true);
   for (const rules::SexEnding& e : rules::kFirstNameSexEndings)
-    firstNameSexEndings.push_back({Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex)});
-}
-
-bool EndsWithTurkicParticle(std::string_view key) {
-  const Tables& t = Tables::Get();
-  for (const auto* list : {&t.turkicMaleList, &t.turkicFemaleList})
-    for (const std::string& p : *list)
-      if (EndsWith(key, p)) return true;
-  return false;
+    firstNameSexEndings.Add(Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex));
 }
 
 }  // namespace fleks

@@ -13,6 +13,21 @@ inline constexpr const char* kForeignPossessiveLookalikes = R"(
   джастин дастин колин гудвин болдуин шервин мэрилин бюлов
 )";
 
+// Endings that mark a word as a surname rather than a first name when the first-name
+// lists do not know it: possessive (Иванов, Пушкина), adjectival (Толстой, Рыжая,
+// Верхний), Ukrainian (Шевченко, Ковальчук), Armenian (Петросян) and Georgian (Кобахидзе,
+// Джугашвили) endings, and the old plural (Черных). Weak ones mark it less surely, as
+// first names end so too (Пушкина and Алина, Берия and Мария, Окуджава and Велислава).
+// A surname keeps two letters at least before the ending.
+enum class SurnameForm { Strong, Weak };
+inline constexpr const char* kStrongSurnameForms = R"(
+  ов ев ын ин ова ева ына кина шина хина ский цкий ская цкая ая яя ой ый кий ний жий чий
+  ший щий ко ук юк ян дзе швили ых их
+)";
+inline constexpr const char* kWeakSurnameForms = R"(
+  ина ия ава
+)";
+
 // Particles before a surname or a father's name that stay as they are: "фон Браун",
 // "ибн Сина"; also the first half of a hyphenated surname ("Тер-Петросян",
 // "Бонч-Бруевич", "Сен-Симон").
