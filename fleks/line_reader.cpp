@@ -14,13 +14,18 @@ constexpr unsigned char kRightQuote = 0x92;  // ’
 
 bool IsApostrophe(unsigned char c) { return c == '\'' || c == kRightQuote; }
 
-// Initials: one or more capital letters each followed by a period (И., И.И.). The number
-// of letters, or 0 when the text is something else.
+// Initials: capital letters each followed by a period (И., И.И.), the last period may be
+// missing after two letters (И.И). The number of letters, or 0 when the text is
+// something else.
 int InitialLetters(std::string_view core) {
-  if (core.size() < 2 || core.size() % 2 != 0) return 0;
-  for (std::size_t i = 0; i < core.size(); i += 2)
-    if (!IsUpperLetter(static_cast<unsigned char>(core[i])) || core[i + 1] != '.') return 0;
-  return static_cast<int>(core.size() / 2);
+  int letters = 0;
+  for (std::size_t i = 0; i < core.size(); i += 2) {
+    if (!IsUpperLetter(static_cast<unsigned char>(core[i]))) return 0;
+    ++letters;
+    if (i + 1 < core.size() && core[i + 1] != '.') return 0;
+  }
+  const bool closed = core.size() % 2 == 0;
+  return closed || letters >= 2 ? letters : 0;
 }
 
 // A word of a name: Cyrillic letters, a hyphen or an apostrophe only between two of them

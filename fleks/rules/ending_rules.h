@@ -2,6 +2,10 @@
 // first row whose ending, sex and condition match decides. An empty ending matches any
 // word. The actions that depend on the letter before the ending (Ольга → Ольги, Саша →
 // Сашей, Кравец → Кравцу) are resolved by the engine.
+//
+// No form may break Russian spelling: a pattern that would put ы after a vowel, й, ь, г,
+// к or х, or ю, я, ы after ж, ш, ч, щ, leaves the word as it is. Names ending in a vowel
+// and -а (Гулиа, Андреа) are foreign and stay as they are by the rows below.
 #pragma once
 
 namespace fleks::rules {

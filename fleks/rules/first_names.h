@@ -84,39 +84,58 @@ struct SexEnding {
   ForSex sex;
 };
 inline constexpr SexEnding kFirstNameSexEndings[] = {
-    {"улла", ForSex::Male},    // Абдулла, Хабибулла, Нурулла
-    {"рза", ForSex::Male},     // Мирза, Рза
-    {"а", ForSex::Female},     //
-    {"я", ForSex::Female},     //
-    {"джи", ForSex::Male},     // Гаджи, Луиджи
-    {"али", ForSex::Male},     // Магомедали, Шерали
-    {"кули", ForSex::Male},    // Ниязкули
-    {"и", ForSex::Female},     // Натали, Этери, Кадри
-    {"эле", ForSex::Male},     // Даниэле, Габриэле
-    {"ппе", ForSex::Male},     // Джузеппе, Фелипе
-    {"торе", ForSex::Male},    // Сальваторе, Этторе
-    {"е", ForSex::Female},     // Гаяне, Инесе, Бируте
-    {"э", ForSex::Female},     // Гаянэ, Лусинэ
-    {"ю", ForSex::Female},     // Марью
-    {"лу", ForSex::Female},    // Айсылу, Нурсулу
-    {"луу", ForSex::Female},   // Айсулуу
-    {"су", ForSex::Female},    // Алсу
-    {"ану", ForSex::Female},   // Гульбану
-    {"у", ForSex::Male},       // Думитру, Раду, Докку
-    {"нисо", ForSex::Female},  // Гульнисо
-    {"о", ForSex::Male},       // Отто, Марио, Бесо
-    {"гуль", ForSex::Female},  // Айгуль, Назгуль
-    {"гюль", ForSex::Female},  // Айгюль
-    {"зель", ForSex::Female},  // Гузель
-    {"сель", ForSex::Female},  // Айсель, Асель
-    {"эль", ForSex::Male},     // Рафаэль, Даниэль
-    {"ель", ForSex::Female},   // Адель, Нинель, Жизель
-    {"оль", ForSex::Female},   // Ассоль
-    {"вь", ForSex::Female},    // Любовь
-    {"фь", ForSex::Female},    // Юдифь, Руфь
-    {"ь", ForSex::Male},       // Игорь, Шамиль, Рауль
-    {"гул", ForSex::Female},   // Айгул, Ойгул
-    {"ханум", ForSex::Female}, {"бегим", ForSex::Female}, {"", ForSex::Male},  // Иван, Сергей, Тагир
+    {"улла", ForSex::Male},     // Абдулла, Хабибулла, Нурулла
+    {"рза", ForSex::Male},      // Мирза, Рза
+    {"а", ForSex::Female},      // Анна, Гулнара
+    {"я", ForSex::Female},      // Мария, Джамиля
+    {"джи", ForSex::Male},      // Гаджи, Луиджи
+    {"али", ForSex::Male},      // Магомедали, Шерали
+    {"кули", ForSex::Male},     // Ниязкули
+    {"и", ForSex::Female},      // Натали, Этери, Кадри
+    {"эле", ForSex::Male},      // Даниэле, Габриэле
+    {"ппе", ForSex::Male},      // Джузеппе, Фелипе
+    {"торе", ForSex::Male},     // Сальваторе, Этторе
+    {"е", ForSex::Female},      // Гаяне, Инесе, Бируте
+    {"э", ForSex::Female},      // Гаянэ, Лусинэ
+    {"ю", ForSex::Female},      // Марью
+    {"луу", ForSex::Female},    // Айсулуу
+    {"лу", ForSex::Female},     // Айсылу, Нурсулу
+    {"су", ForSex::Female},     // Алсу
+    {"ану", ForSex::Female},    // Гульбану
+    {"у", ForSex::Male},        // Думитру, Раду, Докку
+    {"нисо", ForSex::Female},   // Гульнисо
+    {"о", ForSex::Male},        // Отто, Марио, Бесо
+    {"гуль", ForSex::Female},   // Айгуль, Назгуль
+    {"гюль", ForSex::Female},   // Айгюль
+    {"зель", ForSex::Female},   // Гузель
+    {"сель", ForSex::Female},   // Айсель, Асель
+    {"эль", ForSex::Male},      // Рафаэль, Даниэль
+    {"ель", ForSex::Female},    // Адель, Нинель, Жизель
+    {"оль", ForSex::Female},    // Ассоль
+    {"вь", ForSex::Female},     // Любовь
+    {"фь", ForSex::Female},     // Юдифь, Руфь
+    {"ь", ForSex::Male},        // Игорь, Шамиль, Рауль
+    {"гул", ForSex::Female},    // Айгул, Ойгул
+    {"ият", ForSex::Female},    // Асият, Разият: women's names of Dagestan
+    {"имат", ForSex::Female},   // Патимат, Калимат
+    {"ижат", ForSex::Female},   // Хадижат
+    {"ихат", ForSex::Female},   // Салихат
+    {"идат", ForSex::Female},   // Загидат
+    {"ибат", ForSex::Female},   // Габибат
+    {"икат", ForSex::Female},   // Маликат
+    {"исат", ForSex::Female},   // Написат
+    {"лым", ForSex::Female},    // Аяулым, Арайлым
+    {"нуш", ForSex::Female},    // Ануш, Сирануш
+    {"етт", ForSex::Female},    // Жозетт, Колетт
+    {"абет", ForSex::Female},   // Элизабет
+    {"арет", ForSex::Female},   // Маргарет
+    {"рин", ForSex::Female},    // Кэтрин, Ширин
+    {"дит", ForSex::Female},    // Эдит, Джудит
+    {"грид", ForSex::Female},   // Ингрид
+    {"трид", ForSex::Female},   // Астрид
+    {"ханум", ForSex::Female},  // Гульханум
+    {"бегим", ForSex::Female},  // Айбегим
+    {"", ForSex::Male},         // Иван, Сергей, Тагир
 };
 
 }  // namespace fleks::rules
