@@ -183,7 +183,7 @@ Decision DecideWord(std::string_view low, std::string_view key, const WordInfo& 
       return FromRules(t.firstNameRules, low, key, info, sex, role);
     case Role::Patronymic:
       if (t.TurkicEnding(key) != nullptr) return Indeclinable(low);
-      if (const Decision d = FromRules(t.patronymicRules, low, key, info, sex, role);
+      if (Decision d = FromRules(t.patronymicRules, low, key, info, sex, role);
           d.paradigm != rules::kIndeclinable)
         return d;
       return FromRules(t.firstNameRules, low, key, info, sex, Role::FirstName);

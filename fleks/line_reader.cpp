@@ -14,13 +14,16 @@ constexpr unsigned char kRightQuote = 0x92;  // ’
 
 bool IsApostrophe(unsigned char c) { return c == '\'' || c == kRightQuote; }
 
-// Initials: capital letters each followed by a period (И., И.И.), the last period may be
+// A capital Cyrillic letter, as initials are written.
+bool IsCapital(unsigned char c) { return IsCyrLetter(c) && IsUpperLetter(c); }
+
+// Initials: capital Cyrillic letters each followed by a period (И., И.И.), the last period may be
 // missing after two letters (И.И). The number of letters, or 0 when the text is
 // something else.
 int InitialLetters(std::string_view core) {
   int letters = 0;
   for (std::size_t i = 0; i < core.size(); i += 2) {
-    if (!IsUpperLetter(static_cast<unsigned char>(core[i]))) return 0;
+    if (!IsCapital(static_cast<unsigned char>(core[i]))) return 0;
     ++letters;
     if (i + 1 < core.size() && core[i + 1] != '.') return 0;
   }
@@ -56,7 +59,7 @@ bool ReadToken(std::string_view s, std::size_t begin, std::size_t end, bool firs
   tok.initials = InitialLetters(core);
   // A capital letter without its period is an initial after the surname (Иванов И И);
   // first in a line it is a preposition or a letter (В Москве, С Новым годом).
-  if (tok.initials == 0 && core.size() == 1 && IsUpperLetter(static_cast<unsigned char>(core[0])) && !first)
+  if (tok.initials == 0 && core.size() == 1 && IsCapital(static_cast<unsigned char>(core[0])) && !first)
     tok.initials = 1;
   if (tok.initials > 0) return !tok.bracketed;
   if (!IsNameWord(core)) return false;

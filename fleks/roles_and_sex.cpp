@@ -14,6 +14,7 @@ namespace {
 // How well a word fits a part of the name, and how much each kind of evidence of the sex
 // weighs. A reading of the line scores the fit of every word in its part, less the
 // evidence of the sex that contradicts the rest of the reading; the best reading wins.
+//
 // The order surname, first name, patronymic, as lists give it.
 constexpr double kDefaultOrder = 0.5;
 // A listed first name as the first name, and as the surname.
@@ -57,15 +58,14 @@ Sex SexOfPatronymic(std::string_view key, const Tables::TurkicParticle* turkic) 
 // (Нурланкызы), or a father's name with оглы or кызы. A first name may end in -вна
 // (Дивна), -улы or -кыз (Гурбангулы): those endings alone decide nothing.
 bool IsPatronymicForm(std::string_view key, const WordInfo& info, const Tables::TurkicParticle* turkic) {
-  static const std::string_view endings[] = {"вич"_cp,           "овна"_cp,         "евна"_cp, "ична"_cp,
-                                             "\xB3\xE2\xED\xE0", "\xBF\xE2\xED\xE0"};  // івна, ївна
+  static const std::string_view endings[] = {"вич"_cp, "овна"_cp, "евна"_cp, "ична"_cp, "івна"_cp, "ївна"_cp};
   for (std::string_view e : endings)
     if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
   if (info.Has(kStressedPatronymic) || (EndsWith(key, "итич"_cp) && key.size() > 6)) return true;
   return turkic != nullptr && turkic->key.size() >= 4 && key.size() >= turkic->key.size() + 3;
 }
 
-// How strongly the word's ending marks it as a surname (see kSurnameForms). Of a
+// How strongly the word's ending marks it as a surname (the surname forms of the rules). Of a
 // hyphenated word, the more telling half counts (Лебедев-Кумач).
 double SurnameForm(std::string_view key) {
   auto form = [](std::string_view part) {

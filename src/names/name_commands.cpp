@@ -85,7 +85,7 @@ Text DeclineLine(TextView line, int caseNo, DeclensionLibrary& library) {
 }
 
 Text SalutationLine(TextView line, DeclensionLibrary& library) {
-  const Text prepared = Prepared(line);
+  Text prepared = Prepared(line);
   // The library reads the whole line: the patronymic decides when there is one, else the
   // rest of the name (Иванова Мария). A line it cannot read as a name (-1: a heading, an
   // address, a note) gets no salutation and stays as it is.
