@@ -51,7 +51,8 @@ void AppendDeclined(std::string& out, std::string_view core, const WordInfo* inf
 
 std::string DeclineFullName(std::string_view fio, int caseNo) {
   if (caseNo < 2 || caseNo > 6) return std::string(fio);
-  Parsed p = ReadLine(fio);
+  Parsed p;
+  ReadLine(fio, p);
   Person person = DecideRolesAndSex(p);
   if (!person.name) return std::string(fio);
   if (person.sex == Sex::Unknown) person.sex = Sex::Male;
@@ -64,8 +65,7 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
     const Token& tok = p.tokens[g.main];
     if (g.role == Role::Other) continue;
     if (g.role == Role::Patronymic && g.turkic != Sex::Unknown) continue;
-    const bool hyphenated = tok.key.find('-') != std::string::npos;
-    if ((hyphenated ? t.Info(LastPart(tok.key)) : *tok.info).Has(kIndeclinableLastPart)) continue;
+    if ((tok.hyphenated ? t.Info(LastPart(tok.key)) : *tok.info).Has(kIndeclinableLastPart)) continue;
     out.append(fio.substr(copied, tok.coreBegin - copied));
     AppendDeclined(out, fio.substr(tok.coreBegin, tok.coreEnd - tok.coreBegin), tok.info, g.role, person,
                    caseNo);
@@ -76,7 +76,8 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
 }
 
 Sex GuessSex(std::string_view text) {
-  Parsed p = ReadLine(text);
+  Parsed p;
+  ReadLine(text, p);
   const Person person = DecideRolesAndSex(p);
   if (!person.name) return Sex::Unknown;
   if (person.sex != Sex::Unknown) return person.sex;

@@ -70,6 +70,7 @@ bool ReadToken(std::string_view s, std::size_t begin, std::size_t end, bool firs
     upper += IsUpperLetter(c);
     lower = lower || IsLowerLetter(c);
   }
+  tok.hyphenated = FirstPart(core).size() != core.size();
   tok.lowerWritten = IsLowerLetter(static_cast<unsigned char>(core[0]));
   tok.capitals = !lower && upper >= 2;
   tok.key = Key(core);
@@ -133,8 +134,7 @@ std::size_t Parsed::Words() const {
   return n;
 }
 
-Parsed ReadLine(std::string_view s) {
-  Parsed p;
+void ReadLine(std::string_view s, Parsed& p) {
   std::size_t i = 0;
   while (i < s.size()) {
     while (i < s.size() && static_cast<unsigned char>(s[i]) <= 32) ++i;
@@ -142,14 +142,13 @@ Parsed ReadLine(std::string_view s) {
     const std::size_t begin = i;
     while (i < s.size() && static_cast<unsigned char>(s[i]) > 32) ++i;
     Token tok;
-    if (!ReadToken(s, begin, i, p.tokens.empty(), tok) || !p.tokens.push_back(std::move(tok))) return p;
+    if (!ReadToken(s, begin, i, p.tokens.empty(), tok) || !p.tokens.push_back(std::move(tok))) return;
   }
-  if (!FormGroups(p)) return p;
+  if (!FormGroups(p)) return;
   std::size_t bracketed = 0;
   for (const Group& g : p.groups) bracketed += p.tokens[g.main].bracketed;
   const std::size_t words = p.Words();
   p.name = words >= 1 && bracketed <= 1 && words + static_cast<std::size_t>(p.initialLetters) <= kMostWords;
-  return p;
 }
 
 }  // namespace fleks

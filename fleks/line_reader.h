@@ -4,8 +4,8 @@
 // name has, lower-case words in a capitalised line) is marked as such.
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,27 +16,36 @@ namespace fleks {
 
 struct WordInfo;
 
-// A list of at most N items kept in place: a name has only a few words.
+// A list of at most N items kept in place (a name has only a few words); only the items
+// pushed are ever constructed.
 template <typename T, std::size_t N>
 class FixedList {
  public:
+  FixedList() = default;
+  FixedList(const FixedList&) = delete;
+  FixedList& operator=(const FixedList&) = delete;
+  ~FixedList() {
+    for (T& item : *this) item.~T();
+  }
+
   bool push_back(T item) {
     if (size_ == N) return false;
-    items_[size_++] = std::move(item);
+    new (begin() + size_) T(std::move(item));
+    ++size_;
     return true;
   }
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
-  T& operator[](std::size_t i) { return items_[i]; }
-  const T& operator[](std::size_t i) const { return items_[i]; }
-  T& back() { return items_[size_ - 1]; }
-  T* begin() { return items_.data(); }
-  T* end() { return items_.data() + size_; }
-  const T* begin() const { return items_.data(); }
-  const T* end() const { return items_.data() + size_; }
+  T& operator[](std::size_t i) { return begin()[i]; }
+  const T& operator[](std::size_t i) const { return begin()[i]; }
+  T& back() { return begin()[size_ - 1]; }
+  T* begin() { return std::launder(reinterpret_cast<T*>(storage_)); }
+  T* end() { return begin() + size_; }
+  const T* begin() const { return std::launder(reinterpret_cast<const T*>(storage_)); }
+  const T* end() const { return begin() + size_; }
 
  private:
-  std::array<T, N> items_{};
+  alignas(T) unsigned char storage_[N * sizeof(T)];
   std::size_t size_ = 0;
 };
 
@@ -50,6 +59,7 @@ struct Token {
   bool bracketed = false;                  // (Петрова)
   bool lowerWritten = false;               // begins with a lower-case letter
   bool capitals = false;                   // two letters or more, none lower-case
+  bool hyphenated = false;                 // Римский-Корсаков, Анна-Мария
   std::string key;                         // of the core
   const WordInfo* info = nullptr;          // what the lists say of the key (of words only)
 };
@@ -75,6 +85,7 @@ struct Parsed {
   std::size_t Words() const;  // the groups that are not in brackets
 };
 
-Parsed ReadLine(std::string_view s);
+// Reads the line s into p (a fresh Parsed).
+void ReadLine(std::string_view s, Parsed& p);
 
 }  // namespace fleks

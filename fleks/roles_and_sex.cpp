@@ -48,21 +48,17 @@ struct Facts {
 
 Sex SexOfPatronymic(std::string_view key, const Tables::TurkicParticle* turkic) {
   if (turkic != nullptr) return turkic->sex;
-  if (EndsWith(key, "ич"_cp)) return Sex::Male;
-  if (EndsWith(key, "вна"_cp) || EndsWith(key, "чна"_cp) || EndsWith(key, "шна"_cp)) return Sex::Female;
-  return Sex::Unknown;
+  const Sex* sex = Tables::Get().patronymicSexEndings.Find(key);
+  return sex == nullptr ? Sex::Unknown : *sex;
 }
 
-// A patronymic beyond doubt: -ович, -евич, -овна, -евна, -ична (Никитич, Ильич,
-// Кузьмич, Фомич, Лукич too), the Ukrainian -івна, a Turkic one written as one word
-// (Нурланкызы), or a father's name with оглы or кызы. A first name may end in -вна
-// (Дивна), -улы or -кыз (Гурбангулы): those endings alone decide nothing.
+// A patronymic beyond doubt (the patronymic forms of the rules, Ильич and the like), a
+// Turkic one written as one word (Нурланкызы), or a father's name with оглы or кызы. A
+// first name may end in -вна (Дивна), -улы or -кыз (Гурбангулы): those endings alone
+// decide nothing.
 bool IsPatronymicForm(std::string_view key, const WordInfo& info, const Tables::TurkicParticle* turkic) {
-  static const std::string_view endings[] = {"вич"_cp, "овна"_cp, "евна"_cp, "ична"_cp, "івна"_cp, "ївна"_cp};
-  for (std::string_view e : endings)
-    if (EndsWith(key, e) && key.size() > e.size() + 1) return true;
-  if (info.Has(kStressedPatronymic) || (EndsWith(key, "итич"_cp) && key.size() > 6)) return true;
-  return turkic != nullptr && turkic->key.size() >= 4 && key.size() >= turkic->key.size() + 3;
+  if (info.Has(kStressedPatronymic) || Tables::Get().patronymicForms.Find(key, 2) != nullptr) return true;
+  return turkic != nullptr && turkic->length >= 4 && key.size() >= turkic->length + 3;
 }
 
 // How strongly the word's ending marks it as a surname (the surname forms of the rules). Of a
@@ -77,15 +73,12 @@ double SurnameForm(std::string_view key) {
 }
 
 Sex SexOfSurname(std::string_view key, const WordInfo& info) {
-  static const std::string_view female[] = {"ова"_cp, "ева"_cp, "ина"_cp, "ына"_cp, "ая"_cp, "яя"_cp};
-  static const std::string_view male[] = {"ов"_cp, "ев"_cp, "ин"_cp, "ын"_cp, "ий"_cp, "ый"_cp, "ой"_cp};
   if (info.Has(kGeorgianInAya)) return Sex::Unknown;  // Квирая: a noun, of either sex
-  for (std::string_view e : female)
-    if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size()))) return Sex::Female;
-  for (std::string_view e : male)
-    if (EndsWith(key, e) && HasVowel(key.substr(0, key.size() - e.size())) && !info.Has(kForeignLookalike))
-      return Sex::Male;
-  return Sex::Unknown;
+  const Sex* sex = Tables::Get().surnameSexEndings.FindIf(key, [&](const std::string& ending, Sex s) {
+    return HasVowel(key.substr(0, key.size() - ending.size())) &&
+           !(s == Sex::Male && info.Has(kForeignLookalike));
+  });
+  return sex == nullptr ? Sex::Unknown : *sex;
 }
 
 Sex SexByEnding(std::string_view key) {
@@ -97,7 +90,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   const Tables& t = Tables::Get();
   const Token& tok = p.tokens[g.main];
   const std::string_view key = tok.key;
-  const bool hyphenated = key.find('-') != std::string_view::npos;
+  const bool hyphenated = tok.hyphenated;
   const WordInfo& info = *tok.info;
   const WordInfo& first = hyphenated ? t.Info(FirstPart(key)) : info;
   const WordInfo& last = hyphenated ? t.Info(LastPart(key)) : info;
@@ -243,8 +236,7 @@ Person DecideRolesAndSex(Parsed& p) {
   }
   for (std::size_t i = 0; i < n; ++i) {
     const Token& tok = p.tokens[words[i]->main];
-    const bool hyphenated = tok.key.find('-') != std::string::npos;
-    const WordInfo& first = hyphenated ? Tables::Get().Info(FirstPart(tok.key)) : *tok.info;
+    const WordInfo& first = tok.hyphenated ? Tables::Get().Info(FirstPart(tok.key)) : *tok.info;
     if (words[i]->role == Role::FirstName && first.Has(kWesternName)) person.foreign = !patronymic;
   }
   return person;

@@ -30,14 +30,14 @@ Sex SexOf(rules::ForSex sex) {
   return sex == rules::ForSex::Male ? Sex::Male : sex == rules::ForSex::Female ? Sex::Female : Sex::Unknown;
 }
 
+template <std::size_t N>
+void LoadSexEndings(SuffixTable<Sex>& out, const rules::SexEnding (&table)[N]) {
+  for (const rules::SexEnding& e : table) out.Add(Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex));
+}
+
 }  // namespace
 
 const WordInfo Tables::kNothing;
-
-const Tables& Tables::Get() {
-  static const Tables tables;
-  return tables;
-}
 
 void Tables::Mark(const char* utf8, WordFlag flag) {
   for (const std::string& w : Words(utf8)) words_[Key(w)].flags |= flag;
@@ -56,9 +56,12 @@ Tables::Tables() {
   Mark(rules::kPatronymicParticlesMale, kTurkicMale);
   Mark(rules::kPatronymicParticlesFemale, kTurkicFemale);
   for (const std::string& w : Words(rules::kPatronymicParticlesMale))
-    turkicParticles.push_back({Key(w), Sex::Male});
+    turkicEndings.Add(Key(w), {w.size(), Sex::Male});
   for (const std::string& w : Words(rules::kPatronymicParticlesFemale))
-    turkicParticles.push_back({Key(w), Sex::Female});
+    turkicEndings.Add(Key(w), {w.size(), Sex::Female});
+  for (const std::string& w : Words(rules::kPatronymicForms)) patronymicForms.Add(Key(w), true);
+  LoadSexEndings(surnameSexEndings, rules::kSurnameSexEndings);
+  LoadSexEndings(patronymicSexEndings, rules::kPatronymicSexEndings);
   Mark(rules::kStressedPatronymics, kStressedPatronymic);
   Mark(rules::kSoftAdjectiveSurnames, kSoftAdjective);
   Mark(rules::kIndeclinableLastParts, kIndeclinableLastPart);
@@ -106,8 +109,7 @@ void Tables::LoadFirstNames() {
   }
   Mark(rules::kAlsoSurnames, kAlsoSurname);
   for (const std::string& w : Words(rules::kFirstNameForms)) firstNameForms.Add(Key(w), true);
-  for (const rules::SexEnding& e : rules::kFirstNameSexEndings)
-    firstNameSexEndings.Add(Key(Cp1251FromUtf8(e.ending)), SexOf(e.sex));
+  LoadSexEndings(firstNameSexEndings, rules::kFirstNameSexEndings);
 }
 
 }  // namespace fleks

@@ -91,7 +91,10 @@ class SuffixTable {
 
 class Tables {
  public:
-  static const Tables& Get();
+  static const Tables& Get() {
+    static const Tables tables;
+    return tables;
+  }
 
   struct Rule {
     rules::ForSex sex;
@@ -99,7 +102,7 @@ class Tables {
     rules::Action action;
   };
   struct TurkicParticle {
-    std::string key;
+    std::size_t length;
     Sex sex;
   };
   struct Fleeting {
@@ -108,11 +111,7 @@ class Tables {
   };
 
   // The particle оглы, кызы … the key ends in (Нурланулы, Нурланкызы), or null.
-  const TurkicParticle* TurkicEnding(std::string_view key) const {
-    for (const TurkicParticle& p : turkicParticles)
-      if (EndsWith(key, p.key)) return &p;
-    return nullptr;
-  }
+  const TurkicParticle* TurkicEnding(std::string_view key) const { return turkicEndings.Find(key); }
 
   // What the lists say of a key; a word in no list gets an empty WordInfo.
   const WordInfo& Info(std::string_view key) const {
@@ -121,11 +120,13 @@ class Tables {
   }
 
   std::vector<Fleeting> fleeting;
-  std::vector<TurkicParticle> turkicParticles;       // оглы, кызы …, for one-word patronymics
+  SuffixTable<TurkicParticle> turkicEndings;         // оглы, кызы …, for one-word patronymics
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   SuffixTable<Sex> firstNameSexEndings;
   SuffixTable<bool> firstNameForms;
   SuffixTable<rules::SurnameForm> surnameForms;  // the strong ones first
+  SuffixTable<Sex> surnameSexEndings, patronymicSexEndings;
+  SuffixTable<bool> patronymicForms;
   SuffixTable<Rule> surnameRules, firstNameRules, patronymicRules;
   std::array<std::array<std::string, 5>, rules::kParadigmCount> endings;
 

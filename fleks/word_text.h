@@ -56,16 +56,23 @@ inline unsigned char FromEnd(std::string_view s, std::size_t n) {
 }
 
 inline bool IsOneOf(unsigned char c, std::string_view letters) {
-  return c != 0 && letters.find(static_cast<char>(c)) != std::string_view::npos;
+  for (char l : letters)
+    if (static_cast<unsigned char>(l) == c) return c != 0;
+  return false;
 }
 
 inline bool IsLetter(unsigned char c) { return IsUpperLetter(c) || IsLowerLetter(c); }
 
 // The first and the last part of a hyphenated word: Римский-Корсаков, Анна-Мария.
-inline std::string_view FirstPart(std::string_view key) { return key.substr(0, key.find('-')); }
+inline std::string_view FirstPart(std::string_view key) {
+  for (std::size_t i = 0; i < key.size(); ++i)
+    if (key[i] == '-') return key.substr(0, i);
+  return key;
+}
 inline std::string_view LastPart(std::string_view key) {
-  const std::size_t h = key.rfind('-');
-  return h == std::string_view::npos ? key : key.substr(h + 1);
+  for (std::size_t i = key.size(); i > 0; --i)
+    if (key[i - 1] == '-') return key.substr(i);
+  return key;
 }
 
 inline constexpr std::string_view kVelars = "гкх"_cp;

@@ -36,6 +36,12 @@ enum class Action {
   PatronymicMasc,  // Иванович → Ивановичем; Ильич → Ильичом
 };
 
+// An ending that tells the sex of a word: the first row that matches decides.
+struct SexEnding {
+  const char* ending;  // UTF-8, lower case
+  ForSex sex;
+};
+
 struct EndingRule {
   const char* ending;  // UTF-8, lower case
   ForSex sex;

@@ -79,10 +79,6 @@ inline constexpr const char* kStressedYaNames = R"(
 // whose ending matches decides. Names in -а and -я are women's (the men's ones, Никита,
 // Илья, and the pet forms Миша, Петя, are in the lists); so are the foreign names in -е,
 // -и, -ю, -э and the Turkic ones in -гуль, -зель, -сель. Consonants are men's.
-struct SexEnding {
-  const char* ending;  // UTF-8, lower case
-  ForSex sex;
-};
 inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"улла", ForSex::Male},     // Абдулла, Хабибулла, Нурулла
     {"рза", ForSex::Male},      // Мирза, Рза

@@ -2,6 +2,8 @@
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.
 #pragma once
 
+#include "rules/ending_rules.h"
+
 namespace fleks::rules {
 
 // Foreign surnames that look like Russian possessive ones (-ин, -ов, -ын) but decline as
@@ -27,6 +29,26 @@ inline constexpr const char* kStrongSurnameForms = R"(
 inline constexpr const char* kWeakSurnameForms = R"(
   ина ия ава
 )";
+
+// The sex a surname tells by its ending, when a vowel comes before the ending (Иванова,
+// Толстая; not Шов, Цой). Foreign surnames that only look possessive (Дарвин) tell none.
+inline constexpr SexEnding kSurnameSexEndings[] = {
+    {"ова", ForSex::Female}, {"ева", ForSex::Female}, {"ина", ForSex::Female}, {"ына", ForSex::Female},
+    {"ая", ForSex::Female},  {"яя", ForSex::Female},  {"ов", ForSex::Male},    {"ев", ForSex::Male},
+    {"ин", ForSex::Male},    {"ын", ForSex::Male},    {"ий", ForSex::Male},    {"ый", ForSex::Male},
+    {"ой", ForSex::Male},
+};
+
+// Endings of patronymics beyond doubt: -ович, -евич, -овна, -евна, -ична, Никитич, and the
+// Ukrainian -івна. (Ильич, Кузьмич, Фомич, Лукич are listed below; a first name may end
+// in -вна, Дивна.) Two letters at least come before the ending.
+inline constexpr const char* kPatronymicForms = R"(
+  вич овна евна ична івна ївна итич
+)";
+
+// The sex a patronymic tells by its ending.
+inline constexpr SexEnding kPatronymicSexEndings[] = {
+    {"ич", ForSex::Male}, {"вна", ForSex::Female}, {"чна", ForSex::Female}, {"шна", ForSex::Female}};
 
 // Particles before a surname or a father's name that stay as they are: "фон Браун",
 // "ибн Сина"; also the first half of a hyphenated surname ("Тер-Петросян",
