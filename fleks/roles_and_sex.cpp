@@ -179,9 +179,9 @@ Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts,
 
 // Иванов И.И., И.И. Иванов, Иванов И. Петрович: the first full word is the surname, a
 // word shaped like a patronymic is one, any other is a first name.
-Sex ReadWithInitials(FixedList<Group*, kMostTokens>& words, const std::array<Facts, 3>& facts) {
+Sex ReadWithInitials(const std::array<Group*, 3>& words, std::size_t n, const std::array<Facts, 3>& facts) {
   Votes votes;
-  for (std::size_t i = 0; i < words.size(); ++i) {
+  for (std::size_t i = 0; i < n; ++i) {
     const Role role = facts[i].patronymic ? Role::Patronymic : i == 0 ? Role::Surname : Role::FirstName;
     words[i]->role = role;
     if (role == Role::Patronymic) votes.Add(facts[i].patronymicSex, kPatronymicSex);
@@ -206,17 +206,18 @@ bool HasNameEvidence(const Parsed& p, const std::array<Facts, 3>& facts, std::si
 Person DecideRolesAndSex(Parsed& p) {
   Person person;
   if (!p.name) return person;
-  FixedList<Group*, kMostTokens> words;
+  // A name has three words at most (ReadLine makes sure), besides one in brackets.
+  std::array<Group*, 3> words{};
+  std::size_t n = 0;
   for (Group& g : p.groups)
-    if (!p.tokens[g.main].bracketed) words.push_back(&g);
-  const std::size_t n = words.size();
+    if (!p.tokens[g.main].bracketed && n < words.size()) words[n++] = &g;
   std::array<Facts, 3> facts;
   for (std::size_t i = 0; i < n; ++i) facts[i] = FactsOf(p, *words[i]);
   if (p.caseUniform && !HasNameEvidence(p, facts, n)) return person;
   person.name = true;
 
   if (p.initialLetters > 0) {
-    person.sex = ReadWithInitials(words, facts);
+    person.sex = ReadWithInitials(words, n, facts);
   } else {
     const Reading best = n == 1   ? BestReading(kOneWord, facts, n)
                          : n == 2 ? BestReading(kTwoWords, facts, n)
