@@ -33,6 +33,9 @@ constexpr double kImpossible = -1000;
 // of evidence it outvotes.
 constexpr double kPatronymicSex = 8, kKnownNameSex = 4, kAlsoSurnameSex = 1, kSurnameSex = 2, kEndingSex = 1;
 constexpr double kContradiction = 2;
+// A first name and a patronymic always agree in sex: a reading where they do not loses
+// this much more.
+constexpr double kPatronymicDisagrees = 4;
 
 // What a word tells by itself, worked out once.
 struct Facts {
@@ -44,6 +47,7 @@ struct Facts {
   Sex surnameSex = Sex::Unknown;
   Sex endingSex = Sex::Unknown;  // as a first name, by its ending
   bool particle = false;
+  bool turkicGroup = false;  // a father's name with оглы or кызы
 };
 
 Sex SexOfPatronymic(std::string_view key, const Tables::TurkicParticle* turkic) {
@@ -109,6 +113,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   }
   f.surnameSex = SexOfSurname(LastPart(key), last);
   f.particle = g.particle;
+  f.turkicGroup = g.turkic != Sex::Unknown;
   return f;
 }
 
@@ -164,6 +169,29 @@ struct Reading {
   Sex sex = Sex::Unknown;
 };
 
+// What a reading loses besides for what does not go together in it: a first name and a
+// patronymic of different sexes (Велислава Бонч-Бруевич is no woman with a man's
+// patronymic, but a name and a surname), or a surname and a patronymic without a first
+// name, unless the surname looks like one or the patronymic is a Turkic one (Мамедов
+// Гейдар оглы).
+double Disagreement(const Order& order, const std::array<Facts, 3>& facts, std::size_t n) {
+  const Facts *name = nullptr, *surname = nullptr, *patronymic = nullptr;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (order[i] == Role::FirstName) name = &facts[i];
+    if (order[i] == Role::Surname) surname = &facts[i];
+    if (order[i] == Role::Patronymic) patronymic = &facts[i];
+  }
+  if (patronymic == nullptr) return 0;
+  if (name == nullptr)
+    return surname != nullptr && surname->surnameForm != kSurnameForm && !patronymic->turkicGroup
+               ? -kImpossible
+               : 0;
+  const Sex nameSex = name->listed != nullptr ? name->listed->nameSex : name->endingSex;
+  const bool differ = nameSex != Sex::Unknown && patronymic->patronymicSex != Sex::Unknown &&
+                      nameSex != patronymic->patronymicSex;
+  return differ ? kPatronymicDisagrees : 0;
+}
+
 template <std::size_t N>
 Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts, std::size_t n) {
   Reading best;
@@ -171,7 +199,7 @@ Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts,
     Votes votes;
     double score = &order == &orders[0] ? kDefaultOrder : 0;
     for (std::size_t i = 0; i < n; ++i) score += Fit(facts[i], order[i], n == 3 && i == 2, votes);
-    score -= kContradiction * votes.Outvoted();
+    score -= kContradiction * votes.Outvoted() + Disagreement(order, facts, n);
     if (score > best.score) best = {&order, score, votes.Winner()};
   }
   return best;

@@ -37,11 +37,11 @@ inline constexpr const char* kUnisexNames = R"(
   мишель доминик нур
 )";
 
-// First names that are common surnames as well (Ким Анна, Лев Наталья, Гулия): as a first
-// name they tell the sex only weakly, so a clearly female or male other word outvotes
-// them, and beside a word that does not look like a surname they are the surname.
+// First names that are common surnames as well (Ким Анна, Лев Наталья): as a first name
+// they tell the sex only weakly, so a clearly female or male other word outvotes them;
+// which of two words is the surname, the form of the other word or the order decides.
 inline constexpr const char* kAlsoSurnames = R"(
-  ким лев герман мартин гулия
+  ким лев герман мартин
 )";
 
 // Endings that mark a first name and hardly ever a surname (Ярослав, Мирослава, Казимир,
