@@ -54,6 +54,8 @@ inline constexpr const char* kCentralAsiaFemale = R"(
   гулжамал гулайым гулнура
   марал назым гульден перизат каныкей дилбар гулшан гулрух дилфуза барчиной кумуш парвин
   гулсифат
+  толкын улболсын гульсезим айсезим мерей зумрад мукаррам рисолат саодат турсуной
+  гульбаршин жанерке
 )";
 
 inline constexpr const char* kAzerbaijanMale = R"(
@@ -79,6 +81,7 @@ inline constexpr const char* kAzerbaijanFemale = R"(
   турана фариза хумар шахназ эльмира эльнара яна ягут гюльнар гюльназ джейран
   афаг гюляр зулейха улькер хураман эсмер нурлана
   айтен тюркан
+  айсун ясемен
 )";
 
 inline constexpr const char* kGeorgianArmenianMale = R"(
@@ -98,6 +101,7 @@ inline constexpr const char* kGeorgianArmenianMale = R"(
   мартирос месроп мкртич нерсес овсеп паруйр погос рачик сасун смбат тадевос тачат
   хорен эдгар эрик айказ араик арсен артем ашот гарри гамлет нвер
   ваган вартан
+  цотне бека
 )";
 
 inline constexpr const char* kGeorgianArmenianFemale = R"(
@@ -112,6 +116,7 @@ inline constexpr const char* kGeorgianArmenianFemale = R"(
   эмма лиана мелине наира сирушо эвелина ангелина араксия
   лусик гоарик астхик рузан сирун вардуи нунуфар додо
   шушан сусан
+  арпи маро назели шогакат вардануш софио саломе анано барбаре
 )";
 
 inline constexpr const char* kBalticMoldovaMale = R"(

@@ -66,6 +66,7 @@ inline constexpr const char* kRussianMale = R"(
   коленька олежка павлик пашенька петрусь ромчик серж филя филипок юрочка родя венька
   ростик свят игнаша
   мамай
+  сила иона
 )";
 
 inline constexpr const char* kRussianFemale = R"(
