@@ -98,8 +98,10 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"лу", ForSex::Female},     // Айсылу, Нурсулу
     {"су", ForSex::Female},     // Алсу
     {"ану", ForSex::Female},    // Гульбану
+    {"йу", ForSex::Female},     // Тийу
     {"у", ForSex::Male},        // Думитру, Раду, Докку
     {"нисо", ForSex::Female},   // Гульнисо
+    {"ико", ForSex::Female},    // Тамрико, Софико
     {"о", ForSex::Male},        // Отто, Марио, Бесо
     {"гуль", ForSex::Female},   // Айгуль, Назгуль
     {"гюль", ForSex::Female},   // Айгюль
@@ -129,6 +131,9 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"дит", ForSex::Female},    // Эдит, Джудит
     {"грид", ForSex::Female},   // Ингрид
     {"трид", ForSex::Female},   // Астрид
+    {"най", ForSex::Female},    // Алтынай, Турсунай: Kyrgyz and Kazakh women's names
+    {"рай", ForSex::Female},    // Нурай
+    {"дай", ForSex::Female},    // Айдай
     {"ханум", ForSex::Female},  // Гульханум
     {"бегим", ForSex::Female},  // Айбегим
     {"", ForSex::Male},         // Иван, Сергей, Тагир

@@ -56,6 +56,8 @@ inline constexpr const char* kCentralAsiaFemale = R"(
   гулсифат
   толкын улболсын гульсезим айсезим мерей зумрад мукаррам рисолат саодат турсуной
   гульбаршин жанерке
+  рано гузаль
+  ляззат санобар фарангиз турсунай бермет
 )";
 
 inline constexpr const char* kAzerbaijanMale = R"(
@@ -82,6 +84,7 @@ inline constexpr const char* kAzerbaijanFemale = R"(
   афаг гюляр зулейха улькер хураман эсмер нурлана
   айтен тюркан
   айсун ясемен
+  назлы мерьем
 )";
 
 inline constexpr const char* kGeorgianArmenianMale = R"(
@@ -117,6 +120,7 @@ inline constexpr const char* kGeorgianArmenianFemale = R"(
   лусик гоарик астхик рузан сирун вардуи нунуфар додо
   шушан сусан
   арпи маро назели шогакат вардануш софио саломе анано барбаре
+  тамрико
 )";
 
 inline constexpr const char* kBalticMoldovaMale = R"(
@@ -129,6 +133,7 @@ inline constexpr const char* kBalticMoldovaMale = R"(
   ион думитру георге василе николае штефан григоре тудор виорел ливиу мирча дорин раду
   петру сорин кэлин еуджен валериу корнелиу овидиу драгош костел ионел михай аурел
   влад флорин марин лучиан октавиан серджиу ион
+  юха
 )";
 
 inline constexpr const char* kBalticMoldovaFemale = R"(
@@ -141,6 +146,7 @@ inline constexpr const char* kBalticMoldovaFemale = R"(
   ана доина виорика родика аурелия лилиана корина мариана даниела михаэла лучия ионела
   эуджения кристина иоана адриана валентина ирина людмила
   керт майлис кайрит маргит
+  лийз тийу
 )";
 
 }  // namespace fleks::rules
