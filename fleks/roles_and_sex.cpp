@@ -70,7 +70,8 @@ bool IsPatronymicForm(std::string_view key, const WordInfo& info, const Tables::
 double SurnameForm(std::string_view key) {
   auto form = [](std::string_view part) {
     const rules::SurnameForm* f = Tables::Get().surnameForms.Find(part, 2);
-    return f == nullptr ? 0 : *f == rules::SurnameForm::Strong ? kSurnameForm : kWeakSurnameForm;
+    if (f == nullptr || *f == rules::SurnameForm::None) return 0.0;
+    return *f == rules::SurnameForm::Strong ? kSurnameForm : kWeakSurnameForm;
   };
   const std::string_view first = FirstPart(key);
   return first.size() == key.size() ? form(key) : std::max(form(first), form(LastPart(key)));

@@ -69,6 +69,8 @@ Tables::Tables() {
   Mark(rules::kGeorgianSurnamesInAya, kGeorgianInAya);
   Mark(rules::kStressedEcNouns, kStressedEcNoun);
   for (const std::string& w : Words(rules::kStressedSibilantEndings)) stressedSibilantEndings.push_back(w);
+  for (const std::string& w : Words(rules::kNotSurnameForms))
+    surnameForms.Add(Key(w), rules::SurnameForm::None);
   for (const std::string& w : Words(rules::kStrongSurnameForms))
     surnameForms.Add(Key(w), rules::SurnameForm::Strong);
   for (const std::string& w : Words(rules::kWeakSurnameForms))

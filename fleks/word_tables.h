@@ -124,7 +124,7 @@ class Tables {
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   SuffixTable<Sex> firstNameSexEndings;
   SuffixTable<bool> firstNameForms;
-  SuffixTable<rules::SurnameForm> surnameForms;  // the strong ones first
+  SuffixTable<rules::SurnameForm> surnameForms;  // the exceptions first, then the strong ones
   SuffixTable<Sex> surnameSexEndings, patronymicSexEndings;
   SuffixTable<bool> patronymicForms;
   SuffixTable<Rule> surnameRules, firstNameRules, patronymicRules;

@@ -45,10 +45,10 @@ inline constexpr const char* kAlsoSurnames = R"(
 )";
 
 // Endings that mark a first name and hardly ever a surname (Ярослав, Мирослава, Казимир,
-// Улугбек, Айгуль, Абдулла, Насреддин, Айжан, Ильнур): a word the lists do not know
+// Улугбек, Айгуль, Абдулла, Насреддин, Айжан, Ильнур, Тамрико): a word the lists do not know
 // that ends so is taken for the first name rather than the surname.
 inline constexpr const char* kFirstNameForms = R"(
-  слав слава мир мира бек гуль гюль гул улла тдин ддин жан нур
+  слав слава мир мира бек гуль гюль гул улла тдин ддин жан нур ико
 )";
 
 // First names of Western Europe and America that Russians are not given. A surname after

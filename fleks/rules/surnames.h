@@ -21,7 +21,12 @@ inline constexpr const char* kForeignPossessiveLookalikes = R"(
 // Джугашвили) endings, and the old plural (Черных). Weak ones mark it less surely, as
 // first names end so too (Пушкина and Алина, Берия and Мария, Окуджава and Велислава).
 // A surname keeps two letters at least before the ending.
-enum class SurnameForm { Strong, Weak };
+enum class SurnameForm { Strong, Weak, None };
+// Endings that look like a surname's but are a first name's: Georgian pet names in -ико
+// (Тамрико, Нанико) are not Ukrainian surnames in -ко.
+inline constexpr const char* kNotSurnameForms = R"(
+  ико
+)";
 inline constexpr const char* kStrongSurnameForms = R"(
   ов ев ын ин ова ева ына кина шина хина ский цкий ская цкая ая яя ой ый кий ний жий чий
   ший щий ко ук юк ян дзе швили ых их

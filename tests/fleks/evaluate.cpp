@@ -12,7 +12,6 @@
 #include <string>
 
 #include "dev_set.h"
-#include "rules/first_names.h"
 
 namespace {
 
@@ -97,8 +96,7 @@ int main(int argc, char** argv) {
     }
   }
   Tally together;
-  const std::vector<std::string> western = fleks_test::ListWords(fleks::rules::kWesternNames);
-  for (const fleks_test::GeneratedProbe& probe : fleks_test::GeneratedProbes(rows, western, 20000, 2024)) {
+  for (const fleks_test::GeneratedProbe& probe : fleks_test::GeneratedProbes(rows, 20000, 2024)) {
     const std::string got = fleks_test::Decline(probe.input, probe.caseNo);
     together.Add(got == probe.expected);
     if (got != probe.expected && list)
