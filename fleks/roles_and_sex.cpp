@@ -183,10 +183,11 @@ double Disagreement(const Order& order, const std::array<Facts, 3>& facts, std::
     if (order[i] == Role::Patronymic) patronymic = &facts[i];
   }
   if (patronymic == nullptr) return 0;
-  if (name == nullptr)
-    return surname != nullptr && surname->surnameForm != kSurnameForm && !patronymic->turkicGroup
-               ? -kImpossible
-               : 0;
+  if (name == nullptr) {
+    const bool plausible =
+        surname == nullptr || surname->surnameForm == kSurnameForm || patronymic->turkicGroup;
+    return plausible ? 0 : -kImpossible;  // the reading is ruled out
+  }
   const Sex nameSex = name->listed != nullptr ? name->listed->nameSex : name->endingSex;
   const bool differ = nameSex != Sex::Unknown && patronymic->patronymicSex != Sex::Unknown &&
                       nameSex != patronymic->patronymicSex;
