@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -30,6 +29,7 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "format/formatted_view.h"
 #include "html/html_view.h"
@@ -41,6 +41,7 @@
 #include "lines/whitespace.h"
 #include "stats/labels.h"
 #include "stats/text_stats.h"
+#include "text/line_breaks.h"
 #include "text/line_list.h"
 #include "text/text.h"
 #include "urls/cut_urls.h"
@@ -383,20 +384,22 @@ void RunWindow(long count, Random& random, std::map<std::string, Tally>& tally) 
   auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("PageControl"));
   const QString viewNames[] = {"RichEdit1", "RichEdit2", "RichEdit3"};
   for (long step = 0; step < count; ++step) {
-    auto* input = window->findChild<QPlainTextEdit*>(viewNames[0]);
-    if (random.OneIn(4) || input->document()->characterCount() > 20000) {
+    auto* input = window->findChild<skorlin::app::TextView*>(viewNames[0]);
+    if (random.OneIn(4) || input->Length() > 20000) {
       tabs->setCurrentIndex(0);
-      input->setPlainText(skorlin::app::TextToViewString(random.MakeText()));
+      // As the user replaces the text: the view holds it with CR LF line breaks.
+      input->setText(QString::fromStdString(text::WithCrLfBreaks(text::ToUtf8(random.MakeText()))));
+      QApplication::processEvents();
     }
     if (random.OneIn(6)) tabs->setCurrentIndex(static_cast<int>(random.Below(3)));
-    QApplication::clipboard()->setText(skorlin::app::TextToViewString(random.MakeText()));
+    QApplication::clipboard()->setText(skorlin::app::ToQString(random.MakeText()));
     const int tab = tabs->currentIndex();
     const WindowCommand& command = kWindowCommands[random.Below(std::size(kWindowCommands))];
-    auto* active = window->findChild<QPlainTextEdit*>(viewNames[tab]);
+    auto* active = window->findChild<skorlin::app::TextView*>(viewNames[tab]);
     auto* view = command.inputOnly ? input : active;
     const std::string name = std::string("window ") + command.action;
     ++tally[name].runs;
-    const Text before = skorlin::app::ViewText(view);
+    const Text before = skorlin::app::ViewText(*view);
     const stats::CountLabels labelsBefore = ShownLabels(*window);
     QAction* action = window->findChild<QAction*>(QLatin1String(command.action));
     if (!action) {
@@ -406,7 +409,7 @@ void RunWindow(long count, Random& random, std::map<std::string, Tally>& tally) 
     errors.clear();
     action->trigger();
     QApplication::processEvents();
-    const Text after = skorlin::app::ViewText(view);
+    const Text after = skorlin::app::ViewText(*view);
     std::string fault;
     if (!errors.isEmpty()) fault = "error box: " + errors.front().toStdString();
     // The panel counts the view a command changed (the input view for a URL command, on

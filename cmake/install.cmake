@@ -119,8 +119,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Dependencies: dpkg-shlibdeps reads them from the programs (Qt 6, ICU, the C++ runtime).
-# The window also needs a Qt platform plugin, which libqt6gui6 only recommends.
+# Dependencies: dpkg-shlibdeps reads them from the programs (Qt 6, QScintilla, ICU, the C++
+# runtime). The window also needs a Qt platform plugin, which libqt6gui6 only recommends.
 find_program(SKORLIN_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(SKORLIN_DPKG_SHLIBDEPS)
 if(SKORLIN_DPKG_SHLIBDEPS)
@@ -132,7 +132,8 @@ else()
   # Without dpkg-shlibdeps: the runtime packages of Debian 12.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1, libicu72")
   if(TARGET skorlin)
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6core6, libqt6gui6, libqt6widgets6, qt6-qpa-plugins")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+           ", libqt6core6, libqt6gui6, libqt6widgets6, libqscintilla2-qt6-15, qt6-qpa-plugins")
   endif()
 endif()
 include(CPack)
