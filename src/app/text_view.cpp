@@ -69,6 +69,7 @@ TextView::TextView(QWidget* parent) : QsciScintilla(parent) {
 
   setFont(ViewFont());
   for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
+  SendScintilla(SCI_SETMARGINLEFT, 0UL, 3L);
   setWrapMode(WrapNone);
   SendScintilla(SCI_SETHSCROLLBAR, 1L);
   SendScintilla(SCI_SETSCROLLWIDTH, 1L);
