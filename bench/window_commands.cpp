@@ -5,9 +5,10 @@
 //
 //   window_commands --list FILE --prose FILE [--runs N] [--only NAME,...]
 //
-// Prints one line per measurement, tab-separated: "name<TAB>milliseconds<TAB>runs" with
-// the median of the runs, or "name<TAB>-<TAB>reason" for a command the window does not
-// offer yet. The setup of a measurement (the list loaded into the input view, the tab
+// Prints one line per measurement, tab-separated: "name<TAB>milliseconds<TAB>runs<TAB>CPU
+// milliseconds" with the medians of the runs (the process's CPU time tells a busy machine
+// from a slow command), or "name<TAB>-<TAB>reason" for a command the window does not offer
+// yet. The setup of a measurement (the list loaded into the input view, the tab
 // selected) is not timed; a command starts from its menu item (its action is triggered, as
 // a click does) and ends when the pending events, the repaint of the views and of the
 // statistics panel among them, are processed.
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -69,6 +71,13 @@ std::string ReadForView(const QString& path) {
   const QByteArray bytes = file.readAll();
   return skorlin::text::WithCrLfBreaks(
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// The CPU time the process has used, in milliseconds.
+double CpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 double Median(std::vector<double> values) {
@@ -163,6 +172,7 @@ int main(int argc, char** argv) {
       continue;
     }
     std::vector<double> times;
+    std::vector<double> cpu;
     for (int run = 0; run < runs; ++run) {
       // Setup: the input view holds the text, the tab the action starts from is selected.
       w.tabs->setCurrentIndex(0);
@@ -184,6 +194,7 @@ int main(int argc, char** argv) {
 
       QElapsedTimer timer;
       timer.start();
+      const double cpuBefore = CpuMs();
       switch (m.kind) {
         case Action::kMenuItem:
           action->trigger();
@@ -200,6 +211,7 @@ int main(int argc, char** argv) {
       }
       QApplication::processEvents();
       times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+      cpu.push_back(CpuMs() - cpuBefore);
 
       if (!w.errors.isEmpty()) {
         std::fprintf(stderr, "window_commands: %s: %s\n", m.name, qPrintable(w.errors.join("; ")));
@@ -207,7 +219,8 @@ int main(int argc, char** argv) {
     }
     // QString::number, not printf: the application has set the user's locale, whose
     // decimal separator may be a comma.
-    std::printf("%s\t%s\t%d\n", m.name, qPrintable(QString::number(Median(times), 'f', 1)), runs);
+    std::printf("%s\t%s\t%d\t%s\n", m.name, qPrintable(QString::number(Median(times), 'f', 1)), runs,
+                qPrintable(QString::number(Median(cpu), 'f', 1)));
     std::fflush(stdout);
   }
   return 0;

@@ -5,8 +5,11 @@ import argparse
 import datetime
 import os
 
-# The window's commands on the large list must show their result within this time.
-WINDOW_TARGET_MS = 2000
+# What a user of the window waits for at most, by measurement: opening the list and every
+# line command on it, a keystroke in it, selecting the formatted tab with the prose.
+WINDOW_TARGET_MS = 1000
+KEYSTROKE_TARGET_MS = 100
+FORMATTED_TARGET_MS = 500
 # skorlin-cli format and html against typograf: at least this many times its speed.
 TYPOGRAF_TARGET = 10.0
 TYPOGRAF_JOBS = ("format", "html")
@@ -41,6 +44,7 @@ def read_results(path):
 
 
 def read_window(path):
+    """Rows of (name, milliseconds or "-", runs or the reason, CPU milliseconds or "")."""
     rows = []
     if not path or not os.path.exists(path):
         return rows
@@ -48,8 +52,27 @@ def read_window(path):
         for line in f:
             cells = line.rstrip("\n").split("\t")
             if len(cells) >= 3:
-                rows.append(cells[:3])
+                rows.append((cells + [""])[:4])
     return rows
+
+
+def on_prose(name):
+    return name.startswith("split-paragraphs") or "rebuild" in name
+
+
+def window_target(name):
+    """The time a window measurement must stay under (ms), or None when it has no target."""
+    if "keystroke" in name:
+        return KEYSTROKE_TARGET_MS
+    if name.startswith("formatted view rebuild"):
+        return FORMATTED_TARGET_MS
+    if on_prose(name) or name.startswith("undo"):
+        return None
+    return WINDOW_TARGET_MS
+
+
+def duration(ms):
+    return "%.0f ms" % ms if ms < 1000 else "%.2f s" % (ms / 1000)
 
 
 def ratio(a, b):
@@ -101,19 +124,19 @@ def main():
             label = "%s faster than %s" % (r["name"], r["theirs"].split(" ")[0].strip("`'"))
         (met if ok else missed).append(label)
     not_offered = 0
-    for name, ms, extra in window:
-        on_prose = name.startswith("split-paragraphs") or "rebuild" in name
-        if on_prose or "(reference)" in name:
+    for name, ms, extra, cpu in window:
+        target = window_target(name)
+        if target is None:
             continue
-        label = "window %s under 2 s" % name.split(" (")[0]
+        label = "window %s under %s" % (name.split(" (")[0], duration(target))
         if ms == "-":
             not_offered += 1
-        elif float(ms) < WINDOW_TARGET_MS:
+        elif float(ms) < target:
             met.append(label)
         else:
             missed.append(label)
     if not_offered:
-        missed.append("the window's %d line commands under 2 s (the window does not offer them yet)" % not_offered)
+        missed.append("the window's %d line commands (the window does not offer them yet)" % not_offered)
     w("**Targets met: %d of %d.** Met: %s. Missed: %s." % (
         len(met), len(met) + len(missed), ", ".join(met) or "none", ", ".join(missed) or "none"))
     w("")
@@ -158,28 +181,26 @@ def main():
     if window:
         w("## The window (offscreen)")
         w("")
-        w("`bench/window_commands.cpp`: the time from a command's click (its menu item triggered) to its "
-          "result and statistics shown (the pending events, repaints included, processed), %s. "
-          "Loading the input view before a command is not timed (the reference row times it on its own). "
-          "The line commands run on the input view holding the "
-          "keyword list; the paragraph split and the two rebuilds (selecting the formatted or the HTML tab) "
-          "on the prose text." % ("one run each" if a.window_runs in ("", "1") else "median of %s runs" % a.window_runs))
+        w("`bench/window_commands.cpp`: the time from an action (a menu item triggered as a click does, a tab "
+          "selected, a key pressed in the input view) to the window idle again with its result and statistics "
+          "shown (the pending events, repaints included, processed), %s, with the CPU time of the process "
+          "beside it. The setup of each measurement (the list loaded into the input view, the tab selected) "
+          "is not timed. Opening, the line commands, undo and the keystrokes work on the keyword list; the "
+          "paragraph split and the two rebuilds (selecting the formatted or the HTML tab) on the prose text."
+          % ("one run each" if a.window_runs in ("", "1") else "median of %s runs" % a.window_runs))
         w("")
-        w("| command | input | %s | target (< 2 s on the list) |" % ("time" if a.window_runs in ("", "1") else "median"))
+        w("| action | input | %s (CPU) | target |" % ("time" if a.window_runs in ("", "1") else "median"))
         w("|---|---|---|---|")
-        for name, ms, extra in window:
-            on_prose = name.startswith("split-paragraphs") or "rebuild" in name
-            source = "prose, %.1f MB" % mb(a.prose_bytes or 0) if on_prose else "list, %s lines" % f"{int(a.lines):,}"
+        for name, ms, extra, cpu in window:
+            source = "prose, %.1f MB" % mb(a.prose_bytes or 0) if on_prose(name) else "list, %s lines" % f"{int(a.lines):,}"
             if ms == "-":
                 w("| %s | %s | — | %s |" % (name, source, extra))
                 continue
             value = float(ms)
-            shown = "%.0f ms" % value if value < 1000 else "%.2f s" % (value / 1000)
-            if on_prose or "(reference)" in name:
-                target = "—"
-            else:
-                target = "met" if value < WINDOW_TARGET_MS else "missed"
-            w("| %s | %s | %s | %s |" % (name, source, shown, target))
+            shown = duration(value) + (" (%s)" % duration(float(cpu)) if cpu else "")
+            target = window_target(name)
+            verdict = "—" if target is None else "%s (< %s)" % ("met" if value < target else "missed", duration(target))
+            w("| %s | %s | %s | %s |" % (name, source, shown, verdict))
         w("")
 
     if a.notes and os.path.exists(a.notes):

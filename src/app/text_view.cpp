@@ -200,6 +200,8 @@ QVariant TextView::inputMethodQuery(Qt::InputMethodQuery query) const {
   return static_cast<int>(part(start, std::clamp(position, start, end)).size());
 }
 
+text::Text ViewText(const TextView& view) { return text::FromUtf8(view.Utf8()); }
+
 QFont ViewFont() {
   if (QFontDatabase::families().contains(QStringLiteral("Courier New"))) {
     return QFont(QStringLiteral("Courier New"), 10);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/text.h"
+
 class QMenu;
 
 namespace skorlin::app {
@@ -81,6 +83,9 @@ class TextView : public QsciScintilla {
   bool ownWrite_ = false;
   bool editPending_ = false;
 };
+
+// The whole text of a view in the core's form.
+text::Text ViewText(const TextView& view);
 
 // "Courier New" 10 pt where it is installed, otherwise the system's fixed-width font.
 QFont ViewFont();

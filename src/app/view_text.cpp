@@ -1,6 +1,5 @@
 #include "app/view_text.h"
 
-#include "app/text_view.h"
 #include "text/line_breaks.h"
 
 namespace skorlin::app {
@@ -42,8 +41,6 @@ QString ToQString(text::TextView t) {
   for (const char32_t c : t) AppendCodePoint(out, c);
   return out;
 }
-
-text::Text ViewText(const TextView& view) { return text::FromUtf8(view.Utf8()); }
 
 QString ClipboardString(std::string_view viewUtf8) {
   const std::string lf = text::WithLfBreaks(viewUtf8);

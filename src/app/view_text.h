@@ -1,5 +1,5 @@
-// Moving text between the window's Qt strings, its views (UTF-8, CR LF between lines) and
-// the core's Text (code points).
+// Moving text between the window's Qt strings, its views' bytes (UTF-8, CR LF between
+// lines) and the core's Text (code points).
 #pragma once
 
 #include <QString>
@@ -10,15 +10,10 @@
 
 namespace skorlin::app {
 
-class TextView;
-
 // Text and QString without any line-break conversion (captions, clipboard, settings);
 // surrogate pairs become one code point.
 text::Text ToText(QStringView s);
 QString ToQString(text::TextView t);
-
-// The whole text of a view in the core's form.
-text::Text ViewText(const TextView& view);
 
 // A view's text, or a part of it, as the desktop's clipboard takes it: LF between lines.
 QString ClipboardString(std::string_view viewUtf8);

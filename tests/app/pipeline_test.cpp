@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "format/formatted_view.h"
 #include "html/html_view.h"

@@ -14,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "lines/collation.h"
 #include "lines/duplicates.h"
