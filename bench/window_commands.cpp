@@ -3,7 +3,13 @@
 // command on it, for a keystroke in it, for undoing a command, and for the rebuild of the
 // formatted and the HTML view from a large text.
 //
-//   window_commands --list FILE --prose FILE [--runs N] [--only NAME,...]
+//   window_commands --list FILE --prose FILE [--runs N] [--only KEY,...]
+//   window_commands --list FILE --in-turn [--only KEY,...]
+//
+// With --in-turn the list is opened once through the menu and every measurement on it
+// runs on what the one before left in the view, one run each, with nothing held beside
+// the window: the peak memory of the process (printed last, "peak memory<TAB>MB") is the
+// program's own.
 //
 // Prints one line per measurement, tab-separated: "name<TAB>milliseconds<TAB>runs<TAB>CPU
 // milliseconds" with the medians of the runs (the process's CPU time tells a busy machine
@@ -80,6 +86,16 @@ double CpuMs() {
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
+// The peak resident memory of the process so far, in megabytes.
+double PeakMemoryMb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+  }
+  return 0;
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t n = values.size();
@@ -104,6 +120,8 @@ struct Measurement {
   double caret = 0;    // where a keystroke goes: 0 the start, 1 the end of the text
 };
 
+// In this order the list keeps lines to work on to the end when each measurement takes
+// what the one before left (--in-turn).
 const Measurement kMeasurements[] = {
     {"opening the list (Открыть...)", "mmOpen", Action::kMenuItem, "mmOpen", 0, false, true},
     {"trim (Обрезать пробелы)", "mmDelSpaces", Action::kMenuItem, "mmDelSpaces", 0, false, false},
@@ -111,9 +129,6 @@ const Measurement kMeasurements[] = {
      false},
     {"delete-empty (Удалить пустые строки)", "mmDelEmpty", Action::kMenuItem, "mmDelEmpty", 0, false, false},
     {"dedupe (Удалить дубли)", "mmDelDouble", Action::kMenuItem, "mmDelDouble", 0, false, false},
-    {"delete-repeated (Удалить все дубли)", "pmDelAllDouble", Action::kMenuItem, "pmDelAllDouble", 0, false,
-     false},
-    {"delete-unique (Удалить уникальные)", "mmDelUnik", Action::kMenuItem, "mmDelUnik", 0, false, false},
     {"sort (Сортировать)", "mmSort", Action::kMenuItem, "mmSort", 0, false, false},
     {"sort-mirror (Сортировать зеркальные)", "N4", Action::kMenuItem, "N4", 0, false, false},
     {"sort-length (Сортировать по длине)", "N16", Action::kMenuItem, "N16", 0, false, false},
@@ -122,6 +137,9 @@ const Measurement kMeasurements[] = {
     {"undo of invert (Ctrl+Z)", "undo", Action::kUndo, "N18", 0, false, false},
     {"a keystroke at the end of the list", "key-end", Action::kKey, nullptr, 0, false, false, 1},
     {"a keystroke in the middle of the list", "key-middle", Action::kKey, nullptr, 0, false, false, 0.5},
+    {"delete-repeated (Удалить все дубли)", "pmDelAllDouble", Action::kMenuItem, "pmDelAllDouble", 0, false,
+     false},
+    {"delete-unique (Удалить уникальные)", "mmDelUnik", Action::kMenuItem, "mmDelUnik", 0, false, false},
     {"split-paragraphs (Разбить абзацы)", "N14", Action::kMenuItem, "N14", 0, true, false},
     {"formatted view rebuild", "formatted", Action::kTab, nullptr, 1, true, false},
     {"HTML view rebuild", "html", Action::kTab, nullptr, 2, true, false},
@@ -144,7 +162,9 @@ int main(int argc, char** argv) {
   QString listPath, prosePath;
   QStringList only;
   int runs = 3;
-  const QStringList args = QApplication::arguments();
+  bool inTurn = false;
+  QStringList args = QApplication::arguments();
+  if (args.removeAll(QStringLiteral("--in-turn")) > 0) inTurn = true;
   for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
     if (args[i] == "--list")
       listPath = args[i + 1];
@@ -155,16 +175,20 @@ int main(int argc, char** argv) {
     else if (args[i] == "--only")
       only = args[i + 1].split(',');
   }
-  if (listPath.isEmpty() || prosePath.isEmpty()) {
-    std::fprintf(stderr, "usage: window_commands --list FILE --prose FILE [--runs N] [--only KEY,...]\n");
+  if (listPath.isEmpty() || (prosePath.isEmpty() && !inTurn)) {
+    std::fprintf(stderr,
+                 "usage: window_commands --list FILE --prose FILE [--runs N] [--only KEY,...]\n"
+                 "       window_commands --list FILE --in-turn [--only KEY,...]\n");
     return 2;
   }
-  const std::string list = ReadForView(listPath);
-  const std::string prose = ReadForView(prosePath);
+  if (inTurn) runs = 1;
+  const std::string list = inTurn ? std::string() : ReadForView(listPath);
+  const std::string prose = inTurn ? std::string() : ReadForView(prosePath);
 
   Window w(listPath);
   for (const Measurement& m : kMeasurements) {
     if (!only.isEmpty() && !only.contains(QLatin1String(m.key))) continue;
+    if (inTurn && m.prose) continue;
     QAction* action = m.action ? w.window->findChild<QAction*>(QLatin1String(m.action)) : nullptr;
     if (m.action && (!action || !action->isEnabled())) {
       std::printf("%s\t-\tthe window does not offer this command yet\n", m.name);
@@ -176,7 +200,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
       // Setup: the input view holds the text, the tab the action starts from is selected.
       w.tabs->setCurrentIndex(0);
-      w.input->Load(m.empty ? std::string() : m.prose ? prose : list);
+      if (!inTurn) w.input->Load(m.empty ? std::string() : m.prose ? prose : list);
       // A rebuild that finds its view already holding the result skips writing it; the
       // user's case is a changed input, so the derived view starts empty.
       if (m.kind == Action::kTab) {
@@ -223,5 +247,6 @@ int main(int argc, char** argv) {
                 qPrintable(QString::number(Median(cpu), 'f', 1)));
     std::fflush(stdout);
   }
+  if (inTurn) std::printf("peak memory\t%.0f\tMB\n", PeakMemoryMb());
   return 0;
 }

@@ -126,6 +126,7 @@ void TextView::Load(std::string_view utf8) {
   SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), BytesOf(utf8));
   SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
   SendScintilla(SCI_EMPTYUNDOBUFFER);
+  undoBytes_ = 0;
   SendScintilla(SCI_SETSAVEPOINT);
   SendScintilla(SCI_GOTOPOS, 0L);
 }
@@ -148,6 +149,7 @@ bool TextView::Replace(std::string_view replacement) {
   }
   const std::string_view inserted = replacement.substr(start, replacement.size() - tail - start);
   const OwnWrite write(this);
+  RoomForStep(current.size() - tail - start + inserted.size());
   SendScintilla(SCI_BEGINUNDOACTION);
   SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start),
                 static_cast<long>(current.size() - tail));
@@ -159,6 +161,8 @@ bool TextView::Replace(std::string_view replacement) {
 
 void TextView::ReplaceSelection(std::string_view utf8) {
   const OwnWrite write(this);
+  RoomForStep(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND) - SendScintilla(SCI_GETSELECTIONSTART)) +
+              utf8.size());
   SendScintilla(SCI_BEGINUNDOACTION);
   SendScintilla(SCI_TARGETFROMSELECTION);
   const long start = SendScintilla(SCI_GETTARGETSTART);
@@ -169,7 +173,16 @@ void TextView::ReplaceSelection(std::string_view utf8) {
 
 void TextView::Clear() {
   const OwnWrite write(this);
+  RoomForStep(Length());
   SendScintilla(SCI_CLEARALL);
+}
+
+void TextView::RoomForStep(std::size_t cost) {
+  if (undoBytes_ > 0 && undoBytes_ + cost > undoBudget_) {
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    undoBytes_ = 0;
+  }
+  undoBytes_ += cost;
 }
 
 void TextView::contextMenuEvent(QContextMenuEvent* event) {

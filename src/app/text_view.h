@@ -16,7 +16,10 @@ namespace skorlin::app {
 
 // No lexer, no margins, no word wrap, both scroll bars as needed, the fixed-width font of
 // ViewFont. Undo and redo as in an editor: typing is grouped, each replacement made
-// through this class is one step. The keys the window's menu owns (Ctrl+X, Ctrl+C,
+// through this class is one step. The steps of the replacements hold the text they took
+// out and put in; when the steps kept would hold more than the undo budget, the older ones
+// are let go before a new one is made, so a long text changed again and again keeps its
+// memory within a few times its size, and the last replacement can always be undone. The keys the window's menu owns (Ctrl+X, Ctrl+C,
 // Ctrl+V, Ctrl+A, Ctrl+Del) are left to the menu's shortcuts.
 class TextView : public QsciScintilla {
   Q_OBJECT
@@ -45,6 +48,10 @@ class TextView : public QsciScintilla {
   void ReplaceSelection(std::string_view utf8);
   // Empties the view as one undo step.
   void Clear();
+
+  // How many bytes the steps of the undo history may hold before older ones are let go.
+  static constexpr std::size_t kUndoBudget = std::size_t{256} << 20;
+  void SetUndoBudget(std::size_t bytes) { undoBudget_ = bytes; }
 
   // The menu a right click opens in place of the editor's own.
   void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
@@ -78,9 +85,13 @@ class TextView : public QsciScintilla {
   };
 
   void ReportEditLater();
+  // Makes room in the undo history for a step holding cost bytes.
+  void RoomForStep(std::size_t cost);
 
   QMenu* popupMenu_ = nullptr;
   bool ownWrite_ = false;
+  std::size_t undoBudget_ = kUndoBudget;
+  std::size_t undoBytes_ = 0;  // what the steps of the replacements kept so far hold
   bool editPending_ = false;
 };
 

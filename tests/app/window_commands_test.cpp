@@ -281,6 +281,34 @@ class WindowCommandsTest : public QObject {
     QVERIFY(!h.View(1)->isUndoAvailable());
   }
 
+  // The undo history keeps every command's step while they fit its budget; beyond it the
+  // older steps go, and the last command can still be undone.
+  void TheUndoHistoryKeepsStepsWithinItsBudget_data() {
+    QTest::addColumn<qulonglong>("budget");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("room for both") << qulonglong(TextView::kUndoBudget) << 2;
+    QTest::newRow("room for one") << qulonglong(50) << 1;
+  }
+  void TheUndoHistoryKeepsStepsWithinItsBudget() {
+    QFETCH(qulonglong, budget);
+    QFETCH(int, steps);
+    WindowHarness h;
+    h.Open();
+    TextView* view = h.View(0);
+    view->SetUndoBudget(budget);
+    const QString input = Lines({"в", "бб", "ааа", "г"});
+    h.SetText(view, input);
+    QVERIFY(Trigger(h, "mmSort"));
+    const QString sorted = h.Text(0);
+    QVERIFY(Trigger(h, "N18"));
+    QVERIFY(h.Text(0) != sorted);
+    Press(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(h.Text(0), sorted);
+    QCOMPARE(view->isUndoAvailable(), steps == 2);
+    Press(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(h.Text(0), steps == 2 ? input : sorted);
+  }
+
   void ShuffleKeepsTheLinesOfTheActiveView_data() {
     QTest::addColumn<int>("tab");
     QTest::newRow("input") << 0;
