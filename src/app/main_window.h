@@ -181,7 +181,7 @@ class TfmMain : public QMainWindow {
   // Sets a view's text: nothing happens when it equals the view's current text;
   // otherwise the text is replaced (the undo history starts afresh) and the statistics
   // are recounted for it, as the view's change event does. Returns whether it changed.
-  bool SetViewText(ViewSlot& view, std::string utf8);
+  bool SetViewText(ViewSlot& view, const std::string& utf8);
   // The statistics panel for a view's text as counted (or for the price field's change).
   void ShowChangeLabels(QObject* sender, text::TextView counted);
   // A change the user made in a view: counted at once in a small text, once the typing

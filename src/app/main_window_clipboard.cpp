@@ -28,7 +28,7 @@ void TfmMain::btCopyClick(ViewSlot* view) {
 void TfmMain::pmCutClick(ViewSlot* view) {
   if (!view) return;
   SetClipboardText(SelectedOrWholeText(*view->widget));
-  view->widget->Clear();
+  view->widget->EmptyText();
   view->encoding = text::Encoding::Cp1251;
   RichEditChange(view->widget);
 }
@@ -53,7 +53,7 @@ void TfmMain::btPasteClick(ViewSlot* view, PasteForm form) {
 
 void TfmMain::btClearClick(ViewSlot* view) {
   if (!view) return;
-  view->widget->Clear();
+  view->widget->EmptyText();
   view->widget->SendScintilla(TextView::SCI_SETSAVEPOINT);
   view->encoding = text::Encoding::Cp1251;
   RichEditChange(view->widget);

@@ -39,7 +39,7 @@ TextView* TfmMain::ActiveView() const {
                                                            : nullptr;
 }
 
-bool TfmMain::SetViewText(ViewSlot& view, std::string utf8) {
+bool TfmMain::SetViewText(ViewSlot& view, const std::string& utf8) {
   if (view.widget->Utf8() == utf8) return false;
   view.widget->Load(utf8);
   ShowChangeLabels(view.widget, text::FromUtf8(utf8));

@@ -9,6 +9,8 @@
 #include <QFontDatabase>
 #include <QMenu>
 #include <QTimer>
+#include <bit>
+#include <cstdint>
 
 namespace skorlin::app {
 namespace {
@@ -59,8 +61,8 @@ TextView::TextView(QWidget* parent) : QsciScintilla(parent) {
 
   // A document without style bytes: nothing here is ever styled, and a large text then
   // takes half the memory.
-  void* document = reinterpret_cast<void*>(
-      SendScintilla(SCI_CREATEDOCUMENT, 0UL, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE)));
+  auto* document = std::bit_cast<void*>(static_cast<intptr_t>(
+      SendScintilla(SCI_CREATEDOCUMENT, 0UL, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE))));
   SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
   SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);
   setUtf8(true);
@@ -161,8 +163,9 @@ bool TextView::Replace(std::string_view replacement) {
 
 void TextView::ReplaceSelection(std::string_view utf8) {
   const OwnWrite write(this);
-  RoomForStep(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND) - SendScintilla(SCI_GETSELECTIONSTART)) +
-              utf8.size());
+  RoomForStep(
+      static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND) - SendScintilla(SCI_GETSELECTIONSTART)) +
+      utf8.size());
   SendScintilla(SCI_BEGINUNDOACTION);
   SendScintilla(SCI_TARGETFROMSELECTION);
   const long start = SendScintilla(SCI_GETTARGETSTART);
@@ -171,7 +174,7 @@ void TextView::ReplaceSelection(std::string_view utf8) {
   SendScintilla(SCI_GOTOPOS, start + static_cast<long>(utf8.size()));
 }
 
-void TextView::Clear() {
+void TextView::EmptyText() {
   const OwnWrite write(this);
   RoomForStep(Length());
   SendScintilla(SCI_CLEARALL);
@@ -204,7 +207,7 @@ QVariant TextView::inputMethodQuery(Qt::InputMethodQuery query) const {
   // A range of the line only: asking for the whole text would move the editor's insertion
   // gap to its end, a copy of everything after the caret.
   const auto part = [&](long from, long to) {
-    const auto* bytes = static_cast<const char*>(reinterpret_cast<void*>(
+    const auto* bytes = std::bit_cast<const char*>(static_cast<intptr_t>(
         SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from)));
     return QString::fromUtf8(bytes, static_cast<qsizetype>(to - from));
   };

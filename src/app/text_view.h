@@ -19,8 +19,8 @@ namespace skorlin::app {
 // through this class is one step. The steps of the replacements hold the text they took
 // out and put in; when the steps kept would hold more than the undo budget, the older ones
 // are let go before a new one is made, so a long text changed again and again keeps its
-// memory within a few times its size, and the last replacement can always be undone. The keys the window's menu owns (Ctrl+X, Ctrl+C,
-// Ctrl+V, Ctrl+A, Ctrl+Del) are left to the menu's shortcuts.
+// memory within a few times its size, and the last replacement can always be undone. The keys the window's
+// menu owns (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+A, Ctrl+Del) are left to the menu's shortcuts.
 class TextView : public QsciScintilla {
   Q_OBJECT
 
@@ -47,7 +47,7 @@ class TextView : public QsciScintilla {
   // stands after the inserted text.
   void ReplaceSelection(std::string_view utf8);
   // Empties the view as one undo step.
-  void Clear();
+  void EmptyText();
 
   // How many bytes the steps of the undo history may hold before older ones are let go.
   static constexpr std::size_t kUndoBudget = std::size_t{256} << 20;
@@ -63,7 +63,7 @@ class TextView : public QsciScintilla {
  signals:
   // The text has been changed in the view itself (typing, the editor's own paste, drag and
   // drop, undo and redo): reported once the change is complete, at most once per pass of
-  // the event loop. Changes made through Load, Replace, ReplaceSelection and Clear
+  // the event loop. Changes made through Load, Replace, ReplaceSelection and EmptyText
   // are not reported.
   void textEdited();
 
