@@ -24,6 +24,8 @@
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
 #include "app/widgets.h"
+#include "lines/paragraphs.h"
+#include "stats/rate.h"
 
 namespace skorlin::app {
 namespace {
@@ -190,11 +192,11 @@ QWidget* TfmMain::CreateSettingsTab() {
   gbAbz->setObjectName(QStringLiteral("gbAbz"));
   auto* grid = new QGridLayout(gbAbz);
   auto* caption = new QLabel(Tr("Количество символов в предложении"), gbAbz);
-  edAbzMin = new QLineEdit(QStringLiteral("250"), gbAbz);
+  edAbzMin = new QLineEdit(QString::number(lines::kDefaultParagraphMin), gbAbz);
   edAbzMin->setObjectName(QStringLiteral("edAbzMin"));
   edAbzMin->setToolTip(Tr("Минимальная длина предложения"));
   edAbzMin->setMaximumWidth(60);
-  edAbzMax = new QLineEdit(QStringLiteral("400"), gbAbz);
+  edAbzMax = new QLineEdit(QString::number(lines::kDefaultParagraphMax), gbAbz);
   edAbzMax->setObjectName(QStringLiteral("edAbzMax"));
   edAbzMax->setToolTip(Tr("Максимальная длина предложения"));
   edAbzMax->setMaximumWidth(60);
@@ -227,7 +229,7 @@ QWidget* TfmMain::CreateStatisticsPanel() {
                           5, Panel2);
   lbCena = MakeCountLabel("lbCena", "Цена: 0", "Цена закилобайт текста", 0, Panel2);
   lbCena2 = MakeCountLabel("lbCena2", "Цена: 0", "Цена закилобайт текста", 0, Panel2);
-  edCena = new QLineEdit(QStringLiteral("0,8"), Panel2);
+  edCena = new QLineEdit(QString::fromUtf8(stats::kDefaultRateText), Panel2);
   edCena->setObjectName(QStringLiteral("edCena"));
   edCena->setToolTip(Tr("Цена за килобайт"));
   edCena->setMaximumWidth(64);

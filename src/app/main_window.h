@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/settings_location.h"
 #include "lines/collation.h"
@@ -15,9 +16,9 @@
 #include "lines/random.h"
 #include "names/declension_library.h"
 #include "names/name_commands.h"
+#include "text/command_result.h"
 #include "text/encoding.h"
 #include "text/text.h"
-#include "urls/url_result.h"
 
 class QAction;
 class QCheckBox;
@@ -170,37 +171,34 @@ class TfmMain : public QMainWindow {
   // A text from outside (a file, the clipboard) ends at its first NUL, as its lines do:
   // cuts it there and says so in the caption, so a cut text never passes for the whole.
   text::Text UpToNul(text::Text text);
-  // Writes the five count labels as the view rebuild shows them.
-  void WriteRebuildLabels(text::TextView counted);
+  // Writes the five count labels as the view rebuild shows them (counted: UTF-8).
+  void WriteRebuildLabels(std::string_view counted);
 
-  // What a command made of its view's text.
-  struct ViewEdit {
-    text::Text text;      // the view's new whole text
-    bool write = false;   // whether the view takes it
-    std::string caption;  // the final caption (UTF-8); empty leaves the title as it is
-  };
-  using ViewCommand = std::function<ViewEdit(text::TextView text, const lines::Progress& progress)>;
+  // A command on a view's whole text (UTF-8), with the callback for its progress captions.
+  using ViewCommand =
+      std::function<text::CommandResult(std::string_view text, const text::Progress& progress)>;
   // Whether the statistics are recounted after a command that left its view unchanged.
   enum class Recount { Always, WhenChanged };
-  // The frame of a command on one view: the view's change event detached and its redrawing
-  // suspended, the command run on its text, the result written back as one step of the
-  // view's undo history, the update ended, the statistics recounted once, the final
-  // caption shown. With no view (the settings tab) the command runs on the empty text for
-  // its captions and no view changes.
-  void RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command);
+  // The frame of a command on one view, the one adapter of a command's result: the view's
+  // change event detached and its redrawing suspended, the command run on its text, the
+  // result written back as one step of the view's undo history, the update ended, the
+  // statistics recounted once, the final caption shown. With no view (the settings tab)
+  // the command runs on the empty text for its captions and no view changes. Returns the
+  // result for its outcome.
+  text::CommandResult RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command);
   // A line command of the active view in the full frame (hourglass, captions, recount).
-  void RunActiveLineCommand(const std::function<lines::LineCommandResult(text::TextView, lines::View,
-                                                                         const lines::Progress&)>& command);
-  // A URL or name command's result on the input view: hourglass, frame, caption.
+  void RunActiveLineCommand(const std::function<text::CommandResult(std::string_view, lines::View,
+                                                                    const text::Progress&)>& command);
+  // A URL or name command's result on the input view: hourglass, frame, caption, and an
+  // error of the declension library in the error box.
   void RunInputCommand(const ViewCommand& command);
-  void RunUrlCommand(urls::UrlResult (*command)(text::TextView));
+  void RunUrlCommand(text::CommandResult (*command)(std::string_view));
   void RunNameCommand(names::NameCommand command);
   // Shows a caption in the title bar at once, also while a command is still running.
   void ShowCaption(const std::string& utf8);
-  // Replaces a view's whole text as one undo step with its change event detached. Does
-  // nothing when the new text has the same lines as current (the view's text). Returns
-  // whether the view changed.
-  bool ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement);
+  // Replaces a view's whole text (current, UTF-8) by replacement as one undo step with its
+  // change event detached.
+  void ReplaceViewText(QPlainTextEdit* view, std::string_view current, std::string_view replacement);
   const lines::LineCollator& Collator();
   names::DeclensionLibrary& Declension();
 

@@ -11,11 +11,12 @@
 #include <QTextDocument>
 #include <vector>
 
+#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
 #include "app/widgets.h"
-#include "lines/line_views.h"
+#include "text/line_list.h"
 
 namespace skorlin::app {
 namespace {
@@ -33,26 +34,18 @@ class FrozenView {
   QSignalBlocker blocker_;
 };
 
-// Whether replacement holds the same lines as current: equal, or current followed by the
-// line break the whole text of a view always ends with.
-bool SameLines(text::TextView current, text::TextView replacement) {
-  if (replacement == current) return true;
-  return replacement.size() == current.size() + 2 && replacement.substr(0, current.size()) == current &&
-         replacement.substr(current.size()) == U"\r\n";
-}
-
 // Turns a document holding current into one holding replacement by editing only the lines
 // that differ, when the new lines are the old ones with some rewritten in place or some
 // left out: filling a document costs far more per line than any command, so a command
 // that changes a few lines of a long text must not rebuild all of it. Returns false,
 // having changed nothing, when the new lines are neither (a sort, a shuffle, a split).
-bool EditChangedLines(QTextDocument* document, text::TextView current, text::TextView replacement) {
+bool EditChangedLines(QTextDocument* document, std::string_view current, std::string_view replacement) {
   // The document's blocks are the lines of current, one to one, unless current holds a
   // character that ends the lines early (NUL).
-  if (current.find(U'\0') != text::TextView::npos) return false;
-  const lines::LineViews before = lines::SplitLineViews(current);
-  const lines::LineViews after = lines::SplitLineViews(replacement);
-  const bool endsWithBreak = current.size() >= 2 && current.substr(current.size() - 2) == U"\r\n";
+  if (current.find('\0') != std::string_view::npos) return false;
+  const text::LineViews before = text::SplitLines(current);
+  const text::LineViews after = text::SplitLines(replacement);
+  const bool endsWithBreak = current.ends_with("\r\n");
   const std::size_t blocks = before.size() + (endsWithBreak || current.empty() ? 1 : 0);
   if (static_cast<std::size_t>(document->blockCount()) != blocks) return false;
 
@@ -85,7 +78,7 @@ bool EditChangedLines(QTextDocument* document, text::TextView current, text::Tex
       const QTextBlock block = document->findBlockByNumber(static_cast<int>(i));
       cursor.setPosition(block.position());
       cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-      cursor.insertText(TextToViewString(after[i]));
+      cursor.insertText(Utf8ToViewString(after[i]));
     } else if (!keep[i]) {
       // A run of left-out lines goes in one removal.
       std::size_t first = i;
@@ -109,8 +102,7 @@ void TfmMain::ShowCaption(const std::string& utf8) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool TfmMain::ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement) {
-  if (SameLines(current, replacement)) return false;
+void TfmMain::ReplaceViewText(QPlainTextEdit* view, std::string_view current, std::string_view replacement) {
   const QSignalBlocker blocker(view);
   // One edit block is one step of the view's undo history: Ctrl+Z brings back the text
   // as it stood before the command.
@@ -118,55 +110,61 @@ bool TfmMain::ReplaceViewText(QPlainTextEdit* view, text::TextView current, text
   cursor.beginEditBlock();
   if (!EditChangedLines(view->document(), current, replacement)) {
     cursor.select(QTextCursor::Document);
-    cursor.insertText(TextToViewString(replacement));
+    cursor.insertText(Utf8ToViewString(replacement));
   }
   cursor.endEditBlock();
   // As after any replacement of the whole text, the caret stands at the start.
   cursor.movePosition(QTextCursor::Start);
   view->setTextCursor(cursor);
-  return true;
 }
 
-void TfmMain::RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command) {
-  const lines::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
+text::CommandResult TfmMain::RunViewCommand(QPlainTextEdit* view, Recount recount,
+                                            const ViewCommand& command) {
+  const text::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
+  text::CommandResult result;
   if (view == nullptr) {
     // The settings tab: the command's captions, with nothing counted, and no view changed.
-    const std::string caption = command(text::TextView(), progress).caption;
-    if (!caption.empty()) ShowCaption(caption);
-    return;
+    result = command(std::string_view(), progress);
+  } else {
+    {
+      const FrozenView frozen(view);
+      const std::string current = ViewUtf8(view);
+      result = command(current, progress);
+      if (result.changed) ReplaceViewText(view, current, result.text);
+    }
+    // The update has ended and the change event is attached again: the statistics are
+    // recounted once, for the text the command left.
+    if (result.changed || recount == Recount::Always) RichEditChange(view);
   }
-  bool changed = false;
-  ViewEdit edit;
-  {
-    const FrozenView frozen(view);
-    const text::Text current = ViewText(view);
-    edit = command(current, progress);
-    if (edit.write) changed = ReplaceViewText(view, current, edit.text);
-  }
-  // The update has ended and the change event is attached again: the statistics are
-  // recounted once, for the text the command left.
-  if (changed || recount == Recount::Always) RichEditChange(view);
-  if (!edit.caption.empty()) ShowCaption(edit.caption);
+  if (!result.caption.empty()) ShowCaption(result.caption);
+  return result;
 }
 
 void TfmMain::RunActiveLineCommand(
-    const std::function<lines::LineCommandResult(text::TextView, lines::View, const lines::Progress&)>&
-        command) {
+    const std::function<text::CommandResult(std::string_view, lines::View, const text::Progress&)>& command) {
   const WaitCursor wait;
   // The tab index is read once: the view chosen here is the one written back.
   QPlainTextEdit* const view = ActiveView();
   const lines::View kind = view == RichEdit2   ? lines::View::kFormatted
                            : view == RichEdit3 ? lines::View::kHtml
                                                : lines::View::kInput;
-  RunViewCommand(view, Recount::Always, [&](text::TextView text, const lines::Progress& progress) {
-    lines::LineCommandResult result = command(text, kind, progress);
-    return ViewEdit{std::move(result.text), true, std::move(result.caption)};
+  RunViewCommand(view, Recount::Always, [&](std::string_view text, const text::Progress& progress) {
+    return command(text, kind, progress);
   });
 }
 
 void TfmMain::RunInputCommand(const ViewCommand& command) {
-  const WaitCursor wait;
-  RunViewCommand(RichEdit1, Recount::WhenChanged, command);
+  text::CommandResult result;
+  {
+    const WaitCursor wait;
+    result = RunViewCommand(RichEdit1, Recount::WhenChanged, command);
+  }
+  // The view is written and the hourglass gone before the error box opens. A library that
+  // cannot be loaded is reported too, with where it was looked for: a name command that
+  // silently does nothing leaves the user no way to tell why.
+  if (result.outcome == text::Outcome::kLibraryMissing || result.outcome == text::Outcome::kLibraryError) {
+    ShowError(QString::fromStdString(result.message));
+  }
 }
 
 const lines::LineCollator& TfmMain::Collator() {

@@ -15,13 +15,13 @@
 namespace skorlin::app {
 namespace {
 
-using lines::LineCommandResult;
-using lines::Progress;
 using lines::View;
+using text::CommandResult;
+using text::Progress;
 
 // A command that is the same on every view.
-template <LineCommandResult (*Command)(text::TextView, const Progress&)>
-LineCommandResult OnAnyView(text::TextView text, View /*view*/, const Progress& progress) {
+template <CommandResult (*Command)(std::string_view, const Progress&)>
+CommandResult OnAnyView(std::string_view text, View /*view*/, const Progress& progress) {
   return Command(text, progress);
 }
 
@@ -49,42 +49,42 @@ void TfmMain::pmDelAllDoubleClick(QObject* /*sender*/) {
 
 void TfmMain::mmDelUnikClick(QObject* /*sender*/) {
   // The HTML view takes part with one more, empty, line at its end.
-  RunActiveLineCommand([](text::TextView text, View view, const Progress& progress) {
+  RunActiveLineCommand([](std::string_view text, View view, const Progress& progress) {
     return lines::DeleteUniqueLines(text, view, progress);
   });
 }
 
 void TfmMain::pmSortClick(QObject* /*sender*/) {
   const lines::LineCollator& collator = Collator();
-  RunActiveLineCommand([&](text::TextView text, View /*view*/, const Progress& /*progress*/) {
+  RunActiveLineCommand([&](std::string_view text, View /*view*/, const Progress& /*progress*/) {
     return lines::SortLines(text, collator);
   });
 }
 
 void TfmMain::N4Click(QObject* /*sender*/) {
   const lines::LineCollator& collator = Collator();
-  RunActiveLineCommand([&](text::TextView text, View /*view*/, const Progress& progress) {
+  RunActiveLineCommand([&](std::string_view text, View /*view*/, const Progress& progress) {
     return lines::MirrorSortLines(text, collator, progress);
   });
 }
 
 void TfmMain::mmShuffleClick(QObject* /*sender*/) {
   random_.RandomizeFromClock();
-  RunActiveLineCommand([this](text::TextView text, View view, const Progress& progress) {
+  RunActiveLineCommand([this](std::string_view text, View view, const Progress& progress) {
     return lines::ShuffleLines(text, random_, view, progress);
   });
 }
 
 void TfmMain::N16Click(QObject* /*sender*/) {
   // Always the input view; no hourglass and no caption.
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::SortLinesByLength(text).text, true, {}};
+  RunViewCommand(RichEdit1, Recount::WhenChanged, [](std::string_view text, const Progress& /*progress*/) {
+    return lines::SortLinesByLength(text);
   });
 }
 
 void TfmMain::N18Click(QObject* /*sender*/) {
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::InvertLines(text).text, true, {}};
+  RunViewCommand(RichEdit1, Recount::WhenChanged, [](std::string_view text, const Progress& /*progress*/) {
+    return lines::InvertLines(text);
   });
 }
 
@@ -94,8 +94,8 @@ void TfmMain::N14Click(QObject* /*sender*/) {
   // The two lengths are read from the settings tab at every run.
   const lines::ParagraphLimits limits =
       lines::ReadParagraphLimits(ToText(edAbzMin->text()), ToText(edAbzMax->text()));
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::SplitParagraphs(text, limits.min, limits.max, random_).text, true, {}};
+  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return lines::SplitParagraphs(text, limits.min, limits.max, random_);
   });
 }
 

@@ -53,7 +53,7 @@ bool TfmMain::SetViewText(QPlainTextEdit* view, text::TextView text) {
 void TfmMain::PageControlChange() {
   WaitCursor wait;
   const int tab = PageControl->currentIndex();
-  text::Text counted;
+  std::string counted;
   if (tab == 1 || tab == 2) {
     const text::Text input = ViewText(RichEdit1);
     QPlainTextEdit* view = tab == 1 ? RichEdit2 : RichEdit3;
@@ -68,16 +68,16 @@ void TfmMain::PageControlChange() {
       options.table = cbxTable->isChecked();
       SetViewText(view, html::HtmlView(input, options));
     }
-    counted = ViewText(view);
+    counted = ViewUtf8(view);
   } else {
-    counted = ViewText(RichEdit1);
+    counted = ViewUtf8(RichEdit1);
   }
   WriteRebuildLabels(counted);
 }
 
 void TfmMain::cbxHTMLClick(QObject* /*sender*/) { PageControlChange(); }
 
-void TfmMain::WriteRebuildLabels(text::TextView counted) {
+void TfmMain::WriteRebuildLabels(std::string_view counted) {
   const stats::CountLabels labels = stats::RebuildLabels(stats::CountTextStats(counted));
   lbStr->setText(ToQString(labels.lbStr));
   lbSl->setText(ToQString(labels.lbSl));
@@ -88,11 +88,11 @@ void TfmMain::WriteRebuildLabels(text::TextView counted) {
 
 void TfmMain::RichEditChange(QObject* sender) {
   WaitCursor wait;
-  text::Text counted;
+  std::string counted;
   if (sender == edCena) {
-    if (const QPlainTextEdit* view = ActiveView()) counted = ViewText(view);
+    if (const QPlainTextEdit* view = ActiveView()) counted = ViewUtf8(view);
   } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(sender)) {
-    counted = ViewText(view);
+    counted = ViewUtf8(view);
   }
   const stats::PanelLabels labels =
       stats::ChangeLabels(stats::CountTextStats(counted), ToText(edCena->text()), DecimalSeparator());

@@ -13,34 +13,29 @@
 #include "urls/keep_urls.h"
 
 namespace skorlin::app {
-using lines::Progress;
+using text::Progress;
 
 // A URL command on the input view. The view changes only when the command says so ("URLs
 // не найдены" and an empty clipboard leave it as it was).
-void TfmMain::RunUrlCommand(urls::UrlResult (*command)(text::TextView)) {
-  RunInputCommand([command](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = command(text);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
-  });
+void TfmMain::RunUrlCommand(text::CommandResult (*command)(std::string_view)) {
+  RunInputCommand([command](std::string_view text, const Progress& /*progress*/) { return command(text); });
 }
 
 void TfmMain::mmInsURLsClick(QObject* /*sender*/) {
   // The clipboard is read just before the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
+  const std::string clip = ToUtf8(ClipboardText());
   const WaitCursor wait;
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertUrls(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
+  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertUrls(text, clip);
   });
 }
 
 void TfmMain::mmInsAnkClick(QObject* /*sender*/) {
   const WaitCursor wait;
   // The clipboard is read just after the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertAnchors(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
+  const std::string clip = ToUtf8(ClipboardText());
+  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertAnchors(text, clip);
   });
 }
 
@@ -52,18 +47,11 @@ void TfmMain::http1Click(QObject* /*sender*/) { RunUrlCommand(urls::AddHttp); }
 void TfmMain::http2Click(QObject* /*sender*/) { RunUrlCommand(urls::RemoveHttp); }
 
 void TfmMain::RunNameCommand(names::NameCommand command) {
-  names::NameCommandOutcome outcome;
-  RunInputCommand([&](text::TextView text, const Progress& /*progress*/) {
-    // Library errors come back as the outcome: the lines done before the failing one keep
-    // their new form and are written back like a complete result.
-    names::NameTextResult result = names::RunNameCommandOnText(command, text, Declension());
-    outcome = std::move(result.outcome);
-    return ViewEdit{std::move(result.text), true, outcome.caption};
+  // Library errors come back as the outcome: the lines done before the failing one keep
+  // their new form and are written back like a complete result.
+  RunInputCommand([&](std::string_view text, const Progress& /*progress*/) {
+    return names::RunNameCommand(command, text, Declension());
   });
-  // The view is written and the hourglass gone before the error box opens. A library that
-  // cannot be loaded is reported too, with where it was looked for: a name command that
-  // silently does nothing leaves the user no way to tell why.
-  if (outcome.status != names::NameCommandStatus::Done) ShowError(QString::fromStdString(outcome.message));
 }
 
 void TfmMain::N10Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::Initials); }

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include "text/utf8.h"
+
 namespace skorlin::app {
 namespace {
 
@@ -102,6 +104,56 @@ QString ViewString(const QPlainTextEdit* view) {
   return raw;
 }
 
+namespace {
+
+// s as UTF-8; with viewBreaks every line break of the view (LF, and the paragraph separator
+// between blocks) becomes CR LF.
+std::string StringToUtf8(QStringView s, bool viewBreaks) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(s.size()) + static_cast<std::size_t>(s.size()) / 2);
+  qsizetype i = 0;
+  while (i < s.size()) {
+    const char16_t u = s[i].unicode();
+    if (viewBreaks && (u == u'\n' || u == kParagraphSeparator)) {
+      out += "\r\n";
+      ++i;
+    } else if (u < 0x80) {
+      out.push_back(static_cast<char>(u));
+      ++i;
+    } else {
+      text::AppendUtf8(out, NextCodePoint(s, i));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string ViewStringToUtf8(QStringView s) { return StringToUtf8(s, true); }
+
+std::string ToUtf8(QStringView s) { return StringToUtf8(s, false); }
+
+QString Utf8ToViewString(std::string_view utf8) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(utf8.size()));
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char c = utf8[i];
+    if (c == '\r') {
+      ++i;
+      if (i < utf8.size() && utf8[i] == '\n') ++i;
+      out.append(QChar(u'\n'));
+    } else if (static_cast<unsigned char>(c) < 0x80) {
+      out.append(QChar(static_cast<char16_t>(c)));
+      ++i;
+    } else {
+      AppendCodePoint(out, text::NextUtf8Char(utf8, i));
+    }
+  }
+  return out;
+}
+
 text::Text ViewText(const QPlainTextEdit* view) { return ViewStringToText(view->document()->toRawText()); }
+
+std::string ViewUtf8(const QPlainTextEdit* view) { return ViewStringToUtf8(view->document()->toRawText()); }
 
 }  // namespace skorlin::app

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "test_classes.h"
+#include "text/text.h"
 
 namespace skorlin::app::testing {
 namespace {
@@ -53,6 +54,27 @@ class ViewTextTest : public QObject {
     view.setPlainText(TextToViewString(core));
     QCOMPARE(ViewText(&view), core);
     QCOMPARE(ToQString(core), text);
+  }
+
+  // The UTF-8 forms a command reads and writes agree with the Text forms, lone surrogates
+  // (which a view may hold) and every kind of break included.
+  void Utf8FormsAgreeWithTheTextForms_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cyrillic and signs") << QStringLiteral("Ёж — №5 ₽ \U0001F600\u00A0");
+    QTest::newRow("breaks") << QStringLiteral("a\nb\u2029c\r\nd\re\n");
+    QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + QStringLiteral("x") + QChar(0xDFFF);
+    QTest::newRow("a surrogate at the end") << QStringLiteral("ab") + QChar(0xDBFF);
+    QTest::newRow("empty") << QString();
+  }
+  void Utf8FormsAgreeWithTheTextForms() {
+    QFETCH(QString, text);
+    QCOMPARE(ViewStringToUtf8(text), text::ToUtf8(ViewStringToText(text)));
+    QCOMPARE(ToUtf8(text), text::ToUtf8(ToText(text)));
+    QCOMPARE(Utf8ToViewString(ToUtf8(text)), TextToViewString(ToText(text)));
+    // Through a real view and back.
+    QPlainTextEdit view;
+    view.setPlainText(Utf8ToViewString(ToUtf8(text)));
+    QCOMPARE(ViewUtf8(&view), text::ToUtf8(ViewText(&view)));
   }
 
   void CodePointsAreWhole() {

@@ -29,13 +29,14 @@
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/keep_urls.h"
+#include "urls/url_captions.h"
 #include "window_harness.h"
 
 namespace skorlin::app::testing {
 namespace {
 
-using lines::LineCommandResult;
 using lines::View;
+using text::CommandResult;
 
 // What happened while one command ran: the titles it wrote, whether the hourglass was up
 // at each of them, and the recounts of the statistics panel.
@@ -82,7 +83,7 @@ QString Lines(std::initializer_list<const char*> lines) {
 }
 
 // The count label lbStr for a text, as the panel shows it.
-QString LineCountLabel(const text::Text& t) {
+QString LineCountLabel(std::string_view t) {
   return ToQString(stats::RebuildLabels(stats::CountTextStats(t)).lbStr);
 }
 
@@ -98,21 +99,21 @@ const lines::LineCollator& Collator() {
 }
 
 // The commands of the active view, with what the core makes of a view's text.
-using ActiveCommand = std::function<LineCommandResult(text::TextView, View)>;
+using ActiveCommand = std::function<CommandResult(std::string_view, View)>;
 const std::map<QString, ActiveCommand>& ActiveCommands() {
   static const std::map<QString, ActiveCommand> commands = {
-      {"mmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
-      {"pmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
-      {"mmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
-      {"pmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
-      {"mmDelDSpaces", [](text::TextView t, View) { return lines::DeleteDoubleSpaces(t); }},
-      {"mmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelAllDouble", [](text::TextView t, View) { return lines::DeleteAllDuplicateLines(t); }},
-      {"mmDelUnik", [](text::TextView t, View v) { return lines::DeleteUniqueLines(t, v); }},
-      {"mmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
-      {"pmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
-      {"N4", [](text::TextView t, View) { return lines::MirrorSortLines(t, Collator()); }},
+      {"mmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
+      {"pmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
+      {"mmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
+      {"pmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
+      {"mmDelDSpaces", [](std::string_view t, View) { return lines::DeleteDoubleSpaces(t); }},
+      {"mmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelAllDouble", [](std::string_view t, View) { return lines::DeleteAllDuplicateLines(t); }},
+      {"mmDelUnik", [](std::string_view t, View v) { return lines::DeleteUniqueLines(t, v); }},
+      {"mmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
+      {"pmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
+      {"N4", [](std::string_view t, View) { return lines::MirrorSortLines(t, Collator()); }},
   };
   return commands;
 }
@@ -153,13 +154,13 @@ class WindowCommandsTest : public QObject {
     const QString others[3] = {ViewString(h.View(0)), ViewString(h.View(1)), ViewString(h.View(2))};
     const QString before = ViewString(view);
     const View kind = tab == 0 ? View::kInput : tab == 1 ? View::kFormatted : View::kHtml;
-    const LineCommandResult expected = ActiveCommands().at(action)(ViewText(view), kind);
+    const CommandResult expected = ActiveCommands().at(action)(ViewUtf8(view), kind);
     const QString title = h.window->windowTitle();
 
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
 
-    QCOMPARE(ViewText(view), expected.text);
+    QCOMPARE(ViewUtf8(view), expected.text);
     for (int other = 0; other < 3; ++other) {
       if (other != tab) QCOMPARE(ViewString(h.View(other)), others[other]);
     }
@@ -173,10 +174,10 @@ class WindowCommandsTest : public QObject {
     Press(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(ViewString(view), before);
     Press(view, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(ViewText(view), expected.text);
+    QCOMPARE(ViewUtf8(view), expected.text);
     Press(view, Qt::Key_Z, Qt::ControlModifier);
     Press(view, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(ViewText(view), expected.text);
+    QCOMPARE(ViewUtf8(view), expected.text);
   }
 
   // On the settings tab the commands of the active view change no view and recount
@@ -328,15 +329,15 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(1);
     h.SelectTab(tab);
     const QString formatted = ViewString(h.View(1));
-    const text::Text text = ViewText(h.View(0));
+    const std::string text = ViewUtf8(h.View(0));
     lines::RandomGenerator random;
-    const text::Text expected = action == "N16"   ? lines::SortLinesByLength(text).text
-                                : action == "N18" ? lines::InvertLines(text).text
-                                                  : lines::SplitParagraphs(text, 10, 10, random).text;
+    const std::string expected = action == "N16"   ? lines::SortLinesByLength(text).text
+                                 : action == "N18" ? lines::InvertLines(text).text
+                                                   : lines::SplitParagraphs(text, 10, 10, random).text;
     const QString title = h.window->windowTitle();
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
-    QCOMPARE(ViewText(h.View(0)), expected);
+    QCOMPARE(ViewUtf8(h.View(0)), expected);
     QCOMPARE(ViewString(h.View(1)), formatted);
     QCOMPARE(h.window->windowTitle(), title);
     QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
@@ -372,7 +373,7 @@ class WindowCommandsTest : public QObject {
   void UrlCommandsChangeOnlyTheInputView() {
     QFETCH(QString, action);
     QFETCH(int, tab);
-    using UrlCommand = urls::UrlResult (*)(text::TextView);
+    using UrlCommand = CommandResult (*)(std::string_view);
     const std::map<QString, UrlCommand> commands = {
         {"mmSaveURLs", urls::KeepUrls}, {"N6", urls::KeepDomain}, {"N7", urls::KeepDomainWithFolder},
         {"N8", urls::KeepFileName},     {"http1", urls::AddHttp}, {"http2", urls::RemoveHttp},
@@ -385,11 +386,11 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(2);
     h.SelectTab(tab);
     const QString html = ViewString(h.View(2));
-    const urls::UrlResult expected = commands.at(action)(ViewText(h.View(0)));
+    const CommandResult expected = commands.at(action)(ViewUtf8(h.View(0)));
     QVERIFY(expected.changed);
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
-    QCOMPARE(ViewText(h.View(0)), expected.text);
+    QCOMPARE(ViewUtf8(h.View(0)), expected.text);
     QCOMPARE(ViewString(h.View(2)), html);
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
     QCOMPARE(recorder.captionsWithoutHourglass, 0);
@@ -524,8 +525,9 @@ class WindowCommandsTest : public QObject {
       QSKIP("a declension library is installed where the system finds it");
     }
     QCOMPARE(h.errors.size(), 1);
-    QVERIFY2(h.errors.front().startsWith(QStringLiteral("Cannot load the declension library libfleks.so; looked for ") +
-                                         h.ProgramDir() + "libfleks.so"),
+    QVERIFY2(h.errors.front().startsWith(
+                 QStringLiteral("Cannot load the declension library libfleks.so; looked for ") +
+                 h.ProgramDir() + "libfleks.so"),
              qPrintable(h.errors.front()));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Skorlin"));
     QVERIFY(!h.View(0)->document()->isUndoAvailable());
