@@ -1,6 +1,8 @@
 // Splitting a text into lines and joining lines into a text.
 #include "text/line_list.h"
 
+#include "text/huge_pages.h"
+
 namespace skorlin::text {
 
 Lines SplitLines(TextView text) {
@@ -20,21 +22,12 @@ Text JoinLines(const Lines& lines) { return JoinLinesOf<Char>(lines); }
 std::string JoinLines(const LineViews& lines) { return JoinLinesOf<char>(lines); }
 
 std::size_t WholeTextSizeBound(std::string_view text) {
-  // Counts the CR and LF bytes eight at a time: a byte of the word XOR the pattern is zero
-  // exactly where the byte matched.
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  const auto matches = [](std::uint64_t word, std::uint64_t pattern) {
-    const std::uint64_t x = word ^ pattern;
-    const std::uint64_t nonzero = ((x & kLow7) + kLow7) | x;
-    return static_cast<std::size_t>(__builtin_popcountll(~nonzero & ~kLow7));
-  };
+  using namespace word_bits;
   std::size_t breaks = 0;
   std::size_t i = 0;
   for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    breaks += matches(word, kOnes * '\r') + matches(word, kOnes * '\n');
+    const std::uint64_t word = Load(text.data() + i);
+    breaks += CountMarked(BytesEqual(word, '\r') | BytesEqual(word, '\n'));
   }
   for (; i < text.size(); ++i) breaks += text[i] == '\r' || text[i] == '\n' ? 1 : 0;
   return text.size() + breaks + 2;
@@ -42,7 +35,7 @@ std::size_t WholeTextSizeBound(std::string_view text) {
 
 std::string WholeText(std::string_view text) {
   std::string whole;
-  whole.reserve(WholeTextSizeBound(text));
+  ReserveLarge(whole, WholeTextSizeBound(text));
   ForEachLine(text, [&whole](std::string_view line) { AppendLine(whole, line); });
   return whole;
 }

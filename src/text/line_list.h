@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "text/huge_pages.h"
 #include "text/text.h"
+#include "text/word_bits.h"
 
 namespace skorlin::text {
 
@@ -21,22 +23,20 @@ template <typename CharT>
 std::size_t FindBreakOrNul(std::basic_string_view<CharT> text, std::size_t from) {
   const CharT* const data = text.data();
   const std::size_t size = text.size();
-  const auto isStop = [](CharT c) { return c == CharT{'\r'} || c == CharT{'\n'} || c == CharT{0}; };
   std::size_t i = from;
   if constexpr (sizeof(CharT) == 1) {
-    // Eight bytes at a time: only a word holding a byte below 14 can hold a stop.
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    using namespace word_bits;
     for (; i + 8 <= size; i += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, data + i, sizeof word);
-      if (((word - kOnes * 14) & ~word & (kOnes * 0x80)) == 0) continue;
-      for (std::size_t k = i; k < i + 8; ++k) {
-        if (isStop(data[k])) return k;
-      }
+      const std::uint64_t word = Load(data + i);
+      // Only a word holding a byte below 14 can hold a stop; most words hold none.
+      if (((word - kOnes * 14) & ~word & kHighBits) == 0) continue;
+      const std::uint64_t stops = ZeroBytes(word) | BytesEqual(word, '\r') | BytesEqual(word, '\n');
+      if (stops != 0) return i + FirstMarked(stops);
     }
   }
   for (; i < size; ++i) {
-    if (isStop(data[i])) return i;
+    const CharT c = data[i];
+    if (c == CharT{'\r'} || c == CharT{'\n'} || c == CharT{0}) return i;
   }
   return size;
 }
@@ -108,7 +108,7 @@ std::basic_string<CharT> JoinLinesOf(const LineList& lines) {
   std::size_t size = 0;
   for (const auto& line : lines) size += line.size() + 2;
   std::basic_string<CharT> text;
-  text.reserve(size);
+  ReserveLarge(text, size);
   for (const auto& line : lines) AppendLine<CharT>(text, line);
   return text;
 }

@@ -7,18 +7,14 @@
 #include <string>
 
 #include "text/encoding.h"
+#include "text/word_bits.h"
 
 namespace skorlin::text {
 namespace {
 
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+using word_bits::kHighBits;
+using word_bits::Load;
 constexpr Char kReplacement = 0xFFFD;
-
-std::uint64_t Load8(const char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
 
 // The length of the sequence a lead byte announces (2 to 4), or 0 when it starts none.
 std::size_t AnnouncedLength(unsigned char lead) {
@@ -81,30 +77,59 @@ std::size_t Utf8Length(Char c) {
   return c < 0x80 ? 1 : c < 0x800 ? 2 : (c < 0x10000 || c > 0x10FFFF) ? 3 : 4;
 }
 
+// Whether the eight bytes of a word are UTF-8 made of characters of one and two bytes, the
+// word starting inside a two-byte character when carry (0x80) says so; sets carry to 0x80
+// when its last byte starts a two-byte character. Words holding anything else (a longer
+// sequence, a byte that starts none) are for the byte-by-byte check. Without a branch on
+// the bytes: ASCII and Cyrillic alternate too often to predict.
+bool ShortSequencesValid(std::uint64_t word, std::uint64_t& carry) {
+  constexpr std::uint64_t kLow5 = 0x1E1E1E1E1E1E1E1EULL;
+  constexpr std::uint64_t kSeven = 0x7F7F7F7F7F7F7F7FULL;
+  const std::uint64_t bit7 = word & kHighBits;
+  const std::uint64_t bit6 = (word << 1) & kHighBits;
+  const std::uint64_t bit5 = (word << 2) & kHighBits;
+  const std::uint64_t continuation = bit7 & ~bit6;  // 10xxxxxx
+  const std::uint64_t lead = bit7 & bit6;           // 11xxxxxx
+  // 111xxxxx: a longer sequence, or no lead at all. 110xxxxx leads C0 and C1 would make
+  // overlong forms: their bits 1 to 4 are all clear. Every continuation byte must follow a
+  // lead, and every lead have its continuation byte.
+  const std::uint64_t someLowBit = ((word & kLow5) + kSeven) & kHighBits;
+  const std::uint64_t wrong = (lead & bit5) | (lead & ~someLowBit) | (continuation ^ ((lead << 8) | carry));
+  if (wrong != 0) return false;
+  carry = lead >> 56;
+  return true;
+}
+
 }  // namespace
 
 std::size_t FindInvalidUtf8(std::string_view bytes) {
   const std::size_t n = bytes.size();
   const char* const data = bytes.data();
   std::size_t i = 0;
-  while (i < n) {
-    // Runs of ASCII eight bytes at a time.
-    while (i + 8 <= n && (Load8(data + i) & kHighBits) == 0) i += 8;
-    if (i >= n) break;
-    const auto lead = static_cast<unsigned char>(data[i]);
-    if (lead < 0x80) {
-      ++i;
+  std::uint64_t carry = 0;  // 0x80: the last byte checked starts a two-byte character
+  // Eight bytes at a time while they hold characters of one and two bytes (ASCII and
+  // Cyrillic); from the start of a word that holds anything else, sequence by sequence up
+  // to the first boundary past the word.
+  while (i + 8 <= n) {
+    if (ShortSequencesValid(Load(data + i), carry)) {
+      i += 8;
       continue;
     }
-    // Two-byte sequences (Cyrillic) without a call.
-    if (lead >= 0xC2 && lead <= 0xDF && i + 1 < n && IsUtf8Continuation(data[i + 1])) {
-      i += 2;
-      continue;
+    std::size_t at = carry != 0 ? i - 1 : i;
+    carry = 0;
+    while (at < i + 8) {
+      Char ignored = 0;
+      const std::size_t length = ValidSequenceLength(bytes, at, ignored);
+      if (length == 0) return at;
+      at += length;
     }
+    i = at;
+  }
+  for (std::size_t at = carry != 0 ? i - 1 : i; at < n;) {
     Char ignored = 0;
-    const std::size_t length = ValidSequenceLength(bytes, i, ignored);
-    if (length == 0) return i;
-    i += length;
+    const std::size_t length = ValidSequenceLength(bytes, at, ignored);
+    if (length == 0) return at;
+    at += length;
   }
   return std::string_view::npos;
 }
@@ -117,9 +142,9 @@ std::size_t CountUtf8Chars(std::string_view utf8) {
   std::size_t continuations = 0;
   std::size_t i = 0;
   for (; i + 8 <= n; i += 8) {
-    const std::uint64_t word = Load8(data + i);
+    const std::uint64_t word = Load(data + i);
     // Bit 7 set and bit 6 clear: a continuation byte.
-    continuations += static_cast<std::size_t>(__builtin_popcountll(word & ~(word << 1) & kHighBits));
+    continuations += word_bits::CountMarked(word & ~(word << 1) & kHighBits);
   }
   for (; i < n; ++i) continuations += IsUtf8Continuation(data[i]) ? 1 : 0;
   return n - continuations;

@@ -106,6 +106,66 @@ TEST(Codecs, Utf8BuffersFitEverySequenceLength) {
   }
 }
 
+// The first byte that starts no valid sequence, found one sequence at a time as UTF-8 is
+// defined (no overlong form, no surrogate, nothing above U+10FFFF); npos when there is none.
+std::size_t LiteralFirstInvalid(const std::string& s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned lead = b(i);
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || i + length > s.size()) return i;
+    char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((b(i + k) & 0xC0) != 0x80) return i;
+      value = (value << 6) | (b(i + k) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return i;
+    i += length;
+  }
+  return std::string::npos;
+}
+
+// The search for the first invalid byte reads eight bytes at a time: sequences of every
+// length across the words' edges, and every way of being wrong.
+TEST(Codecs, FirstInvalidUtf8ByteAsTheDefinitionFindsIt) {
+  static const std::string kPieces[] = {"a",
+                                        "  ",
+                                        "\xD0\xB6",
+                                        "\xC2\x80",
+                                        "\xDF\xBF",
+                                        "\xE2\x82\xBD",
+                                        "\xF0\x9F\x98\x80",
+                                        "\xC0\xAF",
+                                        "\xC1\xBF",
+                                        "\xED\xA0\x80",
+                                        "\xF4\x90\x80\x80",
+                                        "\xE0\x80\x80",
+                                        "\x80",
+                                        "\xBF",
+                                        "\xD0",
+                                        "\xE2\x82",
+                                        "\xF5",
+                                        "\xFF",
+                                        "\xEF\xBB\xBF",
+                                        "abcdefg"};
+  std::mt19937 random(8);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> count(0, 24);
+  for (int round = 0; round < 20000; ++round) {
+    std::string s;
+    const int n = count(random);
+    // Mostly valid pieces, so that the first fault falls anywhere in a long text.
+    for (int k = 0; k < n; ++k) s += kPieces[round % 3 == 0 ? piece(random) : piece(random) % 7];
+    if (round % 5 == 0) s += kPieces[piece(random)];
+    ASSERT_EQ(FindInvalidUtf8(s), LiteralFirstInvalid(s)) << ::testing::PrintToString(s);
+  }
+}
+
 TEST(Detection, StrictDecodingNamesTheProblem) {
   EXPECT_THROW(Decode("\xEF\xF0\xE8", Encoding::Utf8), DecodeError);
   EXPECT_THROW(Decode(std::string("\xFF\xFE\x00\xD8", 4), Encoding::Utf16LE), DecodeError);
