@@ -9,6 +9,7 @@
 
 #include "lines/line_groups.h"
 #include "lines/line_index.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
 
@@ -59,7 +60,7 @@ CommandResult DeleteDuplicates(std::string_view text, GrowingProgress& steps, st
   std::size_t from = 1;
   long counter = 0;
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   text::ForEachLine(text, [&](std::string_view line) {
     const auto& group = groups.Of(line);
     if (!groups.IsFirst(line, group)) return;  // removed when its first occurrence was visited
@@ -86,7 +87,7 @@ CommandResult DeleteAllDuplicates(std::string_view text, GrowingProgress& steps,
   std::size_t from = 3;
   long counter = 0;
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   text::ForEachLine(text, [&](std::string_view line) {
     const auto& group = groups.Of(line);
     if (!groups.IsFirst(line, group)) return;
@@ -114,7 +115,7 @@ CommandResult DeleteUnique(std::string_view text, bool extraEmptyLine, GrowingPr
   std::size_t from = 1;
   long counter = 0;
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   const auto visit = [&](std::string_view line, bool unique) {
     const std::size_t taken = watched ? Taken(line) : 0;
     // An empty line always finds a "copy" in the two line breaks that end the framed

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 
 namespace skorlin::lines {
@@ -29,8 +30,9 @@ class LineGroups {
     std::size_t capacity = 16;
     while (capacity < 2 * lines) capacity *= 2;
     mask_ = capacity - 1;
+    text::ReserveLarge(slots_, capacity);
     slots_.assign(capacity, 0);
-    groups_.reserve(lines);
+    text::ReserveLarge(groups_, lines);
     text::ForEachLine(text, [this](std::string_view line) { Add(line); });
   }
 

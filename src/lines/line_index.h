@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 
 namespace skorlin::lines {
@@ -24,6 +25,8 @@ using LineIndex = std::vector<LineSpan<Offset>>;
 template <typename Offset>
 LineIndex<Offset> IndexLines(std::string_view text) {
   LineIndex<Offset> lines;
+  // One line more than there are line breaks at most.
+  text::ReserveLarge(lines, text::WholeTextSizeBound(text) - text.size());
   text::ForEachLine(text, [&](std::string_view line) {
     lines.push_back({static_cast<Offset>(line.data() - text.data()), static_cast<Offset>(line.size())});
   });
@@ -41,7 +44,7 @@ std::string JoinIndexed(std::string_view text, const LineIndex<Offset>& lines) {
   std::size_t size = 0;
   for (const LineSpan<Offset> span : lines) size += span.length + 2;
   std::string out;
-  out.reserve(size);
+  text::ReserveLarge(out, size);
   for (const LineSpan<Offset> span : lines) text::AppendLine(out, LineAt(text, span));
   return out;
 }

@@ -9,6 +9,7 @@
 
 #include "lines/line_index.h"
 #include "lines/quick_sort.h"
+#include "text/huge_pages.h"
 #include "text/utf8.h"
 
 namespace skorlin::lines {
@@ -26,6 +27,7 @@ class KeyStore {
     if (used_ + size > capacity_) {
       capacity_ = std::max(kBlockBytes, size);
       blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_));
+      text::PreferHugePages(blocks_.back().get(), capacity_);
       used_ = 0;
     }
     std::uint8_t* record = blocks_.back().get() + used_;
@@ -86,6 +88,7 @@ std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
   {
     KeyStore<Offset> store;
     std::vector<KeyedLine> items;
+    text::ReserveLarge(items, text::WholeTextSizeBound(text) - text.size());
     std::vector<std::uint8_t> key;
     text::ForEachLine(text, [&](std::string_view line) {
       keyOf(line, key);
@@ -95,11 +98,11 @@ std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
     });
     keysDone();
     QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys<Offset>);
-    order.reserve(items.size());
+    text::ReserveLarge(order, items.size());
     for (const KeyedLine& item : items) order.push_back(KeyStore<Offset>::LineStart(item.record));
   }
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   for (const Offset start : order) {
     const std::size_t end = text::FindBreakOrNul(text, start);
     text::AppendLine(out, text.substr(start, end - start));
@@ -148,6 +151,7 @@ struct MeasuredLine {
 template <typename Offset>
 std::string SortByLength(std::string_view text) {
   std::vector<MeasuredLine<Offset>> lines;
+  text::ReserveLarge(lines, text::WholeTextSizeBound(text) - text.size());
   text::ForEachLine(text, [&](std::string_view line) {
     lines.push_back(
         {static_cast<Offset>(text::CountUtf8Chars(line)), static_cast<Offset>(line.data() - text.data())});
@@ -157,7 +161,7 @@ std::string SortByLength(std::string_view text) {
                    return a.characters < b.characters ? -1 : (a.characters > b.characters ? 1 : 0);
                  });
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   for (const MeasuredLine<Offset>& line : lines) {
     const std::size_t end = text::FindBreakOrNul(text, line.start);
     text::AppendLine(out, text.substr(line.start, end - line.start));

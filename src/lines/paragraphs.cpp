@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lines/line_index.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
 
@@ -120,7 +121,7 @@ CommandResult SplitParagraphs(std::string_view text, int min, int max, RandomGen
     std::size_t size = text::WholeTextSizeBound(text);
     for (const SplitLine& s : split) size += s.paragraphs.size();
     std::string whole;
-    whole.reserve(size);
+    text::ReserveLarge(whole, size);
     auto next = split.rbegin();
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (next != split.rend() && next->index == i) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "format/collapse_spaces.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
 
@@ -37,7 +38,7 @@ CommandResult TrimLineBlanks(std::string_view text, const Progress& progress) {
   ProgressReporter reporter(progress);
   const std::size_t n = reporter.Active() ? CountLines(text) : 0;
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   long counter = 0;
   std::size_t i = 0;
   text::ForEachLine(text, [&](std::string_view line) {
@@ -54,7 +55,7 @@ CommandResult DeleteEmptyLines(std::string_view text, const Progress& progress) 
   static constexpr std::string_view kLabel = "Пустые: ";
   ProgressReporter reporter(progress);
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text));
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
   long counter = 0;
   // The deletions run from the last line up, so the caption of line i shows the number of
   // empty lines from i to the end: noted here going down the text, shown in reverse.

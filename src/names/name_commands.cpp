@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "format/collapse_spaces.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
 #include "text/utf8.h"
@@ -121,7 +122,8 @@ text::CommandResult RunNameCommand(NameCommand command, std::string_view text, D
   // A line may grow: by the salutation's words, by the periods of the initials, by the
   // endings of a declined name. The result is sized for that at once.
   std::string out;
-  out.reserve(text::WholeTextSizeBound(text) + kLineGrowth * (text::WholeTextSizeBound(text) - text.size()));
+  text::ReserveLarge(
+      out, text::WholeTextSizeBound(text) + kLineGrowth * (text::WholeTextSizeBound(text) - text.size()));
   std::string line;
   text::LineCursor<char> lines(text);
   std::string_view view;

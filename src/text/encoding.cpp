@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "text/huge_pages.h"
 #include "text/utf8.h"
 #include "text/utf8_stream.h"
 
@@ -114,7 +115,9 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   const auto& table = Cp1251Utf8Table();
   std::size_t size = 0;
   for (const char b : bytes) size += table[static_cast<unsigned char>(b)].length;
-  std::string out(size, '\0');
+  std::string out;
+  ReserveLarge(out, size);
+  out.resize(size);
   char* o = out.data();
   for (const char b : bytes) {
     const Cp1251Utf8& form = table[static_cast<unsigned char>(b)];
@@ -127,7 +130,7 @@ namespace {
 
 std::string Utf8ToCp1251(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
+  ReserveLarge(out, utf8.size());
   Cp1251Check check;
   for (std::size_t i = 0; i < utf8.size();) {
     const Char c = NextUtf8Char(utf8, i);
@@ -247,7 +250,7 @@ std::size_t TextStart(std::string_view bytes, Encoding encoding) {
 std::string DecodeToUtf8(std::string_view bytes, Encoding encoding) {
   if (encoding == Encoding::Cp1251) return Cp1251ToUtf8(bytes);
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
+  ReserveLarge(out, bytes.size() + bytes.size() / 2);
   Utf8Stream stream(encoding);
   const auto emit = [&out](std::string_view utf8) { out.append(utf8); };
   stream.Feed(bytes, emit);
@@ -265,7 +268,7 @@ std::string EncodeFromUtf8(std::string_view utf8, Encoding encoding) {
     case Encoding::Utf16BE: {
       const bool littleEndian = encoding == Encoding::Utf16LE;
       std::string out(littleEndian ? kUtf16LEBom : kUtf16BEBom);
-      out.reserve(2 + utf8.size() * 2);
+      ReserveLarge(out, 2 + utf8.size() * 2);
       for (std::size_t i = 0; i < utf8.size();) PutUtf16(out, NextUtf8Char(utf8, i), littleEndian);
       return out;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "text/command_result.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "urls/url_captions.h"
 
@@ -20,7 +21,7 @@ template <typename ChangeLine>
 text::CommandResult ChangeEachLine(std::string_view viewText, ChangeLine change, std::size_t growth = 0) {
   long counter = 0;
   std::string text;
-  text.reserve(text::WholeTextSizeBound(viewText) + growth);
+  text::ReserveLarge(text, text::WholeTextSizeBound(viewText) + growth);
   std::string line;
   text::ForEachLine(viewText, [&](std::string_view view) {
     line.assign(view);
