@@ -83,20 +83,21 @@ int Finish(const cli::Arguments& args, text::CommandResult result, text::Encodin
 // A command on the whole input. UTF-8 input is handed over as it came; any other
 // encoding is converted to UTF-8 once.
 int RunOnWholeInput(const cli::Arguments& args) {
-  std::string bytes = cli::ReadInputBytes(args.file);
+  cli::InputBytes input(args.file);
+  const std::string_view bytes = input.View();
   // Detection has found UTF-8 valid; UTF-8 asked for is checked here.
   const text::Encoding encoding = args.inputEncoding ? *args.inputEncoding : text::DetectEncoding(bytes);
   std::string converted;
   std::string_view utf8;
   if (encoding == text::Encoding::Utf8 || encoding == text::Encoding::Utf8Bom) {
-    utf8 = std::string_view(bytes).substr(text::TextStart(bytes, encoding));
+    utf8 = bytes.substr(text::TextStart(bytes, encoding));
     const std::size_t invalidAt = args.inputEncoding ? text::FindInvalidUtf8(utf8) : std::string_view::npos;
     if (invalidAt != std::string_view::npos) {
       throw text::DecodeError("The input is not valid UTF-8 (byte " + std::to_string(invalidAt + 1) + ")");
     }
   } else {
     converted = text::DecodeToUtf8(bytes, encoding);
-    bytes = std::string();  // freed: the command needs only the converted text
+    input.Release();  // the command needs only the converted text
     utf8 = converted;
   }
   const cli::Eol inputEol = cli::FirstBreakOf(utf8);
@@ -106,7 +107,7 @@ int RunOnWholeInput(const cli::Arguments& args) {
   }
   text::CommandResult result = args.command->run(MakeInvocation(args, utf8));
   // The input is let go before the output is made.
-  bytes = std::string();
+  input.Release();
   converted = std::string();
   return Finish(args, std::move(result), encoding, inputEol);
 }
@@ -145,8 +146,9 @@ text::Encoding AnnouncedEncoding(std::string_view start) {
 }
 
 // A command that reads its input in pieces, in constant memory. Without an encoding
-// asked for, the input is read as its byte order mark (or UTF-8) says and, beside that, as
-// Windows-1251: the first reading is kept when the bytes hold up to it to their end.
+// asked for, the input is read as its byte order mark (or UTF-8) says; when the bytes do
+// not hold up to it to their end, as Windows-1251: a file is read again for that, input
+// that cannot be read twice (a pipe) is read both ways at once.
 int RunOnPieces(const cli::Arguments& args) {
   cli::InputBlocks blocks(args.file);
   const cli::Invocation invocation = MakeInvocation(args, {});
@@ -154,25 +156,31 @@ int RunOnPieces(const cli::Arguments& args) {
   bool more = blocks.Next(block);
   const text::Encoding first =
       args.inputEncoding.value_or(AnnouncedEncoding(more ? block : std::string_view()));
-  PieceReading reading(first, args.command->consume(invocation));
+  const bool mayFallBack = !args.inputEncoding && first != text::Encoding::Cp1251;
+  std::optional<PieceReading> reading;
+  reading.emplace(first, args.command->consume(invocation));
   std::optional<PieceReading> fallback;
-  if (!args.inputEncoding && first != text::Encoding::Cp1251) {
+  if (mayFallBack && !blocks.CanRewind())
     fallback.emplace(text::Encoding::Cp1251, args.command->consume(invocation));
-  }
-  for (; more; more = blocks.Next(block)) {
-    reading.Feed(block);
+  // A file stops at the first byte that does not hold up: it is read again from its start.
+  for (; more && !(mayFallBack && !fallback && reading->stream.Failed()); more = blocks.Next(block)) {
+    reading->Feed(block);
     if (fallback) fallback->Feed(block);
   }
-  PieceReading* chosen = &reading;
   try {
-    reading.Finish();
+    reading->Finish();
   } catch (const text::DecodeError&) {
-    if (!fallback) throw;
+    if (!mayFallBack) throw;
+    if (!fallback) {
+      blocks.Rewind();
+      fallback.emplace(text::Encoding::Cp1251, args.command->consume(invocation));
+      while (blocks.Next(block)) fallback->Feed(block);
+    }
     fallback->Finish();
-    chosen = &*fallback;
+    reading = std::move(fallback);
   }
-  return Finish(args, chosen->consumer->Finish(), chosen->encoding,
-                chosen->firstBreak.value_or(cli::Eol::Lf));
+  return Finish(args, reading->consumer->Finish(), reading->encoding,
+                reading->firstBreak.value_or(cli::Eol::Lf));
 }
 
 }  // namespace

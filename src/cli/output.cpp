@@ -22,23 +22,17 @@ std::string NormalizeBreaks(std::string_view s, Eol eol) {
   return out;
 }
 
-// Each CR LF pair becomes LF; lone CRs and LFs stay. In place, the text between two CRs
-// moved at once: the text only shrinks.
+// Each CR LF pair becomes LF; lone CRs and LFs stay. In place, one byte at a time without
+// a branch: the text only shrinks.
 void CrlfToLf(std::string& s) {
   char* const data = s.data();
   const std::size_t size = s.size();
   std::size_t out = 0;
-  std::size_t from = 0;
-  while (from < size) {
-    const void* cr = std::memchr(data + from, '\r', size - from);
-    const std::size_t at =
-        cr == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(cr) - data);
-    std::memmove(data + out, data + from, at - from);
-    out += at - from;
-    if (at == size) break;
-    // The CR of a pair goes; a lone CR stays.
-    if (at + 1 == size || data[at + 1] != '\n') data[out++] = '\r';
-    from = at + 1;
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = data[i];
+    data[out] = c;
+    const bool pairsCr = c == '\r' && i + 1 < size && data[i + 1] == '\n';
+    out += pairsCr ? 0 : 1;
   }
   s.resize(out);
 }
