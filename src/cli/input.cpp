@@ -66,9 +66,12 @@ void InputBytes::ReadToEnd(std::FILE* stream, const std::string& name) {
     if (size_ == capacity) {
       capacity *= 2;
       // Large blocks are moved by remapping, without copying their bytes.
-      char* grown = static_cast<char*>(std::realloc(data_.get(), capacity));
-      if (grown == nullptr) throw std::bad_alloc();
-      data_.release();
+      char* const held = data_.release();
+      char* const grown = static_cast<char*>(std::realloc(held, capacity));
+      if (grown == nullptr) {
+        data_.reset(held);
+        throw std::bad_alloc();
+      }
       data_.reset(grown);
       text::PreferHugePages(data_.get(), capacity);
     }

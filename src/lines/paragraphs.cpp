@@ -73,7 +73,7 @@ std::size_t FindSentenceBreak(TextView s, int min, int max, RandomGenerator& ran
 namespace {
 
 // The paragraphs of one line longer than max (as characters), the first at the front.
-std::vector<text::Text> ParagraphsOf(text::Text s, int min, int max, RandomGenerator& random) {
+std::vector<text::Text> ParagraphsOf(const text::Text& s, int min, int max, RandomGenerator& random) {
   const auto longest = static_cast<std::size_t>(max);
   std::vector<text::Text> parts;
   std::size_t pos = FindSentenceBreak(s, min, max, random);
