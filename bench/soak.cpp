@@ -44,6 +44,7 @@
 #include "text/line_breaks.h"
 #include "text/line_list.h"
 #include "text/text.h"
+#include "text/utf8.h"
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/insert_links.h"
@@ -171,7 +172,7 @@ std::int64_t CrLfPairs(TextView t) {
 // count: every CR LF pair starts a line; the characters with spaces are those between the
 // first and the last non-blank, a CR LF pair not counted.
 std::string StatsFault(TextView t) {
-  const stats::TextStats s = stats::CountTextStats(t);
+  const stats::TextStats s = stats::CountTextStats(text::ToUtf8(t));
   std::size_t begin = 0;
   while (begin < t.size() && text::IsBlank(t[begin])) ++begin;
   std::size_t end = t.size();
@@ -207,12 +208,14 @@ struct CoreCommand {
 };
 
 std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
-  const auto line = [](lines::LineCommandResult (*f)(TextView, const lines::Progress&)) {
-    return [f](TextView t, Random&) { return f(t, {}).text; };
+  // The commands on whole lines take and give UTF-8.
+  const auto line = [](text::CommandResult (*f)(std::string_view, const text::Progress&)) {
+    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t), {}).text); };
   };
-  const auto url = [](urls::UrlResult (*f)(TextView)) {
-    return [f](TextView t, Random&) { return f(t).text; };
+  const auto url = [](text::CommandResult (*f)(std::string_view)) {
+    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t)).text); };
   };
+  const auto utf8 = [](text::CommandResult result) { return text::DecodeUtf8(result.text); };
   const auto randomView = [](Random& r) { return static_cast<lines::View>(r.Below(3)); };
   return {
       {"trim", Keeps::kVisibleInOrder, line(lines::TrimLineBlanks)},
@@ -221,24 +224,26 @@ std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
       {"dedupe", Keeps::kEveryLine, line(lines::DeleteDuplicateLines)},
       {"delete-repeated", Keeps::kSomeLines, line(lines::DeleteAllDuplicateLines)},
       {"delete-unique", Keeps::kSomeLines,
-       [&](TextView t, Random& r) { return lines::DeleteUniqueLines(t, randomView(r)).text; }},
+       [&](TextView t, Random& r) { return utf8(lines::DeleteUniqueLines(text::ToUtf8(t), randomView(r))); }},
       {"sort", Keeps::kLineMultiset,
-       [&collator](TextView t, Random&) { return lines::SortLines(t, collator).text; }},
+       [&](TextView t, Random&) { return utf8(lines::SortLines(text::ToUtf8(t), collator)); }},
       {"sort-mirror", Keeps::kLineMultiset,
-       [&collator](TextView t, Random&) { return lines::MirrorSortLines(t, collator).text; }},
+       [&](TextView t, Random&) { return utf8(lines::MirrorSortLines(text::ToUtf8(t), collator)); }},
       {"sort-length", Keeps::kLineMultiset,
-       [](TextView t, Random&) { return lines::SortLinesByLength(t).text; }},
+       [&](TextView t, Random&) { return utf8(lines::SortLinesByLength(text::ToUtf8(t))); }},
       {"shuffle", Keeps::kLineMultiset,
        [&](TextView t, Random& r) {
          lines::RandomGenerator generator(r.Below(0xFFFFFFFFu));
-         return lines::ShuffleLines(t, generator, randomView(r)).text;
+         return utf8(lines::ShuffleLines(text::ToUtf8(t), generator, randomView(r)));
        }},
-      {"invert", Keeps::kLineMultiset, [](TextView t, Random&) { return lines::InvertLines(t).text; }},
+      {"invert", Keeps::kLineMultiset,
+       [&](TextView t, Random&) { return utf8(lines::InvertLines(text::ToUtf8(t))); }},
       {"split-paragraphs", Keeps::kVisibleInOrder,
-       [](TextView t, Random& r) {
+       [&](TextView t, Random& r) {
          lines::RandomGenerator generator(r.Below(0xFFFFFFFFu));
          const int min = static_cast<int>(r.Below(60));
-         return lines::SplitParagraphs(t, min, min + static_cast<int>(r.Below(80)), generator).text;
+         return utf8(
+             lines::SplitParagraphs(text::ToUtf8(t), min, min + static_cast<int>(r.Below(80)), generator));
        }},
       {"keep-urls", Keeps::kNothing, url(urls::KeepUrls)},
       {"keep-domain", Keeps::kLineCount, url(urls::KeepDomain)},
@@ -247,9 +252,13 @@ std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
       {"add-http", Keeps::kLineCount, url(urls::AddHttp)},
       {"remove-http", Keeps::kLineCount, url(urls::RemoveHttp)},
       {"insert-urls", Keeps::kNothing,
-       [](TextView t, Random& r) { return urls::InsertUrls(t, r.MakeText()).text; }},
+       [&](TextView t, Random& r) {
+         return utf8(urls::InsertUrls(text::ToUtf8(t), text::ToUtf8(r.MakeText())));
+       }},
       {"insert-anchors", Keeps::kNothing,
-       [](TextView t, Random& r) { return urls::InsertAnchors(t, r.MakeText()).text; }},
+       [&](TextView t, Random& r) {
+         return utf8(urls::InsertAnchors(text::ToUtf8(t), text::ToUtf8(r.MakeText())));
+       }},
       {"formatted view", Keeps::kNothing,
        [](TextView t, Random&) { return skorlin::format::FormattedView(t); }},
       {"HTML view", Keeps::kNothing,
@@ -359,7 +368,7 @@ stats::CountLabels ShownLabels(const QMainWindow& window) {
 // view or a rebuild of a derived view writes them.
 bool LabelsMatch(const QMainWindow& window, TextView counted) {
   const stats::CountLabels shown = ShownLabels(window);
-  const stats::TextStats s = stats::CountTextStats(counted);
+  const stats::TextStats s = stats::CountTextStats(text::ToUtf8(counted));
   const bool match = shown == stats::RebuildLabels(s) || shown == stats::ChangeLabels(s, U"", U",").counts;
   if (!match && std::getenv("SOAK_DEBUG")) {
     const stats::CountLabels want = stats::ChangeLabels(s, U"", U",").counts;

@@ -28,6 +28,7 @@
 #include "app/statistics_panel.h"
 #include "app/text_view.h"
 #include "app/wait_cursor.h"
+#include "lines/paragraphs.h"
 
 namespace skorlin::app {
 namespace {
@@ -184,11 +185,11 @@ QWidget* TfmMain::CreateSettingsTab() {
   gbAbz->setObjectName(QStringLiteral("gbAbz"));
   auto* grid = new QGridLayout(gbAbz);
   auto* caption = new QLabel(Tr("Количество символов в предложении"), gbAbz);
-  edAbzMin = new QLineEdit(QStringLiteral("250"), gbAbz);
+  edAbzMin = new QLineEdit(QString::number(lines::kDefaultParagraphMin), gbAbz);
   edAbzMin->setObjectName(QStringLiteral("edAbzMin"));
   edAbzMin->setToolTip(Tr("Минимальная длина предложения"));
   edAbzMin->setMaximumWidth(60);
-  edAbzMax = new QLineEdit(QStringLiteral("400"), gbAbz);
+  edAbzMax = new QLineEdit(QString::number(lines::kDefaultParagraphMax), gbAbz);
   edAbzMax->setObjectName(QStringLiteral("edAbzMax"));
   edAbzMax->setToolTip(Tr("Максимальная длина предложения"));
   edAbzMax->setMaximumWidth(60);
@@ -299,9 +300,17 @@ bool TfmMain::DragOver(QDropEvent* event) {
   if (event->type() == QEvent::Drop) {
     // Read once the drop is over: the program the files came from is not kept waiting for
     // a large file or a deep folder.
-    QTimer::singleShot(0, this, [this, names] { RunHandler([&] { FilesDropped(names); }); });
+    QTimer::singleShot(0, this, [this, names] { DropWhenIdle(names); });
   }
   return true;
+}
+
+void TfmMain::DropWhenIdle(const QStringList& names) {
+  if (busy_ > 0) {
+    QTimer::singleShot(20, this, [this, names] { DropWhenIdle(names); });
+    return;
+  }
+  RunHandler([&] { FilesDropped(names); });
 }
 
 bool TfmMain::FormKeyDown(QKeyEvent* key) {

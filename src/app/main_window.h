@@ -19,9 +19,8 @@
 #include "lines/random.h"
 #include "names/declension_library.h"
 #include "names/name_commands.h"
+#include "text/command_result.h"
 #include "text/encoding.h"
-#include "text/text.h"
-#include "urls/url_result.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -152,6 +151,9 @@ class TfmMain : public QMainWindow {
   // Drags and drops over any control of the window: dragged files and folders go to
   // FilesDropped; anything else is left to the control under the pointer.
   bool DragOver(QDropEvent* event);
+  // Runs FilesDropped once no command is at work on a view: a command holds the view's
+  // buffer while it runs, and the progress captions it shows let timers run meanwhile.
+  void DropWhenIdle(const QStringList& names);
 
   void CreateControls();
   QWidget* CreateButtonPanel();
@@ -183,38 +185,46 @@ class TfmMain : public QMainWindow {
   // are recounted for it, as the view's change event does. Returns whether it changed.
   bool SetViewText(ViewSlot& view, const std::string& utf8);
   // The statistics panel for a view's text as counted (or for the price field's change).
-  void ShowChangeLabels(QObject* sender, text::TextView counted);
+  void ShowChangeLabels(QObject* sender, std::string_view counted);
   // A change the user made in a view: counted at once in a small text, once the typing
   // pauses in a large one.
   void ViewEdited(TextView* view);
 
-  // What a command made of its view's text.
-  struct ViewEdit {
-    text::Text text;                   // the view's new whole text
-    bool write = false;                // whether the view takes it
-    std::string caption;               // the final caption (UTF-8); empty leaves the title as it is
-    std::optional<std::string> error;  // a command that failed: the view keeps its text
-  };
-  using ViewCommand = std::function<ViewEdit(text::TextView text, const lines::Progress& progress)>;
+  // A command of the core on a view's whole text (UTF-8).
+  using ViewCommand =
+      std::function<text::CommandResult(std::string_view text, const text::Progress& progress)>;
   // Whether the statistics are recounted after a command that left its view unchanged.
   enum class Recount { Always, WhenChanged };
-  // The one way from a view to a command of the core: the view's text handed to the
-  // command, its result written back as one replacement (one step of the undo history)
-  // with the view's redrawing suspended, the statistics recounted once, the final caption
-  // shown, and the error of a failed command reported once the view is as it was. With no
-  // view (the settings tab) the command runs on the empty text for its captions and no
-  // view changes.
+  // The one way from a view to a command of the core: the view's own buffer handed to the
+  // command (no copy), its result written back as one replacement (one step of the undo
+  // history) with the view's redrawing suspended, the statistics recounted once, the final
+  // caption shown, and the error of a failed command reported once the view is as it was.
+  // With no view (the settings tab) the command runs on the empty text for its captions and
+  // no view changes.
   void RunOnView(ViewSlot* view, Recount recount, const ViewCommand& command);
   // A line command in the full frame (hourglass, captions, recount).
   void RunLineCommand(ViewSlot* view,
-                      const std::function<lines::LineCommandResult(text::TextView, lines::View,
-                                                                   const lines::Progress&)>& command);
-  void RunUrlCommand(ViewSlot* input, urls::UrlResult (*command)(text::TextView));
+                      const std::function<text::CommandResult(std::string_view, lines::View,
+                                                              const text::Progress&)>& command);
+  void RunUrlCommand(ViewSlot* input, text::CommandResult (*command)(std::string_view));
   void RunNameCommand(ViewSlot* input, names::NameCommand command);
   // Shows a caption in the title bar at once, also while a command is still running.
   void ShowCaption(const std::string& utf8);
   const lines::LineCollator& Collator();
   names::DeclensionLibrary& Declension();
+
+  // Marks a command at work on a view for the lifetime of a scope.
+  class Busy {
+   public:
+    explicit Busy(TfmMain* window) : window_(window) { ++window_->busy_; }
+    ~Busy() { --window_->busy_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+   private:
+    TfmMain* window_;
+  };
+  int busy_ = 0;
 
   // Controls.
   QWidget* Panel1 = nullptr;

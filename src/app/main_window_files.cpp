@@ -18,30 +18,29 @@
 #include "text/line_breaks.h"
 #include "text/line_list.h"
 #include "text/text_file.h"
+#include "text/utf8.h"
 
 namespace skorlin::app {
 namespace {
 
-// The bytes of a file as save-as writes them: the view's own bytes when it is saved in
-// UTF-8, else its text encoded. Sets widened when Windows-1251 could not hold the text and
-// UTF-8 was written instead.
+// The bytes of a file as save-as writes them: the view's text in its encoding. Sets
+// widened when Windows-1251 could not hold the text and UTF-8 was written instead.
 std::string FileBytes(const TextView& view, text::Encoding encoding, bool& widened) {
   widened = false;
   if (encoding == text::Encoding::Utf8) return std::string(view.Utf8());
-  const text::Text whole = ViewText(view);
-  if (encoding == text::Encoding::Cp1251 && text::CheckCp1251(whole).unencodable > 0) {
+  try {
+    return text::EncodeFromUtf8(view.Utf8(), encoding);
+  } catch (const text::UnencodableError&) {
     // Windows-1251 cannot hold every character: nothing is written lossily.
     widened = true;
     return std::string(view.Utf8());
   }
-  return text::Encode(whole, encoding);
 }
 
 }  // namespace
 
 void TfmMain::LoadFileIntoView(ViewSlot& view, const QString& path) {
   WaitCursor wait;
-  const QString tooLarge = QStringLiteral("File %1 is too large for the memory left").arg(path);
   try {
     std::string bytes;
     try {
@@ -51,31 +50,33 @@ void TfmMain::LoadFileIntoView(ViewSlot& view, const QString& path) {
       // that failed): the user learns why, and the view keeps its text.
       throw AppError(QFile::decodeName(error.what()));
     }
-    text::DecodedText decoded = text::DecodeAuto(bytes);
-    std::string().swap(bytes);
-    std::string utf8 = text::ToUtf8(decoded.text);
-    text::Text().swap(decoded.text);
-    view.encoding = decoded.encoding;
+    const text::Encoding encoding = text::DetectEncoding(bytes);
+    std::string utf8;
+    if (encoding == text::Encoding::Utf8) {
+      utf8 = std::move(bytes);  // as it came
+    } else {
+      utf8 = text::DecodeToUtf8(bytes, encoding);
+      std::string().swap(bytes);
+    }
+    view.encoding = encoding;
     SetViewText(view, ForView(std::move(utf8)));
   } catch (const std::bad_alloc&) {
-    throw AppError(tooLarge);
+    // Whatever could not be had is let go again; the view keeps its text.
+    throw AppError(QStringLiteral("File %1 is too large for the memory left").arg(path));
   }
 }
 
 void TfmMain::UpToNul(std::string& utf8) {
   const std::size_t nul = utf8.find('\0');
   if (nul == std::string::npos) return;
-  // The position in characters: every character starts with a byte that does not continue
-  // another.
-  std::size_t position = 1;
-  for (std::size_t i = 0; i < nul; ++i) position += (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+  const std::size_t position = text::CountUtf8Chars(std::string_view(utf8).substr(0, nul)) + 1;
   utf8.resize(nul);
   ShowCaption("Текст обрезан: символ NUL в позиции " + std::to_string(position));
 }
 
 std::string TfmMain::ForView(std::string utf8) {
   UpToNul(utf8);
-  return text::WithCrLfBreaks(utf8);
+  return text::WithCrLfBreaks(std::move(utf8));
 }
 
 void TfmMain::mmOpenClick(ViewSlot* view) {

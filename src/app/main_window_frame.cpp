@@ -27,14 +27,6 @@ class FrozenView {
   TextView* view_;
 };
 
-// Whether replacement holds the same lines as current: equal, or current followed by the
-// line break the whole text of a view always ends with.
-bool SameLines(std::string_view current, std::string_view replacement) {
-  if (replacement == current) return true;
-  return replacement.size() == current.size() + 2 && replacement.starts_with(current) &&
-         replacement.ends_with("\r\n");
-}
-
 }  // namespace
 
 void TfmMain::ShowCaption(const std::string& utf8) {
@@ -45,48 +37,54 @@ void TfmMain::ShowCaption(const std::string& utf8) {
 }
 
 void TfmMain::RunOnView(ViewSlot* view, Recount recount, const ViewCommand& command) {
-  const lines::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
+  const text::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
   if (view == nullptr) {
     // The settings tab: the command's captions, with nothing counted, and no view changed.
-    const std::string caption = command(text::TextView(), progress).caption;
+    const std::string caption = command(std::string_view(), progress).caption;
     if (!caption.empty()) ShowCaption(caption);
     return;
   }
   TextView* const widget = view->widget;
   // Whatever the user changed before is counted with the command's result.
   widget->DiscardPendingEdit();
-  ViewEdit edit;
-  text::Text current;
+  text::CommandResult result;
   bool changed = false;
   {
+    const Busy busy(this);
     const FrozenView frozen(widget);
-    const std::string_view buffer = widget->Utf8();
-    current = text::FromUtf8(buffer);
-    edit = command(current, progress);
-    if (edit.write && !edit.error) {
-      const std::string replacement = text::ToUtf8(edit.text);
-      changed = !SameLines(widget->Utf8(), replacement) && widget->Replace(replacement);
-    }
+    // The view's own buffer: nothing changes it while the command runs (the progress
+    // captions let no user input through, and a drop waits for the command to end).
+    result = command(widget->Utf8(), progress);
+    const bool failed =
+        result.outcome == text::Outcome::kLibraryMissing || result.outcome == text::Outcome::kLibraryError;
+    if (result.changed && !failed) changed = widget->Replace(result.text);
   }
   // The redrawing has resumed: the statistics are recounted once, for the text the command
   // left in the view.
   if (changed) {
-    ShowChangeLabels(widget, edit.text);
+    ShowChangeLabels(widget, result.text);
   } else if (recount == Recount::Always) {
-    ShowChangeLabels(widget, current);
+    ShowChangeLabels(widget, widget->Utf8());
   }
-  if (!edit.caption.empty()) ShowCaption(edit.caption);
-  if (edit.error) throw AppError(QString::fromStdString(*edit.error));
+  if (!result.caption.empty()) ShowCaption(result.caption);
+  switch (result.outcome) {
+    case text::Outcome::kLibraryMissing:
+      throw AppError(QString::fromStdString(result.message));
+    case text::Outcome::kLibraryError:
+      throw AppError(
+          QString::fromStdString(result.message + " (line " + std::to_string(result.failedLine + 1) + ")"));
+    default:
+      break;
+  }
 }
 
-void TfmMain::RunLineCommand(ViewSlot* view,
-                             const std::function<lines::LineCommandResult(text::TextView, lines::View,
-                                                                          const lines::Progress&)>& command) {
+void TfmMain::RunLineCommand(
+    ViewSlot* view,
+    const std::function<text::CommandResult(std::string_view, lines::View, const text::Progress&)>& command) {
   const WaitCursor wait;
   const lines::View kind = view ? view->kind : lines::View::kInput;
-  RunOnView(view, Recount::Always, [&](text::TextView text, const lines::Progress& progress) {
-    lines::LineCommandResult result = command(text, kind, progress);
-    return ViewEdit{std::move(result.text), true, std::move(result.caption), std::nullopt};
+  RunOnView(view, Recount::Always, [&](std::string_view text, const text::Progress& progress) {
+    return command(text, kind, progress);
   });
 }
 

@@ -13,13 +13,13 @@
 namespace skorlin::app {
 namespace {
 
-using lines::LineCommandResult;
-using lines::Progress;
 using lines::View;
+using text::CommandResult;
+using text::Progress;
 
 // A command that is the same on every view.
-template <LineCommandResult (*Command)(text::TextView, const Progress&)>
-LineCommandResult OnAnyView(text::TextView text, View /*view*/, const Progress& progress) {
+template <CommandResult (*Command)(std::string_view, const Progress&)>
+CommandResult OnAnyView(std::string_view text, View /*view*/, const Progress& progress) {
   return Command(text, progress);
 }
 
@@ -43,43 +43,42 @@ void TfmMain::pmDelAllDoubleClick(ViewSlot* view) {
 
 void TfmMain::mmDelUnikClick(ViewSlot* view) {
   // The HTML view takes part with one more, empty, line at its end.
-  RunLineCommand(view, [](text::TextView text, View kind, const Progress& progress) {
+  RunLineCommand(view, [](std::string_view text, View kind, const Progress& progress) {
     return lines::DeleteUniqueLines(text, kind, progress);
   });
 }
 
 void TfmMain::pmSortClick(ViewSlot* view) {
   const lines::LineCollator& collator = Collator();
-  RunLineCommand(view, [&](text::TextView text, View /*kind*/, const Progress& /*progress*/) {
+  RunLineCommand(view, [&](std::string_view text, View /*kind*/, const Progress& /*progress*/) {
     return lines::SortLines(text, collator);
   });
 }
 
 void TfmMain::N4Click(ViewSlot* view) {
   const lines::LineCollator& collator = Collator();
-  RunLineCommand(view, [&](text::TextView text, View /*kind*/, const Progress& progress) {
+  RunLineCommand(view, [&](std::string_view text, View /*kind*/, const Progress& progress) {
     return lines::MirrorSortLines(text, collator, progress);
   });
 }
 
 void TfmMain::mmShuffleClick(ViewSlot* view) {
   random_.RandomizeFromClock();
-  RunLineCommand(view, [this](text::TextView text, View kind, const Progress& progress) {
+  RunLineCommand(view, [this](std::string_view text, View kind, const Progress& progress) {
     return lines::ShuffleLines(text, random_, kind, progress);
   });
 }
 
 void TfmMain::N16Click(ViewSlot* input) {
   // No hourglass and no caption.
-  RunOnView(input, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::SortLinesByLength(text).text, true, {}, std::nullopt};
+  RunOnView(input, Recount::WhenChanged, [](std::string_view text, const Progress& /*progress*/) {
+    return lines::SortLinesByLength(text);
   });
 }
 
 void TfmMain::N18Click(ViewSlot* input) {
-  RunOnView(input, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::InvertLines(text).text, true, {}, std::nullopt};
-  });
+  RunOnView(input, Recount::WhenChanged,
+            [](std::string_view text, const Progress& /*progress*/) { return lines::InvertLines(text); });
 }
 
 void TfmMain::N14Click(ViewSlot* input) {
@@ -88,9 +87,8 @@ void TfmMain::N14Click(ViewSlot* input) {
   // The two lengths are read from the settings tab at every run.
   const lines::ParagraphLimits limits =
       lines::ReadParagraphLimits(ToText(edAbzMin->text()), ToText(edAbzMax->text()));
-  RunOnView(input, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{
-        lines::SplitParagraphs(text, limits.min, limits.max, random_).text, true, {}, std::nullopt};
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return lines::SplitParagraphs(text, limits.min, limits.max, random_);
   });
 }
 

@@ -42,18 +42,18 @@ TextView* TfmMain::ActiveView() const {
 bool TfmMain::SetViewText(ViewSlot& view, const std::string& utf8) {
   if (view.widget->Utf8() == utf8) return false;
   view.widget->Load(utf8);
-  ShowChangeLabels(view.widget, text::FromUtf8(utf8));
+  ShowChangeLabels(view.widget, utf8);
   return true;
 }
 
 void TfmMain::PageControlChange() {
   WaitCursor wait;
   const int tab = PageControl->currentIndex();
-  const text::Text input = ViewText(*InputSlot()->widget);
   if (tab != 1 && tab != 2) {
-    Panel2->ShowRebuild(stats::RebuildLabels(stats::CountTextStats(input)));
+    Panel2->ShowRebuild(stats::RebuildLabels(stats::CountTextStats(InputSlot()->widget->Utf8())));
     return;
   }
+  const text::Text input = ViewText(*InputSlot()->widget);
   ViewSlot& view = views_[static_cast<std::size_t>(tab)];
   // A derived view's text comes from the input: it is saved in the input's encoding.
   view.encoding = InputSlot()->encoding;
@@ -70,7 +70,7 @@ void TfmMain::PageControlChange() {
   // The view's lines joined with CR LF: the view holds exactly these bytes, and one count
   // serves both the change of the view and the labels of the rebuild.
   const std::string bytes = text::ToUtf8(built);
-  const stats::TextStats counts = stats::CountTextStats(built);
+  const stats::TextStats counts = stats::CountTextStats(bytes);
   if (view.widget->Utf8() != bytes) {
     view.widget->Load(bytes);
     Panel2->ShowChange(stats::ChangeLabels(counts, ToText(Panel2->RateText()), DecimalSeparator()));
@@ -85,13 +85,13 @@ void TfmMain::RichEditChange(QObject* sender) {
   WaitCursor wait;
   if (sender == Panel2->RateField()) {
     const TextView* view = ActiveView();
-    ShowChangeLabels(sender, view ? ViewText(*view) : text::Text());
+    ShowChangeLabels(sender, view ? view->Utf8() : std::string_view());
   } else if (const auto* view = qobject_cast<const TextView*>(sender)) {
-    ShowChangeLabels(sender, ViewText(*view));
+    ShowChangeLabels(sender, view->Utf8());
   }
 }
 
-void TfmMain::ShowChangeLabels(QObject* sender, text::TextView counted) {
+void TfmMain::ShowChangeLabels(QObject* sender, std::string_view counted) {
   Panel2->ShowChange(
       stats::ChangeLabels(stats::CountTextStats(counted), ToText(Panel2->RateText()), DecimalSeparator()));
   emit StatisticsRefreshed(sender);

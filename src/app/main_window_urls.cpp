@@ -9,35 +9,31 @@
 #include "urls/keep_urls.h"
 
 namespace skorlin::app {
-using lines::Progress;
+using text::Progress;
 
 // A URL command on the input view. The view changes only when the command says so ("URLs
 // не найдены" and an empty clipboard leave it as it was).
-void TfmMain::RunUrlCommand(ViewSlot* input, urls::UrlResult (*command)(text::TextView)) {
+void TfmMain::RunUrlCommand(ViewSlot* input, text::CommandResult (*command)(std::string_view)) {
   const WaitCursor wait;
-  RunOnView(input, Recount::WhenChanged, [command](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = command(text);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption), std::nullopt};
-  });
+  RunOnView(input, Recount::WhenChanged,
+            [command](std::string_view text, const Progress& /*progress*/) { return command(text); });
 }
 
 void TfmMain::mmInsURLsClick(ViewSlot* input) {
   // The clipboard is read just before the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
+  const std::string clip = ClipboardText().toStdString();
   const WaitCursor wait;
-  RunOnView(input, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertUrls(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption), std::nullopt};
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertUrls(text, clip);
   });
 }
 
 void TfmMain::mmInsAnkClick(ViewSlot* input) {
   const WaitCursor wait;
   // The clipboard is read just after the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
-  RunOnView(input, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertAnchors(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption), std::nullopt};
+  const std::string clip = ClipboardText().toStdString();
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertAnchors(text, clip);
   });
 }
 
@@ -53,20 +49,8 @@ void TfmMain::http2Click(ViewSlot* input) { RunUrlCommand(input, urls::RemoveHtt
 // again) and the error box names the line; it opens once the hourglass is gone.
 void TfmMain::RunNameCommand(ViewSlot* input, names::NameCommand command) {
   const WaitCursor wait;
-  RunOnView(input, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    names::NameTextResult result = names::RunNameCommandOnText(command, text, Declension());
-    ViewEdit edit{std::move(result.text), true, result.outcome.caption, std::nullopt};
-    switch (result.outcome.status) {
-      case names::NameCommandStatus::Done:
-        break;
-      case names::NameCommandStatus::LibraryMissing:
-        edit.error = result.outcome.message;
-        break;
-      case names::NameCommandStatus::LibraryError:
-        edit.error = result.outcome.message + " (line " + std::to_string(result.outcome.failedLine + 1) + ")";
-        break;
-    }
-    return edit;
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return names::RunNameCommand(command, text, Declension());
   });
 }
 

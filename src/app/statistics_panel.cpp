@@ -14,6 +14,7 @@
 #include "app/link_labels.h"
 #include "app/view_text.h"
 #include "app/widgets.h"
+#include "stats/rate.h"
 
 namespace skorlin::app {
 namespace {
@@ -62,7 +63,7 @@ StatisticsPanel::StatisticsPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(*counts[i], i, 0);
   }
 
-  edCena = new QLineEdit(QStringLiteral("0,8"), this);
+  edCena = new QLineEdit(QString::fromUtf8(stats::kDefaultRateText), this);
   edCena->setObjectName(QStringLiteral("edCena"));
   edCena->setToolTip(Tr("Цена за килобайт"));
   edCena->setMaximumWidth(64);

@@ -12,6 +12,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "text/utf8.h"
+
 namespace skorlin::app {
 namespace {
 
@@ -216,7 +218,7 @@ QVariant TextView::inputMethodQuery(Qt::InputMethodQuery query) const {
   return static_cast<int>(part(start, std::clamp(position, start, end)).size());
 }
 
-text::Text ViewText(const TextView& view) { return text::FromUtf8(view.Utf8()); }
+text::Text ViewText(const TextView& view) { return text::DecodeUtf8(view.Utf8()); }
 
 QFont ViewFont() {
   if (QFontDatabase::families().contains(QStringLiteral("Courier New"))) {

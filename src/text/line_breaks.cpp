@@ -1,10 +1,13 @@
 #include "text/line_breaks.h"
 
-#include <cstring>
+#include <utility>
 
 namespace skorlin::text {
 
-std::string WithCrLfBreaks(std::string_view utf8) {
+namespace {
+
+// The number of CRs and LFs that are not part of a CR LF.
+std::size_t LoneBreaks(std::string_view utf8) {
   std::size_t lone = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
@@ -13,6 +16,18 @@ std::string WithCrLfBreaks(std::string_view utf8) {
       ++lone;
     }
   }
+  return lone;
+}
+
+}  // namespace
+
+std::string WithCrLfBreaks(std::string&& utf8) {
+  if (LoneBreaks(utf8) == 0) return std::move(utf8);
+  return WithCrLfBreaks(std::string_view(utf8));
+}
+
+std::string WithCrLfBreaks(std::string_view utf8) {
+  const std::size_t lone = LoneBreaks(utf8);
   std::string out;
   out.reserve(utf8.size() + lone);
   std::size_t begin = 0;

@@ -29,13 +29,14 @@
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/keep_urls.h"
+#include "urls/url_captions.h"
 #include "window_harness.h"
 
 namespace skorlin::app::testing {
 namespace {
 
-using lines::LineCommandResult;
 using lines::View;
+using text::CommandResult;
 
 // What happened while one command ran: the titles it wrote, whether the hourglass was up
 // at each of them, and the recounts of the statistics panel.
@@ -82,11 +83,16 @@ QString Lines(std::initializer_list<const char*> lines) {
 }
 
 // The count label lbStr for a text, as the panel shows it.
-QString LineCountLabel(const text::Text& t) {
+QString LineCountLabel(std::string_view t) {
   return ToQString(stats::RebuildLabels(stats::CountTextStats(t)).lbStr);
 }
 
 // Presses a key combination in a view, as the user does.
+// A view's text byte for byte, line breaks as it holds them.
+QString Bytes(const TextView* view) {
+  return QString::fromUtf8(view->Utf8().data(), qsizetype(view->Utf8().size()));
+}
+
 void Press(TextView* view, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   view->setFocus();
   QTest::keyClick(view, key, modifiers);
@@ -98,21 +104,21 @@ const lines::LineCollator& Collator() {
 }
 
 // The commands of the active view, with what the core makes of a view's text.
-using ActiveCommand = std::function<LineCommandResult(text::TextView, View)>;
+using ActiveCommand = std::function<CommandResult(std::string_view, View)>;
 const std::map<QString, ActiveCommand>& ActiveCommands() {
   static const std::map<QString, ActiveCommand> commands = {
-      {"mmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
-      {"pmDelSpaces", [](text::TextView t, View) { return lines::TrimLineBlanks(t); }},
-      {"mmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
-      {"pmDelEmpty", [](text::TextView t, View) { return lines::DeleteEmptyLines(t); }},
-      {"mmDelDSpaces", [](text::TextView t, View) { return lines::DeleteDoubleSpaces(t); }},
-      {"mmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelDouble", [](text::TextView t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelAllDouble", [](text::TextView t, View) { return lines::DeleteAllDuplicateLines(t); }},
-      {"mmDelUnik", [](text::TextView t, View v) { return lines::DeleteUniqueLines(t, v); }},
-      {"mmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
-      {"pmSort", [](text::TextView t, View) { return lines::SortLines(t, Collator()); }},
-      {"N4", [](text::TextView t, View) { return lines::MirrorSortLines(t, Collator()); }},
+      {"mmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
+      {"pmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
+      {"mmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
+      {"pmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
+      {"mmDelDSpaces", [](std::string_view t, View) { return lines::DeleteDoubleSpaces(t); }},
+      {"mmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
+      {"pmDelAllDouble", [](std::string_view t, View) { return lines::DeleteAllDuplicateLines(t); }},
+      {"mmDelUnik", [](std::string_view t, View v) { return lines::DeleteUniqueLines(t, v); }},
+      {"mmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
+      {"pmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
+      {"N4", [](std::string_view t, View) { return lines::MirrorSortLines(t, Collator()); }},
   };
   return commands;
 }
@@ -158,13 +164,13 @@ class WindowCommandsTest : public QObject {
     const QString others[3] = {h.Text(0), h.Text(1), h.Text(2)};
     const QString before = WindowHarness::Text(view);
     const View kind = tab == 0 ? View::kInput : tab == 1 ? View::kFormatted : View::kHtml;
-    const LineCommandResult expected = ActiveCommands().at(action)(ViewText(*view), kind);
+    const CommandResult expected = ActiveCommands().at(action)(view->Utf8(), kind);
     const QString title = h.window->windowTitle();
 
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
 
-    QCOMPARE(ViewText(*view), expected.text);
+    QCOMPARE(Bytes(view), Q(expected.text));
     for (int other = 0; other < 3; ++other) {
       if (other != tab) QCOMPARE(h.Text(other), others[other]);
     }
@@ -178,10 +184,10 @@ class WindowCommandsTest : public QObject {
     Press(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(WindowHarness::Text(view), before);
     Press(view, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(ViewText(*view), expected.text);
+    QCOMPARE(Bytes(view), Q(expected.text));
     Press(view, Qt::Key_Z, Qt::ControlModifier);
     Press(view, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(ViewText(*view), expected.text);
+    QCOMPARE(Bytes(view), Q(expected.text));
   }
 
   // On the settings tab the commands of the active view change no view and recount
@@ -361,15 +367,15 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(1);
     h.SelectTab(tab);
     const QString formatted = h.Text(1);
-    const text::Text text = ViewText(*h.View(0));
+    const std::string text(h.View(0)->Utf8());
     lines::RandomGenerator random;
-    const text::Text expected = action == "N16"   ? lines::SortLinesByLength(text).text
-                                : action == "N18" ? lines::InvertLines(text).text
-                                                  : lines::SplitParagraphs(text, 10, 10, random).text;
+    const std::string expected = action == "N16"   ? lines::SortLinesByLength(text).text
+                                 : action == "N18" ? lines::InvertLines(text).text
+                                                   : lines::SplitParagraphs(text, 10, 10, random).text;
     const QString title = h.window->windowTitle();
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
-    QCOMPARE(ViewText(*h.View(0)), expected);
+    QCOMPARE(Bytes(h.View(0)), Q(expected));
     QCOMPARE(h.Text(1), formatted);
     QCOMPARE(h.window->windowTitle(), title);
     QCOMPARE(recorder.recounted, QList<QObject*>{h.View(0)});
@@ -405,7 +411,7 @@ class WindowCommandsTest : public QObject {
   void UrlCommandsChangeOnlyTheInputView() {
     QFETCH(QString, action);
     QFETCH(int, tab);
-    using UrlCommand = urls::UrlResult (*)(text::TextView);
+    using UrlCommand = CommandResult (*)(std::string_view);
     const std::map<QString, UrlCommand> commands = {
         {"mmSaveURLs", urls::KeepUrls}, {"N6", urls::KeepDomain}, {"N7", urls::KeepDomainWithFolder},
         {"N8", urls::KeepFileName},     {"http1", urls::AddHttp}, {"http2", urls::RemoveHttp},
@@ -418,11 +424,11 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(2);
     h.SelectTab(tab);
     const QString html = h.Text(2);
-    const urls::UrlResult expected = commands.at(action)(ViewText(*h.View(0)));
+    const CommandResult expected = commands.at(action)(h.View(0)->Utf8());
     QVERIFY(expected.changed);
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
-    QCOMPARE(ViewText(*h.View(0)), expected.text);
+    QCOMPARE(Bytes(h.View(0)), Q(expected.text));
     QCOMPARE(h.Text(2), html);
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Готово."));
     QCOMPARE(recorder.captionsWithoutHourglass, 0);
