@@ -19,6 +19,7 @@
 #include "lines/random.h"
 #include "names/declension_library.h"
 #include "names/name_commands.h"
+#include "stats/text_stats.h"
 #include "text/command_result.h"
 #include "text/encoding.h"
 
@@ -186,6 +187,12 @@ class TfmMain : public QMainWindow {
   bool SetViewText(ViewSlot& view, const std::string& utf8);
   // The statistics panel for a view's text as counted (or for the price field's change).
   void ShowChangeLabels(QObject* sender, std::string_view counted);
+  void ShowChangeLabels(QObject* sender, const stats::TextStats& counts);
+  // Runs count on a second thread while write runs on this one, for a text of size bytes:
+  // writing a long text into a view takes about as long as counting it. A short one is
+  // counted here, after the writing.
+  static stats::TextStats CountWhileWriting(std::size_t size, const std::function<stats::TextStats()>& count,
+                                            const std::function<void()>& write);
   // A change the user made in a view: counted at once in a small text, once the typing
   // pauses in a large one.
   void ViewEdited(TextView* view);

@@ -49,6 +49,7 @@ void TfmMain::RunOnView(ViewSlot* view, Recount recount, const ViewCommand& comm
   widget->DiscardPendingEdit();
   text::CommandResult result;
   bool changed = false;
+  stats::TextStats counts;
   {
     const Busy busy(this);
     const FrozenView frozen(widget);
@@ -57,12 +58,17 @@ void TfmMain::RunOnView(ViewSlot* view, Recount recount, const ViewCommand& comm
     result = command(widget->Utf8(), progress);
     const bool failed =
         result.outcome == text::Outcome::kLibraryMissing || result.outcome == text::Outcome::kLibraryError;
-    if (result.changed && !failed) changed = widget->Replace(result.text);
+    if (result.changed && !failed) {
+      // The statistics are those of the text the command leaves in the view.
+      counts = CountWhileWriting(
+          result.text.size(), [&] { return stats::CountTextStats(result.text); },
+          [&] { changed = widget->Replace(result.text); });
+    }
   }
-  // The redrawing has resumed: the statistics are recounted once, for the text the command
+  // The redrawing has resumed: the statistics are shown once, for the text the command
   // left in the view.
   if (changed) {
-    ShowChangeLabels(widget, result.text);
+    ShowChangeLabels(widget, counts);
   } else if (recount == Recount::Always) {
     ShowChangeLabels(widget, widget->Utf8());
   }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
+#include <future>
 
 #include "app/main_window.h"
 #include "app/statistics_panel.h"
@@ -22,6 +23,9 @@ namespace {
 // A view of up to this many bytes is counted again at every change; a larger one once the
 // typing pauses, so that a keystroke never waits for the count of a whole long text.
 constexpr std::size_t kCountAtOnceBytes = std::size_t{1} << 20;
+// A text of up to this many bytes is counted on the user-interface thread, after it is
+// written into its view; a longer one on a second thread while it is written.
+constexpr std::size_t kCountAsideBytes = std::size_t{1} << 20;
 
 // The decimal separator of the user's locale, for prices and sizes in thousands.
 text::Text DecimalSeparator() { return ToText(QLocale().decimalPoint()); }
@@ -41,9 +45,23 @@ TextView* TfmMain::ActiveView() const {
 
 bool TfmMain::SetViewText(ViewSlot& view, const std::string& utf8) {
   if (view.widget->Utf8() == utf8) return false;
-  view.widget->Load(utf8);
-  ShowChangeLabels(view.widget, utf8);
+  const stats::TextStats counts = CountWhileWriting(
+      utf8.size(), [&] { return stats::CountTextStats(utf8); }, [&] { view.widget->Load(utf8); });
+  ShowChangeLabels(view.widget, counts);
   return true;
+}
+
+stats::TextStats TfmMain::CountWhileWriting(std::size_t size, const std::function<stats::TextStats()>& count,
+                                            const std::function<void()>& write) {
+  if (size <= kCountAsideBytes) {
+    write();
+    return count();
+  }
+  // The text counted is not the view's buffer but the one written into it, which nothing
+  // changes meanwhile; if the writing fails, the future waits for the count before it goes.
+  std::future<stats::TextStats> counting = std::async(std::launch::async, count);
+  write();
+  return counting.get();
 }
 
 void TfmMain::PageControlChange() {
@@ -70,11 +88,13 @@ void TfmMain::PageControlChange() {
   // The view's lines joined with CR LF: the view holds exactly these bytes, and one count
   // serves both the change of the view and the labels of the rebuild.
   const std::string bytes = text::ToUtf8(built);
-  const stats::TextStats counts = stats::CountTextStats(bytes);
+  stats::TextStats counts;
   if (view.widget->Utf8() != bytes) {
-    view.widget->Load(bytes);
-    Panel2->ShowChange(stats::ChangeLabels(counts, ToText(Panel2->RateText()), DecimalSeparator()));
-    emit StatisticsRefreshed(view.widget);
+    counts = CountWhileWriting(
+        bytes.size(), [&] { return stats::CountTextStats(bytes); }, [&] { view.widget->Load(bytes); });
+    ShowChangeLabels(view.widget, counts);
+  } else {
+    counts = stats::CountTextStats(bytes);
   }
   Panel2->ShowRebuild(stats::RebuildLabels(counts));
 }
@@ -92,8 +112,11 @@ void TfmMain::RichEditChange(QObject* sender) {
 }
 
 void TfmMain::ShowChangeLabels(QObject* sender, std::string_view counted) {
-  Panel2->ShowChange(
-      stats::ChangeLabels(stats::CountTextStats(counted), ToText(Panel2->RateText()), DecimalSeparator()));
+  ShowChangeLabels(sender, stats::CountTextStats(counted));
+}
+
+void TfmMain::ShowChangeLabels(QObject* sender, const stats::TextStats& counts) {
+  Panel2->ShowChange(stats::ChangeLabels(counts, ToText(Panel2->RateText()), DecimalSeparator()));
   emit StatisticsRefreshed(sender);
 }
 

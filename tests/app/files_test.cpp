@@ -317,6 +317,22 @@ class FilesTest : public QObject {
     QVERIFY(h.errors.isEmpty());
   }
 
+  // A file dropped while a command is at work on the view is read once the command is done:
+  // the command's result is not written over the file, nor the file into the command.
+  void ADropWaitsForTheCommandAtWork() {
+    WindowHarness h;
+    h.Open();
+    // Enough lines for the trimming to show its progress, and with it let timers run.
+    h.SetText(0, QStringLiteral(" x\n").repeated(500));
+    const QString file = h.ProgramDir() + "drop.txt";
+    h.WriteFile(file, "файл");
+    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}, false));
+    h.Action("mmDelSpaces")->trigger();
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Пробелы: 100% 500"));
+    QTRY_COMPARE(h.Text(0), QStringLiteral("файл"));
+    QVERIFY(h.errors.isEmpty());
+  }
+
   // A dragged text (not a file) is left to the view under the pointer, which takes it in.
   void ADraggedTextGoesIntoTheView() {
     WindowHarness h;

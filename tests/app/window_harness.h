@@ -98,15 +98,15 @@ class WindowHarness {
   // the window system hands a drop from another program to the window: Qt finds the
   // control under the pointer (a view's viewport, an edit field, a label) and delivers the
   // drop to it. Returns whether the drop was accepted.
-  bool DropFiles(QWidget* under, const QStringList& paths) const {
+  bool DropFiles(QWidget* under, const QStringList& paths, bool settle = true) const {
     QMimeData data;
     QList<QUrl> urls;
     for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
     data.setText(paths.join(u'\n'));
-    return DropData(under, &data);
+    return DropData(under, &data, settle);
   }
-  bool DropData(QWidget* under, const QMimeData* data) const {
+  bool DropData(QWidget* under, const QMimeData* data, bool settle = true) const {
     QWindow* const handle = window->windowHandle();
     const QPoint at = under->mapTo(window.get(), under->rect().center());
     QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
@@ -115,7 +115,7 @@ class WindowHarness {
     QApplication::sendEvent(handle, &move);
     QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &drop);
-    Settle();
+    if (settle) Settle();
     return move.isAccepted() && drop.isAccepted();
   }
 
