@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
+#include <algorithm>
 #include <future>
+#include <memory>
 
 #include "app/main_window.h"
 #include "app/statistics_panel.h"
@@ -20,9 +22,11 @@
 namespace skorlin::app {
 namespace {
 
-// A view of up to this many bytes is counted again at every change; a larger one once the
-// typing pauses, so that a keystroke never waits for the count of a whole long text.
+// A view of up to this many bytes is counted again at once after every change; a larger one
+// a slice of this many bytes at a time between the keystrokes, so that a keystroke never
+// waits for the count of a whole long text.
 constexpr std::size_t kCountAtOnceBytes = std::size_t{1} << 20;
+constexpr std::size_t kSliceBytes = std::size_t{1} << 20;
 // A text of up to this many bytes is counted on the user-interface thread, after it is
 // written into its view; a longer one on a second thread while it is written.
 constexpr std::size_t kCountAsideBytes = std::size_t{1} << 20;
@@ -123,9 +127,22 @@ void TfmMain::ShowChangeLabels(QObject* sender, const stats::TextStats& counts) 
 void TfmMain::ViewEdited(TextView* view) {
   if (view->Length() <= kCountAtOnceBytes) {
     RichEditChange(view);
-  } else {
-    Panel2->RecountLater([this, view] { RichEditChange(view); });
+    return;
   }
+  // A slice at a time between the keystrokes, from the start again after every change.
+  auto counter = std::make_shared<stats::TextStatsCounter>();
+  auto counted = std::make_shared<std::size_t>(0);
+  Panel2->RecountInSlices([this, view, counter, counted] {
+    // A change on its way starts a recount of its own.
+    if (view->EditPending()) return false;
+    const std::size_t length = view->Length();
+    const std::size_t slice = std::min(kSliceBytes, length - *counted);
+    counter->Add(view->Range(*counted, slice));
+    *counted += slice;
+    if (*counted < length) return false;
+    ShowChangeLabels(view, counter->Finish());
+    return true;
+  });
 }
 
 }  // namespace skorlin::app

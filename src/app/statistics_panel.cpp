@@ -21,9 +21,6 @@ namespace {
 
 QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// How long the user must pause before a large text is counted again.
-constexpr int kPauseMs = 300;
-
 // The count labels in the order of their tags (1 to 5) and of the panel's first column.
 struct CountLabelRow {
   const char* name;
@@ -85,9 +82,10 @@ StatisticsPanel::StatisticsPanel(QWidget* parent) : QWidget(parent) {
   for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
   CreateCopyMenu();
 
-  pause_.setSingleShot(true);
-  pause_.setInterval(kPauseMs);
-  connect(&pause_, &QTimer::timeout, this, &StatisticsPanel::RecountNow);
+  // The next slice as soon as the user's input has been handled.
+  slices_.setSingleShot(true);
+  slices_.setInterval(0);
+  connect(&slices_, &QTimer::timeout, this, &StatisticsPanel::NextSlice);
 }
 
 void StatisticsPanel::CreateLinks(QGridLayout* grid) {
@@ -141,20 +139,35 @@ void StatisticsPanel::ShowRebuild(const stats::CountLabels& labels) {
 }
 
 void StatisticsPanel::Written() {
-  pause_.stop();
-  pendingRecount_ = nullptr;
+  slices_.stop();
+  pendingStep_ = nullptr;
 }
 
-void StatisticsPanel::RecountLater(std::function<void()> recount) {
-  pendingRecount_ = std::move(recount);
-  pause_.start();
+void StatisticsPanel::RecountInSlices(std::function<bool()> step) {
+  pendingStep_ = std::move(step);
+  slices_.start();
+}
+
+void StatisticsPanel::NextSlice() {
+  if (!pendingStep_) return;
+  // Taken out while it runs: the last slice writes the labels, which ends the recount.
+  std::function<bool()> step = std::exchange(pendingStep_, nullptr);
+  bool done = true;
+  RunHandler([&] { done = step(); });
+  if (!done && !pendingStep_) {
+    pendingStep_ = std::move(step);
+    slices_.start();
+  }
 }
 
 void StatisticsPanel::RecountNow() {
-  if (!pendingRecount_) return;
-  const std::function<void()> recount = std::exchange(pendingRecount_, nullptr);
-  pause_.stop();
-  RunHandler(recount);
+  while (pendingStep_) {
+    slices_.stop();
+    std::function<bool()> step = std::exchange(pendingStep_, nullptr);
+    bool done = true;
+    RunHandler([&] { done = step(); });
+    if (!done && !pendingStep_) pendingStep_ = std::move(step);
+  }
 }
 
 void StatisticsPanel::lbDblClick(const ClickLabel* label) {

@@ -33,11 +33,12 @@ class StatisticsPanel : public QWidget {
   // The five count labels a rebuild of a derived view writes; the prices stay.
   void ShowRebuild(const stats::CountLabels& labels);
 
-  // A recount to run once the user has paused for a moment: a later one replaces it, any
-  // labels written meanwhile make it moot, and copying a label runs it first, so the labels
-  // are exact whenever the user reads or copies them.
-  void RecountLater(std::function<void()> recount);
-  // Runs the recount waiting for the pause now, if there is one.
+  // A recount done a slice at a time between the user's keystrokes: step counts the next
+  // slice and returns whether the count is complete (and shown). A later recount replaces
+  // it, labels written meanwhile make it moot, and copying a label completes it first, so
+  // the labels are exact whenever the user copies them and soon after any change.
+  void RecountInSlices(std::function<bool()> step);
+  // Completes the recount under way, if there is one.
   void RecountNow();
 
   // Copies the caption of a count label (a double click on it).
@@ -57,6 +58,7 @@ class StatisticsPanel : public QWidget {
   void CreateLinks(QGridLayout* grid);
   void CreateCopyMenu();
   void Written();
+  void NextSlice();
 
   ClickLabel* lbStr = nullptr;
   ClickLabel* lbSl = nullptr;
@@ -69,8 +71,8 @@ class StatisticsPanel : public QWidget {
   QMenu* pmmCopy = nullptr;
   QAction* pmCopyLabel = nullptr;
 
-  QTimer pause_;
-  std::function<void()> pendingRecount_;
+  QTimer slices_;
+  std::function<bool()> pendingStep_;
 };
 
 }  // namespace skorlin::app

@@ -110,6 +110,13 @@ std::string_view TextView::Utf8() const {
   return {text, Length()};
 }
 
+std::string_view TextView::Range(std::size_t from, std::size_t length) const {
+  if (length == 0) return {};
+  const auto* bytes = std::bit_cast<const char*>(static_cast<intptr_t>(
+      SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), static_cast<long>(length))));
+  return {bytes, length};
+}
+
 std::size_t TextView::Length() const { return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH)); }
 
 bool TextView::HasSelection() const { return SendScintilla(SCI_GETSELECTIONEMPTY) == 0; }
@@ -209,9 +216,8 @@ QVariant TextView::inputMethodQuery(Qt::InputMethodQuery query) const {
   // A range of the line only: asking for the whole text would move the editor's insertion
   // gap to its end, a copy of everything after the caret.
   const auto part = [&](long from, long to) {
-    const auto* bytes = std::bit_cast<const char*>(static_cast<intptr_t>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from)));
-    return QString::fromUtf8(bytes, static_cast<qsizetype>(to - from));
+    const std::string_view bytes = Range(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
   };
   if (query == Qt::ImSurroundingText) return part(start, end);
   const long position = query == Qt::ImCursorPosition ? caret : SendScintilla(SCI_GETANCHOR);

@@ -32,6 +32,9 @@ class TextView : public QsciScintilla {
   std::string_view Utf8() const;
   // The length of the text in bytes.
   std::size_t Length() const;
+  // length bytes of the text from position from, valid until the text next changes; unlike
+  // Utf8, this moves no more of the editor's buffer than the range itself.
+  std::string_view Range(std::size_t from, std::size_t length) const;
   // The selected text (the parts of a rectangular selection joined by line breaks).
   std::string SelectedUtf8() const;
   bool HasSelection() const;
@@ -59,6 +62,8 @@ class TextView : public QsciScintilla {
   // Forgets a change not yet reported by textEdited: the caller has just written the text
   // itself and accounts for it.
   void DiscardPendingEdit() { editPending_ = false; }
+  // Whether a change has been made that textEdited has yet to report.
+  bool EditPending() const { return editPending_; }
 
  signals:
   // The text has been changed in the view itself (typing, the editor's own paste, drag and

@@ -30,8 +30,8 @@ class LabelsTest : public QObject {
   }
 
   // In a large view a keystroke does not wait for the whole text to be counted: the count
-  // follows once the typing pauses, and a label copied before that is already exact.
-  void ALargeViewIsCountedOnceTheTypingPauses() {
+  // goes on between the keystrokes, and a label copied before it is done is already exact.
+  void ALargeViewIsCountedWithoutHoldingUpTheKeys() {
     WindowHarness h;
     h.Open();
     h.SetText(0, QStringLiteral("слово слово слово\n").repeated(40000));
