@@ -135,11 +135,19 @@ list="$work/keywords.txt"
 prose="$work/prose.txt"
 python3 "$here/generate.py" keywords "$lines" "$list"
 python3 "$here/generate.py" prose "$prose_mb" "$prose"
-# The large text: the list again and again, up to the size asked for.
+# The large text: the list again and again, up to the size asked for, ending with a whole
+# line (so it is still UTF-8).
 big="$work/large.txt"
 : >"$big"
 while [ "$(stat -c %s "$big")" -lt $((big_mb * 1000000)) ]; do cat "$list" >>"$big"; done
-head -c $((big_mb * 1000000)) "$big" >"$work/large.cut" && mv "$work/large.cut" "$big"
+python3 - "$big" $((big_mb * 1000000)) <<'CUT'
+import sys
+path, size = sys.argv[1], int(sys.argv[2])
+with open(path, "rb+") as f:
+    f.seek(size - 65536)
+    tail = f.read(65536)
+    f.truncate(size - 65536 + tail.rfind(b"\n") + 1)
+CUT
 clipboard="$work/clipboard.txt"
 printf 'http://example.com/a\nhttp://example.com/b\nhttp://example.com/c\n' >"$clipboard"
 results="$work/results.tsv"
