@@ -7,6 +7,7 @@
 #include "messy_text.h"
 #include "text/line_list.h"
 #include "text/text.h"
+#include "text/unified_diff.h"
 
 namespace {
 
@@ -44,5 +45,17 @@ void BM_NormalizeLines(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * utf8Size));
 }
 BENCHMARK(BM_NormalizeLines)->Unit(benchmark::kMillisecond);
+
+// The diff of the text against its formatted view (format --diff), the view made once.
+void BM_FormattedViewDiff(benchmark::State& state) {
+  const std::string before = skorlin::text::ToUtf8(Sample());
+  const std::string after = skorlin::text::ToUtf8(skorlin::format::FormattedView(Sample()));
+  for (auto _ : state) {
+    std::string diff = skorlin::text::UnifiedDiff(before, after, "a", "a");
+    benchmark::DoNotOptimize(diff.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * before.size()));
+}
+BENCHMARK(BM_FormattedViewDiff)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,14 +8,18 @@ namespace fleks {
 
 enum class Sex { Unknown, Male, Female };
 
-// Declines a full name given in the order surname, first name, patronymic (any of them
-// may be missing) into case 1 (nominative) … 6 (prepositional). Initials, particles and
-// words that are not Cyrillic names stay as they are; the spacing and the letter case of
-// the input are kept. caseNo outside 1..6 gives the name unchanged.
+// Declines a full name (surname, first name, patronymic, in any usual order; any of them
+// may be missing) into case 1 (nominative) … 6 (prepositional). Initials and particles
+// stay as they are; the spacing and the letter case of the input are kept. A line that
+// cannot be read as a name (digits, an address, punctuation inside a word, too many
+// words, lower-case words beside capitalised ones, a phrase) is given back byte for byte,
+// and so is every line for caseNo outside 2..6.
 std::string DeclineFullName(std::string_view fio, int caseNo);
 
-// The sex of a full name or of one part of it (a patronymic, a first name, a surname);
-// Unknown when the text holds nothing to judge by.
+// The sex of the person a full name, or one part of it (a patronymic, a first name),
+// names: the patronymic decides, else a known first name, else the surname's form and the
+// first name's ending; a name that tells nothing is a man's. Unknown when the text cannot
+// be read as a name.
 Sex GuessSex(std::string_view text);
 
 }  // namespace fleks

@@ -28,13 +28,16 @@ extern "C" {
 
 /* Declines the full name fio (surname, first name, patronymic; any may be missing) into
    case caseNo: 1 nominative, 2 genitive, 3 dative, 4 accusative, 5 instrumental,
-   6 prepositional. buffer receives the result and a terminating zero; *size holds the
-   size of buffer in bytes on entry and the length of the result (without the zero) on
-   return. Nothing is written beyond *size bytes. */
+   6 prepositional. A text that cannot be read as a name (digits, an address, punctuation
+   inside a word, more words than a name has, a phrase) is returned byte for byte.
+   buffer receives the result and a terminating zero; *size holds the size of buffer in
+   bytes on entry and the length of the result (without the zero) on return. Nothing is
+   written beyond *size bytes. */
 FLEKS_API int FLEKS_CALL GetFIOFleksFSAS(const char* fio, int caseNo, char* buffer, int* size);
 
-/* The sex of a name or of a part of it (usually a patronymic): 1 male, 0 female,
-   -1 when the text holds no Cyrillic name to judge by. */
+/* The sex of a full name or of a part of it (a patronymic, a first name): 1 male,
+   0 female, -1 when the text cannot be read as a name (the text GetFIOFleksFSAS returns
+   unchanged). A name that tells nothing of the sex counts as a man's. */
 FLEKS_API int FLEKS_CALL GetSex(const char* text);
 
 typedef int(FLEKS_CALL* GetFIOFleksFSASFunc)(const char*, int, char*, int*);

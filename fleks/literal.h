@@ -29,6 +29,10 @@ struct Cp1251Literal {
         code = 0xA8;
       else if (cp == 0x451)
         code = 0xB8;
+      else if (cp == 0x456)  // і
+        code = 0xB3;
+      else if (cp == 0x457)  // ї
+        code = 0xBF;
       data[size++] = static_cast<char>(code);
     }
   }

@@ -81,7 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case text::Outcome::kDone:
       FUZZ_CHECK(result.caption == "Готово.");
       if (command == names::NameCommand::Salutation) {
-        for (const Text& line : after) FUZZ_CHECK(line.starts_with(U"Уважаем"));
+        // A salutation, or the line left as it was when the library reads no name in it.
+        for (std::size_t i = 0; i < after.size(); ++i) {
+          Text prepared = format::CollapseSpaces(lines[i]);
+          text::TrimBlanks(prepared);
+          FUZZ_CHECK(after[i].starts_with(U"Уважаем") || after[i] == prepared);
+        }
       }
       break;
     case text::Outcome::kLibraryError:

@@ -1,11 +1,13 @@
 // NormalizeLine on any input, and on its own output. Each input byte is a Windows-1251
 // character; the bytes 0x98 (not in the code page) and, after an 0x98, the next byte pick
-// characters outside Windows-1251 as well, so opaque symbols are tried too.
+// characters outside Windows-1251 as well, so opaque symbols are tried too. The line's
+// addresses, paths and times come out as they went in.
 #include <cstddef>
 #include <cstdint>
 
 #include "format/formatted_view.h"
 #include "format/normalize_line.h"
+#include "format/protected_tokens.h"
 #include "fuzz_input.h"
 #include "text/text.h"
 
@@ -14,6 +16,17 @@ namespace {
 using skorlin::text::Text;
 
 using skorlin::fuzzing::BytesAsText;
+
+// Every protected token of line stands in out, in the same order.
+bool KeepsTokens(const Text& line, const Text& out) {
+  std::size_t from = 0;
+  for (const skorlin::format::TokenSpan& token : skorlin::format::FindProtectedTokens(line)) {
+    const std::size_t at = out.find(line.substr(token.begin, token.end - token.begin), from);
+    if (at == Text::npos) return false;
+    from = at + (token.end - token.begin);
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -24,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text twice = skorlin::format::NormalizeLine(once);
   // Every run of spaces is collapsed at the end, whatever came in.
   if (twice.find(U"  ") != Text::npos || once.find(U"  ") != Text::npos) __builtin_trap();
+  FUZZ_CHECK(KeepsTokens(line, once));
   if (size < 4096) skorlin::format::FormattedView(line);
   return 0;
 }

@@ -2,6 +2,10 @@
 // first row whose ending, sex and condition match decides. An empty ending matches any
 // word. The actions that depend on the letter before the ending (Ольга → Ольги, Саша →
 // Сашей, Кравец → Кравцу) are resolved by the engine.
+//
+// No form may break Russian spelling: a pattern that would put ы after a vowel, й, ь, г,
+// к or х, or ю, я, ы after ж, ш, ч, щ, leaves the word as it is. Names ending in a vowel
+// and -а (Гулиа, Андреа) are foreign and stay as they are by the rows below.
 #pragma once
 
 namespace fleks::rules {
@@ -10,6 +14,7 @@ enum class ForSex { Any, Male, Female };
 enum class When {
   Always,
   StemHasVowel,  // the part before the ending holds a vowel (Иванов, not Шов; Толстой, not Цой)
+  AfterVowel,  // a vowel comes right before the ending (Гулиа, Андреа, not Анна)
 };
 enum class Action {
   Indeclinable,
@@ -29,6 +34,12 @@ enum class Action {
   AdjFemAya,       // Толстая → Толстой; Рыжая → Рыжей
   AdjFemYaya,      // Верхняя → Верхней
   PatronymicMasc,  // Иванович → Ивановичем; Ильич → Ильичом
+};
+
+// An ending that tells the sex of a word: the first row that matches decides.
+struct SexEnding {
+  const char* ending;  // UTF-8, lower case
+  ForSex sex;
 };
 
 struct EndingRule {
@@ -58,12 +69,10 @@ inline constexpr EndingRule kSurnameRules[] = {
     {"чих", ForSex::Any, When::Always, Action::Indeclinable},
     {"щих", ForSex::Any, When::Always, Action::Indeclinable},
     {"них", ForSex::Any, When::Always, Action::Indeclinable},
-    // A vowel before the final -а: Гамсахурдиа, Гулиа, Моруа, Делакруа.
-    {"иа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"уа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"оа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"еа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"аа", ForSex::Any, When::Always, Action::Indeclinable},
+    // A vowel before the final -а marks a foreign surname, which stays as it is:
+    // Гамсахурдиа, Гулиа, Моруа, Делакруа, Бреа. (Declined, it would take -ы after a
+    // vowel in the genitive, which Russian spelling does not allow.)
+    {"а", ForSex::Any, When::AfterVowel, Action::Indeclinable},
     // Women's adjectival surnames: Толстая, Достоевская, Луговая, Верхняя.
     {"ая", ForSex::Female, When::StemHasVowel, Action::AdjFemAya},
     {"яя", ForSex::Female, When::StemHasVowel, Action::AdjFemYaya},
@@ -108,9 +117,9 @@ inline constexpr EndingRule kFirstNameRules[] = {
     {"ю", ForSex::Any, When::Always, Action::Indeclinable},
     {"э", ForSex::Any, When::Always, Action::Indeclinable},
     {"ы", ForSex::Any, When::Always, Action::Indeclinable},
-    {"иа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"уа", ForSex::Any, When::Always, Action::Indeclinable},
-    {"оа", ForSex::Any, When::Always, Action::Indeclinable},
+    // A vowel before the final -а: foreign names that stay as they are (Андреа, Ноа, Лиа,
+    // Миа, Франсуа), as surnames of that shape do.
+    {"а", ForSex::Any, When::AfterVowel, Action::Indeclinable},
     // Мария, Лидия, Зульфия, Илия, Захария: -ии in the dative and prepositional.
     {"ия", ForSex::Any, When::Always, Action::NounIya},
     // Names in -а/-я of both sexes: Анна, Ольга, Саша, Никита, Фома, Ваня, Наталья, Илья.

@@ -2,6 +2,8 @@
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.
 #pragma once
 
+#include "rules/ending_rules.h"
+
 namespace fleks::rules {
 
 // Foreign surnames that look like Russian possessive ones (-ин, -ов, -ын) but decline as
@@ -13,12 +15,63 @@ inline constexpr const char* kForeignPossessiveLookalikes = R"(
   джастин дастин колин гудвин болдуин шервин мэрилин бюлов
 )";
 
+// Endings that mark a word as a surname rather than a first name when the first-name
+// lists do not know it: possessive (Иванов, Пушкина), adjectival (Толстой, Рыжая,
+// Верхний), Ukrainian (Шевченко, Ковальчук), Armenian (Петросян) and Georgian (Кобахидзе,
+// Джугашвили) endings, and the old plural (Черных). Weak ones mark it less surely, as
+// first names end so too (Пушкина and Алина, Берия and Мария, Окуджава and Велислава).
+// A surname keeps two letters at least before the ending.
+enum class SurnameForm { Strong, Weak, None };
+// Endings that look like a surname's but are a first name's: Georgian pet names in -ико
+// (Тамрико, Нанико) are not Ukrainian surnames in -ко.
+inline constexpr const char* kNotSurnameForms = R"(
+  ико
+)";
+inline constexpr const char* kStrongSurnameForms = R"(
+  ов ев ын ин ова ева ына кина шина хина ский цкий ская цкая ая яя ой ый кий ний жий чий
+  ший щий ко ук юк ян дзе швили ых их
+)";
+inline constexpr const char* kWeakSurnameForms = R"(
+  ина ия ава
+)";
+
+// The sex a surname tells by its ending, when a vowel comes before the ending (Иванова,
+// Толстая; not Шов, Цой). Foreign surnames that only look possessive (Дарвин) tell none.
+inline constexpr SexEnding kSurnameSexEndings[] = {
+    {"ова", ForSex::Female}, {"ева", ForSex::Female}, {"ина", ForSex::Female}, {"ына", ForSex::Female},
+    {"ая", ForSex::Female},  {"яя", ForSex::Female},  {"ов", ForSex::Male},    {"ев", ForSex::Male},
+    {"ин", ForSex::Male},    {"ын", ForSex::Male},    {"ий", ForSex::Male},    {"ый", ForSex::Male},
+    {"ой", ForSex::Male},
+};
+
+// Endings of patronymics beyond doubt: -ович, -евич, -овна, -евна, -ична, Никитич, and the
+// Ukrainian -івна. (Ильич, Кузьмич, Фомич, Лукич are listed below; a first name may end
+// in -вна, Дивна.) Two letters at least come before the ending.
+inline constexpr const char* kPatronymicForms = R"(
+  вич овна евна ична івна ївна итич
+)";
+
+// The sex a patronymic tells by its ending.
+inline constexpr SexEnding kPatronymicSexEndings[] = {
+    {"ич", ForSex::Male}, {"вна", ForSex::Female}, {"чна", ForSex::Female}, {"шна", ForSex::Female}};
+
 // Particles before a surname or a father's name that stay as they are: "фон Браун",
 // "ибн Сина"; also the first half of a hyphenated surname ("Тер-Петросян",
 // "Бонч-Бруевич", "Сен-Симон").
 inline constexpr const char* kParticlesBefore = R"(
   фон де ван дер ден ди да дос дю ла ле дель делла ибн бен бин аль эль абу абд абдул мак
   тер бонч сен сент
+)";
+
+// Abbreviations of the legal form of a company: a line that holds one ("ООО Ромашка",
+// "ИП Иванов") names a firm, not a person.
+inline constexpr const char* kCompanyForms = R"(
+  ооо зао оао пао ао ип нко гуп муп фгуп тоо чп
+)";
+
+// Words written after a full name that stay as they are: "Иванов Иван Иванович младший".
+inline constexpr const char* kNameSuffixes = R"(
+  младший старший
 )";
 
 // Words after a father's name that make it a Turkic patronymic; the whole patronymic

@@ -17,6 +17,7 @@ _skorlin_cli_value_options=" --encoding --output-encoding --eol --decimal-separa
 # The options of one command.
 _skorlin_cli_command_options() {
   case $1 in
+    format) echo "--diff" ;;
     html) echo "--no-p --no-skip-empty --no-tables" ;;
     stats) echo "--rate --json" ;;
     shuffle) echo "--seed --derived" ;;

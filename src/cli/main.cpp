@@ -15,6 +15,7 @@
 #include "cli/output.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
+#include "text/unified_diff.h"
 #include "text/utf8.h"
 #include "text/utf8_stream.h"
 
@@ -47,6 +48,7 @@ cli::Invocation MakeInvocation(const cli::Arguments& args, std::string_view text
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
   invocation.locale = args.locale;
+  invocation.outputEncoding = args.outputEncoding;
   return invocation;
 }
 
@@ -55,11 +57,23 @@ void WriteOutput(const std::string& out) {
   if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
 }
 
+// --diff, an option of format.
+bool WantsDiff(const cli::Arguments& args) { return args.commandOptions.count("--diff") != 0; }
+
+int WriteDiff(std::string_view input, std::string_view output, const std::string& file) {
+  const std::string name = file.empty() ? "-" : file;
+  const std::string diff = text::UnifiedDiff(input, output, name, name);
+  WriteOutput(diff);
+  return diff.empty() ? 0 : 1;
+}
+
 // The one adapter of a command's result: its text on standard output in the encoding and
 // with the breaks asked for, its caption on standard error, its outcome as the exit
 // status. inputEncoding and inputEol are what the input was read in and its first break.
+// With original (format --diff), the rendered text is not written but compared with the
+// input's own bytes: a unified diff goes out instead, and the exit status is diff's.
 int Finish(const cli::Arguments& args, text::CommandResult result, text::Encoding inputEncoding,
-           cli::Eol inputEol) {
+           cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt) {
   switch (result.outcome) {
     case text::Outcome::kDone:
     case text::Outcome::kNothingToDo:
@@ -71,9 +85,10 @@ int Finish(const cli::Arguments& args, text::CommandResult result, text::Encodin
   }
   if (args.command->output != cli::Output::kNothing) {
     const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
-    WriteOutput(cli::RenderOutput(std::move(result.text), format,
-                                  args.command->output == cli::Output::kTextWithBreaks,
-                                  args.eol.has_value()));
+    const std::string rendered = cli::RenderOutput(
+        std::move(result.text), format, args.command->output == cli::Output::kTextWithBreaks, args.eol.has_value());
+    if (original) return WriteDiff(*original, rendered, args.file);
+    WriteOutput(rendered);
   }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
   // "URLs не найдены" and an empty clipboard: the text comes out unchanged, exit status 1.
@@ -97,7 +112,7 @@ int RunOnWholeInput(const cli::Arguments& args) {
     }
   } else {
     converted = text::DecodeToUtf8(bytes, encoding);
-    input.Release();  // the command needs only the converted text
+    if (!WantsDiff(args)) input.Release();  // the command needs only the converted text
     utf8 = converted;
   }
   const cli::Eol inputEol = cli::FirstBreakOf(utf8);
@@ -106,7 +121,9 @@ int RunOnWholeInput(const cli::Arguments& args) {
     WarnOfNul(text::CountUtf8Chars(utf8.substr(0, nulAt)) + 1);
   }
   text::CommandResult result = args.command->run(MakeInvocation(args, utf8));
-  // The input is let go before the output is made.
+  // A diff compares the output with the input's own bytes; otherwise the input is let go
+  // before the output is made.
+  if (WantsDiff(args)) return Finish(args, std::move(result), encoding, inputEol, input.View());
   input.Release();
   converted = std::string();
   return Finish(args, std::move(result), encoding, inputEol);
@@ -214,5 +231,5 @@ int main(int argc, char** argv) {
   } catch (const std::exception& error) {
     std::cerr << "skorlin-cli: " << error.what() << "\n";
   }
-  return 1;
+  return WantsDiff(args) ? 2 : 1;  // as diff, which reports trouble with 2
 }

@@ -1,18 +1,49 @@
 #include "html/convert_line.h"
 
 #include "format/normalize_line.h"
+#include "format/token_stand_ins.h"
 #include "html/fix_quotes.h"
 #include "html/line_steps.h"
 
 namespace skorlin::html {
+namespace {
+
+// The quote rules read a token as a word, as they read the letters and digits it mostly
+// begins and ends with: a quote right after a token closes, one right before it opens.
+void FixQuotesBesideTokens(text::Text& s, const format::TokenStandIns& standIns) {
+  if (standIns.Empty()) {
+    s = FixQuotes(s);
+    return;
+  }
+  text::Text asWords = s;
+  for (text::Char& c : asWords) {
+    if (standIns.IsStandIn(c)) c = U'x';
+  }
+  const text::Text decided = FixQuotes(asWords);
+  // Only quotes change, one character for one.
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == U'"') s[i] = decided[i];
+  }
+}
+
+}  // namespace
 
 text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, bool keepTabs) {
+  text::Text s(line);
+  const format::TokenStandIns standIns(s);
+  ConvertStoodInLineToHtml(s, standIns, dashStyle, wrapNobr, keepTabs);
+  standIns.PutBack(s, AppendTokenAsHtml);
+  return s;
+}
+
+void ConvertStoodInLineToHtml(text::Text& s, const format::TokenStandIns& standIns, int dashStyle,
+                              bool wrapNobr, bool keepTabs) {
   const text::TextView dash = DashEntity(dashStyle);
-  text::Text s = format::NormalizeLine(line);
+  format::RunNormalizerPasses(s);
   RemoveSpacesBesideTabs(s);
   if (!keepTabs) TabsToSpaces(s);
   ApplyReplacements(s, kLineBreakRows);
-  s = FixQuotes(s);
+  FixQuotesBesideTokens(s, standIns);
   EscapeAmpersands(s);
   ApplyReplacements(s, kEntityRows);
   if (!dash.empty()) WriteDashes(s, dash);
@@ -24,7 +55,13 @@ text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, 
   JoinInitials(s);
   JoinShortWords(s);
   ApplyReplacements(s, kClosingRows);
-  return s;
+}
+
+void AppendTokenAsHtml(text::TextView token, text::Text& out) {
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    out.push_back(token[i]);
+    if (token[i] == U'&' && token.substr(i, 5) != U"&amp;") out.append(U"amp;");
+  }
 }
 
 }  // namespace skorlin::html

@@ -1,6 +1,7 @@
 #include "html/html_view.h"
 
 #include "format/normalize_line.h"
+#include "format/token_stand_ins.h"
 #include "html/convert_line.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
@@ -25,7 +26,13 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   text::Lines lines = text::SplitLines(trimmed);
   bool inTable = false;  // whether the previous line became a table row
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    text::Text s = ConvertLineToHtml(format::NormalizeLine(lines[i]), kViewDashStyle, true, options.table);
+    // The line is normalized, then converted (which normalizes it again); its protected
+    // tokens are found on the line as given and kept out of both.
+    text::Text s = lines[i];
+    const format::TokenStandIns standIns(s);
+    format::RunNormalizerPasses(s);
+    ConvertStoodInLineToHtml(s, standIns, kViewDashStyle, true, options.table);
+    standIns.PutBack(s, AppendTokenAsHtml);
     const bool row = options.table && HasTab(s);
     if (options.addP && !row && (!options.addPEmpty || !s.empty())) s.insert(0, kParagraph);
     if (row) {

@@ -90,11 +90,13 @@ Text DeclineLine(TextView line, int caseNo, DeclensionLibrary& library) {
 }
 
 Text SalutationLine(TextView line, DeclensionLibrary& library) {
-  const Text prepared = Prepared(line);
+  Text prepared = Prepared(line);
+  // The library reads the whole line: the patronymic decides when there is one, else the
+  // rest of the name (Иванова Мария). A line it cannot read as a name (-1: a heading, an
+  // address, a note) gets no salutation and stays as it is.
+  const int sex = library.FioSex(prepared);
+  if (sex < 0) return prepared;
   const FioParts parts = SplitFio(prepared);
-  // Without a patronymic the library judges by the whole name (Иванова Мария), so a
-  // woman without a patronymic is not greeted as a man.
-  const int sex = library.FioSex(parts.patronymic.empty() ? prepared : parts.patronymic);
   Text out = sex == 0 ? U"Уважаемая " : U"Уважаемый ";
   out += parts.name;
   out += U' ';

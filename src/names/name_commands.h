@@ -28,7 +28,8 @@ text::Text NameAndPatronymic(text::TextView line);
 // "Склонить ФИО": the whole line declined by the library.
 text::Text DeclineLine(text::TextView line, int caseNo, DeclensionLibrary& library);
 // Заменить фамилию на "Уважаемый(ая)": 'Уважаемая Мария Ивановна' when the library says
-// the patronymic is a woman's, else 'Уважаемый …'.
+// the name is a woman's, else 'Уважаемый …'; a line the library cannot read as a name
+// (its sex code is negative) is left as it is.
 text::Text SalutationLine(text::TextView line, DeclensionLibrary& library);
 
 enum class NameCommand { Initials, NameAndPatronymic, Decline, Salutation };

@@ -21,6 +21,11 @@ std::string ReadAll(const std::string& path) {
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
+  return RunProgram(SKORLIN_CLI_PATH, args, input);
+}
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& input) {
   TempDir dir;
   const std::string in = dir.Write("stdin", input);
   const std::string out = dir.path() + "/stdout";
@@ -35,10 +40,10 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input) {
     dup2(outFd, 1);
     dup2(errFd, 2);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(SKORLIN_CLI_PATH));
+    argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    execv(SKORLIN_CLI_PATH, argv.data());
+    execvp(program.c_str(), argv.data());
     _exit(127);
   }
   int status = 0;

@@ -14,6 +14,9 @@ struct CliRun {
 
 // Runs skorlin-cli with args (no shell involved) and input on standard input.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input = "");
+// The same for another program, found on PATH when its name holds no slash.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& input = "");
 
 // A file in a fresh temporary folder, removed with the folder when the test ends.
 class TempDir {

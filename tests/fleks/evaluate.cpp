@@ -1,9 +1,10 @@
 // Runs the declension library over the development set (data/names.tsv) and prints the
-// accuracy per case, per kind of name and of the sex told from patronymics and first
-// names. Exits with status 1 when any figure falls below the floor given with --min
-// (a fraction; the suite passes the level the library has reached), so later changes
-// cannot lower it unnoticed. --list prints every miss; --export prints the set one form to
-// a line instead (full name given, sex, case number, form expected), tab-separated.
+// accuracy per case, per kind of name, of the sex told from patronymics and first names,
+// of first names given with a surname that does not tell the sex, of rows put together
+// into full names, and the share of forms within Russian spelling. Exits with status 1 when any figure falls
+// below the floor given with --min (a fraction; the suite passes the level the library has reached), so later
+// changes cannot lower it unnoticed. --list prints every miss; --export prints the set one
+// form to a line instead (full name given, sex, case number, form expected), tab-separated.
 // Usage: evaluate [--min F] [--list] [--export] [names.tsv]
 #include <cstdio>
 #include <cstdlib>
@@ -18,10 +19,16 @@ struct Tally {
   int right = 0;
   int all = 0;
   double Share() const { return all == 0 ? 1.0 : static_cast<double>(right) / all; }
+  void Add(bool ok) {
+    right += ok;
+    ++all;
+  }
 };
 
 const char* const kCaseNames[] = {"nominative", "genitive",     "dative",
                                   "accusative", "instrumental", "prepositional"};
+
+const char* SexLetter(int sex) { return sex == 0 ? "f" : sex == 1 ? "m" : "n"; }
 
 }  // namespace
 
@@ -47,46 +54,68 @@ int main(int argc, char** argv) {
   }
   if (exportRows) {
     for (const fleks_test::DevRow& row : rows)
-      for (int caseNo = 1; caseNo <= 6; ++caseNo) {
-        const fleks_test::Probe probe = fleks_test::MakeProbe(row, caseNo);
-        std::printf("%s\t%s\t%d\t%s\n", probe.input.c_str(), row.female ? "f" : "m", caseNo,
-                    probe.expected.c_str());
-      }
+      for (int caseNo = 1; caseNo <= 6; ++caseNo)
+        for (const fleks_test::Probe& probe : fleks_test::MakeProbes(row, caseNo))
+          std::printf("%s\t%s\t%d\t%s\n", probe.input.c_str(), SexLetter(row.sex), caseNo,
+                      probe.expected.c_str());
     return 0;
   }
   Tally byCase[6];
-  Tally sex;
+  Tally sex, neutral, neutralSex, spelling;
   std::map<std::string, Tally> byGroup;
   for (const fleks_test::DevRow& row : rows) {
-    Tally& group = byGroup[row.group + " " + row.role + (row.female ? " f" : " m")];
+    Tally& group = byGroup[row.group + " " + row.role + " " + SexLetter(row.sex)];
     for (int caseNo = 1; caseNo <= 6; ++caseNo) {
-      const fleks_test::Probe probe = fleks_test::MakeProbe(row, caseNo);
-      const std::string got = fleks_test::Decline(probe.input, caseNo);
-      const bool right = got == probe.expected;
-      byCase[caseNo - 1].right += right;
-      ++byCase[caseNo - 1].all;
-      group.right += right;
-      ++group.all;
-      if (!right && list)
-        std::printf("MISS line %d case %d: %s -> %s, expected %s\n", row.line, caseNo, probe.input.c_str(),
-                    got.c_str(), probe.expected.c_str());
+      for (const fleks_test::Probe& probe : fleks_test::MakeProbes(row, caseNo)) {
+        const std::string got = fleks_test::Decline(probe.input, caseNo);
+        const bool right = got == probe.expected;
+        if (probe.kind == fleks_test::ProbeKind::NeutralSurname) {
+          neutral.Add(right);
+        } else {
+          byCase[caseNo - 1].Add(right);
+          group.Add(right);
+        }
+        spelling.Add(fleks_test::SpellingBreak(probe.input, got).empty());
+        if (!right && list)
+          std::printf("MISS line %d case %d: %s -> %s, expected %s\n", row.line, caseNo, probe.input.c_str(),
+                      got.c_str(), probe.expected.c_str());
+      }
     }
     if ((row.role == "patronymic" || row.role == "name") && row.group != "unisex") {
-      const bool right = fleks_test::Sex(row.forms[0]) == (row.female ? 0 : 1);
-      sex.right += right;
-      ++sex.all;
+      const bool right = fleks_test::Sex(row.forms[0]) == row.sex;
+      sex.Add(right);
       if (!right && list) std::printf("MISS line %d sex: %s\n", row.line, row.forms[0].c_str());
     }
+    if (row.TellsItsSex()) {
+      for (const fleks_test::Probe& probe : fleks_test::MakeProbes(row, 1)) {
+        if (probe.kind != fleks_test::ProbeKind::NeutralSurname) continue;
+        const bool right = fleks_test::Sex(probe.input) == row.sex;
+        neutralSex.Add(right);
+        if (!right && list) std::printf("MISS line %d sex: %s\n", row.line, probe.input.c_str());
+      }
+    }
+  }
+  Tally together;
+  for (const fleks_test::GeneratedProbe& probe : fleks_test::GeneratedProbes(rows, 20000, 2024)) {
+    const std::string got = fleks_test::Decline(probe.input, probe.caseNo);
+    together.Add(got == probe.expected);
+    if (got != probe.expected && list)
+      std::printf("MISS put together, case %d: %s -> %s, expected %s\n", probe.caseNo, probe.input.c_str(),
+                  got.c_str(), probe.expected.c_str());
   }
   bool ok = true;
   auto report = [&](const std::string& what, const Tally& t) {
-    std::printf("%-40s %6.2f%%  (%d of %d)\n", what.c_str(), 100.0 * t.Share(), t.right, t.all);
+    std::printf("%-48s %6.2f%%  (%d of %d)\n", what.c_str(), 100.0 * t.Share(), t.right, t.all);
     if (t.Share() < floor) ok = false;
   };
   std::printf("%zu rows from %s\n\n", rows.size(), path.c_str());
   for (int c = 0; c < 6; ++c)
     report(std::string("case ") + std::to_string(c + 1) + " " + kCaseNames[c], byCase[c]);
   report("sex of patronymics and first names", sex);
+  report("first names with a sex-neutral surname", neutral);
+  report("sex of first names with a sex-neutral surname", neutralSex);
+  report("forms within Russian spelling", spelling);
+  report("rows put together into full names", together);
   std::printf("\n");
   for (const auto& [group, tally] : byGroup) report(group, tally);
   if (!ok) std::printf("\nbelow the floor of %.2f%%\n", 100.0 * floor);

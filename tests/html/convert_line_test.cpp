@@ -63,6 +63,20 @@ TEST(ConvertLineToHtml, ConvertsNormalizedLines) {
       // an escaped quote is never escaped again
       {"x \"y\" AT&T", "x &laquo;y&raquo; AT&amp;T"},
       {"«ёлка»", "&laquo;ёлка&raquo;"},
+      {"Он сказал \"Да\".", "Он сказал &laquo;Да&raquo;."},
+      // addresses, paths and times: no dash, range, sign or space entity inside them, only
+      // their ampersands escaped
+      {"http://example.ru/2024-01/page.html", "http://example.ru/2024-01/page.html"},
+      {"см. http://x.ru/?a=1&b=2&amp;c AT&T", "см. http://x.ru/?a=1&amp;b=2&amp;c AT&amp;T"},
+      {"&http://x.ru/&", "&http://x.ru/&amp;"},
+      {"и в 1945-1950 по /srv/1945-1950/", "и в&nbsp;1945&ndash;1950 по /srv/1945-1950/"},
+      {"\"http://x.ru/2x3\" - www.x.ru/N-1", "&laquo;http://x.ru/2x3&raquo;&nbsp;&mdash; www.x.ru/N-1"},
+      {"встреча в 11:30.", "встреча в&nbsp;11:30."},
+      // a quote right after a token closes, one right before it opens
+      {"Ссылка: \"https://example.ru/a\".", "Ссылка: &laquo;https://example.ru/a&raquo;."},
+      {"x \"/etc/\" и \"12:30\"?", "x &laquo;/etc/&raquo; и &laquo;12:30&raquo;?"},
+      {"Работаем с 12:30 - 13:00, пишите на a-b@x.ru",
+       "Работаем с&nbsp;12:30&nbsp;&mdash; 13:00, пишите на&nbsp;a-b@x.ru"},
   };
   for (const LineCase& c : cases) {
     const text::Text input = T(c.input);

@@ -47,6 +47,15 @@ TEST(HtmlView, BuildsParagraphsAndTables) {
       // every line is normalized and converted
       {"В 1945 г. в г. Москва\r\nAT&T", "<p>В 1945&nbsp;г. в&nbsp;г.&nbsp;Москва\r\n<p>AT&amp;T\r\n"},
       {"слово(x)", "<p>слово (x)\r\n"},
+      // addresses, paths and times are found on the line as given and pass both
+      // normalizations and the converter untouched
+      {"… и https://x.ru/\r\nИдите на /home/user/ сейчас\r\nпуть ./run.sh\r\nФайл "
+       "/usr/share/doc/readme.txt\r\n"
+       "C:\\Temp\\a.txt\r\nвстреча в 11:30.\r\nhttp://example.ru/2024-01/page.html\r\nОн сказал \"Да\".",
+       "<p>&hellip; и https://x.ru/\r\n<p>Идите на&nbsp;/home/user/ сейчас\r\n<p>путь ./run.sh\r\n"
+       "<p>Файл /usr/share/doc/readme.txt\r\n<p>C:\\Temp\\a.txt\r\n<p>встреча в&nbsp;11:30.\r\n"
+       "<p>http://example.ru/2024-01/page.html\r\n<p>Он сказал &laquo;Да&raquo;.\r\n"},
+      {"Сайт:www.x.ru/?a&b\tc", kOpen + "<tr><td>Сайт: www.x.ru/?a&amp;b<td>c</Table>\r\n"},
   };
   for (const ViewCase& c : cases) {
     EXPECT_EQ(U8(HtmlView(T(c.input), c.options)), c.expected)

@@ -86,6 +86,8 @@ TEST(NameCommands, DativeOfFullNames) {
       {"Иванова (Петрова) Мария Ивановна", "Ивановой (Петровой) Марии Ивановне"},
       {"ИВАНОВ ИВАН", "ИВАНОВУ ИВАНУ"},
       {"", ""},
+      {"В 1999 году компания открыла офис", "В 1999 году компания открыла офис"},
+      {"г. Москва, ул. Ленина, д. 5", "г. Москва, ул. Ленина, д. 5"},
       {"Иванов Иван 😀", "Иванов Иван 😀"},  // cannot be passed intact: left as it is
       {"Нұрланов Ерлан", "Нұрланов Ерлан"},
   };
@@ -105,7 +107,12 @@ TEST(NameCommands, SalutationFollowsThePatronymic) {
       {"Хасанова Гульнара Рустамовна", "Уважаемая Гульнара Рустамовна"},
       {"Петрова Мария", "Уважаемая Мария"},  // no patronymic: the whole name decides
       {"Петров Иван", "Уважаемый Иван"},
-      {"", "Уважаемый"},
+      {"Ким Аделина", "Уважаемая Аделина"},  // Ким is a man's name too: the other part decides
+      // Not a name: no salutation, the line as it was (spaces collapsed like every line).
+      {"", ""},
+      {"В 1999 году  компания открыла офис", "В 1999 году компания открыла офис"},
+      {"ivanov@mail.ru", "ivanov@mail.ru"},
+      {"Отдел продаж:", "Отдел продаж:"},
   };
   for (const auto& [line, salutation] : cases)
     EXPECT_EQ(ToUtf8(SalutationLine(FromUtf8(line), Fleks())), salutation) << line;
@@ -123,7 +130,7 @@ TEST(NameCommands, RunRewritesEveryLine) {
       {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n\r\n"},
       {NameCommand::Decline, "Иванову Ивану Ивановичу\r\nПетровой Марии Ивановне\r\n\r\nИванову\r\n😀\r\n"},
       {NameCommand::Salutation,
-       "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\nУважаемый\r\nУважаемый\r\nУважаемый\r\n"},
+       "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\n\r\nУважаемый\r\n😀\r\n"},
   };
   for (const Expected& c : cases) {
     const text::CommandResult result = RunNameCommand(c.command, input, Fleks());
