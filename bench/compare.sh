@@ -2,14 +2,18 @@
 # The benchmark report: skorlin-cli and the window beside the tools a user would otherwise
 # pick, on the same generated files, written to docs/benchmarks.md.
 #
-#   bench/compare.sh [--build DIR] [--runs N] [--lines N] [--prose-mb N]
-#                    [--window-runs N] [--no-window] [--out FILE]
+#   bench/compare.sh [--build DIR] [--before DIR] [--runs N] [--lines N] [--prose-mb N]
+#                    [--big-mb N] [--window-runs N] [--no-window] [--out FILE]
 #
 #   --build DIR        an optimised build folder (default: build-compare in the source
 #                      tree, configured as Release and built here when needed)
+#   --before DIR       an optimised build folder of earlier code (for example of a
+#                      commit checked out with git worktree): its skorlin-cli runs beside,
+#                      so the report shows every row before and after
 #   --runs N           runs of every side of every comparison (default 5; medians reported)
 #   --lines N          lines of the keyword list (default 1000000)
 #   --prose-mb N       megabytes of the prose text (default 10)
+#   --big-mb N         megabytes of the large text stats counts in its own memory (default 400)
 #   --window-runs N    runs of every window measurement (default 1: on the large list each
 #                      run reloads 1,000,000 lines into the view, seconds of its own)
 #   --no-window        leave the window out (a build without Qt)
@@ -24,13 +28,16 @@
 # Each comparison runs the sides in turn (A B, then B A, ...) after one untimed warm-up
 # run of each, so both see the same page cache and the same background load; the report
 # gives the median wall-clock time, the median CPU time (user + system) and the median
-# peak resident memory of each side.
+# peak resident memory of each side. Every line, URL and name command also runs once on
+# the list alone, for its peak memory against the size of its input.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$root/build-compare"
+before=""
 runs=5
+big_mb=400
 lines=1000000
 prose_mb=10
 window_runs=1
@@ -40,6 +47,8 @@ out="$root/docs/benchmarks.md"
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build="$(cd "$2" 2>/dev/null && pwd || echo "$2")"; shift 2 ;;
+    --before) before="$(cd "$2" 2>/dev/null && pwd || echo "$2")"; shift 2 ;;
+    --big-mb) big_mb="$2"; shift 2 ;;
     --runs) runs="$2"; shift 2 ;;
     --lines) lines="$2"; shift 2 ;;
     --prose-mb) prose_mb="$2"; shift 2 ;;
@@ -112,6 +121,11 @@ targets=(skorlin-cli)
 [ "$window" -eq 1 ] && targets+=(window_commands)
 ninja -C "$build" "${targets[@]}" >/dev/null
 cli="$build/skorlin-cli"
+before_cli=""
+if [ -n "$before" ]; then
+  before_cli="$before/skorlin-cli"
+  [ -x "$before_cli" ] || { echo "compare.sh: no skorlin-cli in $before" >&2; exit 1; }
+fi
 
 # --- The inputs -------------------------------------------------------------------------
 
@@ -121,8 +135,25 @@ list="$work/keywords.txt"
 prose="$work/prose.txt"
 python3 "$here/generate.py" keywords "$lines" "$list"
 python3 "$here/generate.py" prose "$prose_mb" "$prose"
+# The large text: the list again and again, up to the size asked for, ending with a whole
+# line (so it is still UTF-8).
+big="$work/large.txt"
+: >"$big"
+while [ "$(stat -c %s "$big")" -lt $((big_mb * 1000000)) ]; do cat "$list" >>"$big"; done
+python3 - "$big" $((big_mb * 1000000)) <<'CUT'
+import sys
+path, size = sys.argv[1], int(sys.argv[2])
+with open(path, "rb+") as f:
+    f.seek(size - 65536)
+    tail = f.read(65536)
+    f.truncate(size - 65536 + tail.rfind(b"\n") + 1)
+CUT
+clipboard="$work/clipboard.txt"
+printf 'http://example.com/a\nhttp://example.com/b\nhttp://example.com/c\n' >"$clipboard"
 results="$work/results.tsv"
 : >"$results"
+memory_results="$work/memory.tsv"
+: >"$memory_results"
 
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 started=$(date +%s)
@@ -153,21 +184,27 @@ median_of() {
 }
 
 # compare NAME INPUT CHECK OURS_LABEL THEIRS_LABEL
-#   with the arrays ours=(...) and theirs=(...) holding the two commands.
+#   with the arrays ours=(...) and theirs=(...) holding the two commands; with --before, the
+#   same command of the earlier build (ours with its program replaced) runs as a third side.
 # CHECK "same": the two outputs must be equal byte for byte (a difference is reported);
 # anything else: the outputs differ by design and are not compared.
 compare() {
   local name="$1" input="$2" check="$3" ours_label="$4" theirs_label="$5"
-  local tag_a="a_${#name}_$RANDOM" tag_b="b_${#name}_$RANDOM"
+  local tag_a="a_${#name}_$RANDOM" tag_b="b_${#name}_$RANDOM" tag_c="c_${#name}_$RANDOM"
+  local earlier=()
+  if [ -n "$before_cli" ]; then earlier=("$before_cli" "${ours[@]:1}"); fi
   echo "  $name: $ours_label vs $theirs_label" >&2
   run_once warm "$work/ours.out" "${ours[@]}"
   run_once warm "$work/theirs.out" "${theirs[@]}"
+  [ -n "$before_cli" ] && run_once warm "$work/before.out" "${earlier[@]}"
   local run
   for run in $(seq "$runs"); do
     if [ $((run % 2)) -eq 1 ]; then
       run_once "$tag_a" "$work/ours.out" "${ours[@]}"
       run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
+      [ -n "$before_cli" ] && run_once "$tag_c" "$work/before.out" "${earlier[@]}"
     else
+      [ -n "$before_cli" ] && run_once "$tag_c" "$work/before.out" "${earlier[@]}"
       run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
       run_once "$tag_a" "$work/ours.out" "${ours[@]}"
     fi
@@ -180,11 +217,34 @@ compare() {
       same="differs in $(diff "$work/ours.out" "$work/theirs.out" | grep -c '^[<>]' || true) lines"
     fi
   fi
-  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' \
+  local earlier_cells="-\t-\t-"
+  if [ -n "$before_cli" ]; then
+    earlier_cells="$(median_of "$tag_c" 1)\t$(median_of "$tag_c" 2)\t$(median_of "$tag_c" 3)"
+    # The earlier build must have given the same output.
+    cmp -s "$work/ours.out" "$work/before.out" || earlier_cells="$earlier_cells (other output)"
+  fi
+  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%b\n' \
     "$name" "$(basename "$input")" "$(stat -c %s "$input")" "$ours_label" "$theirs_label" \
     "$(median_of "$tag_a" 1)" "$(median_of "$tag_b" 1)" \
     "$(median_of "$tag_a" 2)" "$(median_of "$tag_b" 2)" \
-    "$(median_of "$tag_a" 3)" "$(median_of "$tag_b" 3)" "$same" >>"$results"
+    "$(median_of "$tag_a" 3)" "$(median_of "$tag_b" 3)" "$same" "$earlier_cells" >>"$results"
+}
+
+# remember NAME INPUT ARGS...: one run of skorlin-cli ARGS INPUT (and of the earlier build),
+# for the memory table.
+remember() {
+  local name="$1" input="$2"
+  shift 2
+  local tag="m_$RANDOM" earlier="-\t-\t-"
+  run_once "$tag" "$work/ours.out" "$cli" "$@" -q "$input"
+  if [ -n "$before_cli" ]; then
+    local tag_c="mc_$RANDOM"
+    run_once "$tag_c" "$work/before.out" "$before_cli" "$@" -q "$input"
+    earlier="$(cut -d' ' -f1 "$work/$tag_c.times")\t$(cut -d' ' -f2 "$work/$tag_c.times")\t$(cut -d' ' -f3 "$work/$tag_c.times")"
+  fi
+  printf '%s\t%s\t%s\t%s\t%s\t%b\n' "$name" "$(stat -c %s "$input")" \
+    "$(cut -d' ' -f1 "$work/$tag.times")" "$(cut -d' ' -f2 "$work/$tag.times")" \
+    "$(cut -d' ' -f3 "$work/$tag.times")" "$earlier" >>"$memory_results"
 }
 
 echo "compare.sh: $runs runs of each side; list $lines lines, prose $prose_mb MB; load $load_before" >&2
@@ -201,8 +261,11 @@ compare shuffle "$list" differ "skorlin-cli shuffle" "shuf"
 ours=("$cli" invert -q "$list"); theirs=(tac "$list")
 compare invert "$list" same "skorlin-cli invert" "tac"
 
-ours=("$cli" stats -q "$prose"); theirs=(wc -l -w -m "$prose")
-compare stats "$prose" differ "skorlin-cli stats" "wc -l -w -m"
+ours=("$cli" stats -q "$list"); theirs=(wc -l -w -m "$list")
+compare stats "$list" differ "skorlin-cli stats" "wc -l -w -m"
+
+ours=("$cli" stats -q "$big"); theirs=(wc -l -w -m "$big")
+compare "stats ($big_mb MB)" "$big" differ "skorlin-cli stats" "wc -l -w -m"
 
 # The domain of every address: the slash after "//" on lines with "http:", else the first
 # slash, ends what is kept.
@@ -212,6 +275,15 @@ compare keep-domain "$list" same "skorlin-cli keep-domain" "sed -E '$keep_domain
 
 ours=("$cli" collapse-spaces -q "$list"); theirs=(sh -c 'exec tr -s " " <"$1"' tr "$list")
 compare collapse-spaces "$list" same "skorlin-cli collapse-spaces" "tr -s ' '"
+
+echo "  the memory of every line, URL and name command on the list" >&2
+for command in trim delete-empty collapse-spaces dedupe delete-repeated delete-unique "sort --locale ru_RU" \
+  "sort-mirror --locale ru_RU" sort-length invert "shuffle --seed 1" "split-paragraphs --seed 1" keep-urls \
+  keep-domain keep-folder keep-filename add-http remove-http "insert-urls --clipboard $clipboard" \
+  "insert-anchors --clipboard $clipboard" initials first-patronymic dative salutation "decline --case 2"; do
+  # shellcheck disable=SC2086
+  remember "$(echo "$command" | cut -d' ' -f1)" "$list" $command
+done
 
 typograf=(node "$here/typograf_run.js" "$prose")
 ours=("$cli" format -q "$prose"); theirs=("${typograf[@]}")
@@ -237,7 +309,8 @@ elapsed=$(($(date +%s) - started))
 
 mkdir -p "$(dirname "$out")"
 python3 "$here/write_report.py" \
-  --results "$results" --window "$window_results" --notes "$here/benchmarks-notes.md" \
+  --results "$results" --memory "$memory_results" --window "$window_results" --notes "$here/benchmarks-notes.md" \
+  --before "${before:+$(git -C "$before/.." rev-parse --short HEAD 2>/dev/null || echo "$before")}" \
   --runs "$runs" --window-runs "$window_runs" --lines "$lines" --prose-mb "$prose_mb" \
   --list-bytes "$(stat -c %s "$list")" --prose-bytes "$(stat -c %s "$prose")" \
   --load-before "$load_before" --load-after "$load_after" --elapsed "$elapsed" \

@@ -5,10 +5,10 @@
 #include <random>
 
 #include "lines/duplicates.h"
-#include "lines/line_views.h"
 #include "lines/ordering.h"
 #include "lines/paragraphs.h"
 #include "lines/whitespace.h"
+#include "text/line_list.h"
 #include "text/text.h"
 
 namespace {
@@ -47,13 +47,14 @@ Text MakeKeywordList(std::size_t count) {
   return list;
 }
 
-const Text& KeywordList() {
-  static const Text list = MakeKeywordList(1'000'000);
+// The list as a view hands it to the commands: UTF-8.
+const std::string& KeywordList() {
+  static const std::string list = skorlin::text::ToUtf8(MakeKeywordList(1'000'000));
   return list;
 }
 
 void BM_SplitAndJoin(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(lines::WholeText(KeywordList()));
+  for (auto _ : state) benchmark::DoNotOptimize(skorlin::text::WholeText(KeywordList()));
 }
 void BM_Trim(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(lines::TrimLineBlanks(KeywordList()));
@@ -91,12 +92,12 @@ void BM_Invert(benchmark::State& state) {
 }
 void BM_SplitParagraphs(benchmark::State& state) {
   // Long lines: the keyword list joined into lines of about 4,000 characters with periods.
-  static const Text text = [] {
-    Text t = KeywordList();
+  static const std::string text = [] {
+    std::string t = KeywordList();
     std::size_t n = 0;
     for (auto& c : t) {
-      if (c == U'\r') c = U'.';
-      if (c == U'\n') c = ++n % 100 == 0 ? U'\n' : U' ';
+      if (c == '\r') c = '.';
+      if (c == '\n') c = ++n % 100 == 0 ? '\n' : ' ';
     }
     return t;
   }();

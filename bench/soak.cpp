@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -30,6 +29,7 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "format/formatted_view.h"
 #include "html/html_view.h"
@@ -41,8 +41,10 @@
 #include "lines/whitespace.h"
 #include "stats/labels.h"
 #include "stats/text_stats.h"
+#include "text/line_breaks.h"
 #include "text/line_list.h"
 #include "text/text.h"
+#include "text/utf8.h"
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/insert_links.h"
@@ -170,7 +172,7 @@ std::int64_t CrLfPairs(TextView t) {
 // count: every CR LF pair starts a line; the characters with spaces are those between the
 // first and the last non-blank, a CR LF pair not counted.
 std::string StatsFault(TextView t) {
-  const stats::TextStats s = stats::CountTextStats(t);
+  const stats::TextStats s = stats::CountTextStats(text::ToUtf8(t));
   std::size_t begin = 0;
   while (begin < t.size() && text::IsBlank(t[begin])) ++begin;
   std::size_t end = t.size();
@@ -206,12 +208,14 @@ struct CoreCommand {
 };
 
 std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
-  const auto line = [](lines::LineCommandResult (*f)(TextView, const lines::Progress&)) {
-    return [f](TextView t, Random&) { return f(t, {}).text; };
+  // The commands on whole lines take and give UTF-8.
+  const auto line = [](text::CommandResult (*f)(std::string_view, const text::Progress&)) {
+    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t), {}).text); };
   };
-  const auto url = [](urls::UrlResult (*f)(TextView)) {
-    return [f](TextView t, Random&) { return f(t).text; };
+  const auto url = [](text::CommandResult (*f)(std::string_view)) {
+    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t)).text); };
   };
+  const auto utf8 = [](text::CommandResult result) { return text::DecodeUtf8(result.text); };
   const auto randomView = [](Random& r) { return static_cast<lines::View>(r.Below(3)); };
   return {
       {"trim", Keeps::kVisibleInOrder, line(lines::TrimLineBlanks)},
@@ -220,24 +224,26 @@ std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
       {"dedupe", Keeps::kEveryLine, line(lines::DeleteDuplicateLines)},
       {"delete-repeated", Keeps::kSomeLines, line(lines::DeleteAllDuplicateLines)},
       {"delete-unique", Keeps::kSomeLines,
-       [&](TextView t, Random& r) { return lines::DeleteUniqueLines(t, randomView(r)).text; }},
+       [&](TextView t, Random& r) { return utf8(lines::DeleteUniqueLines(text::ToUtf8(t), randomView(r))); }},
       {"sort", Keeps::kLineMultiset,
-       [&collator](TextView t, Random&) { return lines::SortLines(t, collator).text; }},
+       [&](TextView t, Random&) { return utf8(lines::SortLines(text::ToUtf8(t), collator)); }},
       {"sort-mirror", Keeps::kLineMultiset,
-       [&collator](TextView t, Random&) { return lines::MirrorSortLines(t, collator).text; }},
+       [&](TextView t, Random&) { return utf8(lines::MirrorSortLines(text::ToUtf8(t), collator)); }},
       {"sort-length", Keeps::kLineMultiset,
-       [](TextView t, Random&) { return lines::SortLinesByLength(t).text; }},
+       [&](TextView t, Random&) { return utf8(lines::SortLinesByLength(text::ToUtf8(t))); }},
       {"shuffle", Keeps::kLineMultiset,
        [&](TextView t, Random& r) {
          lines::RandomGenerator generator(r.Below(0xFFFFFFFFu));
-         return lines::ShuffleLines(t, generator, randomView(r)).text;
+         return utf8(lines::ShuffleLines(text::ToUtf8(t), generator, randomView(r)));
        }},
-      {"invert", Keeps::kLineMultiset, [](TextView t, Random&) { return lines::InvertLines(t).text; }},
+      {"invert", Keeps::kLineMultiset,
+       [&](TextView t, Random&) { return utf8(lines::InvertLines(text::ToUtf8(t))); }},
       {"split-paragraphs", Keeps::kVisibleInOrder,
-       [](TextView t, Random& r) {
+       [&](TextView t, Random& r) {
          lines::RandomGenerator generator(r.Below(0xFFFFFFFFu));
          const int min = static_cast<int>(r.Below(60));
-         return lines::SplitParagraphs(t, min, min + static_cast<int>(r.Below(80)), generator).text;
+         return utf8(
+             lines::SplitParagraphs(text::ToUtf8(t), min, min + static_cast<int>(r.Below(80)), generator));
        }},
       {"keep-urls", Keeps::kNothing, url(urls::KeepUrls)},
       {"keep-domain", Keeps::kLineCount, url(urls::KeepDomain)},
@@ -246,9 +252,13 @@ std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
       {"add-http", Keeps::kLineCount, url(urls::AddHttp)},
       {"remove-http", Keeps::kLineCount, url(urls::RemoveHttp)},
       {"insert-urls", Keeps::kNothing,
-       [](TextView t, Random& r) { return urls::InsertUrls(t, r.MakeText()).text; }},
+       [&](TextView t, Random& r) {
+         return utf8(urls::InsertUrls(text::ToUtf8(t), text::ToUtf8(r.MakeText())));
+       }},
       {"insert-anchors", Keeps::kNothing,
-       [](TextView t, Random& r) { return urls::InsertAnchors(t, r.MakeText()).text; }},
+       [&](TextView t, Random& r) {
+         return utf8(urls::InsertAnchors(text::ToUtf8(t), text::ToUtf8(r.MakeText())));
+       }},
       {"formatted view", Keeps::kNothing,
        [](TextView t, Random&) { return skorlin::format::FormattedView(t); }},
       {"HTML view", Keeps::kNothing,
@@ -358,7 +368,7 @@ stats::CountLabels ShownLabels(const QMainWindow& window) {
 // view or a rebuild of a derived view writes them.
 bool LabelsMatch(const QMainWindow& window, TextView counted) {
   const stats::CountLabels shown = ShownLabels(window);
-  const stats::TextStats s = stats::CountTextStats(counted);
+  const stats::TextStats s = stats::CountTextStats(text::ToUtf8(counted));
   const bool match = shown == stats::RebuildLabels(s) || shown == stats::ChangeLabels(s, U"", U",").counts;
   if (!match && std::getenv("SOAK_DEBUG")) {
     const stats::CountLabels want = stats::ChangeLabels(s, U"", U",").counts;
@@ -383,20 +393,22 @@ void RunWindow(long count, Random& random, std::map<std::string, Tally>& tally) 
   auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("PageControl"));
   const QString viewNames[] = {"RichEdit1", "RichEdit2", "RichEdit3"};
   for (long step = 0; step < count; ++step) {
-    auto* input = window->findChild<QPlainTextEdit*>(viewNames[0]);
-    if (random.OneIn(4) || input->document()->characterCount() > 20000) {
+    auto* input = window->findChild<skorlin::app::TextView*>(viewNames[0]);
+    if (random.OneIn(4) || input->Length() > 20000) {
       tabs->setCurrentIndex(0);
-      input->setPlainText(skorlin::app::TextToViewString(random.MakeText()));
+      // As the user replaces the text: the view holds it with CR LF line breaks.
+      input->setText(QString::fromStdString(text::WithCrLfBreaks(text::ToUtf8(random.MakeText()))));
+      QApplication::processEvents();
     }
     if (random.OneIn(6)) tabs->setCurrentIndex(static_cast<int>(random.Below(3)));
-    QApplication::clipboard()->setText(skorlin::app::TextToViewString(random.MakeText()));
+    QApplication::clipboard()->setText(skorlin::app::ToQString(random.MakeText()));
     const int tab = tabs->currentIndex();
     const WindowCommand& command = kWindowCommands[random.Below(std::size(kWindowCommands))];
-    auto* active = window->findChild<QPlainTextEdit*>(viewNames[tab]);
+    auto* active = window->findChild<skorlin::app::TextView*>(viewNames[tab]);
     auto* view = command.inputOnly ? input : active;
     const std::string name = std::string("window ") + command.action;
     ++tally[name].runs;
-    const Text before = skorlin::app::ViewText(view);
+    const Text before = skorlin::app::ViewText(*view);
     const stats::CountLabels labelsBefore = ShownLabels(*window);
     QAction* action = window->findChild<QAction*>(QLatin1String(command.action));
     if (!action) {
@@ -406,7 +418,7 @@ void RunWindow(long count, Random& random, std::map<std::string, Tally>& tally) 
     errors.clear();
     action->trigger();
     QApplication::processEvents();
-    const Text after = skorlin::app::ViewText(view);
+    const Text after = skorlin::app::ViewText(*view);
     std::string fault;
     if (!errors.isEmpty()) fault = "error box: " + errors.front().toStdString();
     // The panel counts the view a command changed (the input view for a URL command, on

@@ -157,9 +157,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Dependencies: dpkg-shlibdeps reads them from the programs and the library (Qt 6, ICU, the
-# C++ runtime, and whatever else they come to link), so Depends follows the build by
-# itself; scripts/package.sh insists on it, and scripts/check-package.sh checks that every
+# Dependencies: dpkg-shlibdeps reads them from the programs and the library (Qt 6,
+# QScintilla, ICU, the C++ runtime, and whatever else they come to link), so Depends follows
+# the build by itself; scripts/package.sh insists on it, and scripts/check-package.sh checks that every
 # library the programs load comes from a package in Depends. The window also needs a Qt
 # platform plugin, which libqt6gui6 only recommends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <string>
 #include <string_view>
 
 #include "text/encoding.h"
@@ -73,6 +74,12 @@ class FuzzInput {
 // invalid UTF-8 too.
 inline text::Text TextOf(std::string_view bytes, bool asBytes) {
   return asBytes ? BytesAsText(bytes) : text::DecodeAuto(bytes).text;
+}
+
+// A text as the commands on whole lines take it: UTF-8 (what TextOf gives, a character
+// beyond U+10FFFF read as U+FFFD).
+inline std::string Utf8Of(std::string_view bytes, bool asBytes) {
+  return text::ToUtf8(TextOf(bytes, asBytes));
 }
 
 [[noreturn]] inline void CheckFailed(const char* condition, const char* file, int line) {

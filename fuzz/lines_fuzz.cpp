@@ -1,8 +1,9 @@
 // Every line command on any text with options taken from the input: the fast commands
 // against their literal definitions (text, counter and captions), and what no command may
 // do: lose, invent or reorder lines it should keep.
-// Byte 0: the command; byte 1: how the text is read and the collation; bytes 2-5: the
-// generator's seed; then the command's own option bytes; the rest is the view's text.
+// Byte 0: the command; byte 1: how the text is read, the collation, and whether the
+// commands also run on the bytes as they are (UTF-8 or not); bytes 2-5: the generator's
+// seed; then the command's own option bytes; the rest is the view's text.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,18 +12,18 @@
 
 #include "fuzz_input.h"
 #include "lines/duplicates.h"
-#include "lines/line_views.h"
 #include "lines/literal_lines.h"
 #include "lines/ordering.h"
 #include "lines/paragraphs.h"
 #include "lines/random.h"
 #include "lines/whitespace.h"
 #include "text/line_list.h"
+#include "text/utf8.h"
 
 namespace {
 
 using namespace skorlin;
-using lines::LineCommandResult;
+using lines::CommandResult;
 using text::Lines;
 using text::Text;
 
@@ -51,9 +52,10 @@ void CheckPercentsAtMost100(const Captions& captions, const std::string& final) 
 }
 
 // Every result is a view's whole text: each line followed by CR LF.
-void CheckWhole(const LineCommandResult& r) {
-  FUZZ_CHECK(text::JoinLines(text::SplitLines(r.text)) == r.text);
-}
+void CheckWhole(const CommandResult& r) { FUZZ_CHECK(text::WholeText(r.text) == r.text); }
+
+// The lines of a result, as characters.
+Lines LinesOf(const CommandResult& r) { return text::SplitLines(text::DecodeUtf8(r.text)); }
 
 Lines Sorted(Lines lines) {
   std::sort(lines.begin(), lines.end());
@@ -61,8 +63,8 @@ Lines Sorted(Lines lines) {
 }
 
 // The same lines in another order.
-void CheckPermutation(const LineCommandResult& r, const Lines& before) {
-  FUZZ_CHECK(Sorted(text::SplitLines(r.text)) == Sorted(before));
+void CheckPermutation(const CommandResult& r, const Lines& before) {
+  FUZZ_CHECK(Sorted(LinesOf(r)) == Sorted(before));
 }
 
 Text WithoutBlanks(const Lines& lines) {
@@ -90,54 +92,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view minField = in.Piece(16);
   const std::string_view maxField = in.Piece(16);
   const std::string_view rawBytes = in.Rest();
-  const Text raw = fuzzing::TextOf(rawBytes, (mode & 0x80) != 0);
-  // The byte versions of invert, shuffle and collapse-spaces take the bytes of UTF-8 or Windows-1251 input
-  // without a byte order mark, and must give the text versions' results encoded back.
-  const text::Encoding rawEncoding = text::DecodeAuto(rawBytes).encoding;
-  const bool byteRoute = (mode & 0x80) == 0 &&
-                         (rawEncoding == text::Encoding::Utf8 || rawEncoding == text::Encoding::Cp1251);
+  // The commands take UTF-8 and are checked against the literal definitions on characters.
+  const std::string utf8 = fuzzing::Utf8Of(rawBytes, (mode & 0x80) != 0);
+  const Text raw = text::DecodeUtf8(utf8);
   const Lines before = text::SplitLines(raw);
+  const auto U8 = [](text::TextView t) { return text::ToUtf8(t); };
   const bool literal = raw.size() <= kLiteralLimit;
   const lines::LineCollator& collator = Collator((mode & 1) != 0);
 
   Captions captions;
   switch (command % 16) {
     case 0: {
-      const LineCommandResult r = lines::TrimLineBlanks(raw, captions.Callback());
+      const CommandResult r = lines::TrimLineBlanks(utf8, captions.Callback());
       CheckWhole(r);
-      for (const Text& line : text::SplitLines(r.text))
+      for (const Text& line : LinesOf(r))
         FUZZ_CHECK(line.empty() || (!text::IsBlank(line.front()) && !text::IsBlank(line.back())));
       if (literal) {
         const lt::LiteralRun expected = lt::LiteralTrim(before);
-        FUZZ_CHECK(r.text == expected.text && r.counter == expected.counter);
+        FUZZ_CHECK(r.text == U8(expected.text) && r.counter == expected.counter);
         FUZZ_CHECK(captions.all == lt::Rationed(expected, 0, false));
       }
       CheckPercentsAtMost100(captions, r.caption);
       break;
     }
     case 1: {
-      const LineCommandResult r = lines::DeleteEmptyLines(raw, captions.Callback());
+      const CommandResult r = lines::DeleteEmptyLines(utf8, captions.Callback());
       CheckWhole(r);
       if (literal) {
         const lt::LiteralRun expected = lt::LiteralDeleteEmpty(before);
-        FUZZ_CHECK(r.text == expected.text && r.counter == expected.counter);
+        FUZZ_CHECK(r.text == U8(expected.text) && r.counter == expected.counter);
         FUZZ_CHECK(captions.all == lt::Rationed(expected, 0, false));
       }
       CheckPercentsAtMost100(captions, r.caption);
       break;
     }
     case 2: {
-      const LineCommandResult r = lines::DeleteDoubleSpaces(raw, captions.Callback());
+      const CommandResult r = lines::DeleteDoubleSpaces(utf8, captions.Callback());
       CheckWhole(r);
-      FUZZ_CHECK(r.text.find(U"  ") == Text::npos);
+      FUZZ_CHECK(r.text.find("  ") == std::string::npos);
       if (literal) {
-        const lt::LiteralRun expected = lt::LiteralDeleteDoubleSpaces(lines::WholeText(raw));
-        FUZZ_CHECK(r.text == expected.text && r.counter == expected.counter);
+        const lt::LiteralRun expected = lt::LiteralDeleteDoubleSpaces(text::JoinLines(before));
+        FUZZ_CHECK(r.text == U8(expected.text) && r.counter == expected.counter);
         FUZZ_CHECK(captions.all == lt::Rationed(expected, 1, expected.counter > 0));
-      }
-      if (byteRoute) {
-        const lines::ByteTextResult b = lines::DeleteDoubleSpacesInBytes(rawBytes);
-        FUZZ_CHECK(b.bytes == text::Encode(r.text, rawEncoding) && b.caption == r.caption);
       }
       break;
     }
@@ -145,80 +141,70 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 4:
     case 5:
     case 6: {
-      const Text whole = lines::WholeText(raw);
-      LineCommandResult r;
+      const Text whole = text::JoinLines(before);
+      CommandResult r;
       lt::LiteralRun expected;
       if (command % 16 == 3) {
-        r = lines::DeleteDuplicateLines(raw, captions.Callback());
+        r = lines::DeleteDuplicateLines(utf8, captions.Callback());
         if (literal) expected = lt::LiteralDeleteDuplicates(whole);
       } else if (command % 16 == 4) {
-        r = lines::DeleteAllDuplicateLines(raw, captions.Callback());
+        r = lines::DeleteAllDuplicateLines(utf8, captions.Callback());
         if (literal) expected = lt::LiteralDeleteAllDuplicates(whole);
       } else {
         const bool html = command % 16 == 6;
-        r = lines::DeleteUniqueLines(raw, html ? lines::View::kHtml : lines::View::kInput,
+        r = lines::DeleteUniqueLines(utf8, html ? lines::View::kHtml : lines::View::kInput,
                                      captions.Callback());
         if (literal) expected = lt::LiteralDeleteUnique(whole, html);
       }
       CheckWhole(r);
       if (literal)
-        FUZZ_CHECK(r.text == expected.text && r.counter == expected.counter &&
+        FUZZ_CHECK(r.text == U8(expected.text) && r.counter == expected.counter &&
                    captions.all == expected.captions);
       break;
     }
     case 7: {
-      const LineCommandResult r = lines::SortLines(raw, collator);
+      const CommandResult r = lines::SortLines(utf8, collator);
       CheckWhole(r);
       CheckPermutation(r, before);
-      const Lines after = text::SplitLines(r.text);
+      const text::LineViews after = text::SplitLines(r.text);
       for (std::size_t i = 1; i < after.size(); ++i)
         FUZZ_CHECK(collator.CompareLinesLocale(after[i - 1], after[i]) <= 0);
       break;
     }
     case 8: {
-      const LineCommandResult r = lines::MirrorSortLines(raw, collator, captions.Callback());
+      const CommandResult r = lines::MirrorSortLines(utf8, collator, captions.Callback());
       CheckWhole(r);
       CheckPermutation(r, before);
-      const Lines after = text::SplitLines(r.text);
+      const Lines after = LinesOf(r);
       for (std::size_t i = 1; i < after.size(); ++i) {
         const Text a(after[i - 1].rbegin(), after[i - 1].rend());
         const Text b(after[i].rbegin(), after[i].rend());
-        FUZZ_CHECK(collator.CompareLinesLocale(a, b) <= 0);
+        FUZZ_CHECK(collator.CompareLinesLocale(U8(a), U8(b)) <= 0);
       }
       CheckPercentsAtMost100(captions, r.caption);
       break;
     }
     case 9: {
-      const LineCommandResult r = lines::SortLinesByLength(raw);
+      const CommandResult r = lines::SortLinesByLength(utf8);
       CheckWhole(r);
       CheckPermutation(r, before);
-      const Lines after = text::SplitLines(r.text);
+      const Lines after = LinesOf(r);
       for (std::size_t i = 1; i < after.size(); ++i) FUZZ_CHECK(after[i - 1].size() <= after[i].size());
       break;
     }
     case 10: {
-      const LineCommandResult r = lines::InvertLines(raw);
-      FUZZ_CHECK(r.text == text::JoinLines(Lines(before.rbegin(), before.rend())));
-      if (byteRoute) {
-        FUZZ_CHECK(lines::JoinLineViewsOf(lines::InvertLineBytes(rawBytes).lines) == text::Encode(r.text, rawEncoding));
-      }
+      const CommandResult r = lines::InvertLines(utf8);
+      FUZZ_CHECK(r.text == U8(text::JoinLines(Lines(before.rbegin(), before.rend()))));
       break;
     }
     case 11:
     case 12: {
       const bool derived = command % 16 == 12;
       lines::RandomGenerator random(seed);
-      const LineCommandResult r = lines::ShuffleLines(
-          raw, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback());
-      FUZZ_CHECK(r.text == text::JoinLines(lt::LiteralShuffle(before, seed, derived)));
+      const CommandResult r = lines::ShuffleLines(
+          utf8, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback());
+      FUZZ_CHECK(r.text == U8(text::JoinLines(lt::LiteralShuffle(before, seed, derived))));
       CheckPercentsAtMost100(captions, r.caption);
-      if (byteRoute) {
-        lines::RandomGenerator again(seed);
-        const lines::ByteLineResult b =
-            lines::ShuffleLineBytes(rawBytes, again, derived ? lines::View::kFormatted : lines::View::kInput);
-        FUZZ_CHECK(lines::JoinLineViewsOf(b.lines) == text::Encode(r.text, rawEncoding));
-        FUZZ_CHECK(b.caption == r.caption);
-      }
       break;
     }
     case 13:
@@ -230,16 +216,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         limits = lines::ReadParagraphLimits(fuzzing::BytesAsText(minField), fuzzing::BytesAsText(maxField));
       }
       lines::RandomGenerator random(seed);
-      const LineCommandResult r = lines::SplitParagraphs(raw, limits.min, limits.max, random);
+      const CommandResult r = lines::SplitParagraphs(utf8, limits.min, limits.max, random);
       CheckWhole(r);
-      const Lines after = text::SplitLines(r.text);
+      const Lines after = LinesOf(r);
       // Only the blanks that opened a paragraph go.
       FUZZ_CHECK(WithoutBlanks(after) == WithoutBlanks(before));
       FUZZ_CHECK(after.size() >= before.size());
       if (literal && limits.min >= 1 && limits.min <= limits.max) {
         lt::LiteralRandom literalRandom{seed};
-        FUZZ_CHECK(r.text == text::JoinLines(
-                                 lt::LiteralSplitParagraphs(before, limits.min, limits.max, literalRandom)));
+        FUZZ_CHECK(r.text == U8(text::JoinLines(
+                                 lt::LiteralSplitParagraphs(before, limits.min, limits.max, literalRandom))));
         FUZZ_CHECK(random.Seed() == literalRandom.seed);
       }
       break;
@@ -259,6 +245,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(raw[at - 1] == U'.' || raw[at - 1] == U'!' || raw[at - 1] == U'?' ||
                    text::IsCyrLower(raw[at - 1]));
       break;
+    }
+  }
+  // Bytes that are no UTF-8 at all: nothing is read outside them, and every result is
+  // still a whole text.
+  if ((mode & 0x40) != 0) {
+    lines::RandomGenerator random(seed);
+    for (const CommandResult& r :
+         {lines::TrimLineBlanks(rawBytes), lines::DeleteDoubleSpaces(rawBytes, captions.Callback()),
+          lines::DeleteUniqueLines(rawBytes, lines::View::kHtml, captions.Callback()),
+          lines::MirrorSortLines(rawBytes, collator), lines::SortLinesByLength(rawBytes),
+          lines::SplitParagraphs(rawBytes, 1 + static_cast<int>(seed % 8), 9, random)}) {
+      CheckWhole(r);
     }
   }
   return 0;

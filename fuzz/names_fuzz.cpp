@@ -15,6 +15,7 @@
 #include "names/name_commands.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ bool OnlyCharactersOf(const Text& part, const Text& line) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::FuzzInput in(data, size);
   const std::uint8_t mode = in.Byte();
-  const Text raw = fuzzing::TextOf(in.Rest(), (mode & 0x80) != 0);
+  const std::string utf8 = fuzzing::Utf8Of(in.Rest(), (mode & 0x80) != 0);
+  const Text raw = text::DecodeUtf8(utf8);
   const Lines lines = text::SplitLines(raw);
 
   for (const Text& line : lines) {
@@ -71,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       names::NameCommand::Salutation};
   const names::NameCommand command = kCommands[mode % 4];
   const int caseNo = (mode >> 2) % 8;
-  const names::NameTextResult result = names::RunNameCommandOnText(command, raw, Library(), caseNo);
-  const Lines after = text::SplitLines(result.text);
+  const text::CommandResult result = names::RunNameCommand(command, utf8, Library(), caseNo);
+  const Lines after = text::SplitLines(text::DecodeUtf8(result.text));
   // Lines are rewritten in place: none appears or goes, whatever the library says.
   FUZZ_CHECK(after.size() == lines.size());
-  switch (result.outcome.status) {
-    case names::NameCommandStatus::Done:
-      FUZZ_CHECK(result.outcome.caption == "Готово.");
+  switch (result.outcome) {
+    case text::Outcome::kDone:
+      FUZZ_CHECK(result.caption == "Готово.");
       if (command == names::NameCommand::Salutation) {
         // A salutation, or the line left as it was when the library reads no name in it.
         for (std::size_t i = 0; i < after.size(); ++i) {
@@ -87,23 +89,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
       }
       break;
-    case names::NameCommandStatus::LibraryError:
+    case text::Outcome::kLibraryError:
       // The real library refuses only a case number outside 1..6.
       FUZZ_CHECK(command == names::NameCommand::Decline && (caseNo < 1 || caseNo > 6));
-      FUZZ_CHECK(result.outcome.failedLine < lines.size() && !result.outcome.message.empty());
-      for (std::size_t i = result.outcome.failedLine; i < lines.size(); ++i) FUZZ_CHECK(after[i] == lines[i]);
+      FUZZ_CHECK(result.failedLine < lines.size() && !result.message.empty());
+      for (std::size_t i = result.failedLine; i < lines.size(); ++i) FUZZ_CHECK(after[i] == lines[i]);
       break;
-    case names::NameCommandStatus::LibraryMissing:
-      std::fprintf(stderr, "the declension library is missing: %s\n", result.outcome.message.c_str());
+    case text::Outcome::kLibraryMissing:
+    case text::Outcome::kNothingToDo:
+      std::fprintf(stderr, "the declension library is missing: %s\n", result.message.c_str());
       std::abort();
   }
 
   // Without a library nothing changes and nothing throws.
   static names::DeclensionLibrary missing({"/nonexistent/libfleks.so"});
   if (command == names::NameCommand::Decline || command == names::NameCommand::Salutation) {
-    const names::NameTextResult none = names::RunNameCommandOnText(command, raw, missing, caseNo);
-    FUZZ_CHECK(none.text == text::JoinLines(lines));
-    FUZZ_CHECK(lines.empty() || none.outcome.status == names::NameCommandStatus::LibraryMissing);
+    const text::CommandResult none = names::RunNameCommand(command, utf8, missing, caseNo);
+    FUZZ_CHECK(none.text == text::ToUtf8(text::JoinLines(lines)));
+    FUZZ_CHECK(lines.empty() || none.outcome == text::Outcome::kLibraryMissing);
   }
   return 0;
 }

@@ -13,6 +13,7 @@
 #include "stats/price.h"
 #include "stats/rate.h"
 #include "stats/text_stats.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -45,15 +46,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const TextView separator = kSeparators[mode % std::size(kSeparators)];
   const Text rateText = fuzzing::BytesAsText(in.Piece(64));
   const auto kilo = static_cast<std::int32_t>(in.Uint32());
-  const Text text = fuzzing::TextOf(in.Rest(), (mode & 0x80) != 0);
+  const std::string utf8 = fuzzing::Utf8Of(in.Rest(), (mode & 0x80) != 0);
+  const Text text = text::DecodeUtf8(utf8);
 
-  const stats::TextStats counts = stats::CountTextStats(text);
+  const stats::TextStats counts = stats::CountTextStats(utf8);
   if (text.size() < 4096) FUZZ_CHECK(counts == stats::testing::LiteralCountTextStats(text));
   FUZZ_CHECK(counts.LineCount >= 1 && counts.LineCount <= counts.AllLineCount);
   FUZZ_CHECK(counts.LetterCount <= counts.CharCount && counts.CharCount <= counts.SpacedCount);
   FUZZ_CHECK(counts.SpacedCount <= counts.SpacedAllCount);
   FUZZ_CHECK(static_cast<std::size_t>(counts.SpacedAllCount) <= text.size());
   FUZZ_CHECK(counts.WordCount >= 0 && static_cast<std::size_t>(counts.WordCount) <= text.size());
+  // The same text in pieces cut at every fifth byte (inside characters, between CR and LF).
+  stats::TextStatsCounter pieces;
+  for (std::size_t at = 0; at < utf8.size(); at += 5) pieces.Add(std::string_view(utf8).substr(at, 5));
+  FUZZ_CHECK(pieces.Finish() == counts);
 
   const std::optional<stats::Rate> rate = stats::ReadRate(rateText, separator);
   const stats::Rate parsed = stats::ParseRate(rateText, separator);

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "fuzz_input.h"
-#include "lines/line_views.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -128,16 +128,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(buffer == lower);
   for (std::size_t i = 0; i < s.size(); ++i) FUZZ_CHECK(lower[i] == text::LowerChar(s[i]));
 
-  // The line list: the same lines by each route, and joining is stable.
+  // The line list: the same lines of the characters and of their UTF-8, and joining is
+  // stable.
   const text::Lines lines = text::SplitLines(s);
   text::Lines visited;
   text::ForEachLine(s, [&](TextView line) { visited.emplace_back(line); });
   FUZZ_CHECK(visited == lines);
-  const lines::LineViews views = lines::SplitLineViews(s);
+  const std::string utf8 = text::ToUtf8(s);
+  const text::LineViews views = text::SplitLines(utf8);
   FUZZ_CHECK(views.size() == lines.size());
-  for (std::size_t i = 0; i < views.size(); ++i) FUZZ_CHECK(views[i] == lines[i]);
+  for (std::size_t i = 0; i < views.size(); ++i) FUZZ_CHECK(views[i] == text::ToUtf8(lines[i]));
   const Text whole = text::JoinLines(lines);
-  FUZZ_CHECK(lines::JoinLineViews(views) == whole && lines::WholeText(s) == whole);
+  FUZZ_CHECK(text::JoinLines(views) == text::ToUtf8(whole) && text::WholeText(utf8) == text::ToUtf8(whole));
+  FUZZ_CHECK(text::ToUtf8(whole).size() <= text::WholeTextSizeBound(utf8));
   FUZZ_CHECK(text::SplitLines(whole) == lines);
   for (const Text& line : lines) FUZZ_CHECK(line.find_first_of(U"\r\n\0", 0, 3) == Text::npos);
   return 0;

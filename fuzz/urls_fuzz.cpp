@@ -8,6 +8,7 @@
 #include "fuzz_input.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
+#include "text/utf8.h"
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/insert_links.h"
@@ -37,7 +38,7 @@ Lines LiteralUrls(TextView s) {
   Text token;
   s = s.substr(0, s.find(U'\0'));
   for (std::size_t i = 0; i <= s.size(); ++i) {
-    if (i < s.size() && urls::UrlCharSet.Contains(s[i])) {
+    if (i < s.size() && s[i] < 128 && urls::UrlCharSet.Contains(static_cast<char>(s[i]))) {
       token.push_back(s[i]);
       continue;
     }
@@ -48,12 +49,17 @@ Lines LiteralUrls(TextView s) {
   return urls;
 }
 
-void CheckLinks(const urls::UrlResult& r, const Lines& view, const Lines& clipboard, bool addressFromView) {
+// The lines of a result, as characters.
+Lines LinesOf(const text::CommandResult& r) { return text::SplitLines(text::DecodeUtf8(r.text)); }
+
+void CheckLinks(const text::CommandResult& r, const Lines& view, const Lines& clipboard,
+                bool addressFromView) {
   if (clipboard.empty()) {
-    FUZZ_CHECK(!r.done && !r.changed && r.text == text::JoinLines(view));
+    FUZZ_CHECK(r.outcome == text::Outcome::kNothingToDo && !r.changed &&
+               r.text == text::ToUtf8(text::JoinLines(view)));
     return;
   }
-  const Lines after = text::SplitLines(r.text);
+  const Lines after = LinesOf(r);
   FUZZ_CHECK(after.size() == view.size());
   std::size_t k = 0;
   for (std::size_t i = 0; i < view.size(); ++i) {
@@ -76,36 +82,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t split = in.Byte();
   const std::string_view rest = in.Rest();
   const std::size_t at = rest.size() * split / 256;
-  const Text viewText = fuzzing::TextOf(rest.substr(0, at), (mode & 0x80) != 0);
-  const Text clipboardText = fuzzing::TextOf(rest.substr(at), (mode & 0x80) != 0);
+  // The commands take UTF-8 and are checked on the characters.
+  const std::string viewUtf8 = fuzzing::Utf8Of(rest.substr(0, at), (mode & 0x80) != 0);
+  const std::string clipboardUtf8 = fuzzing::Utf8Of(rest.substr(at), (mode & 0x80) != 0);
+  const Text viewText = text::DecodeUtf8(viewUtf8);
+  const Text clipboardText = text::DecodeUtf8(clipboardUtf8);
   const Lines view = text::SplitLines(viewText);
 
   switch (mode % 8) {
     case 0:
-      CheckLinks(urls::InsertUrls(viewText, clipboardText), view, text::SplitLines(clipboardText), false);
+      CheckLinks(urls::InsertUrls(viewUtf8, clipboardUtf8), view, text::SplitLines(clipboardText), false);
       break;
     case 1:
-      CheckLinks(urls::InsertAnchors(viewText, clipboardText), view, text::SplitLines(clipboardText), true);
+      CheckLinks(urls::InsertAnchors(viewUtf8, clipboardUtf8), view, text::SplitLines(clipboardText), true);
       break;
     case 2: {
-      const urls::UrlResult r = urls::KeepUrls(viewText);
+      const text::CommandResult r = urls::KeepUrls(viewUtf8);
       const Lines expected = LiteralUrls(viewText);
-      FUZZ_CHECK(urls::FindUrls(viewText.substr(0, viewText.find(U'\0'))) == expected);
+      FUZZ_CHECK(text::JoinLines(urls::FindUrls(viewUtf8.substr(0, viewUtf8.find('\0')))) ==
+                 text::ToUtf8(text::JoinLines(expected)));
       if (expected.empty()) {
-        FUZZ_CHECK(!r.done && !r.changed && r.text == text::JoinLines(view));
+        FUZZ_CHECK(r.outcome == text::Outcome::kNothingToDo && !r.changed &&
+                   r.text == text::ToUtf8(text::JoinLines(view)));
       } else {
-        FUZZ_CHECK(r.done && r.changed && r.text == text::JoinLines(expected));
-        FUZZ_CHECK(r.counter == static_cast<int>(expected.size()));
+        FUZZ_CHECK(r.outcome == text::Outcome::kDone && r.text == text::ToUtf8(text::JoinLines(expected)));
+        FUZZ_CHECK(r.counter == static_cast<long>(expected.size()));
       }
       break;
     }
     case 3:
     case 4:
     case 5: {
-      const urls::UrlResult r = mode % 8 == 3   ? urls::KeepDomain(viewText)
-                                : mode % 8 == 4 ? urls::KeepDomainWithFolder(viewText)
-                                                : urls::KeepFileName(viewText);
-      const Lines after = text::SplitLines(r.text);
+      const text::CommandResult r = mode % 8 == 3   ? urls::KeepDomain(viewUtf8)
+                                    : mode % 8 == 4 ? urls::KeepDomainWithFolder(viewUtf8)
+                                                    : urls::KeepFileName(viewUtf8);
+      const Lines after = LinesOf(r);
       FUZZ_CHECK(after.size() == view.size());
       int changed = 0;
       for (std::size_t i = 0; i < view.size(); ++i) {
@@ -117,19 +128,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (after[i] != view[i]) ++changed;
       }
-      FUZZ_CHECK(r.counter == changed && r.changed == (changed > 0));
+      FUZZ_CHECK(r.counter == changed);
+      // In a view's own text (CR LF after every line) a changed line is a changed view.
+      const std::string whole = text::WholeText(viewUtf8);
+      FUZZ_CHECK((mode % 8 == 3   ? urls::KeepDomain(whole)
+                  : mode % 8 == 4 ? urls::KeepDomainWithFolder(whole)
+                                  : urls::KeepFileName(whole))
+                     .changed == (changed > 0));
       break;
     }
     default: {
-      const urls::UrlResult added = urls::AddHttp(viewText);
-      const Lines withPrefix = text::SplitLines(added.text);
+      const text::CommandResult added = urls::AddHttp(viewUtf8);
+      const Lines withPrefix = LinesOf(added);
       FUZZ_CHECK(withPrefix.size() == view.size());
       for (std::size_t i = 0; i < view.size(); ++i) {
         FUZZ_CHECK(withPrefix[i] == view[i] || withPrefix[i] == U"http://" + view[i]);
-        FUZZ_CHECK(urls::IsHttpAddress(withPrefix[i]));
+        FUZZ_CHECK(urls::IsHttpAddress(text::ToUtf8(withPrefix[i])));
       }
-      const urls::UrlResult removed = urls::RemoveHttp(added.text);
-      const Lines without = text::SplitLines(removed.text);
+      const text::CommandResult removed = urls::RemoveHttp(added.text);
+      const Lines without = LinesOf(removed);
       FUZZ_CHECK(without.size() == view.size());
       for (std::size_t i = 0; i < view.size(); ++i) {
         // Whatever the prefix added comes off again; a prefix the line had comes off too.

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config dpkg-dev
-  qt6-base-dev libicu-dev
+  qt6-base-dev libqscintilla2-qt6-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev clang-tidy

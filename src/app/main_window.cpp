@@ -1,4 +1,4 @@
-// The main window: construction of the controls, start-up, the keyboard and shut-down.
+// The main window: construction of the controls, start-up, the keyboard, drops and shut-down.
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,16 +16,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/app_links.h"
 #include "app/error_box.h"
+#include "app/link_labels.h"
 #include "app/profile_file.h"
-#include "app/view_text.h"
+#include "app/statistics_panel.h"
+#include "app/text_view.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
+#include "lines/paragraphs.h"
 
 namespace skorlin::app {
 namespace {
@@ -47,13 +52,15 @@ QCheckBox* MakeCheckBox(const char* name, const char* caption, const char* hint,
   return box;
 }
 
-ClickLabel* MakeCountLabel(const char* name, const char* caption, const char* hint, int tag,
-                           QWidget* parent) {
-  auto* label = new ClickLabel(Tr(caption), parent);
-  label->setObjectName(QLatin1String(name));
-  label->setToolTip(Tr(hint));
-  label->tag = tag;
-  return label;
+// The local files and folders a drag carries (full paths, in their order); none for a
+// drag of text or of addresses on the web.
+QStringList DraggedFiles(const QMimeData* data) {
+  QStringList names;
+  if (!data || !data->hasUrls()) return names;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) names << QDir::cleanPath(url.toLocalFile());
+  }
+  return names;
 }
 
 }  // namespace
@@ -91,30 +98,14 @@ void TfmMain::CreateControls() {
   PageControl = new QTabWidget(central);
   PageControl->setObjectName(QStringLiteral("PageControl"));
   PageControl->setDocumentMode(false);
-
-  RichEdit1 = new TextView(PageControl);
-  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-  auto* tab1 = new QWidget;
-  tab1->setObjectName(QStringLiteral("TabSheet1"));
-  auto* tab1Layout = new QVBoxLayout(tab1);
-  tab1Layout->setContentsMargins(2, 2, 2, 2);
-  tab1Layout->addWidget(RichEdit1);
-  PageControl->addTab(tab1, Tr("Текст"));
-
-  RichEdit2 = new TextView(PageControl);
-  RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
-  auto* tab2 = new QWidget;
-  tab2->setObjectName(QStringLiteral("TabSheet2"));
-  auto* tab2Layout = new QVBoxLayout(tab2);
-  tab2Layout->setContentsMargins(2, 2, 2, 2);
-  tab2Layout->addWidget(RichEdit2);
-  PageControl->addTab(tab2, Tr("Skorlin"));
-
-  PageControl->addTab(CreateHtmlTab(), Tr("HTML"));
+  PageControl->addTab(CreateViewTab("TabSheet1", views_[0], "RichEdit1"), Tr("Текст"));
+  PageControl->addTab(CreateViewTab("TabSheet2", views_[1], "RichEdit2"), Tr("Skorlin"));
+  PageControl->addTab(CreateViewTab("TabSheet3", views_[2], "RichEdit3", CreateHtmlOptions()), Tr("HTML"));
   PageControl->addTab(CreateSettingsTab(), Tr("Настройки"));
   layout->addWidget(PageControl, 1);
 
-  layout->addWidget(CreateStatisticsPanel());
+  Panel2 = new StatisticsPanel(this);
+  layout->addWidget(Panel2);
   setCentralWidget(central);
 }
 
@@ -134,21 +125,30 @@ QWidget* TfmMain::CreateButtonPanel() {
   row->addWidget(btClear);
   row->addStretch(1);
   row->addWidget(btExit);
-  Connect(btCopy, &TfmMain::btCopyClick);
-  Connect(btPaste, &TfmMain::btPasteClick);
-  Connect(btClear, &TfmMain::btClearClick);
-  Connect(btExit, &TfmMain::mmExitClick);
+  connect(btCopy, &QPushButton::clicked, this, [this] { RunHandler([this] { btCopyClick(ActiveSlot()); }); });
+  connect(btPaste, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { btPasteClick(ActiveSlot(), PasteForm::kButton); }); });
+  connect(btClear, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { btClearClick(ActiveSlot()); }); });
+  connect(btExit, &QPushButton::clicked, this, [this] { RunHandler([this] { mmExitClick(); }); });
   return Panel1;
 }
 
-QWidget* TfmMain::CreateHtmlTab() {
+QWidget* TfmMain::CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above) {
   auto* tab = new QWidget;
-  tab->setObjectName(QStringLiteral("TabSheet3"));
+  tab->setObjectName(QLatin1String(name));
   auto* layout = new QVBoxLayout(tab);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
+  if (above) layout->addWidget(above);
+  view.widget = new TextView(tab);
+  view.widget->setObjectName(QLatin1String(viewName));
+  layout->addWidget(view.widget, 1);
+  return tab;
+}
 
-  auto* panel = new QWidget(tab);
+QWidget* TfmMain::CreateHtmlOptions() {
+  auto* panel = new QWidget;
   panel->setObjectName(QStringLiteral("Panel3"));
   auto* boxes = new QVBoxLayout(panel);
   boxes->setContentsMargins(6, 2, 6, 2);
@@ -166,12 +166,7 @@ QWidget* TfmMain::CreateHtmlTab() {
   boxes->addWidget(cbxTable);
   panel->setMinimumHeight(65);
   panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  layout->addWidget(panel);
-
-  RichEdit3 = new TextView(tab);
-  RichEdit3->setObjectName(QStringLiteral("RichEdit3"));
-  layout->addWidget(RichEdit3, 1);
-  return tab;
+  return panel;
 }
 
 QWidget* TfmMain::CreateSettingsTab() {
@@ -190,11 +185,11 @@ QWidget* TfmMain::CreateSettingsTab() {
   gbAbz->setObjectName(QStringLiteral("gbAbz"));
   auto* grid = new QGridLayout(gbAbz);
   auto* caption = new QLabel(Tr("Количество символов в предложении"), gbAbz);
-  edAbzMin = new QLineEdit(QStringLiteral("250"), gbAbz);
+  edAbzMin = new QLineEdit(QString::number(lines::kDefaultParagraphMin), gbAbz);
   edAbzMin->setObjectName(QStringLiteral("edAbzMin"));
   edAbzMin->setToolTip(Tr("Минимальная длина предложения"));
   edAbzMin->setMaximumWidth(60);
-  edAbzMax = new QLineEdit(QStringLiteral("400"), gbAbz);
+  edAbzMax = new QLineEdit(QString::number(lines::kDefaultParagraphMax), gbAbz);
   edAbzMax->setObjectName(QStringLiteral("edAbzMax"));
   edAbzMax->setToolTip(Tr("Максимальная длина предложения"));
   edAbzMax->setMaximumWidth(60);
@@ -208,115 +203,16 @@ QWidget* TfmMain::CreateSettingsTab() {
   return tab;
 }
 
-QWidget* TfmMain::CreateStatisticsPanel() {
-  Panel2 = new QWidget(this);
-  Panel2->setObjectName(QStringLiteral("Panel2"));
-  auto* grid = new QGridLayout(Panel2);
-  grid->setContentsMargins(8, 4, 8, 8);
-  grid->setHorizontalSpacing(12);
-  grid->setVerticalSpacing(0);
-
-  lbStr = MakeCountLabel("lbStr", "Строк:", "Количество строк в текущем тексте\nв скобках - с пустыми", 1,
-                         Panel2);
-  lbSl = MakeCountLabel("lbSl", "Слов:", "Количество слов в текущем тексте", 2, Panel2);
-  lbBukv = MakeCountLabel("lbBukv", "Букв:", "Количество букв в текущем тексте", 3, Panel2);
-  lbZn = MakeCountLabel("lbZn", "Знаков:", "Количество знаков в текущем тексте\nВ скобках - в килобайтах", 4,
-                        Panel2);
-  lbFull = MakeCountLabel("lbFull", "С пробелами:",
-                          "Количество знаков и пробелов в текущем тексте\nв скобках - с двойными, тройными",
-                          5, Panel2);
-  lbCena = MakeCountLabel("lbCena", "Цена: 0", "Цена закилобайт текста", 0, Panel2);
-  lbCena2 = MakeCountLabel("lbCena2", "Цена: 0", "Цена закилобайт текста", 0, Panel2);
-  edCena = new QLineEdit(QStringLiteral("0,8"), Panel2);
-  edCena->setObjectName(QStringLiteral("edCena"));
-  edCena->setToolTip(Tr("Цена за килобайт"));
-  edCena->setMaximumWidth(64);
-
-  ClickLabel* counts[] = {lbStr, lbSl, lbBukv, lbZn, lbFull};
-  for (int row = 0; row < 5; ++row) grid->addWidget(counts[row], row, 0);
-
-  auto* lbhHome =
-      MakeLinkLabel(QString::fromUtf8(SKORLIN_HOME_URL).remove(QStringLiteral("https://")).remove(u'/'),
-                    QStringLiteral("lbhHome"), Panel2);
-  lbhHome->setToolTip(Tr("Перейти на сайт"));
-  auto* lbhMail = MakeLinkLabel(QStringLiteral(SKORLIN_AUTHOR_MAIL), QStringLiteral("lbhMail"), Panel2);
-  lbhMail->setToolTip(Tr("Отправить письмо"));
-  auto* label3 = MakeLinkLabel(Tr("Написать сообщение"), QStringLiteral("Label3"), Panel2);
-  label3->setToolTip(Tr("Отправить icq сообщение"));
-  auto* label4 = MakeLinkLabel(Tr("© Skorlin"), QStringLiteral("Label4"), Panel2);
-  label4->setToolTip(Tr("Информация об авторе"));
-  auto* label1 = MakeLinkLabel(Tr("Сайты"), QStringLiteral("Label1"), Panel2);
-  label1->setToolTip(Tr("Заработай на сайте"));
-  auto* label2 = MakeLinkLabel(Tr("Блоги"), QStringLiteral("Label2"), Panel2);
-  label2->setToolTip(Tr("Заработай на блоге"));
-  auto* label6 = MakeLinkLabel(Tr("Заработай набором текста!"), QStringLiteral("Label6"), Panel2);
-  label6->setToolTip(Tr("Набор текста: ") + QString::fromUtf8(SKORLIN_PARTNER3_URL));
-  grid->addWidget(label4, 5, 0);
-  const std::pair<ClickLabel*, Handler> links[] = {
-      {lbhHome, &TfmMain::lbhHomeClick}, {lbhMail, &TfmMain::lbhMailClick}, {label3, &TfmMain::Label3Click},
-      {label4, &TfmMain::mmAboutClick},  {label1, &TfmMain::Label1Click},   {label2, &TfmMain::Label2Click},
-      {label6, &TfmMain::Label6Click},
-  };
-  for (const auto& [label, handler] : links) {
-    connect(label, &ClickLabel::clicked, this,
-            [this, label = label, handler = handler] { RunHandler([&] { (this->*handler)(label); }); });
+void TfmMain::ConnectViews() {
+  for (ViewSlot& view : views_) {
+    view.widget->SetPopupMenu(pmMain);
+    connect(view.widget, &TextView::textEdited, this,
+            [this, widget = view.widget] { RunHandler([&] { ViewEdited(widget); }); });
   }
-
-  auto* rate = new QHBoxLayout;
-  rate->setSpacing(4);
-  auto* rateCaption = new QLabel(Tr("За 1000 знаков:"), Panel2);
-  rateCaption->setBuddy(edCena);
-  rate->addWidget(rateCaption);
-  rate->addWidget(edCena);
-  rate->addStretch(1);
-  grid->addLayout(rate, 0, 1);
-  grid->addWidget(lbCena, 1, 1);
-  grid->addWidget(lbCena2, 2, 1);
-  grid->addWidget(lbhHome, 3, 1);
-  grid->addWidget(lbhMail, 4, 1);
-  grid->addWidget(label3, 5, 1);
-  grid->addWidget(label1, 3, 2);
-  grid->addWidget(label2, 4, 2);
-  grid->addWidget(label6, 5, 2);
-  // In a narrow window the counts and prices keep their room; the links give way.
-  for (ClickLabel* link : {lbhHome, lbhMail, label3, label4, label1, label2, label6}) {
-    link->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  }
-  grid->setColumnStretch(0, 1);
-  grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(2, 1);
-
-  // Count labels: a double click copies the label; the right button records it for the
-  // popup menu. The price labels carry the popup menu but record nothing.
-  pmmCopy = new QMenu(this);
-  pmmCopy->setObjectName(QStringLiteral("pmmCopy"));
-  pmCopyLabel = pmmCopy->addAction(Tr("Копировать"));
-  pmCopyLabel->setObjectName(QStringLiteral("pmCopyLabel"));
-  pmCopyLabel->setData(0);
-  connect(pmCopyLabel, &QAction::triggered, this,
-          [this] { RunHandler([this] { pmCopyLabelClick(pmCopyLabel); }); });
-  for (ClickLabel* label : {lbStr, lbSl, lbBukv, lbZn, lbFull, lbCena, lbCena2}) {
-    label->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(label, &QWidget::customContextMenuRequested, this,
-            [this, label](const QPoint& pos) { pmmCopy->popup(label->mapToGlobal(pos)); });
-  }
-  for (ClickLabel* label : counts) {
-    connect(label, &ClickLabel::doubleClicked, this,
-            [this, label] { RunHandler([&] { lbDblClick(label); }); });
-    connect(label, &ClickLabel::mouseDown, this,
-            [this, label](Qt::MouseButtons buttons) { RunHandler([&] { lbMouseDown(label, buttons); }); });
-  }
-  return Panel2;
-}
-
-void TfmMain::Connect(QObject* sender, Handler handler) {
-  if (auto* button = qobject_cast<QPushButton*>(sender)) {
-    connect(button, &QPushButton::clicked, this,
-            [this, sender, handler] { RunHandler([&] { (this->*handler)(sender); }); });
-  } else if (auto* action = qobject_cast<QAction*>(sender)) {
-    connect(action, &QAction::triggered, this,
-            [this, sender, handler] { RunHandler([&] { (this->*handler)(sender); }); });
-  }
+  connect(Panel2, &StatisticsPanel::rateChanged, this,
+          [this] { RunHandler([this] { RichEditChange(Panel2->RateField()); }); });
+  connect(Panel2, &StatisticsPanel::linkClicked, this,
+          [this](const LinkLabel& link) { RunHandler([&] { OpenLink(link); }); });
 }
 
 void TfmMain::FormCreate() {
@@ -326,16 +222,9 @@ void TfmMain::FormCreate() {
   connect(PageControl, &QTabWidget::currentChanged, this,
           [this] { RunHandler([this] { PageControlChange(); }); });
   for (QCheckBox* box : {cbxAddP, cbxAddPEmpty, cbxTable}) {
-    connect(box, &QCheckBox::toggled, this, [this, box] { RunHandler([&] { cbxHTMLClick(box); }); });
+    connect(box, &QCheckBox::toggled, this, [this] { RunHandler([this] { cbxHTMLClick(); }); });
   }
-  for (TextView* view : {RichEdit1, RichEdit2, RichEdit3}) {
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view, &QWidget::customContextMenuRequested, this,
-            [this, view](const QPoint& pos) { pmMain->popup(view->viewport()->mapToGlobal(pos)); });
-    connect(view, &QPlainTextEdit::textChanged, this,
-            [this, view] { RunHandler([&] { RichEditChange(view); }); });
-  }
-  connect(edCena, &QLineEdit::textChanged, this, [this] { RunHandler([this] { RichEditChange(edCena); }); });
+  ConnectViews();
 
   location_ = ChooseSettingsLocation(environment_.programDir, environment_.appDataDir);
   Settings = std::make_unique<ProfileFile>(location_.filePath);
@@ -351,15 +240,16 @@ void TfmMain::showEvent(QShowEvent* event) {
 
 void TfmMain::FormShow() {
   RestoreGeometry();
-  if (RichEdit1->isEnabled()) RichEdit1->setFocus();
+  TextView* input = InputSlot()->widget;
+  if (input->isEnabled()) input->setFocus();
   const QString first = environment_.arguments.value(0);
   if (!first.isEmpty() && QFileInfo(first).isFile()) {
-    LoadFileIntoView(RichEdit1, first);
+    LoadFileIntoView(*InputSlot(), first);
   } else if (chkEnterStart->isChecked()) {
     const QString clip = ClipboardText();
     if (!clip.isEmpty()) {
       WaitCursor wait;
-      SetViewText(RichEdit1, UpToNul(ToText(clip)));
+      SetViewText(*InputSlot(), ForView(clip.toStdString()));
     }
   }
 }
@@ -379,27 +269,59 @@ void TfmMain::FormClose() {
   Settings.reset();
 }
 
-void TfmMain::mmExitClick(QObject* /*sender*/) { close(); }
+void TfmMain::mmExitClick() { close(); }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (FormKeyDown(key)) return true;
-    if (watched == RichEdit1 && RichEdit1KeyDown(key)) return true;
+  if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (FormKeyDown(key)) return true;
+      if (watched == InputSlot()->widget && RichEdit1KeyDown(key)) return true;
+      break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      if (DragOver(static_cast<QDropEvent*>(event))) return true;
+      break;
+    default:
+      break;
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
+bool TfmMain::DragOver(QDropEvent* event) {
+  const QStringList names = DraggedFiles(event->mimeData());
+  if (names.isEmpty()) return false;
+  event->acceptProposedAction();
+  if (event->type() == QEvent::Drop) {
+    // Read once the drop is over: the program the files came from is not kept waiting for
+    // a large file or a deep folder.
+    QTimer::singleShot(0, this, [this, names] { DropWhenIdle(names); });
+  }
+  return true;
+}
+
+void TfmMain::DropWhenIdle(const QStringList& names) {
+  if (busy_ > 0) {
+    QTimer::singleShot(20, this, [this, names] { DropWhenIdle(names); });
+    return;
+  }
+  RunHandler([&] { FilesDropped(names); });
+}
+
 bool TfmMain::FormKeyDown(QKeyEvent* key) {
   if (key->key() != Qt::Key_Escape) return false;
-  RunHandler([this] { mmExitClick(this); });
+  RunHandler([this] { mmExitClick(); });
   return true;
 }
 
 bool TfmMain::RichEdit1KeyDown(QKeyEvent* key) {
   if (key->key() != Qt::Key_Insert || !(key->modifiers() & Qt::ShiftModifier)) return false;
-  RunHandler([this] { btPasteClick(pmPaste); });
+  RunHandler([this] { btPasteClick(ActiveSlot(), PasteForm::kAtCaret); });
   // The view's own Shift+Insert would paste the clipboard a second time.
   return true;
 }

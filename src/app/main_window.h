@@ -1,13 +1,17 @@
 // The main window: four tabs (the input view, the formatted view, the HTML view and the
 // settings), the button panel, the statistics panel, the menus and every command.
-// Controls carry the names of the window design as their object names.
+// Controls carry the names of the window design as their object names; the functions that
+// do the work of a control carry the names of its handlers.
 #pragma once
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/settings_location.h"
 #include "lines/collation.h"
@@ -15,24 +19,23 @@
 #include "lines/random.h"
 #include "names/declension_library.h"
 #include "names/name_commands.h"
+#include "stats/text_stats.h"
+#include "text/command_result.h"
 #include "text/encoding.h"
-#include "text/text.h"
-#include "urls/url_result.h"
 
-class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
 namespace skorlin::app {
 
-class ClickLabel;
 class ProfileFile;
+class StatisticsPanel;
 class TextView;
+struct LinkLabel;
 
 // What the window takes from the process: its folders and its command-line parameters.
 struct WindowEnvironment {
@@ -44,6 +47,20 @@ struct WindowEnvironment {
   static WindowEnvironment FromProcess();
 };
 
+// One of the three views: the widget, the encoding its text came in (save-as writes it),
+// and which view it is for the commands that treat the views differently. A view's tab is
+// its place among the three.
+struct ViewSlot {
+  TextView* widget = nullptr;
+  text::Encoding encoding = text::Encoding::Cp1251;
+  lines::View kind = lines::View::kInput;
+};
+
+// The two forms of paste: a menu item (and its shortcut, and Shift+Insert) puts the
+// clipboard in place of the selection or at the caret; the button replaces the whole text
+// when nothing is selected.
+enum class PasteForm { kAtCaret, kButton };
+
 class TfmMain : public QMainWindow {
   Q_OBJECT
 
@@ -53,79 +70,68 @@ class TfmMain : public QMainWindow {
 
   // The view of the selected tab: RichEdit1, RichEdit2 or RichEdit3 for tab 0, 1, 2;
   // nullptr on the settings tab.
-  QPlainTextEdit* ActiveView() const;
+  TextView* ActiveView() const;
   const SettingsLocation& Location() const { return location_; }
 
-  // Handlers. Each takes the control that started it, as the commands that share one
-  // handler may differ by it (paste).
+  // Handlers. A command that works on a view gets the view its menu row names (the view
+  // of the selected tab, or the input view); nullptr stands for the settings tab, where
+  // such a command changes no view.
   void PageControlChange();
-  void cbxHTMLClick(QObject* sender);
+  void cbxHTMLClick();
+  // Recounts the statistics panel for sender: a view, or the price field (which counts the
+  // active view, or nothing on the settings tab).
   void RichEditChange(QObject* sender);
-  void lbDblClick(QObject* sender);
-  void lbMouseDown(QObject* sender, Qt::MouseButtons buttons);
-  void pmCopyLabelClick(QObject* sender);
-  void mmExitClick(QObject* sender);
+  void mmExitClick();
 
-  void btCopyClick(QObject* sender);
-  void pmCutClick(QObject* sender);
-  void btPasteClick(QObject* sender);
-  void btClearClick(QObject* sender);
-  void mmSelectAllClick(QObject* sender);
+  void btCopyClick(ViewSlot* view);
+  void pmCutClick(ViewSlot* view);
+  void btPasteClick(ViewSlot* view, PasteForm form);
+  void pmPasteClick(ViewSlot* view) { btPasteClick(view, PasteForm::kAtCaret); }
+  void btClearClick(ViewSlot* view);
+  void mmSelectAllClick(ViewSlot* view);
 
-  void mmOpenClick(QObject* sender);
-  void mmSaveAsClick(QObject* sender);
-  void mmSaveHTMLClick(QObject* sender);
+  void mmOpenClick(ViewSlot* view);
+  void mmSaveAsClick(ViewSlot* view);
+  void mmSaveHTMLClick(ViewSlot* input);
   // Files and folders dropped on the window (full paths, in their dropped order).
   void FilesDropped(const QStringList& names);
 
-  void mmTopicClick(QObject* sender);
-  void mmAboutClick(QObject* sender);
-  void lbhHomeClick(QObject* sender);
-  void lbhMailClick(QObject* sender);
-  void Label1Click(QObject* sender);
-  void Label2Click(QObject* sender);
-  void Label3Click(QObject* sender);
-  void Label6Click(QObject* sender);
-  // The mail link lbhMailClick opens.
-  static QString MailLink();
+  void mmTopicClick();
+  void mmAboutClick();
+  void lbhHomeClick();
+  void lbhMailClick();
+  // A click on a link label of the statistics panel.
+  void OpenLink(const LinkLabel& link);
 
   // The line commands of the menus "С&ервис" and "Со&ртировка" and of the popup menu.
-  void pmDelSpacesClick(QObject* sender);
-  void pmDelEmptyClick(QObject* sender);
-  void mmDelDSpacesClick(QObject* sender);
-  void pmDelDoubleClick(QObject* sender);
-  void pmDelAllDoubleClick(QObject* sender);
-  void mmDelUnikClick(QObject* sender);
-  void N14Click(QObject* sender);
-  void pmSortClick(QObject* sender);
-  void N4Click(QObject* sender);
-  void N16Click(QObject* sender);
-  void mmShuffleClick(QObject* sender);
-  void N18Click(QObject* sender);
+  void pmDelSpacesClick(ViewSlot* view);
+  void pmDelEmptyClick(ViewSlot* view);
+  void mmDelDSpacesClick(ViewSlot* view);
+  void pmDelDoubleClick(ViewSlot* view);
+  void pmDelAllDoubleClick(ViewSlot* view);
+  void mmDelUnikClick(ViewSlot* view);
+  void N14Click(ViewSlot* input);
+  void pmSortClick(ViewSlot* view);
+  void N4Click(ViewSlot* view);
+  void N16Click(ViewSlot* input);
+  void mmShuffleClick(ViewSlot* view);
+  void N18Click(ViewSlot* input);
 
-  // The URL commands (menu "&URL"), on the input view.
-  void mmInsURLsClick(QObject* sender);
-  void mmInsAnkClick(QObject* sender);
-  void mmSaveURLsClick(QObject* sender);
-  void N6Click(QObject* sender);
-  void N7Click(QObject* sender);
-  void N8Click(QObject* sender);
-  void http1Click(QObject* sender);
-  void http2Click(QObject* sender);
+  // The URL commands (menu "&URL").
+  void mmInsURLsClick(ViewSlot* input);
+  void mmInsAnkClick(ViewSlot* input);
+  void mmSaveURLsClick(ViewSlot* input);
+  void N6Click(ViewSlot* input);
+  void N7Click(ViewSlot* input);
+  void N8Click(ViewSlot* input);
+  void http1Click(ViewSlot* input);
+  void http2Click(ViewSlot* input);
 
-  // The name commands (menu "Ф&ИО"), on the input view.
-  void N10Click(QObject* sender);
-  void N13Click(QObject* sender);
-  void N12Click(QObject* sender);
-  void N15Click(QObject* sender);
-
-  // The encoding a view's text came in; save-as writes it.
-  text::Encoding ViewEncoding(const QPlainTextEdit* view) const;
-
-  // Sets a view's text: nothing happens when it equals the view's current text;
-  // otherwise the text is replaced and the view's change event runs once. Returns
-  // whether the text changed.
-  bool SetViewText(QPlainTextEdit* view, text::TextView text);
+  // The name commands (menu "Ф&ИО").
+  void N10Click(ViewSlot* input);
+  void N13Click(ViewSlot* input);
+  void N12Click(ViewSlot* input);
+  void N15Click(ViewSlot* input);
 
  signals:
   // The statistics panel has been rewritten for sender's text (a view or the price field).
@@ -135,28 +141,31 @@ class TfmMain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
 
  private:
-  using Handler = void (TfmMain::*)(QObject* sender);
-
   void FormCreate();
   void FormShow();
   void FormClose();
   // Key preview: sees every key pressed in the window before the focused control.
   bool FormKeyDown(QKeyEvent* key);
   bool RichEdit1KeyDown(QKeyEvent* key);
+  // Drags and drops over any control of the window: dragged files and folders go to
+  // FilesDropped; anything else is left to the control under the pointer.
+  bool DragOver(QDropEvent* event);
+  // Runs FilesDropped once no command is at work on a view: a command holds the view's
+  // buffer while it runs, and the progress captions it shows let timers run meanwhile.
+  void DropWhenIdle(const QStringList& names);
 
   void CreateControls();
   QWidget* CreateButtonPanel();
-  QWidget* CreateStatisticsPanel();
-  QWidget* CreateHtmlTab();
+  QWidget* CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above = nullptr);
+  QWidget* CreateHtmlOptions();
   QWidget* CreateSettingsTab();
   void CreateMenus();
-  QAction* MakeAction(const char* name, const char* caption, QKeyCombination shortcut, Handler handler);
-  void Connect(QObject* sender, Handler handler);
-  int ViewIndex(const QPlainTextEdit* view) const;
+  void ConnectViews();
+
+  ViewSlot* ActiveSlot();
+  ViewSlot* InputSlot() { return &views_[0]; }
 
   void LoadSettings();
   void SaveSettings();
@@ -166,43 +175,63 @@ class TfmMain : public QMainWindow {
   QString ClipboardText() const;
   void SetClipboardText(const QString& text);
   // Loads a file into a view, replacing its whole text (decoded by detection).
-  void LoadFileIntoView(QPlainTextEdit* view, const QString& path);
+  void LoadFileIntoView(ViewSlot& view, const QString& path);
   // A text from outside (a file, the clipboard) ends at its first NUL, as its lines do:
   // cuts it there and says so in the caption, so a cut text never passes for the whole.
-  text::Text UpToNul(text::Text text);
-  // Writes the five count labels as the view rebuild shows them.
-  void WriteRebuildLabels(text::TextView counted);
+  void UpToNul(std::string& utf8);
+  // A text from outside as a view holds it: UTF-8 up to any NUL, CR LF line breaks.
+  std::string ForView(std::string utf8);
+  // Sets a view's text: nothing happens when it equals the view's current text;
+  // otherwise the text is replaced (the undo history starts afresh) and the statistics
+  // are recounted for it, as the view's change event does. Returns whether it changed.
+  bool SetViewText(ViewSlot& view, const std::string& utf8);
+  // The statistics panel for a view's text as counted (or for the price field's change).
+  void ShowChangeLabels(QObject* sender, std::string_view counted);
+  void ShowChangeLabels(QObject* sender, const stats::TextStats& counts);
+  // Runs count on a second thread while write runs on this one, for a text of size bytes:
+  // writing a long text into a view takes about as long as counting it. A short one is
+  // counted here, after the writing.
+  static stats::TextStats CountWhileWriting(std::size_t size, const std::function<stats::TextStats()>& count,
+                                            const std::function<void()>& write);
+  // A change the user made in a view: counted at once in a small text, a slice at a time
+  // between the keystrokes in a large one.
+  void ViewEdited(TextView* view);
 
-  // What a command made of its view's text.
-  struct ViewEdit {
-    text::Text text;      // the view's new whole text
-    bool write = false;   // whether the view takes it
-    std::string caption;  // the final caption (UTF-8); empty leaves the title as it is
-  };
-  using ViewCommand = std::function<ViewEdit(text::TextView text, const lines::Progress& progress)>;
+  // A command of the core on a view's whole text (UTF-8).
+  using ViewCommand =
+      std::function<text::CommandResult(std::string_view text, const text::Progress& progress)>;
   // Whether the statistics are recounted after a command that left its view unchanged.
   enum class Recount { Always, WhenChanged };
-  // The frame of a command on one view: the view's change event detached and its redrawing
-  // suspended, the command run on its text, the result written back as one step of the
-  // view's undo history, the update ended, the statistics recounted once, the final
-  // caption shown. With no view (the settings tab) the command runs on the empty text for
-  // its captions and no view changes.
-  void RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command);
-  // A line command of the active view in the full frame (hourglass, captions, recount).
-  void RunActiveLineCommand(const std::function<lines::LineCommandResult(text::TextView, lines::View,
-                                                                         const lines::Progress&)>& command);
-  // A URL or name command's result on the input view: hourglass, frame, caption.
-  void RunInputCommand(const ViewCommand& command);
-  void RunUrlCommand(urls::UrlResult (*command)(text::TextView));
-  void RunNameCommand(names::NameCommand command);
+  // The one way from a view to a command of the core: the view's own buffer handed to the
+  // command (no copy), its result written back as one replacement (one step of the undo
+  // history) with the view's redrawing suspended, the statistics recounted once, the final
+  // caption shown, and the error of a failed command reported once the view is as it was.
+  // With no view (the settings tab) the command runs on the empty text for its captions and
+  // no view changes.
+  void RunOnView(ViewSlot* view, Recount recount, const ViewCommand& command);
+  // A line command in the full frame (hourglass, captions, recount).
+  void RunLineCommand(ViewSlot* view,
+                      const std::function<text::CommandResult(std::string_view, lines::View,
+                                                              const text::Progress&)>& command);
+  void RunUrlCommand(ViewSlot* input, text::CommandResult (*command)(std::string_view));
+  void RunNameCommand(ViewSlot* input, names::NameCommand command);
   // Shows a caption in the title bar at once, also while a command is still running.
   void ShowCaption(const std::string& utf8);
-  // Replaces a view's whole text as one undo step with its change event detached. Does
-  // nothing when the new text has the same lines as current (the view's text). Returns
-  // whether the view changed.
-  bool ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement);
   const lines::LineCollator& Collator();
   names::DeclensionLibrary& Declension();
+
+  // Marks a command at work on a view for the lifetime of a scope.
+  class Busy {
+   public:
+    explicit Busy(TfmMain* window) : window_(window) { ++window_->busy_; }
+    ~Busy() { --window_->busy_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+   private:
+    TfmMain* window_;
+  };
+  int busy_ = 0;
 
   // Controls.
   QWidget* Panel1 = nullptr;
@@ -211,9 +240,6 @@ class TfmMain : public QMainWindow {
   QPushButton* btClear = nullptr;
   QPushButton* btExit = nullptr;
   QTabWidget* PageControl = nullptr;
-  TextView* RichEdit1 = nullptr;
-  TextView* RichEdit2 = nullptr;
-  TextView* RichEdit3 = nullptr;
   QCheckBox* cbxAddP = nullptr;
   QCheckBox* cbxAddPEmpty = nullptr;
   QCheckBox* cbxTable = nullptr;
@@ -222,19 +248,13 @@ class TfmMain : public QMainWindow {
   QGroupBox* gbAbz = nullptr;
   QLineEdit* edAbzMin = nullptr;
   QLineEdit* edAbzMax = nullptr;
-  QWidget* Panel2 = nullptr;
-  ClickLabel* lbStr = nullptr;
-  ClickLabel* lbSl = nullptr;
-  ClickLabel* lbBukv = nullptr;
-  ClickLabel* lbZn = nullptr;
-  ClickLabel* lbFull = nullptr;
-  QLineEdit* edCena = nullptr;
-  ClickLabel* lbCena = nullptr;
-  ClickLabel* lbCena2 = nullptr;
+  StatisticsPanel* Panel2 = nullptr;
   QMenu* pmMain = nullptr;
-  QMenu* pmmCopy = nullptr;
-  QAction* pmCopyLabel = nullptr;
-  QAction* pmPaste = nullptr;
+
+  // RichEdit1, RichEdit2 and RichEdit3, in the order of their tabs.
+  std::array<ViewSlot, 3> views_{{{nullptr, text::Encoding::Cp1251, lines::View::kInput},
+                                  {nullptr, text::Encoding::Cp1251, lines::View::kFormatted},
+                                  {nullptr, text::Encoding::Cp1251, lines::View::kHtml}}};
 
   const WindowEnvironment environment_;
   SettingsLocation location_;
@@ -247,8 +267,6 @@ class TfmMain : public QMainWindow {
   std::unique_ptr<lines::LineCollator> collator_;
   // The declension library beside the program, loaded at the first name command that needs it.
   std::unique_ptr<names::DeclensionLibrary> declension_;
-  // The encoding each view's text came in (Windows-1251 for typed or pasted text).
-  text::Encoding viewEncoding_[3] = {text::Encoding::Cp1251, text::Encoding::Cp1251, text::Encoding::Cp1251};
 };
 
 }  // namespace skorlin::app

@@ -1,85 +1,67 @@
 // Copy, cut, paste, clear and select-all on the active view.
-#include <QAction>
-#include <QPlainTextEdit>
-#include <QTextCursor>
-
 #include "app/main_window.h"
+#include "app/text_view.h"
 #include "app/view_text.h"
 
 namespace skorlin::app {
 namespace {
 
-void FocusView(QPlainTextEdit* view) {
+void FocusView(TextView* view) {
   if (view->isVisible() && view->isEnabled()) view->setFocus();
 }
 
-// The selected text of a view, or its whole text when nothing is selected, with the
-// view's own line breaks (LF).
-QString SelectedOrWholeText(const QPlainTextEdit* view) {
-  const QTextCursor cursor = view->textCursor();
-  if (!cursor.hasSelection()) return ViewString(view);
-  QString part = cursor.selectedText();
-  part.replace(QChar(QChar::ParagraphSeparator), QChar(u'\n'));
-  return part;
-}
-
-// Empties a view as one step of its undo history.
-void EmptyView(QPlainTextEdit* view) {
-  QTextCursor cursor = view->textCursor();
-  cursor.select(QTextCursor::Document);
-  cursor.removeSelectedText();
-  view->setTextCursor(cursor);
+// The selected text of a view, or its whole text when nothing is selected, as the
+// clipboard takes it.
+QString SelectedOrWholeText(const TextView& view) {
+  if (!view.HasSelection()) return ClipboardString(view.Utf8());
+  return ClipboardString(view.SelectedUtf8());
 }
 
 }  // namespace
 
-void TfmMain::btCopyClick(QObject* /*sender*/) {
-  QPlainTextEdit* view = ActiveView();
+void TfmMain::btCopyClick(ViewSlot* view) {
   if (!view) return;
-  SetClipboardText(SelectedOrWholeText(view));
-  FocusView(view);
+  SetClipboardText(SelectedOrWholeText(*view->widget));
+  FocusView(view->widget);
 }
 
-void TfmMain::pmCutClick(QObject* /*sender*/) {
-  QPlainTextEdit* view = ActiveView();
+void TfmMain::pmCutClick(ViewSlot* view) {
   if (!view) return;
-  SetClipboardText(SelectedOrWholeText(view));
-  EmptyView(view);
-  viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
+  SetClipboardText(SelectedOrWholeText(*view->widget));
+  view->widget->EmptyText();
+  view->encoding = text::Encoding::Cp1251;
+  RichEditChange(view->widget);
 }
 
-void TfmMain::btPasteClick(QObject* sender) {
-  QPlainTextEdit* view = ActiveView();
+void TfmMain::btPasteClick(ViewSlot* view, PasteForm form) {
   if (!view) return;
-  const QString clip = TextToViewString(UpToNul(ToText(ClipboardText())));
-  QTextCursor cursor = view->textCursor();
-  if (qobject_cast<QAction*>(sender) || cursor.hasSelection()) {
-    // A menu item, its shortcut or Shift+Insert: the clipboard replaces the selection,
-    // or goes in at the caret.
-    cursor.insertText(clip);
-    view->setTextCursor(cursor);
+  TextView* const widget = view->widget;
+  const std::string clip = ForView(ClipboardText().toStdString());
+  if (form == PasteForm::kAtCaret || widget->HasSelection()) {
+    // The clipboard replaces the selection, or goes in at the caret.
+    widget->ReplaceSelection(clip);
   } else {
     // The button with nothing selected: the clipboard replaces the whole text, which is
     // then saved as a typed text is.
-    viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(clip);
-    view->setTextCursor(cursor);
+    view->encoding = text::Encoding::Cp1251;
+    widget->Replace(clip);
+    widget->SendScintilla(TextView::SCI_DOCUMENTEND);
   }
-  FocusView(view);
+  RichEditChange(widget);
+  FocusView(widget);
 }
 
-void TfmMain::btClearClick(QObject* /*sender*/) {
-  QPlainTextEdit* view = ActiveView();
+void TfmMain::btClearClick(ViewSlot* view) {
   if (!view) return;
-  EmptyView(view);
-  view->document()->setModified(false);
-  viewEncoding_[ViewIndex(view)] = text::Encoding::Cp1251;
-  FocusView(view);
+  view->widget->EmptyText();
+  view->widget->SendScintilla(TextView::SCI_SETSAVEPOINT);
+  view->encoding = text::Encoding::Cp1251;
+  RichEditChange(view->widget);
+  FocusView(view->widget);
 }
 
-void TfmMain::mmSelectAllClick(QObject* /*sender*/) {
-  if (QPlainTextEdit* view = ActiveView()) view->selectAll();
+void TfmMain::mmSelectAllClick(ViewSlot* view) {
+  if (view) view->widget->SendScintilla(TextView::SCI_SELECTALL);
 }
 
 }  // namespace skorlin::app

@@ -1,86 +1,99 @@
 // Files: open and save-as on the active view, save as HTML, files dropped on the window.
 #include <QCheckBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QPlainTextEdit>
 #include <QSaveFile>
+#include <new>
 #include <string>
 #include <utility>
 
 #include "app/app_error.h"
 #include "app/desktop.h"
-#include "app/error_box.h"
 #include "app/folder_listing.h"
 #include "app/main_window.h"
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
 #include "html/save_html.h"
 #include "text/encoding.h"
+#include "text/line_breaks.h"
 #include "text/line_list.h"
 #include "text/text_file.h"
+#include "text/utf8.h"
 
 namespace skorlin::app {
+namespace {
 
-int TfmMain::ViewIndex(const QPlainTextEdit* view) const {
-  if (view == RichEdit1) return 0;
-  if (view == RichEdit2) return 1;
-  return 2;
-}
-
-text::Encoding TfmMain::ViewEncoding(const QPlainTextEdit* view) const {
-  return viewEncoding_[ViewIndex(view)];
-}
-
-void TfmMain::LoadFileIntoView(QPlainTextEdit* view, const QString& path) {
-  WaitCursor wait;
-  std::string bytes;
+// The bytes of a file as save-as writes them: the view's text in its encoding. Sets
+// widened when Windows-1251 could not hold the text and UTF-8 was written instead.
+std::string FileBytes(const TextView& view, text::Encoding encoding, bool& widened) {
+  widened = false;
+  if (encoding == text::Encoding::Utf8) return std::string(view.Utf8());
   try {
-    bytes = text::ReadFileBytes(QFile::encodeName(path).toStdString());
-  } catch (const text::FileError& error) {
-    // "Cannot open file <path>", or what else kept it from being read (too large, a read
-    // that failed): the user learns why, and the view keeps its text.
-    throw AppError(QFile::decodeName(error.what()));
+    return text::EncodeFromUtf8(view.Utf8(), encoding);
+  } catch (const text::UnencodableError&) {
+    // Windows-1251 cannot hold every character: nothing is written lossily.
+    widened = true;
+    return std::string(view.Utf8());
   }
-  text::DecodedText decoded = text::DecodeAuto(bytes);
-  viewEncoding_[ViewIndex(view)] = decoded.encoding;
-  SetViewText(view, UpToNul(std::move(decoded.text)));
 }
 
-text::Text TfmMain::UpToNul(text::Text text) {
-  const std::size_t nul = text.find(U'\0');
-  if (nul == text::Text::npos) return text;
-  text.resize(nul);
-  ShowCaption("Текст обрезан: символ NUL в позиции " + std::to_string(nul + 1));
-  return text;
+}  // namespace
+
+void TfmMain::LoadFileIntoView(ViewSlot& view, const QString& path) {
+  WaitCursor wait;
+  try {
+    std::string bytes;
+    try {
+      bytes = text::ReadFileBytes(QFile::encodeName(path).toStdString());
+    } catch (const text::FileError& error) {
+      // "Cannot open file <path>", or what else kept it from being read (too large, a read
+      // that failed): the user learns why, and the view keeps its text.
+      throw AppError(QFile::decodeName(error.what()));
+    }
+    const text::Encoding encoding = text::DetectEncoding(bytes);
+    std::string utf8;
+    if (encoding == text::Encoding::Utf8) {
+      utf8 = std::move(bytes);  // as it came
+    } else {
+      utf8 = text::DecodeToUtf8(bytes, encoding);
+      std::string().swap(bytes);
+    }
+    view.encoding = encoding;
+    SetViewText(view, ForView(std::move(utf8)));
+  } catch (const std::bad_alloc&) {
+    // Whatever could not be had is let go again; the view keeps its text.
+    throw AppError(QStringLiteral("File %1 is too large for the memory left").arg(path));
+  }
 }
 
-void TfmMain::mmOpenClick(QObject* /*sender*/) {
+void TfmMain::UpToNul(std::string& utf8) {
+  const std::size_t nul = utf8.find('\0');
+  if (nul == std::string::npos) return;
+  const std::size_t position = text::CountUtf8Chars(std::string_view(utf8).substr(0, nul)) + 1;
+  utf8.resize(nul);
+  ShowCaption("Текст обрезан: символ NUL в позиции " + std::to_string(position));
+}
+
+std::string TfmMain::ForView(std::string utf8) {
+  UpToNul(utf8);
+  return text::WithCrLfBreaks(std::move(utf8));
+}
+
+void TfmMain::mmOpenClick(ViewSlot* view) {
   const QString path = CurrentDesktop().chooseFile(this, FileDialogKind::kOpen, QString());
   if (path.isEmpty()) return;
-  if (QPlainTextEdit* view = ActiveView()) LoadFileIntoView(view, path);
+  if (view) LoadFileIntoView(*view, path);
 }
 
-void TfmMain::mmSaveAsClick(QObject* /*sender*/) {
+void TfmMain::mmSaveAsClick(ViewSlot* view) {
   const QString chosen = CurrentDesktop().chooseFile(this, FileDialogKind::kSave, lastSaveName_);
   if (chosen.isEmpty()) return;
   const QString path = WithDefaultSuffix(chosen, QStringLiteral("htm"));
   lastSaveName_ = path;
-  QPlainTextEdit* view = ActiveView();
   if (!view) return;
   WaitCursor wait;
-  const text::Text whole = ViewText(view);
-  text::Encoding encoding = ViewEncoding(view);
   bool widened = false;
-  if (encoding == text::Encoding::Cp1251 && text::CheckCp1251(whole).unencodable > 0) {
-    // Windows-1251 cannot hold every character: nothing is written lossily.
-    encoding = text::Encoding::Utf8;
-    widened = true;
-  }
-  const std::string bytes = text::Encode(whole, encoding);
+  const std::string bytes = FileBytes(*view->widget, view->encoding, widened);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
@@ -92,34 +105,21 @@ void TfmMain::mmSaveAsClick(QObject* /*sender*/) {
   }
 }
 
-void TfmMain::mmSaveHTMLClick(QObject* /*sender*/) {
+void TfmMain::mmSaveHTMLClick(ViewSlot* input) {
   const QString chosen = CurrentDesktop().chooseFile(this, FileDialogKind::kSave, lastSaveName_);
   if (chosen.isEmpty()) return;
   const QString path = WithDefaultSuffix(chosen, QStringLiteral("htm"));
   lastSaveName_ = path;
   WaitCursor wait;
-  html::SaveHtml(ViewText(RichEdit1), std::filesystem::path(QFile::encodeName(path).toStdString()),
-                 ViewEncoding(RichEdit1));
-}
-
-void TfmMain::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void TfmMain::dropEvent(QDropEvent* event) {
-  QStringList names;
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) names << QDir::cleanPath(url.toLocalFile());
-  }
-  event->acceptProposedAction();
-  if (!names.isEmpty()) RunHandler([&] { FilesDropped(names); });
+  html::SaveHtml(ViewText(*input->widget), std::filesystem::path(QFile::encodeName(path).toStdString()),
+                 input->encoding);
 }
 
 void TfmMain::FilesDropped(const QStringList& dropped) {
   WaitCursor wait;
   QStringList names = dropped;
   if (names.size() == 1 && !QFileInfo(names.front()).isDir()) {
-    LoadFileIntoView(RichEdit1, names.front());
+    LoadFileIntoView(*InputSlot(), names.front());
     return;
   }
   QStringList unreadable;
@@ -138,8 +138,8 @@ void TfmMain::FilesDropped(const QStringList& dropped) {
   text::Lines entries;
   entries.reserve(static_cast<std::size_t>(names.size()));
   for (const QString& name : names) entries.push_back(ToText(name));
-  viewEncoding_[0] = text::Encoding::Cp1251;
-  SetViewText(RichEdit1, text::JoinLines(entries));
+  InputSlot()->encoding = text::Encoding::Cp1251;
+  SetViewText(*InputSlot(), text::WithCrLfBreaks(text::ToUtf8(text::JoinLines(entries))));
   // Everything that could be read is in the view; a folder that could not be read is not
   // passed over in silence, or the listing would look complete when it is not. Folders
   // dropped one inside the other would otherwise name the same folder twice.

@@ -1,104 +1,31 @@
-// The frame the window's line, URL and name commands share: the view frozen while the
-// command works, the result written back as one undo step, the statistics recounted once,
-// and the captions in the title bar.
+// The frame the window's line, URL and name commands share: the one way from a view to a
+// command of the core and back, the view frozen while the command works, the statistics
+// recounted once, and the captions in the title bar.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <vector>
 
+#include "app/app_error.h"
 #include "app/main_window.h"
-#include "app/view_text.h"
+#include "app/statistics_panel.h"
+#include "app/text_view.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
-#include "lines/line_views.h"
 
 namespace skorlin::app {
 namespace {
 
-// Suspends a view's redrawing and detaches its change event for the lifetime of a scope.
+// Suspends a view's redrawing for the lifetime of a scope.
 class FrozenView {
  public:
-  explicit FrozenView(QPlainTextEdit* view) : view_(view), blocker_(view) { view_->setUpdatesEnabled(false); }
+  explicit FrozenView(TextView* view) : view_(view) { view_->setUpdatesEnabled(false); }
   ~FrozenView() { view_->setUpdatesEnabled(true); }
   FrozenView(const FrozenView&) = delete;
   FrozenView& operator=(const FrozenView&) = delete;
 
  private:
-  QPlainTextEdit* view_;
-  QSignalBlocker blocker_;
+  TextView* view_;
 };
-
-// Whether replacement holds the same lines as current: equal, or current followed by the
-// line break the whole text of a view always ends with.
-bool SameLines(text::TextView current, text::TextView replacement) {
-  if (replacement == current) return true;
-  return replacement.size() == current.size() + 2 && replacement.substr(0, current.size()) == current &&
-         replacement.substr(current.size()) == U"\r\n";
-}
-
-// Turns a document holding current into one holding replacement by editing only the lines
-// that differ, when the new lines are the old ones with some rewritten in place or some
-// left out: filling a document costs far more per line than any command, so a command
-// that changes a few lines of a long text must not rebuild all of it. Returns false,
-// having changed nothing, when the new lines are neither (a sort, a shuffle, a split).
-bool EditChangedLines(QTextDocument* document, text::TextView current, text::TextView replacement) {
-  // The document's blocks are the lines of current, one to one, unless current holds a
-  // character that ends the lines early (NUL).
-  if (current.find(U'\0') != text::TextView::npos) return false;
-  const lines::LineViews before = lines::SplitLineViews(current);
-  const lines::LineViews after = lines::SplitLineViews(replacement);
-  const bool endsWithBreak = current.size() >= 2 && current.substr(current.size() - 2) == U"\r\n";
-  const std::size_t blocks = before.size() + (endsWithBreak || current.empty() ? 1 : 0);
-  if (static_cast<std::size_t>(document->blockCount()) != blocks) return false;
-
-  // Lines rewritten in place, or lines left out (found by matching the new lines in order).
-  const bool inPlace = after.size() == before.size();
-  std::vector<bool> keep;
-  if (!inPlace) {
-    if (after.size() > before.size()) return false;
-    keep.assign(before.size(), false);
-    std::size_t j = 0;
-    for (std::size_t i = 0; i < before.size() && j < after.size(); ++i) {
-      if (before[i] == after[j]) {
-        keep[i] = true;
-        ++j;
-      }
-    }
-    if (j != after.size()) return false;
-  }
-
-  QTextCursor cursor(document);
-  // The whole text of a view ends with a line break: an empty last block.
-  if (!endsWithBreak && !current.empty()) {
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
-  }
-  // From the last line up, so the block numbers still to be visited stay valid.
-  for (std::size_t i = before.size(); i-- > 0;) {
-    if (inPlace) {
-      if (before[i] == after[i]) continue;
-      const QTextBlock block = document->findBlockByNumber(static_cast<int>(i));
-      cursor.setPosition(block.position());
-      cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-      cursor.insertText(TextToViewString(after[i]));
-    } else if (!keep[i]) {
-      // A run of left-out lines goes in one removal.
-      std::size_t first = i;
-      while (first > 0 && !keep[first - 1]) --first;
-      const int end = document->findBlockByNumber(static_cast<int>(i + 1)).position();
-      cursor.setPosition(document->findBlockByNumber(static_cast<int>(first)).position());
-      cursor.setPosition(end, QTextCursor::KeepAnchor);
-      cursor.removeSelectedText();
-      i = first;
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -109,64 +36,62 @@ void TfmMain::ShowCaption(const std::string& utf8) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool TfmMain::ReplaceViewText(QPlainTextEdit* view, text::TextView current, text::TextView replacement) {
-  if (SameLines(current, replacement)) return false;
-  const QSignalBlocker blocker(view);
-  // One edit block is one step of the view's undo history: Ctrl+Z brings back the text
-  // as it stood before the command.
-  QTextCursor cursor(view->document());
-  cursor.beginEditBlock();
-  if (!EditChangedLines(view->document(), current, replacement)) {
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(TextToViewString(replacement));
-  }
-  cursor.endEditBlock();
-  // As after any replacement of the whole text, the caret stands at the start.
-  cursor.movePosition(QTextCursor::Start);
-  view->setTextCursor(cursor);
-  return true;
-}
-
-void TfmMain::RunViewCommand(QPlainTextEdit* view, Recount recount, const ViewCommand& command) {
-  const lines::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
+void TfmMain::RunOnView(ViewSlot* view, Recount recount, const ViewCommand& command) {
+  const text::Progress progress = [this](const std::string& caption) { ShowCaption(caption); };
   if (view == nullptr) {
     // The settings tab: the command's captions, with nothing counted, and no view changed.
-    const std::string caption = command(text::TextView(), progress).caption;
+    const std::string caption = command(std::string_view(), progress).caption;
     if (!caption.empty()) ShowCaption(caption);
     return;
   }
+  TextView* const widget = view->widget;
+  // Whatever the user changed before is counted with the command's result.
+  widget->DiscardPendingEdit();
+  text::CommandResult result;
   bool changed = false;
-  ViewEdit edit;
+  stats::TextStats counts;
   {
-    const FrozenView frozen(view);
-    const text::Text current = ViewText(view);
-    edit = command(current, progress);
-    if (edit.write) changed = ReplaceViewText(view, current, edit.text);
+    const Busy busy(this);
+    const FrozenView frozen(widget);
+    // The view's own buffer: nothing changes it while the command runs (the progress
+    // captions let no user input through, and a drop waits for the command to end).
+    result = command(widget->Utf8(), progress);
+    const bool failed =
+        result.outcome == text::Outcome::kLibraryMissing || result.outcome == text::Outcome::kLibraryError;
+    if (result.changed && !failed) {
+      // The statistics are those of the text the command leaves in the view.
+      counts = CountWhileWriting(
+          result.text.size(), [&] { return stats::CountTextStats(result.text); },
+          [&] { changed = widget->Replace(result.text); });
+    }
   }
-  // The update has ended and the change event is attached again: the statistics are
-  // recounted once, for the text the command left.
-  if (changed || recount == Recount::Always) RichEditChange(view);
-  if (!edit.caption.empty()) ShowCaption(edit.caption);
+  // The redrawing has resumed: the statistics are shown once, for the text the command
+  // left in the view.
+  if (changed) {
+    ShowChangeLabels(widget, counts);
+  } else if (recount == Recount::Always) {
+    ShowChangeLabels(widget, widget->Utf8());
+  }
+  if (!result.caption.empty()) ShowCaption(result.caption);
+  switch (result.outcome) {
+    case text::Outcome::kLibraryMissing:
+      throw AppError(QString::fromStdString(result.message));
+    case text::Outcome::kLibraryError:
+      throw AppError(
+          QString::fromStdString(result.message + " (line " + std::to_string(result.failedLine + 1) + ")"));
+    default:
+      break;
+  }
 }
 
-void TfmMain::RunActiveLineCommand(
-    const std::function<lines::LineCommandResult(text::TextView, lines::View, const lines::Progress&)>&
-        command) {
+void TfmMain::RunLineCommand(
+    ViewSlot* view,
+    const std::function<text::CommandResult(std::string_view, lines::View, const text::Progress&)>& command) {
   const WaitCursor wait;
-  // The tab index is read once: the view chosen here is the one written back.
-  QPlainTextEdit* const view = ActiveView();
-  const lines::View kind = view == RichEdit2   ? lines::View::kFormatted
-                           : view == RichEdit3 ? lines::View::kHtml
-                                               : lines::View::kInput;
-  RunViewCommand(view, Recount::Always, [&](text::TextView text, const lines::Progress& progress) {
-    lines::LineCommandResult result = command(text, kind, progress);
-    return ViewEdit{std::move(result.text), true, std::move(result.caption)};
+  const lines::View kind = view ? view->kind : lines::View::kInput;
+  RunOnView(view, Recount::Always, [&](std::string_view text, const text::Progress& progress) {
+    return command(text, kind, progress);
   });
-}
-
-void TfmMain::RunInputCommand(const ViewCommand& command) {
-  const WaitCursor wait;
-  RunViewCommand(RichEdit1, Recount::WhenChanged, command);
 }
 
 const lines::LineCollator& TfmMain::Collator() {

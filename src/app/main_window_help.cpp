@@ -4,17 +4,18 @@
 
 #include "app/app_links.h"
 #include "app/desktop.h"
+#include "app/link_labels.h"
 #include "app/main_window.h"
 #include "app/version_info.h"
 
 namespace skorlin::app {
 namespace {
 
-void OpenAddress(const char* address) { CurrentDesktop().openUrl(QUrl(QString::fromUtf8(address))); }
+void OpenAddress(const QString& address) { CurrentDesktop().openUrl(QUrl(address, QUrl::TolerantMode)); }
 
 }  // namespace
 
-void TfmMain::mmTopicClick(QObject* /*sender*/) {
+void TfmMain::mmTopicClick() {
   // Beside the program once installed (a link into the data folder), or in the data folder.
   const QString candidates[] = {location_.programDir + QStringLiteral("Read_me.txt"),
                                 location_.programDir + QStringLiteral("../share/skorlin/Read_me.txt"),
@@ -30,7 +31,7 @@ void TfmMain::mmTopicClick(QObject* /*sender*/) {
   CurrentDesktop().openUrl(QUrl::fromLocalFile(help));
 }
 
-void TfmMain::mmAboutClick(QObject* /*sender*/) {
+void TfmMain::mmAboutClick() {
   const QString version = FullVersion().isEmpty() ? QStringLiteral(SKORLIN_VERSION) : FullVersion();
   CurrentDesktop().showMessage(
       this, QString::fromUtf8("О программе"),
@@ -40,21 +41,16 @@ void TfmMain::mmAboutClick(QObject* /*sender*/) {
           .arg(version));
 }
 
-QString TfmMain::MailLink() {
-  return QStringLiteral("mailto:") + QString::fromUtf8(SKORLIN_AUTHOR_NAME) + QStringLiteral(" <") +
-         QString::fromUtf8(SKORLIN_AUTHOR_MAIL) + QStringLiteral(">") +
-         QString::fromUtf8("?subject=О программе Skorlin ") + ShortVersion() + QStringLiteral("&body=") +
-         QString::fromUtf8(SKORLIN_MAIL_GREETING) + QStringLiteral("%0D%0A") +
-         QString::fromUtf8("Использую твою программу Skorlin версии ") + FullVersion();
-}
+void TfmMain::lbhHomeClick() { OpenAddress(HomeAddress()); }
 
-void TfmMain::lbhMailClick(QObject* /*sender*/) {
-  CurrentDesktop().openUrl(QUrl(MailLink(), QUrl::TolerantMode));
+void TfmMain::lbhMailClick() { OpenAddress(MailLink()); }
+
+void TfmMain::OpenLink(const LinkLabel& link) {
+  if (link.address) {
+    OpenAddress(link.address());
+  } else {
+    mmAboutClick();
+  }
 }
-void TfmMain::lbhHomeClick(QObject* /*sender*/) { OpenAddress(SKORLIN_HOME_URL); }
-void TfmMain::Label3Click(QObject* /*sender*/) { OpenAddress(SKORLIN_MESSENGER_URL); }
-void TfmMain::Label1Click(QObject* /*sender*/) { OpenAddress(SKORLIN_PARTNER1_URL); }
-void TfmMain::Label2Click(QObject* /*sender*/) { OpenAddress(SKORLIN_PARTNER2_URL); }
-void TfmMain::Label6Click(QObject* /*sender*/) { OpenAddress(SKORLIN_PARTNER3_URL); }
 
 }  // namespace skorlin::app

@@ -1,12 +1,10 @@
 // The line commands: whitespace clean-up, duplicates, the sorts, the shuffle, inverting
 // and the paragraph splitting. Each hands a view's text to its core function.
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include "app/main_window.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
 #include "lines/duplicates.h"
 #include "lines/ordering.h"
 #include "lines/paragraphs.h"
@@ -15,87 +13,82 @@
 namespace skorlin::app {
 namespace {
 
-using lines::LineCommandResult;
-using lines::Progress;
 using lines::View;
+using text::CommandResult;
+using text::Progress;
 
 // A command that is the same on every view.
-template <LineCommandResult (*Command)(text::TextView, const Progress&)>
-LineCommandResult OnAnyView(text::TextView text, View /*view*/, const Progress& progress) {
+template <CommandResult (*Command)(std::string_view, const Progress&)>
+CommandResult OnAnyView(std::string_view text, View /*view*/, const Progress& progress) {
   return Command(text, progress);
 }
 
 }  // namespace
 
-void TfmMain::pmDelSpacesClick(QObject* /*sender*/) {
-  RunActiveLineCommand(OnAnyView<lines::TrimLineBlanks>);
+void TfmMain::pmDelSpacesClick(ViewSlot* view) { RunLineCommand(view, OnAnyView<lines::TrimLineBlanks>); }
+
+void TfmMain::pmDelEmptyClick(ViewSlot* view) { RunLineCommand(view, OnAnyView<lines::DeleteEmptyLines>); }
+
+void TfmMain::mmDelDSpacesClick(ViewSlot* view) {
+  RunLineCommand(view, OnAnyView<lines::DeleteDoubleSpaces>);
 }
 
-void TfmMain::pmDelEmptyClick(QObject* /*sender*/) {
-  RunActiveLineCommand(OnAnyView<lines::DeleteEmptyLines>);
+void TfmMain::pmDelDoubleClick(ViewSlot* view) {
+  RunLineCommand(view, OnAnyView<lines::DeleteDuplicateLines>);
 }
 
-void TfmMain::mmDelDSpacesClick(QObject* /*sender*/) {
-  RunActiveLineCommand(OnAnyView<lines::DeleteDoubleSpaces>);
+void TfmMain::pmDelAllDoubleClick(ViewSlot* view) {
+  RunLineCommand(view, OnAnyView<lines::DeleteAllDuplicateLines>);
 }
 
-void TfmMain::pmDelDoubleClick(QObject* /*sender*/) {
-  RunActiveLineCommand(OnAnyView<lines::DeleteDuplicateLines>);
-}
-
-void TfmMain::pmDelAllDoubleClick(QObject* /*sender*/) {
-  RunActiveLineCommand(OnAnyView<lines::DeleteAllDuplicateLines>);
-}
-
-void TfmMain::mmDelUnikClick(QObject* /*sender*/) {
+void TfmMain::mmDelUnikClick(ViewSlot* view) {
   // The HTML view takes part with one more, empty, line at its end.
-  RunActiveLineCommand([](text::TextView text, View view, const Progress& progress) {
-    return lines::DeleteUniqueLines(text, view, progress);
+  RunLineCommand(view, [](std::string_view text, View kind, const Progress& progress) {
+    return lines::DeleteUniqueLines(text, kind, progress);
   });
 }
 
-void TfmMain::pmSortClick(QObject* /*sender*/) {
+void TfmMain::pmSortClick(ViewSlot* view) {
   const lines::LineCollator& collator = Collator();
-  RunActiveLineCommand([&](text::TextView text, View /*view*/, const Progress& /*progress*/) {
+  RunLineCommand(view, [&](std::string_view text, View /*kind*/, const Progress& /*progress*/) {
     return lines::SortLines(text, collator);
   });
 }
 
-void TfmMain::N4Click(QObject* /*sender*/) {
+void TfmMain::N4Click(ViewSlot* view) {
   const lines::LineCollator& collator = Collator();
-  RunActiveLineCommand([&](text::TextView text, View /*view*/, const Progress& progress) {
+  RunLineCommand(view, [&](std::string_view text, View /*kind*/, const Progress& progress) {
     return lines::MirrorSortLines(text, collator, progress);
   });
 }
 
-void TfmMain::mmShuffleClick(QObject* /*sender*/) {
+void TfmMain::mmShuffleClick(ViewSlot* view) {
   random_.RandomizeFromClock();
-  RunActiveLineCommand([this](text::TextView text, View view, const Progress& progress) {
-    return lines::ShuffleLines(text, random_, view, progress);
+  RunLineCommand(view, [this](std::string_view text, View kind, const Progress& progress) {
+    return lines::ShuffleLines(text, random_, kind, progress);
   });
 }
 
-void TfmMain::N16Click(QObject* /*sender*/) {
-  // Always the input view; no hourglass and no caption.
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::SortLinesByLength(text).text, true, {}};
+void TfmMain::N16Click(ViewSlot* input) {
+  // No hourglass and no caption.
+  RunOnView(input, Recount::WhenChanged, [](std::string_view text, const Progress& /*progress*/) {
+    return lines::SortLinesByLength(text);
   });
 }
 
-void TfmMain::N18Click(QObject* /*sender*/) {
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::InvertLines(text).text, true, {}};
-  });
+void TfmMain::N18Click(ViewSlot* input) {
+  RunOnView(input, Recount::WhenChanged,
+            [](std::string_view text, const Progress& /*progress*/) { return lines::InvertLines(text); });
 }
 
-void TfmMain::N14Click(QObject* /*sender*/) {
+void TfmMain::N14Click(ViewSlot* input) {
   random_.RandomizeFromClock();
   const WaitCursor wait;
   // The two lengths are read from the settings tab at every run.
   const lines::ParagraphLimits limits =
       lines::ReadParagraphLimits(ToText(edAbzMin->text()), ToText(edAbzMax->text()));
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    return ViewEdit{lines::SplitParagraphs(text, limits.min, limits.max, random_).text, true, {}};
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return lines::SplitParagraphs(text, limits.min, limits.max, random_);
   });
 }
 

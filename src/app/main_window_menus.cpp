@@ -1,7 +1,9 @@
-// The main menu and the views' popup menu, built from tables in menu order.
+// The commands of the main menu and of the views' popup menu: one table, in menu order,
+// from which both menus are built.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <initializer_list>
 
 #include "app/error_box.h"
 #include "app/main_window.h"
@@ -9,200 +11,248 @@
 namespace skorlin::app {
 namespace {
 
-// One item of a menu: object name, caption (nullptr for a separator), shortcut, whether
-// it is shown. The handler is given beside the table, by the item's name.
-struct MenuRow {
-  const char* name;
-  const char* caption;
-  QKeyCombination shortcut;
-  bool visible;
+// The view a command works on.
+enum class Target {
+  kNone,        // no view (help, links, exit)
+  kActiveView,  // the view of the selected tab; none on the settings tab
+  kInputView,   // the input view, whatever tab is shown
 };
 
-struct MenuColumn {
+// One menu item: its object name, caption (nullptr for a separator), shortcut, the view it
+// works on and what it runs there (onView), or what it runs for the whole window (onWindow).
+// A hidden item stays hidden for the whole run.
+struct Command {
   const char* name;
-  const char* caption;
-  std::initializer_list<MenuRow> items;
+  const char* caption = nullptr;
+  QKeyCombination shortcut{};
+  Target target = Target::kNone;
+  void (TfmMain::*onView)(ViewSlot* view) = nullptr;
+  void (TfmMain::*onWindow)() = nullptr;
+  bool hidden = false;
 };
 
-constexpr QKeyCombination kNone{};
+struct Menu {
+  const char* name;
+  const char* caption;  // nullptr for the popup menu
+  std::initializer_list<Command> items;
+};
 
-const MenuColumn kMainMenu[] = {
+constexpr Target kActive = Target::kActiveView;
+constexpr Target kInput = Target::kInputView;
+
+const Menu kMainMenu[] = {
     {"mFile",
      "&Файл",
      {
-         {"mmNew", "&Новый", Qt::CTRL | Qt::Key_N, false},
-         {"mmOpen", "&Открыть...", Qt::CTRL | Qt::Key_O, true},
-         {"mmSave", "&Сохранить", Qt::CTRL | Qt::Key_S, false},
-         {"mmSaveAs", "Сохранить &как...", kNone, true},
-         {"mmSaveHTML", "Сохранить HTML...", kNone, false},
-         {"N11", nullptr, kNone, true},
-         {"mmExit", "В&ыход", kNone, true},
+         {.name = "mmNew", .caption = "&Новый", .shortcut = Qt::CTRL | Qt::Key_N, .hidden = true},
+         {.name = "mmOpen",
+          .caption = "&Открыть...",
+          .shortcut = Qt::CTRL | Qt::Key_O,
+          .target = kActive,
+          .onView = &TfmMain::mmOpenClick},
+         {.name = "mmSave", .caption = "&Сохранить", .shortcut = Qt::CTRL | Qt::Key_S, .hidden = true},
+         {.name = "mmSaveAs",
+          .caption = "Сохранить &как...",
+          .target = kActive,
+          .onView = &TfmMain::mmSaveAsClick},
+         {.name = "mmSaveHTML",
+          .caption = "Сохранить HTML...",
+          .target = kInput,
+          .onView = &TfmMain::mmSaveHTMLClick,
+          .hidden = true},
+         {.name = "N11"},
+         {.name = "mmExit", .caption = "В&ыход", .onWindow = &TfmMain::mmExitClick},
      }},
     {"mEdit",
      "&Правка",
      {
-         {"mmCut", "Вырезать", Qt::CTRL | Qt::Key_X, true},
-         {"mmCopy", "Копировать", Qt::CTRL | Qt::Key_C, true},
-         {"mmPaste", "Вставить", Qt::CTRL | Qt::Key_V, true},
-         {"N22", nullptr, kNone, true},
-         {"mmClear", "Очистить", Qt::CTRL | Qt::Key_Delete, true},
-         {"mmSelectAll", "Выделить всё", Qt::CTRL | Qt::Key_A, true},
+         {.name = "mmCut",
+          .caption = "Вырезать",
+          .shortcut = Qt::CTRL | Qt::Key_X,
+          .target = kActive,
+          .onView = &TfmMain::pmCutClick},
+         {.name = "mmCopy",
+          .caption = "Копировать",
+          .shortcut = Qt::CTRL | Qt::Key_C,
+          .target = kActive,
+          .onView = &TfmMain::btCopyClick},
+         {.name = "mmPaste",
+          .caption = "Вставить",
+          .shortcut = Qt::CTRL | Qt::Key_V,
+          .target = kActive,
+          .onView = &TfmMain::pmPasteClick},
+         {.name = "N22"},
+         {.name = "mmClear",
+          .caption = "Очистить",
+          .shortcut = Qt::CTRL | Qt::Key_Delete,
+          .target = kActive,
+          .onView = &TfmMain::btClearClick},
+         {.name = "mmSelectAll",
+          .caption = "Выделить всё",
+          .shortcut = Qt::CTRL | Qt::Key_A,
+          .target = kActive,
+          .onView = &TfmMain::mmSelectAllClick},
      }},
     {"mURL",
      "&URL",
      {
-         {"mmInsURLs", "Вставить URL из буфера", kNone, true},
-         {"mmInsAnk", "Вставить анкоры из буфера", kNone, true},
-         {"mmSaveURLs", "Оставить URLs", kNone, true},
-         {"N5", nullptr, kNone, true},
-         {"N6", "Оставить домен", kNone, true},
-         {"N7", "Оставить домен с папкой", kNone, true},
-         {"N8", "Оставить имя файла", kNone, true},
-         {"http1", "Добавить http", kNone, true},
-         {"http2", "Удалить http", kNone, true},
+         {.name = "mmInsURLs",
+          .caption = "Вставить URL из буфера",
+          .target = kInput,
+          .onView = &TfmMain::mmInsURLsClick},
+         {.name = "mmInsAnk",
+          .caption = "Вставить анкоры из буфера",
+          .target = kInput,
+          .onView = &TfmMain::mmInsAnkClick},
+         {.name = "mmSaveURLs",
+          .caption = "Оставить URLs",
+          .target = kInput,
+          .onView = &TfmMain::mmSaveURLsClick},
+         {.name = "N5"},
+         {.name = "N6", .caption = "Оставить домен", .target = kInput, .onView = &TfmMain::N6Click},
+         {.name = "N7", .caption = "Оставить домен с папкой", .target = kInput, .onView = &TfmMain::N7Click},
+         {.name = "N8", .caption = "Оставить имя файла", .target = kInput, .onView = &TfmMain::N8Click},
+         {.name = "http1", .caption = "Добавить http", .target = kInput, .onView = &TfmMain::http1Click},
+         {.name = "http2", .caption = "Удалить http", .target = kInput, .onView = &TfmMain::http2Click},
      }},
     {"N9",
      "Ф&ИО",
      {
-         {"N10", "Оставить фамилию и инициалы", kNone, true},
-         {"N13", "Оставить имя отчество", kNone, true},
-         {"N12", "Склонить ФИО (кому)", kNone, true},
-         {"N15", "Заменить фамилию на \"Уважаемый(ая)\"", kNone, true},
+         {.name = "N10",
+          .caption = "Оставить фамилию и инициалы",
+          .target = kInput,
+          .onView = &TfmMain::N10Click},
+         {.name = "N13", .caption = "Оставить имя отчество", .target = kInput, .onView = &TfmMain::N13Click},
+         {.name = "N12", .caption = "Склонить ФИО (кому)", .target = kInput, .onView = &TfmMain::N12Click},
+         {.name = "N15",
+          .caption = "Заменить фамилию на \"Уважаемый(ая)\"",
+          .target = kInput,
+          .onView = &TfmMain::N15Click},
      }},
     {"N17",
      "Со&ртировка",
      {
-         {"mmSort", "Сортировать", kNone, true},
-         {"N4", "Сортировать зеркальные", kNone, true},
-         {"N16", "Сортировать по длине", kNone, true},
-         {"mmShuffle", "Перемешать", kNone, true},
-         {"N18", "Инвертировать", kNone, true},
+         {.name = "mmSort", .caption = "Сортировать", .target = kActive, .onView = &TfmMain::pmSortClick},
+         {.name = "N4", .caption = "Сортировать зеркальные", .target = kActive, .onView = &TfmMain::N4Click},
+         {.name = "N16", .caption = "Сортировать по длине", .target = kInput, .onView = &TfmMain::N16Click},
+         {.name = "mmShuffle",
+          .caption = "Перемешать",
+          .target = kActive,
+          .onView = &TfmMain::mmShuffleClick},
+         {.name = "N18", .caption = "Инвертировать", .target = kInput, .onView = &TfmMain::N18Click},
      }},
     {"mService",
      "С&ервис",
      {
-         {"mmDelSpaces", "Обрезать пробелы", kNone, true},
-         {"mmDelDSpaces", "Удалить двойные пробелы", kNone, true},
-         {"mmDelEmpty", "Удалить пустые строки", kNone, true},
-         {"mmDelDouble", "Удалить дубли", kNone, true},
-         {"pmDelAllDouble", "Удалить все дубли", kNone, true},
-         {"mmDelUnik", "Удалить уникальные", kNone, true},
-         {"N14", "Разбить абзацы", kNone, true},
+         {.name = "mmDelSpaces",
+          .caption = "Обрезать пробелы",
+          .target = kActive,
+          .onView = &TfmMain::pmDelSpacesClick},
+         {.name = "mmDelDSpaces",
+          .caption = "Удалить двойные пробелы",
+          .target = kActive,
+          .onView = &TfmMain::mmDelDSpacesClick},
+         {.name = "mmDelEmpty",
+          .caption = "Удалить пустые строки",
+          .target = kActive,
+          .onView = &TfmMain::pmDelEmptyClick},
+         {.name = "mmDelDouble",
+          .caption = "Удалить дубли",
+          .target = kActive,
+          .onView = &TfmMain::pmDelDoubleClick},
+         {.name = "pmDelAllDouble",
+          .caption = "Удалить все дубли",
+          .target = kActive,
+          .onView = &TfmMain::pmDelAllDoubleClick},
+         {.name = "mmDelUnik",
+          .caption = "Удалить уникальные",
+          .target = kActive,
+          .onView = &TfmMain::mmDelUnikClick},
+         {.name = "N14", .caption = "Разбить абзацы", .target = kInput, .onView = &TfmMain::N14Click},
      }},
     {"mHelp",
      "&Справка",
      {
-         {"mmTopic", "Показать справку", kNone, true},
-         {"N2", nullptr, kNone, true},
-         {"mmMail", "Письмо автору", kNone, true},
-         {"mmWeb", "Сайт программы", kNone, true},
-         {"N3", nullptr, kNone, true},
-         {"mmAbout", "О программе", kNone, true},
+         {.name = "mmTopic", .caption = "Показать справку", .onWindow = &TfmMain::mmTopicClick},
+         {.name = "N2"},
+         {.name = "mmMail", .caption = "Письмо автору", .onWindow = &TfmMain::lbhMailClick},
+         {.name = "mmWeb", .caption = "Сайт программы", .onWindow = &TfmMain::lbhHomeClick},
+         {.name = "N3"},
+         {.name = "mmAbout", .caption = "О программе", .onWindow = &TfmMain::mmAboutClick},
      }},
 };
 
-const MenuColumn kPopupMenu = {"pmMain",
-                               nullptr,
-                               {
-                                   {"pmCut", "Вырезать", Qt::CTRL | Qt::Key_X, true},
-                                   {"pmCopy", "Копировать", Qt::CTRL | Qt::Key_C, true},
-                                   {"pmPaste", "Вставить", Qt::CTRL | Qt::Key_V, true},
-                                   {"N1", nullptr, kNone, true},
-                                   {"pmDelSpaces", "Обрезать пробелы", kNone, true},
-                                   {"pmDelEmpty", "Удалить пустые строки", kNone, true},
-                                   {"pmDelDouble", "Удалить дубли", kNone, true},
-                                   {"pmSort", "Сортировка", kNone, true},
-                               }};
+// The popup menu of the three views. Its shortcuts are those of the main menu's items,
+// which take the keys while the popup menu is closed.
+const Menu kPopupMenu = {
+    "pmMain",
+    nullptr,
+    {
+        {.name = "pmCut",
+         .caption = "Вырезать",
+         .shortcut = Qt::CTRL | Qt::Key_X,
+         .target = kActive,
+         .onView = &TfmMain::pmCutClick},
+        {.name = "pmCopy",
+         .caption = "Копировать",
+         .shortcut = Qt::CTRL | Qt::Key_C,
+         .target = kActive,
+         .onView = &TfmMain::btCopyClick},
+        {.name = "pmPaste",
+         .caption = "Вставить",
+         .shortcut = Qt::CTRL | Qt::Key_V,
+         .target = kActive,
+         .onView = &TfmMain::pmPasteClick},
+        {.name = "N1"},
+        {.name = "pmDelSpaces",
+         .caption = "Обрезать пробелы",
+         .target = kActive,
+         .onView = &TfmMain::pmDelSpacesClick},
+        {.name = "pmDelEmpty",
+         .caption = "Удалить пустые строки",
+         .target = kActive,
+         .onView = &TfmMain::pmDelEmptyClick},
+        {.name = "pmDelDouble",
+         .caption = "Удалить дубли",
+         .target = kActive,
+         .onView = &TfmMain::pmDelDoubleClick},
+        {.name = "pmSort", .caption = "Сортировка", .target = kActive, .onView = &TfmMain::pmSortClick},
+    }};
 
 }  // namespace
 
-// The handler of each item that has one. Items missing here exist in the menus with
-// their captions but stay disabled until their command is connected.
-static const std::pair<const char*, void (TfmMain::*)(QObject*)> kHandlers[] = {
-    {"mmOpen", &TfmMain::mmOpenClick},
-    {"mmSaveAs", &TfmMain::mmSaveAsClick},
-    {"mmSaveHTML", &TfmMain::mmSaveHTMLClick},
-    {"mmExit", &TfmMain::mmExitClick},
-    {"mmCut", &TfmMain::pmCutClick},
-    {"pmCut", &TfmMain::pmCutClick},
-    {"mmCopy", &TfmMain::btCopyClick},
-    {"pmCopy", &TfmMain::btCopyClick},
-    {"mmPaste", &TfmMain::btPasteClick},
-    {"pmPaste", &TfmMain::btPasteClick},
-    {"mmClear", &TfmMain::btClearClick},
-    {"mmSelectAll", &TfmMain::mmSelectAllClick},
-    {"mmTopic", &TfmMain::mmTopicClick},
-    {"mmMail", &TfmMain::lbhMailClick},
-    {"mmWeb", &TfmMain::lbhHomeClick},
-    {"mmAbout", &TfmMain::mmAboutClick},
-    // "С&ервис" and the popup menu.
-    {"mmDelSpaces", &TfmMain::pmDelSpacesClick},
-    {"pmDelSpaces", &TfmMain::pmDelSpacesClick},
-    {"mmDelDSpaces", &TfmMain::mmDelDSpacesClick},
-    {"mmDelEmpty", &TfmMain::pmDelEmptyClick},
-    {"pmDelEmpty", &TfmMain::pmDelEmptyClick},
-    {"mmDelDouble", &TfmMain::pmDelDoubleClick},
-    {"pmDelDouble", &TfmMain::pmDelDoubleClick},
-    {"pmDelAllDouble", &TfmMain::pmDelAllDoubleClick},
-    {"mmDelUnik", &TfmMain::mmDelUnikClick},
-    {"N14", &TfmMain::N14Click},
-    // "Со&ртировка" and the popup menu.
-    {"mmSort", &TfmMain::pmSortClick},
-    {"pmSort", &TfmMain::pmSortClick},
-    {"N4", &TfmMain::N4Click},
-    {"N16", &TfmMain::N16Click},
-    {"mmShuffle", &TfmMain::mmShuffleClick},
-    {"N18", &TfmMain::N18Click},
-    // "&URL".
-    {"mmInsURLs", &TfmMain::mmInsURLsClick},
-    {"mmInsAnk", &TfmMain::mmInsAnkClick},
-    {"mmSaveURLs", &TfmMain::mmSaveURLsClick},
-    {"N6", &TfmMain::N6Click},
-    {"N7", &TfmMain::N7Click},
-    {"N8", &TfmMain::N8Click},
-    {"http1", &TfmMain::http1Click},
-    {"http2", &TfmMain::http2Click},
-    // "Ф&ИО".
-    {"N10", &TfmMain::N10Click},
-    {"N13", &TfmMain::N13Click},
-    {"N12", &TfmMain::N12Click},
-    {"N15", &TfmMain::N15Click},
-};
-
 void TfmMain::CreateMenus() {
-  auto handlerOf = [](const char* name) -> Handler {
-    for (const auto& [item, handler] : kHandlers) {
-      if (qstrcmp(item, name) == 0) return handler;
-    }
-    return nullptr;
-  };
-  auto fill = [&](QMenu* menu, const MenuColumn& column) {
-    for (const MenuRow& row : column.items) {
-      QAction* action = row.caption ? menu->addAction(QString::fromUtf8(row.caption)) : menu->addSeparator();
-      action->setObjectName(QLatin1String(row.name));
-      action->setVisible(row.visible);
-      if (row.shortcut != kNone) action->setShortcut(QKeySequence(row.shortcut));
-      if (!row.caption) continue;
-      if (const Handler handler = handlerOf(row.name)) {
-        Connect(action, handler);
-      } else {
-        action->setEnabled(false);
-      }
+  const auto fill = [this](QMenu* menu, const Menu& column) {
+    for (const Command& command : column.items) {
+      QAction* action =
+          command.caption ? menu->addAction(QString::fromUtf8(command.caption)) : menu->addSeparator();
+      action->setObjectName(QLatin1String(command.name));
+      action->setVisible(!command.hidden);
+      if (command.shortcut != QKeyCombination()) action->setShortcut(QKeySequence(command.shortcut));
+      connect(action, &QAction::triggered, this, [this, command] {
+        RunHandler([&] {
+          // The tab is read once, when the command starts: the view chosen here is the one
+          // the command works on to its end.
+          if (command.onView) {
+            (this->*command.onView)(command.target == Target::kInputView ? InputSlot() : ActiveSlot());
+          } else if (command.onWindow) {
+            (this->*command.onWindow)();
+          }
+        });
+      });
     }
   };
 
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu"));
-  for (const MenuColumn& column : kMainMenu) {
+  for (const Menu& column : kMainMenu) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(column.caption));
     menu->setObjectName(QLatin1String(column.name));
     fill(menu, column);
   }
-
   pmMain = new QMenu(this);
   pmMain->setObjectName(QLatin1String(kPopupMenu.name));
   fill(pmMain, kPopupMenu);
-  pmPaste = pmMain->findChild<QAction*>(QStringLiteral("pmPaste"));
 }
 
 }  // namespace skorlin::app

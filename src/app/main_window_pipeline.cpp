@@ -1,124 +1,148 @@
-// The view pipeline (rebuilding the derived views on a tab change), the statistics panel
-// and the copying of its labels.
-#include <QApplication>
+// The view pipeline (rebuilding the derived views on a tab change) and the recounts of the
+// statistics panel.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <algorithm>
+#include <future>
+#include <memory>
 
-#include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/statistics_panel.h"
+#include "app/text_view.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
 #include "format/formatted_view.h"
 #include "html/html_view.h"
 #include "stats/labels.h"
 #include "stats/text_stats.h"
+#include "text/line_breaks.h"
 
 namespace skorlin::app {
 namespace {
+
+// A view of up to this many bytes is counted again at once after every change; a larger one
+// a slice of this many bytes at a time between the keystrokes, so that a keystroke never
+// waits for the count of a whole long text.
+constexpr std::size_t kCountAtOnceBytes = std::size_t{1} << 20;
+constexpr std::size_t kSliceBytes = std::size_t{1} << 20;
+// A text of up to this many bytes is counted on the user-interface thread, after it is
+// written into its view; a longer one on a second thread while it is written.
+constexpr std::size_t kCountAsideBytes = std::size_t{1} << 20;
 
 // The decimal separator of the user's locale, for prices and sizes in thousands.
 text::Text DecimalSeparator() { return ToText(QLocale().decimalPoint()); }
 
 }  // namespace
 
-QPlainTextEdit* TfmMain::ActiveView() const {
-  switch (PageControl->currentIndex()) {
-    case 0:
-      return RichEdit1;
-    case 1:
-      return RichEdit2;
-    case 2:
-      return RichEdit3;
-    default:
-      return nullptr;
-  }
+ViewSlot* TfmMain::ActiveSlot() {
+  const int tab = PageControl->currentIndex();
+  return tab >= 0 && tab < static_cast<int>(views_.size()) ? &views_[static_cast<std::size_t>(tab)] : nullptr;
 }
 
-bool TfmMain::SetViewText(QPlainTextEdit* view, text::TextView text) {
-  const QString wanted = TextToViewString(text);
-  if (wanted == ViewString(view)) return false;
-  {
-    // One change event for the whole replacement, run below.
-    const QSignalBlocker blocker(view);
-    view->setPlainText(wanted);
-  }
-  RichEditChange(view);
+TextView* TfmMain::ActiveView() const {
+  const int tab = PageControl->currentIndex();
+  return tab >= 0 && tab < static_cast<int>(views_.size()) ? views_[static_cast<std::size_t>(tab)].widget
+                                                           : nullptr;
+}
+
+bool TfmMain::SetViewText(ViewSlot& view, const std::string& utf8) {
+  if (view.widget->Utf8() == utf8) return false;
+  const stats::TextStats counts = CountWhileWriting(
+      utf8.size(), [&] { return stats::CountTextStats(utf8); }, [&] { view.widget->Load(utf8); });
+  ShowChangeLabels(view.widget, counts);
   return true;
+}
+
+stats::TextStats TfmMain::CountWhileWriting(std::size_t size, const std::function<stats::TextStats()>& count,
+                                            const std::function<void()>& write) {
+  if (size <= kCountAsideBytes) {
+    write();
+    return count();
+  }
+  // The text counted is not the view's buffer but the one written into it, which nothing
+  // changes meanwhile; if the writing fails, the future waits for the count before it goes.
+  std::future<stats::TextStats> counting = std::async(std::launch::async, count);
+  write();
+  return counting.get();
 }
 
 void TfmMain::PageControlChange() {
   WaitCursor wait;
   const int tab = PageControl->currentIndex();
-  text::Text counted;
-  if (tab == 1 || tab == 2) {
-    const text::Text input = ViewText(RichEdit1);
-    QPlainTextEdit* view = tab == 1 ? RichEdit2 : RichEdit3;
-    // A derived view's text comes from the input: it is saved in the input's encoding.
-    viewEncoding_[tab] = viewEncoding_[0];
-    if (tab == 1) {
-      SetViewText(view, format::FormattedView(input));
-    } else {
-      html::HtmlViewOptions options;
-      options.addP = cbxAddP->isChecked();
-      options.addPEmpty = cbxAddPEmpty->isChecked();
-      options.table = cbxTable->isChecked();
-      SetViewText(view, html::HtmlView(input, options));
-    }
-    counted = ViewText(view);
-  } else {
-    counted = ViewText(RichEdit1);
+  if (tab != 1 && tab != 2) {
+    Panel2->ShowRebuild(stats::RebuildLabels(stats::CountTextStats(InputSlot()->widget->Utf8())));
+    return;
   }
-  WriteRebuildLabels(counted);
+  const text::Text input = ViewText(*InputSlot()->widget);
+  ViewSlot& view = views_[static_cast<std::size_t>(tab)];
+  // A derived view's text comes from the input: it is saved in the input's encoding.
+  view.encoding = InputSlot()->encoding;
+  text::Text built;
+  if (tab == 1) {
+    built = format::FormattedView(input);
+  } else {
+    html::HtmlViewOptions options;
+    options.addP = cbxAddP->isChecked();
+    options.addPEmpty = cbxAddPEmpty->isChecked();
+    options.table = cbxTable->isChecked();
+    built = html::HtmlView(input, options);
+  }
+  // The view's lines joined with CR LF: the view holds exactly these bytes, and one count
+  // serves both the change of the view and the labels of the rebuild.
+  const std::string bytes = text::ToUtf8(built);
+  stats::TextStats counts;
+  if (view.widget->Utf8() != bytes) {
+    counts = CountWhileWriting(
+        bytes.size(), [&] { return stats::CountTextStats(bytes); }, [&] { view.widget->Load(bytes); });
+    ShowChangeLabels(view.widget, counts);
+  } else {
+    counts = stats::CountTextStats(bytes);
+  }
+  Panel2->ShowRebuild(stats::RebuildLabels(counts));
 }
 
-void TfmMain::cbxHTMLClick(QObject* /*sender*/) { PageControlChange(); }
-
-void TfmMain::WriteRebuildLabels(text::TextView counted) {
-  const stats::CountLabels labels = stats::RebuildLabels(stats::CountTextStats(counted));
-  lbStr->setText(ToQString(labels.lbStr));
-  lbSl->setText(ToQString(labels.lbSl));
-  lbBukv->setText(ToQString(labels.lbBukv));
-  lbZn->setText(ToQString(labels.lbZn));
-  lbFull->setText(ToQString(labels.lbFull));
-}
+void TfmMain::cbxHTMLClick() { PageControlChange(); }
 
 void TfmMain::RichEditChange(QObject* sender) {
   WaitCursor wait;
-  text::Text counted;
-  if (sender == edCena) {
-    if (const QPlainTextEdit* view = ActiveView()) counted = ViewText(view);
-  } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(sender)) {
-    counted = ViewText(view);
+  if (sender == Panel2->RateField()) {
+    const TextView* view = ActiveView();
+    ShowChangeLabels(sender, view ? view->Utf8() : std::string_view());
+  } else if (const auto* view = qobject_cast<const TextView*>(sender)) {
+    ShowChangeLabels(sender, view->Utf8());
   }
-  const stats::PanelLabels labels =
-      stats::ChangeLabels(stats::CountTextStats(counted), ToText(edCena->text()), DecimalSeparator());
-  lbStr->setText(ToQString(labels.counts.lbStr));
-  lbSl->setText(ToQString(labels.counts.lbSl));
-  lbBukv->setText(ToQString(labels.counts.lbBukv));
-  lbZn->setText(ToQString(labels.counts.lbZn));
-  lbFull->setText(ToQString(labels.counts.lbFull));
-  lbCena->setText(ToQString(labels.lbCena));
-  lbCena2->setText(ToQString(labels.lbCena2));
+}
+
+void TfmMain::ShowChangeLabels(QObject* sender, std::string_view counted) {
+  ShowChangeLabels(sender, stats::CountTextStats(counted));
+}
+
+void TfmMain::ShowChangeLabels(QObject* sender, const stats::TextStats& counts) {
+  Panel2->ShowChange(stats::ChangeLabels(counts, ToText(Panel2->RateText()), DecimalSeparator()));
   emit StatisticsRefreshed(sender);
 }
 
-void TfmMain::lbDblClick(QObject* sender) {
-  if (const auto* label = qobject_cast<const QLabel*>(sender)) SetClipboardText(label->text());
-}
-
-void TfmMain::lbMouseDown(QObject* sender, Qt::MouseButtons buttons) {
-  const auto* label = qobject_cast<const ClickLabel*>(sender);
-  if (label && (buttons & Qt::RightButton)) pmCopyLabel->setData(label->tag);
-}
-
-void TfmMain::pmCopyLabelClick(QObject* /*sender*/) {
-  ClickLabel* const byTag[] = {lbStr, lbSl, lbBukv, lbZn, lbFull};
-  const int tag = pmCopyLabel->data().toInt();
-  if (tag >= 1 && tag <= 5) lbDblClick(byTag[tag - 1]);
+void TfmMain::ViewEdited(TextView* view) {
+  if (view->Length() <= kCountAtOnceBytes) {
+    RichEditChange(view);
+    return;
+  }
+  // A slice at a time between the keystrokes, from the start again after every change.
+  auto counter = std::make_shared<stats::TextStatsCounter>();
+  auto counted = std::make_shared<std::size_t>(0);
+  Panel2->RecountInSlices([this, view, counter, counted] {
+    // A change on its way starts a recount of its own.
+    if (view->EditPending()) return false;
+    const std::size_t length = view->Length();
+    const std::size_t slice = std::min(kSliceBytes, length - *counted);
+    counter->Add(view->Range(*counted, slice));
+    *counted += slice;
+    if (*counted < length) return false;
+    ShowChangeLabels(view, counter->Finish());
+    return true;
+  });
 }
 
 }  // namespace skorlin::app

@@ -5,6 +5,7 @@
 #include "app/app_error.h"
 #include "app/main_window.h"
 #include "app/profile_file.h"
+#include "app/statistics_panel.h"
 
 namespace skorlin::app {
 namespace {
@@ -39,7 +40,7 @@ void TfmMain::LoadSettings() {
   } edits[] = {
       {kAbzac, edAbzMin, "edAbzMin.Text"},
       {kAbzac, edAbzMax, "edAbzMax.Text"},
-      {kMain, edCena, "edCena.Text"},
+      {kMain, Panel2->RateField(), "edCena.Text"},
   };
   for (const auto& row : edits) {
     row.edit->setText(Settings->ReadString(row.section, QLatin1String(row.key), row.edit->text()));
@@ -70,7 +71,7 @@ void TfmMain::SaveSettings() {
   Settings->WriteBool(kHtml, QStringLiteral("cbxTable.Checked"), cbxTable->isChecked());
   Settings->WriteString(kAbzac, QStringLiteral("edAbzMin.Text"), edAbzMin->text());
   Settings->WriteString(kAbzac, QStringLiteral("edAbzMax.Text"), edAbzMax->text());
-  Settings->WriteString(kMain, QStringLiteral("edCena.Text"), edCena->text());
+  Settings->WriteString(kMain, QStringLiteral("edCena.Text"), Panel2->RateText());
   if (!isMaximized()) {
     Settings->WriteInteger(kMain, QStringLiteral("Top"), y());
     Settings->WriteInteger(kMain, QStringLiteral("Left"), x());

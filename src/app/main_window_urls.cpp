@@ -1,74 +1,62 @@
 // The URL commands and the name commands: both rewrite the input view, whatever tab is
 // shown, and end with their caption ("Готово.") in the title bar.
-#include <QPlainTextEdit>
-
-#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/view_text.h"
 #include "app/wait_cursor.h"
-#include "app/widgets.h"
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/insert_links.h"
 #include "urls/keep_urls.h"
 
 namespace skorlin::app {
-using lines::Progress;
+using text::Progress;
 
 // A URL command on the input view. The view changes only when the command says so ("URLs
 // не найдены" and an empty clipboard leave it as it was).
-void TfmMain::RunUrlCommand(urls::UrlResult (*command)(text::TextView)) {
-  RunInputCommand([command](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = command(text);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
-  });
-}
-
-void TfmMain::mmInsURLsClick(QObject* /*sender*/) {
-  // The clipboard is read just before the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
+void TfmMain::RunUrlCommand(ViewSlot* input, text::CommandResult (*command)(std::string_view)) {
   const WaitCursor wait;
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertUrls(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
+  RunOnView(input, Recount::WhenChanged,
+            [command](std::string_view text, const Progress& /*progress*/) { return command(text); });
+}
+
+void TfmMain::mmInsURLsClick(ViewSlot* input) {
+  // The clipboard is read just before the hourglass shows.
+  const std::string clip = ClipboardText().toStdString();
+  const WaitCursor wait;
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertUrls(text, clip);
   });
 }
 
-void TfmMain::mmInsAnkClick(QObject* /*sender*/) {
+void TfmMain::mmInsAnkClick(ViewSlot* input) {
   const WaitCursor wait;
   // The clipboard is read just after the hourglass shows.
-  const text::Text clip = ToText(ClipboardText());
-  RunViewCommand(RichEdit1, Recount::WhenChanged, [&](text::TextView text, const Progress& /*progress*/) {
-    urls::UrlResult result = urls::InsertAnchors(text, clip);
-    return ViewEdit{std::move(result.text), result.changed, std::move(result.caption)};
+  const std::string clip = ClipboardText().toStdString();
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return urls::InsertAnchors(text, clip);
   });
 }
 
-void TfmMain::mmSaveURLsClick(QObject* /*sender*/) { RunUrlCommand(urls::KeepUrls); }
-void TfmMain::N6Click(QObject* /*sender*/) { RunUrlCommand(urls::KeepDomain); }
-void TfmMain::N7Click(QObject* /*sender*/) { RunUrlCommand(urls::KeepDomainWithFolder); }
-void TfmMain::N8Click(QObject* /*sender*/) { RunUrlCommand(urls::KeepFileName); }
-void TfmMain::http1Click(QObject* /*sender*/) { RunUrlCommand(urls::AddHttp); }
-void TfmMain::http2Click(QObject* /*sender*/) { RunUrlCommand(urls::RemoveHttp); }
+void TfmMain::mmSaveURLsClick(ViewSlot* input) { RunUrlCommand(input, urls::KeepUrls); }
+void TfmMain::N6Click(ViewSlot* input) { RunUrlCommand(input, urls::KeepDomain); }
+void TfmMain::N7Click(ViewSlot* input) { RunUrlCommand(input, urls::KeepDomainWithFolder); }
+void TfmMain::N8Click(ViewSlot* input) { RunUrlCommand(input, urls::KeepFileName); }
+void TfmMain::http1Click(ViewSlot* input) { RunUrlCommand(input, urls::AddHttp); }
+void TfmMain::http2Click(ViewSlot* input) { RunUrlCommand(input, urls::RemoveHttp); }
 
-void TfmMain::RunNameCommand(names::NameCommand command) {
-  names::NameCommandOutcome outcome;
-  RunInputCommand([&](text::TextView text, const Progress& /*progress*/) {
-    // Library errors come back as the outcome: the lines done before the failing one keep
-    // their new form and are written back like a complete result.
-    names::NameTextResult result = names::RunNameCommandOnText(command, text, Declension());
-    outcome = std::move(result.outcome);
-    return ViewEdit{std::move(result.text), true, outcome.caption};
+// A name command on the input view. When the declension library fails at a line, or cannot
+// be loaded, the view keeps its whole text (a list half rewritten could not simply be run
+// again) and the error box names the line; it opens once the hourglass is gone.
+void TfmMain::RunNameCommand(ViewSlot* input, names::NameCommand command) {
+  const WaitCursor wait;
+  RunOnView(input, Recount::WhenChanged, [&](std::string_view text, const Progress& /*progress*/) {
+    return names::RunNameCommand(command, text, Declension());
   });
-  // The view is written and the hourglass gone before the error box opens. A library that
-  // cannot be loaded is reported too, with where it was looked for: a name command that
-  // silently does nothing leaves the user no way to tell why.
-  if (outcome.status != names::NameCommandStatus::Done) ShowError(QString::fromStdString(outcome.message));
 }
 
-void TfmMain::N10Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::Initials); }
-void TfmMain::N13Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::NameAndPatronymic); }
-void TfmMain::N12Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::Decline); }
-void TfmMain::N15Click(QObject* /*sender*/) { RunNameCommand(names::NameCommand::Salutation); }
+void TfmMain::N10Click(ViewSlot* input) { RunNameCommand(input, names::NameCommand::Initials); }
+void TfmMain::N13Click(ViewSlot* input) { RunNameCommand(input, names::NameCommand::NameAndPatronymic); }
+void TfmMain::N12Click(ViewSlot* input) { RunNameCommand(input, names::NameCommand::Decline); }
+void TfmMain::N15Click(ViewSlot* input) { RunNameCommand(input, names::NameCommand::Salutation); }
 
 }  // namespace skorlin::app

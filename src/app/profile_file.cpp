@@ -99,7 +99,8 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
     readProblem_ = QStringLiteral("Cannot read settings file %1").arg(path_) + leftAlone;
   } else if (bytes.size() > kMaxProfileBytes) {
     readProblem_ =
-        QStringLiteral("Settings file %1 is too large (over %2 bytes)").arg(path_).arg(kMaxProfileBytes) + leftAlone;
+        QStringLiteral("Settings file %1 is too large (over %2 bytes)").arg(path_).arg(kMaxProfileBytes) +
+        leftAlone;
   } else {
     Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }

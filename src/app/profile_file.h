@@ -66,7 +66,6 @@ class ProfileFile {
   // trying when the file could not be read (writing it would lose what it holds).
   void Save() const;
 
-
  private:
   void Parse(std::string_view bytes);
   // Makes sure the last line ends with a break before a line is added after it.

@@ -1,12 +1,9 @@
 #include "app/view_text.h"
 
-#include <QPlainTextEdit>
-#include <QTextDocument>
+#include "text/line_breaks.h"
 
 namespace skorlin::app {
 namespace {
-
-constexpr char16_t kParagraphSeparator = 0x2029;
 
 // Appends one code point as UTF-16.
 void AppendCodePoint(QString& out, char32_t c) {
@@ -30,54 +27,6 @@ char32_t NextCodePoint(QStringView s, qsizetype& i) {
 
 }  // namespace
 
-text::Text ViewStringToText(QStringView s) {
-  // Two passes: the exact length first, then every character written in place (this runs
-  // on every keystroke, over the whole view).
-  const char16_t* const begin = s.utf16();
-  const char16_t* const end = begin + s.size();
-  std::size_t breaks = 0;
-  std::size_t pairs = 0;
-  for (const char16_t* p = begin; p != end; ++p) {
-    const char16_t u = *p;
-    if (u == u'\n' || u == kParagraphSeparator) {
-      ++breaks;
-    } else if (QChar::isHighSurrogate(u) && p + 1 != end && QChar::isLowSurrogate(p[1])) {
-      ++pairs;
-      ++p;
-    }
-  }
-  text::Text out(static_cast<std::size_t>(s.size()) + breaks - pairs, U'\0');
-  char32_t* o = out.data();
-  for (const char16_t* p = begin; p != end; ++p) {
-    const char16_t u = *p;
-    if (u == u'\n' || u == kParagraphSeparator) {
-      *o++ = U'\r';
-      *o++ = U'\n';
-    } else if (QChar::isHighSurrogate(u) && p + 1 != end && QChar::isLowSurrogate(p[1])) {
-      *o++ = QChar::surrogateToUcs4(u, p[1]);
-      ++p;
-    } else {
-      *o++ = u;
-    }
-  }
-  return out;
-}
-
-QString TextToViewString(text::TextView t) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(t.size()));
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const char32_t c = t[i];
-    if (c == U'\r') {
-      if (i + 1 < t.size() && t[i + 1] == U'\n') ++i;
-      out.append(QChar(u'\n'));
-    } else {
-      AppendCodePoint(out, c);
-    }
-  }
-  return out;
-}
-
 text::Text ToText(QStringView s) {
   text::Text out;
   out.reserve(static_cast<std::size_t>(s.size()));
@@ -93,15 +42,9 @@ QString ToQString(text::TextView t) {
   return out;
 }
 
-QString ViewString(const QPlainTextEdit* view) {
-  QString raw = view->document()->toRawText();
-  // Blocks are separated by U+2029 in the document; the view's text has LF there.
-  for (QChar& ch : raw) {
-    if (ch.unicode() == kParagraphSeparator) ch = QChar(u'\n');
-  }
-  return raw;
+QString ClipboardString(std::string_view viewUtf8) {
+  const std::string lf = text::WithLfBreaks(viewUtf8);
+  return QString::fromUtf8(lf.data(), static_cast<qsizetype>(lf.size()));
 }
-
-text::Text ViewText(const QPlainTextEdit* view) { return ViewStringToText(view->document()->toRawText()); }
 
 }  // namespace skorlin::app

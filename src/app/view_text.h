@@ -1,32 +1,21 @@
-// Moving text between the window's views (QString, one line per block, LF between lines)
-// and the core's Text (code points, CR LF between lines).
+// Moving text between the window's Qt strings, its views' bytes (UTF-8, CR LF between
+// lines) and the core's Text (code points).
 #pragma once
 
 #include <QString>
 #include <QStringView>
+#include <string_view>
 
 #include "text/text.h"
 
-class QPlainTextEdit;
-
 namespace skorlin::app {
 
-// A view's string as the core sees it: every line break becomes CR LF, the paragraph
-// separator the text document uses between its blocks included; surrogate pairs become
-// one code point. Nothing else changes (non-breaking spaces and line separators stay).
-text::Text ViewStringToText(QStringView s);
-
-// A text as a view holds it: CR LF, a lone CR and a lone LF each become one LF; code
-// points above U+FFFF become surrogate pairs.
-QString TextToViewString(text::TextView t);
-
-// Text and QString without any line-break conversion (captions, clipboard, settings).
+// Text and QString without any line-break conversion (captions, clipboard, settings);
+// surrogate pairs become one code point.
 text::Text ToText(QStringView s);
 QString ToQString(text::TextView t);
 
-// The whole text of a view, exactly as the document holds it (no non-breaking space or
-// line separator is turned into a plain one), in the core's form.
-QString ViewString(const QPlainTextEdit* view);
-text::Text ViewText(const QPlainTextEdit* view);
+// A view's text, or a part of it, as the desktop's clipboard takes it: LF between lines.
+QString ClipboardString(std::string_view viewUtf8);
 
 }  // namespace skorlin::app

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace skorlin::app {
 
@@ -27,20 +26,5 @@ class ClickLabel : public QLabel {
 
 // A link label: underlined, in the link colour, with the hand cursor.
 ClickLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent);
-
-// A plain-text view: no word wrap, both scroll bars as needed, a fixed-width font. The
-// keys the window's menu owns (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+A, Ctrl+Del) are left to
-// the menu's shortcuts instead of the editor's own handling.
-class TextView : public QPlainTextEdit {
-  Q_OBJECT
- public:
-  explicit TextView(QWidget* parent = nullptr);
-
- protected:
-  bool event(QEvent* event) override;
-};
-
-// "Courier New" 10 pt where it is installed, otherwise the system's fixed-width font.
-QFont ViewFont();
 
 }  // namespace skorlin::app

@@ -9,23 +9,6 @@
 namespace skorlin::cli {
 namespace {
 
-struct GlobalOption {
-  const char* name;
-  const char* valueName;  // "" for a flag
-  const char* help;
-};
-
-constexpr GlobalOption kGlobalOptions[] = {
-    {"--encoding", "auto|utf-8|cp1251", "how to read the input (default auto: BOM, then UTF-8, else cp1251)"},
-    {"--output-encoding", "utf-8|cp1251", "the encoding written (default: the one the input was read in)"},
-    {"--eol", "crlf|lf", "line breaks written (default: the input's first break; LF when it has none)"},
-    {"--decimal-separator", "C", "for prices and kilo figures (default: the user's locale)"},
-    {"--locale", "NAME", "collation of the alphabetical sorts (default: the user's locale)"},
-    {"-q, --quiet", "", "no caption on standard error"},
-    {"-h, --help", "", "this help"},
-    {"--version", "", "the program's version"},
-};
-
 std::optional<text::Encoding> ParseEncoding(const std::string& value, bool allowAuto) {
   if (allowAuto && value == "auto") return std::nullopt;
   for (text::Encoding e : {text::Encoding::Utf8, text::Encoding::Utf8Bom, text::Encoding::Utf16LE,
@@ -35,6 +18,72 @@ std::optional<text::Encoding> ParseEncoding(const std::string& value, bool allow
   if (value == "utf8" || value == "UTF-8") return text::Encoding::Utf8;
   if (value == "windows-1251" || value == "1251") return text::Encoding::Cp1251;
   throw UsageError("unknown encoding '" + value + "'");
+}
+
+// A global option: how --help shows it, and what it does to the arguments (value is ""
+// for a flag). Throws UsageError for a value it does not take.
+struct GlobalOption {
+  const char* spellings;  // "-q, --quiet": the names it is given by, as --help lists them
+  const char* valueName;  // "" for a flag
+  const char* help;
+  void (*apply)(Arguments& arguments, const std::string& value);
+};
+
+constexpr GlobalOption kGlobalOptions[] = {
+    {.spellings = "--encoding",
+     .valueName = "auto|utf-8|cp1251",
+     .help = "how to read the input (default auto: BOM, then UTF-8, else cp1251)",
+     .apply = [](Arguments& a, const std::string& value) { a.inputEncoding = ParseEncoding(value, true); }},
+    {.spellings = "--output-encoding",
+     .valueName = "utf-8|cp1251",
+     .help = "the encoding written (default: the one the input was read in)",
+     .apply = [](Arguments& a, const std::string& value) { a.outputEncoding = ParseEncoding(value, false); }},
+    {.spellings = "--eol",
+     .valueName = "crlf|lf",
+     .help = "line breaks written (default: the input's first break; LF when it has none)",
+     .apply =
+         [](Arguments& a, const std::string& value) {
+           if (value != "crlf" && value != "lf")
+             throw UsageError("--eol takes crlf or lf, not '" + value + "'");
+           a.eol = value == "crlf" ? Eol::Crlf : Eol::Lf;
+         }},
+    {.spellings = "--decimal-separator",
+     .valueName = "C",
+     .help = "for prices and kilo figures (default: the user's locale)",
+     .apply =
+         [](Arguments& a, const std::string& value) {
+           if (value.empty()) throw UsageError("--decimal-separator needs a character");
+           a.decimalSeparator = value;
+         }},
+    {.spellings = "--locale",
+     .valueName = "NAME",
+     .help = "collation of the alphabetical sorts (default: the user's locale)",
+     .apply = [](Arguments& a, const std::string& value) { a.locale = value; }},
+    {.spellings = "-q, --quiet",
+     .valueName = "",
+     .help = "no caption on standard error",
+     .apply = [](Arguments& a, const std::string&) { a.quiet = true; }},
+    {.spellings = "-h, --help",
+     .valueName = "",
+     .help = "this help",
+     .apply = [](Arguments& a, const std::string&) { a.help = true; }},
+    {.spellings = "--version",
+     .valueName = "",
+     .help = "the program's version",
+     .apply = [](Arguments& a, const std::string&) { a.version = true; }},
+};
+
+// The global option a name stands for, or nullptr.
+const GlobalOption* FindGlobalOption(std::string_view name) {
+  for (const GlobalOption& option : kGlobalOptions) {
+    std::string_view spellings = option.spellings;
+    while (!spellings.empty()) {
+      const std::size_t comma = spellings.find(", ");
+      if (spellings.substr(0, comma) == name) return &option;
+      spellings = comma == std::string_view::npos ? std::string_view() : spellings.substr(comma + 2);
+    }
+  }
+  return nullptr;
 }
 
 const OptionSpec* FindCommandOption(const CommandSpec& command, const std::string& name) {
@@ -80,25 +129,9 @@ class Parser {
       name = arg.substr(0, eq);
       inlineValue = arg.substr(eq + 1);
     }
-    if (name == "-h" || name == "--help") {
-      result_.help = true;
-    } else if (name == "--version") {
-      result_.version = true;
-    } else if (name == "-q" || name == "--quiet") {
-      result_.quiet = true;
-    } else if (name == "--encoding") {
-      result_.inputEncoding = ParseEncoding(Value(name, inlineValue), true);
-    } else if (name == "--output-encoding") {
-      result_.outputEncoding = ParseEncoding(Value(name, inlineValue), false);
-    } else if (name == "--eol") {
-      const std::string value = Value(name, inlineValue);
-      if (value != "crlf" && value != "lf") throw UsageError("--eol takes crlf or lf, not '" + value + "'");
-      result_.eol = value == "crlf" ? Eol::Crlf : Eol::Lf;
-    } else if (name == "--decimal-separator") {
-      result_.decimalSeparator = Value(name, inlineValue);
-      if (result_.decimalSeparator->empty()) throw UsageError("--decimal-separator needs a character");
-    } else if (name == "--locale") {
-      result_.locale = Value(name, inlineValue);
+    if (const GlobalOption* option = FindGlobalOption(name)) {
+      // A flag given a value ("--quiet=x") is the flag.
+      option->apply(result_, *option->valueName == '\0' ? std::string() : Value(name, inlineValue));
     } else {
       CommandOption(name, inlineValue);
     }
@@ -170,13 +203,16 @@ std::string HelpText() {
     HelpRow(out, "  " + command->name + (command->synopsis.empty() ? "" : " " + command->synopsis),
             command->summary);
     for (const OptionSpec& option : command->options) {
-      HelpRow(out, "      " + option.name + (option.valueName.empty() ? "" : " " + option.valueName), option.help);
+      HelpRow(out, "      " + option.name + (option.valueName.empty() ? "" : " " + option.valueName),
+              option.help);
     }
   }
   out << "\nOptions:\n";
   for (const GlobalOption& option : kGlobalOptions) {
-    HelpRow(out, std::string("  ") + option.name + (*option.valueName ? std::string(" ") + option.valueName : ""),
-            option.help);
+    HelpRow(
+        out,
+        std::string("  ") + option.spellings + (*option.valueName ? std::string(" ") + option.valueName : ""),
+        option.help);
   }
   out << "\nExit status: 0 done; 1 the command could not be done; 2 wrong usage.\n";
   return out.str();

@@ -1,16 +1,18 @@
 // A command of skorlin-cli: its name, options, help line and the core call it makes.
-// Each subsystem registers its commands from its own file in src/cli (commands_*.cpp).
+// Each subsystem registers its commands from its own file in src/cli (commands_*.cpp),
+// with designated initializers, so each field is named where it is set.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/command_result.h"
 #include "text/encoding.h"
-#include "text/text.h"
 
 namespace skorlin::cli {
 
@@ -23,7 +25,7 @@ struct OptionSpec {
 // What a command receives: the input text as a view holds it, its own options and the
 // global settings.
 struct Invocation {
-  text::Text text;                               // the decoded input
+  std::string_view text;                         // the input as UTF-8, whole (past a NUL too)
   std::map<std::string, std::string> options;    // the command's options given ("" for a flag)
   std::vector<std::string> arguments;            // positional arguments before FILE (e.g. INDEX)
   std::string decimalSeparator;                  // "," or "." (UTF-8)
@@ -39,39 +41,38 @@ struct CommandFailure {
   std::string message;
 };
 
-struct CommandResult {
-  std::optional<text::Text> output;  // written to standard output; CR LF breaks become --eol
-  std::string caption;               // the final caption, UTF-8, on standard error unless -q
-  int exitCode = 0;                  // 1 when the command reports that it could not be done
-  // The output keeps the input's own line breaks (convert): they change only when --eol
-  // is given, and then every break of any kind becomes the one asked for.
-  bool keepsInputBreaks = false;
+// A command that reads its input in pieces (UTF-8, cut anywhere), so that an input of any
+// size takes the same memory.
+class PieceConsumer {
+ public:
+  virtual ~PieceConsumer() = default;
+  virtual void Add(std::string_view utf8) = 0;
+  virtual text::CommandResult Finish() = 0;
 };
 
-// What a command that runs on the input's bytes gives back: the output's lines as views
-// into the input's bytes, or new bytes with CR LF after every line.
-struct ByteCommandResult {
-  std::vector<std::string_view> lines;
-  std::optional<std::string> text;  // when set, the output instead of lines
-  std::string caption;              // as CommandResult::caption
+// What skorlin-cli writes of a command's result text.
+enum class Output {
+  kText,            // the text, its CR LF breaks becoming --eol
+  kTextWithBreaks,  // the text with the input's own breaks: changed only by --eol, and then
+                    // every break of any kind becomes the one asked for (convert)
+  kNothing,         // nothing on standard output (save-html)
 };
 
 struct CommandSpec {
-  int order;             // position in --help
-  std::string name;      // "dedupe"
-  std::string synopsis;  // "[--seed N] [--derived]" (options and arguments, not FILE)
-  std::string summary;   // what it does, in one line
-  std::vector<OptionSpec> options;
+  int order = 0;           // position in --help
+  std::string name{};      // "dedupe"
+  std::string synopsis{};  // "[--seed N] [--derived]" (options and arguments, not FILE)
+  std::string summary{};   // what it does, in one line
+  std::vector<OptionSpec> options{};
   int positionalArguments = 0;  // how many arguments come before FILE
-  std::function<CommandResult(const Invocation&)> run;
+  // The command on the whole input.
+  std::function<text::CommandResult(const Invocation&)> run = nullptr;
+  // Or, for a command that reads its input in pieces, the consumer it reads them with.
+  std::function<std::unique_ptr<PieceConsumer>(const Invocation&)> consume = nullptr;
   // The command reads the whole text, past a NUL; the others see the text as a view
   // holds it, which ends at the first NUL, and the CLI warns when it cut something off.
   bool readsPastNul = false;
-  // For a command whose rules see only line breaks: the same command on the input's
-  // bytes, used when the input is UTF-8 or Windows-1251 without a byte order mark and no
-  // encoding is asked for, so a large input is never decoded. Its lines, each followed by
-  // a line break, must be exactly what run gives, encoded in the input's encoding.
-  std::function<ByteCommandResult(std::string_view bytes, const Invocation&)> runOnBytes = nullptr;
+  Output output = Output::kText;
 };
 
 // Adds a command to the table; returns true so it can initialise a static.

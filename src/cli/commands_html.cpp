@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "html/html_view.h"
 #include "html/save_html.h"
+#include "text/utf8.h"
 
 namespace skorlin::cli {
 namespace {
@@ -14,39 +15,42 @@ const std::string kNoSkipEmpty = "--no-skip-empty";
 const std::string kNoTables = "--no-tables";
 
 const bool kRegistered[] = {
-    RegisterCommand({30,
-                     "html",
-                     "[--no-p] [--no-skip-empty] [--no-tables]",
-                     "the HTML view: every line as HTML, with paragraph tags and tables from tabs",
-                     {{kNoP, "", "no \"<p>\" at the start of the lines (\"Вставлять <p>\" cleared)"},
-                      {kNoSkipEmpty, "", "\"<p>\" on empty lines too (\"Пропускать пустые строки\" cleared)"},
-                      {kNoTables, "", "tabs become spaces, no tables (\"Табуляторы в таблицы\" cleared)"}},
-                     0,
-                     [](const Invocation& invocation) {
-                       html::HtmlViewOptions options;
-                       options.addP = !invocation.HasOption(kNoP);
-                       options.addPEmpty = !invocation.HasOption(kNoSkipEmpty);
-                       options.table = !invocation.HasOption(kNoTables);
-                       CommandResult result;
-                       result.output = html::HtmlView(invocation.text, options);
-                       return result;
-                     }}),
-    RegisterCommand({31,
-                     "save-html",
-                     "INDEX",
-                     "\"Сохранить HTML...\": one page per <h1> heading beside INDEX, then INDEX linking them",
-                     {},
-                     1,
-                     [](const Invocation& invocation) {
-                       try {
-                         // The pages are Windows-1251 unless another encoding is asked for.
-                         html::SaveHtml(invocation.text, invocation.arguments.at(0),
-                                        invocation.outputEncoding.value_or(text::Encoding::Cp1251));
-                       } catch (const html::SaveHtmlError& error) {
-                         throw CommandFailure{error.what()};
-                       }
-                       return CommandResult{};
-                     }}),
+    RegisterCommand(
+        {.order = 30,
+         .name = "html",
+         .synopsis = "[--no-p] [--no-skip-empty] [--no-tables]",
+         .summary = "the HTML view: every line as HTML, with paragraph tags and tables from tabs",
+         .options = {{kNoP, "", "no \"<p>\" at the start of the lines (\"Вставлять <p>\" cleared)"},
+                     {kNoSkipEmpty, "", "\"<p>\" on empty lines too (\"Пропускать пустые строки\" cleared)"},
+                     {kNoTables, "", "tabs become spaces, no tables (\"Табуляторы в таблицы\" cleared)"}},
+         .run =
+             [](const Invocation& invocation) {
+               html::HtmlViewOptions options;
+               options.addP = !invocation.HasOption(kNoP);
+               options.addPEmpty = !invocation.HasOption(kNoSkipEmpty);
+               options.table = !invocation.HasOption(kNoTables);
+               text::CommandResult result;
+               text::AppendUtf8(result.text, html::HtmlView(text::DecodeUtf8(invocation.text), options));
+               return result;
+             }}),
+    RegisterCommand(
+        {.order = 31,
+         .name = "save-html",
+         .synopsis = "INDEX",
+         .summary = "\"Сохранить HTML...\": one page per <h1> heading beside INDEX, then INDEX linking them",
+         .positionalArguments = 1,
+         .run =
+             [](const Invocation& invocation) {
+               try {
+                 // The pages are Windows-1251 unless another encoding is asked for.
+                 html::SaveHtml(text::DecodeUtf8(invocation.text), invocation.arguments.at(0),
+                                invocation.outputEncoding.value_or(text::Encoding::Cp1251));
+               } catch (const html::SaveHtmlError& error) {
+                 throw CommandFailure{error.what()};
+               }
+               return text::CommandResult{};
+             },
+         .output = Output::kNothing}),
 };
 
 }  // namespace

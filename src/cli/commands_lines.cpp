@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
@@ -19,25 +18,14 @@ namespace {
 
 const std::string kSeedOption = "--seed";
 
-CommandResult FromLineResult(lines::LineCommandResult result) {
-  CommandResult out;
-  out.output = std::move(result.text);
-  out.caption = std::move(result.caption);
-  return out;
+template <text::CommandResult (*Command)(std::string_view, const text::Progress&)>
+text::CommandResult RunWithProgress(const Invocation& invocation) {
+  return Command(invocation.text, {});
 }
 
-ByteCommandResult FromByteResult(lines::ByteLineResult result) {
-  return {std::move(result.lines), std::nullopt, std::move(result.caption)};
-}
-
-template <lines::LineCommandResult (*Command)(text::TextView, const lines::Progress&)>
-CommandResult RunWithProgress(const Invocation& invocation) {
-  return FromLineResult(Command(invocation.text, {}));
-}
-
-template <lines::LineCommandResult (*Command)(text::TextView)>
-CommandResult RunPlain(const Invocation& invocation) {
-  return FromLineResult(Command(invocation.text));
+template <text::CommandResult (*Command)(std::string_view)>
+text::CommandResult RunPlain(const Invocation& invocation) {
+  return Command(invocation.text);
 }
 
 // --seed N (0 to 4294967295) sets the generator's seed; without it the seed comes from
@@ -77,118 +65,88 @@ lines::View ShuffledView(const Invocation& invocation) {
 
 const OptionSpec kSeedSpec{kSeedOption, "N", "the generator's seed (default: from the clock)"};
 
+const std::string kDefaultMin = std::to_string(lines::kDefaultParagraphMin);
+const std::string kDefaultMax = std::to_string(lines::kDefaultParagraphMax);
+
 const bool kRegistered[] = {
-    RegisterCommand({50,
-                     "trim",
-                     "",
-                     "remove the blanks at the start and end of every line",
-                     {},
-                     0,
-                     RunWithProgress<lines::TrimLineBlanks>}),
-    RegisterCommand(
-        {51, "delete-empty", "", "delete the empty lines", {}, 0, RunWithProgress<lines::DeleteEmptyLines>}),
-    RegisterCommand({52,
-                     "collapse-spaces",
-                     "",
-                     "make every run of spaces a single space",
-                     {},
-                     0,
-                     RunWithProgress<lines::DeleteDoubleSpaces>,
-                     false,
-                     [](std::string_view bytes, const Invocation&) {
-                       lines::ByteTextResult result = lines::DeleteDoubleSpacesInBytes(bytes);
-                       return ByteCommandResult{{}, std::move(result.bytes), std::move(result.caption)};
-                     }}),
-    RegisterCommand({60,
-                     "dedupe",
-                     "",
-                     "delete the later copies of every line",
-                     {},
-                     0,
-                     RunWithProgress<lines::DeleteDuplicateLines>}),
-    RegisterCommand({61,
-                     "delete-repeated",
-                     "",
-                     "delete every line that occurs more than once, with all its copies",
-                     {},
-                     0,
-                     RunWithProgress<lines::DeleteAllDuplicateLines>}),
-    RegisterCommand({62,
-                     "delete-unique",
-                     "",
-                     "delete the lines that occur only once (empty lines stay)",
-                     {},
-                     0,
-                     [](const Invocation& invocation) {
-                       return FromLineResult(lines::DeleteUniqueLines(invocation.text, lines::View::kInput));
-                     }}),
-    RegisterCommand({70,
-                     "sort",
-                     "",
-                     "sort the lines alphabetically, ignoring case (collation of --locale)",
-                     {},
-                     0,
-                     [](const Invocation& invocation) {
-                       const lines::LineCollator collator(invocation.locale);
-                       return FromLineResult(lines::SortLines(invocation.text, collator));
-                     }}),
-    RegisterCommand({71,
-                     "sort-mirror",
-                     "",
-                     "sort the lines by their endings (collation of --locale)",
-                     {},
-                     0,
-                     [](const Invocation& invocation) {
-                       const lines::LineCollator collator(invocation.locale);
-                       return FromLineResult(lines::MirrorSortLines(invocation.text, collator));
-                     }}),
-    RegisterCommand({72,
-                     "sort-length",
-                     "",
-                     "sort the lines by length, shorter first",
-                     {},
-                     0,
-                     RunPlain<lines::SortLinesByLength>}),
-    RegisterCommand(
-        {73,
-         "invert",
-         "",
-         "reverse the order of the lines",
-         {},
-         0,
-         RunPlain<lines::InvertLines>,
-         false,
-         [](std::string_view bytes, const Invocation&) { return FromByteResult(lines::InvertLineBytes(bytes)); }}),
-    RegisterCommand({74,
-                     "shuffle",
-                     "[--seed N] [--derived]",
-                     "shuffle the lines",
-                     {kSeedSpec, {"--derived", "", "shuffle as on the formatted and HTML views"}},
-                     0,
-                     [](const Invocation& invocation) {
-                       lines::RandomGenerator random = SeededGenerator(invocation);
-                       return FromLineResult(lines::ShuffleLines(invocation.text, random, ShuffledView(invocation)));
-                     },
-                     false,
-                     [](std::string_view bytes, const Invocation& invocation) {
-                       lines::RandomGenerator random = SeededGenerator(invocation);
-                       return FromByteResult(lines::ShuffleLineBytes(bytes, random, ShuffledView(invocation)));
-                     }}),
-    RegisterCommand(
-        {80,
-         "split-paragraphs",
-         "[--min TEXT] [--max TEXT] [--seed N]",
-         "break lines longer than max into paragraphs at sentence marks",
-         {{"--min", "TEXT", "the minimum paragraph length field (default \"250\")"},
-          {"--max", "TEXT", "the maximum paragraph length field (default \"400\")"},
-          kSeedSpec},
-         0,
-         [](const Invocation& invocation) {
-           lines::RandomGenerator random = SeededGenerator(invocation);
-           const lines::ParagraphLimits limits = lines::ReadParagraphLimits(
-               FieldText(invocation.Option("--min", "250")), FieldText(invocation.Option("--max", "400")));
-           return FromLineResult(lines::SplitParagraphs(invocation.text, limits.min, limits.max, random));
-         }}),
+    RegisterCommand({.order = 50,
+                     .name = "trim",
+                     .summary = "remove the blanks at the start and end of every line",
+                     .run = RunWithProgress<lines::TrimLineBlanks>}),
+    RegisterCommand({.order = 51,
+                     .name = "delete-empty",
+                     .summary = "delete the empty lines",
+                     .run = RunWithProgress<lines::DeleteEmptyLines>}),
+    RegisterCommand({.order = 52,
+                     .name = "collapse-spaces",
+                     .summary = "make every run of spaces a single space",
+                     .run = RunWithProgress<lines::DeleteDoubleSpaces>}),
+    RegisterCommand({.order = 60,
+                     .name = "dedupe",
+                     .summary = "delete the later copies of every line",
+                     .run = RunWithProgress<lines::DeleteDuplicateLines>}),
+    RegisterCommand({.order = 61,
+                     .name = "delete-repeated",
+                     .summary = "delete every line that occurs more than once, with all its copies",
+                     .run = RunWithProgress<lines::DeleteAllDuplicateLines>}),
+    RegisterCommand({.order = 62,
+                     .name = "delete-unique",
+                     .summary = "delete the lines that occur only once (empty lines stay)",
+                     .run =
+                         [](const Invocation& invocation) {
+                           return lines::DeleteUniqueLines(invocation.text, lines::View::kInput);
+                         }}),
+    RegisterCommand({.order = 70,
+                     .name = "sort",
+                     .summary = "sort the lines alphabetically, ignoring case (collation of --locale)",
+                     .run =
+                         [](const Invocation& invocation) {
+                           const lines::LineCollator collator(invocation.locale);
+                           return lines::SortLines(invocation.text, collator);
+                         }}),
+    RegisterCommand({.order = 71,
+                     .name = "sort-mirror",
+                     .summary = "sort the lines by their endings (collation of --locale)",
+                     .run =
+                         [](const Invocation& invocation) {
+                           const lines::LineCollator collator(invocation.locale);
+                           return lines::MirrorSortLines(invocation.text, collator);
+                         }}),
+    RegisterCommand({.order = 72,
+                     .name = "sort-length",
+                     .summary = "sort the lines by length, shorter first",
+                     .run = RunPlain<lines::SortLinesByLength>}),
+    RegisterCommand({.order = 73,
+                     .name = "invert",
+                     .summary = "reverse the order of the lines",
+                     .run = RunPlain<lines::InvertLines>}),
+    RegisterCommand({.order = 74,
+                     .name = "shuffle",
+                     .synopsis = "[--seed N] [--derived]",
+                     .summary = "shuffle the lines",
+                     .options = {kSeedSpec, {"--derived", "", "shuffle as on the formatted and HTML views"}},
+                     .run =
+                         [](const Invocation& invocation) {
+                           lines::RandomGenerator random = SeededGenerator(invocation);
+                           return lines::ShuffleLines(invocation.text, random, ShuffledView(invocation));
+                         }}),
+    RegisterCommand({.order = 80,
+                     .name = "split-paragraphs",
+                     .synopsis = "[--min TEXT] [--max TEXT] [--seed N]",
+                     .summary = "break lines longer than max into paragraphs at sentence marks",
+                     .options = {{"--min", "TEXT",
+                                  "the minimum paragraph length field (default \"" + kDefaultMin + "\")"},
+                                 {"--max", "TEXT",
+                                  "the maximum paragraph length field (default \"" + kDefaultMax + "\")"},
+                                 kSeedSpec},
+                     .run =
+                         [](const Invocation& invocation) {
+                           lines::RandomGenerator random = SeededGenerator(invocation);
+                           const lines::ParagraphLimits limits =
+                               lines::ReadParagraphLimits(FieldText(invocation.Option("--min", kDefaultMin)),
+                                                          FieldText(invocation.Option("--max", kDefaultMax)));
+                           return lines::SplitParagraphs(invocation.text, limits.min, limits.max, random);
+                         }}),
 };
 
 }  // namespace

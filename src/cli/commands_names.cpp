@@ -11,22 +11,8 @@ namespace {
 
 const std::string kCaseOption = "--case";
 
-CommandResult RunNames(const Invocation& invocation, names::NameCommand command, int caseNo) {
-  names::NameTextResult result =
-      names::RunNameCommandOnText(command, invocation.text, names::DeclensionLibrary::Default(), caseNo);
-  switch (result.outcome.status) {
-    case names::NameCommandStatus::Done:
-      break;
-    case names::NameCommandStatus::LibraryMissing:
-      throw CommandFailure{result.outcome.message};
-    case names::NameCommandStatus::LibraryError:
-      throw CommandFailure{result.outcome.message + " (line " +
-                           std::to_string(result.outcome.failedLine + 1) + ")"};
-  }
-  CommandResult out;
-  out.output = std::move(result.text);
-  out.caption = result.outcome.caption;
-  return out;
+text::CommandResult RunNames(const Invocation& invocation, names::NameCommand command, int caseNo) {
+  return names::RunNameCommand(command, invocation.text, names::DeclensionLibrary::Default(), caseNo);
 }
 
 // --case N: a whole number; the library itself rejects one outside 1..6.
@@ -50,43 +36,32 @@ int CaseNumber(const Invocation& invocation) {
 }
 
 const bool kRegistered[] = {
-    RegisterCommand({100,
-                     "initials",
-                     "",
-                     "shorten every full name to the surname and initials",
-                     {},
-                     0,
-                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Initials, 3); }}),
     RegisterCommand(
-        {101,
-         "first-patronymic",
-         "",
-         "keep the first name and patronymic of every full name",
-         {},
-         0,
-         [](const Invocation& i) { return RunNames(i, names::NameCommand::NameAndPatronymic, 3); }}),
-    RegisterCommand({102,
-                     "dative",
-                     "",
-                     "decline every full name into the dative case (кому)",
-                     {},
-                     0,
-                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, 3); }}),
-    RegisterCommand({103,
-                     "salutation",
-                     "",
-                     "replace every surname by \"Уважаемый\" or \"Уважаемая\" as the patronymic says",
-                     {},
-                     0,
-                     [](const Invocation& i) { return RunNames(i, names::NameCommand::Salutation, 3); }}),
+        {.order = 100,
+         .name = "initials",
+         .summary = "shorten every full name to the surname and initials",
+         .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Initials, 3); }}),
     RegisterCommand(
-        {104,
-         "decline",
-         "--case N",
-         "decline every full name into case N: 1 nominative ... 6 prepositional",
-         {{kCaseOption, "N", "the case number, 1 to 6"}},
-         0,
-         [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, CaseNumber(i)); }}),
+        {.order = 101,
+         .name = "first-patronymic",
+         .summary = "keep the first name and patronymic of every full name",
+         .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::NameAndPatronymic, 3); }}),
+    RegisterCommand({.order = 102,
+                     .name = "dative",
+                     .summary = "decline every full name into the dative case (кому)",
+                     .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, 3); }}),
+    RegisterCommand(
+        {.order = 103,
+         .name = "salutation",
+         .summary = "replace every surname by \"Уважаемый\" or \"Уважаемая\" as the patronymic says",
+         .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Salutation, 3); }}),
+    RegisterCommand(
+        {.order = 104,
+         .name = "decline",
+         .synopsis = "--case N",
+         .summary = "decline every full name into case N: 1 nominative ... 6 prepositional",
+         .options = {{kCaseOption, "N", "the case number, 1 to 6"}},
+         .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, CaseNumber(i)); }}),
 };
 
 }  // namespace

@@ -1,20 +1,18 @@
 // stats: the seven texts of the statistics panel after a change (or, with --json, the
 // counts and both prices as numbers), for the input as a view holds it.
+#include <memory>
 #include <string>
 
 #include "cli/command.h"
-#include "stats/crlf_breaks.h"
 #include "stats/labels.h"
 #include "stats/price.h"
 #include "stats/rate.h"
 #include "stats/text_stats.h"
 #include "text/encoding.h"
+#include "text/utf8.h"
 
 namespace skorlin::cli {
 namespace {
-
-// The rate field's text when the program is new.
-constexpr const char* kDefaultRate = "0,8";
 
 text::Text Ascii(const std::string& s) { return text::Text(s.begin(), s.end()); }
 
@@ -36,39 +34,57 @@ text::Text StatsJson(const stats::TextStats& s, const stats::Prices& prices) {
   return json;
 }
 
-CommandResult RunStats(const Invocation& invocation) {
-  const text::Text rate = text::DecodeAuto(invocation.Option("--rate", kDefaultRate)).text;
-  const text::Text separator = text::DecodeAuto(invocation.decimalSeparator).text;
-  const stats::TextStats counts = stats::CountTextStats(stats::WithCrLfBreaks(invocation.text));
+// The counts of the input, read in pieces with its line breaks as a view holds them.
+class StatsConsumer : public PieceConsumer {
+ public:
+  explicit StatsConsumer(const Invocation& invocation)
+      : rate_(text::DecodeAuto(invocation.Option("--rate", stats::kDefaultRateText)).text),
+        separator_(text::DecodeAuto(invocation.decimalSeparator).text),
+        json_(invocation.HasOption("--json")) {}
 
-  CommandResult result;
-  if (invocation.HasOption("--json")) {
-    result.output = StatsJson(counts, stats::PricesOf(counts, stats::ParseRate(rate, separator)));
+  void Add(std::string_view utf8) override { counter_.Add(utf8); }
+
+  text::CommandResult Finish() override {
+    const stats::TextStats counts = counter_.Finish();
+    text::Text out;
+    if (json_) {
+      out = StatsJson(counts, stats::PricesOf(counts, stats::ParseRate(rate_, separator_)));
+    } else {
+      const stats::PanelLabels labels = stats::ChangeLabels(counts, rate_, separator_);
+      for (const text::Text* label :
+           {&labels.counts.lbStr, &labels.counts.lbSl, &labels.counts.lbBukv, &labels.counts.lbZn,
+            &labels.counts.lbFull, &labels.lbCena, &labels.lbCena2}) {
+        out += *label + U"\r\n";
+      }
+    }
+    text::CommandResult result;
+    text::AppendUtf8(result.text, out);
     return result;
   }
-  const stats::PanelLabels labels = stats::ChangeLabels(counts, rate, separator);
-  text::Text out;
-  for (const text::Text* label :
-       {&labels.counts.lbStr, &labels.counts.lbSl, &labels.counts.lbBukv, &labels.counts.lbZn,
-        &labels.counts.lbFull, &labels.lbCena, &labels.lbCena2}) {
-    out += *label + U"\r\n";
-  }
-  result.output = std::move(out);
-  return result;
-}
+
+ private:
+  text::Text rate_;
+  text::Text separator_;
+  bool json_;
+  stats::TextStatsCounter counter_{stats::TextStatsCounter::Breaks::kAsViewHolds};
+};
 
 const bool kRegistered = RegisterCommand({
-    40,
-    "stats",
-    "[--rate TEXT] [--json]",
-    "the seven counts and two prices of the statistics panel",
-    {
-        {"--rate", "TEXT", "the price per 1000 characters, as typed into the rate field (default \"0,8\")"},
-        {"--json", "", "the counts and both prices as one JSON object"},
+    .order = 40,
+    .name = "stats",
+    .synopsis = "[--rate TEXT] [--json]",
+    .summary = "the seven counts and two prices of the statistics panel",
+    .options =
+        {
+            {"--rate", "TEXT",
+             std::string("the price per 1000 characters, as typed into the rate field (default \"") +
+                 stats::kDefaultRateText + "\")"},
+            {"--json", "", "the counts and both prices as one JSON object"},
+        },
+    .consume = [](const Invocation& invocation) -> std::unique_ptr<PieceConsumer> {
+      return std::make_unique<StatsConsumer>(invocation);
     },
-    0,
-    RunStats,
-    true,
+    .readsPastNul = true,
 });
 
 }  // namespace

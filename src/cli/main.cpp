@@ -1,8 +1,9 @@
 // skorlin-cli: runs one of the program's commands on a file or standard input.
-#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,10 +11,13 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/input.h"
 #include "cli/output.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
 #include "text/unified_diff.h"
+#include "text/utf8.h"
+#include "text/utf8_stream.h"
 
 namespace {
 
@@ -32,57 +36,14 @@ std::string LocaleDecimalSeparator() {
   return separator;
 }
 
-std::string ReadInputBytes(const std::string& file) {
-  if (!file.empty() && file != "-") return text::ReadFileBytes(file);
-  std::string bytes;
-  char chunk[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
-    bytes.append(chunk, got);
-    if (bytes.size() > text::kMaxFileBytes) {
-      throw text::FileError("Standard input is too large (the limit is " +
-                            std::to_string(text::kMaxFileBytes >> 20) + " MB)");
-    }
-  }
-  if (std::ferror(stdin)) throw text::FileError("Cannot read standard input");
-  return bytes;
-}
-
-text::DecodedText DecodeInput(const cli::Arguments& args, const std::string& bytes) {
-  if (args.inputEncoding) return {text::Decode(bytes, *args.inputEncoding), *args.inputEncoding};
-  return text::DecodeAuto(bytes);
-}
-
-bool StartsWithByteOrderMark(std::string_view bytes) {
-  return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-}
-
-// Without a byte order mark and without an encoding asked for, the input is read as UTF-8
-// or Windows-1251 and written back in it: a command whose rules see only line breaks can
-// then work on the bytes themselves.
-bool RunsOnBytes(const cli::Arguments& args, std::string_view bytes) {
-  return args.command->runOnBytes && !args.inputEncoding && !args.outputEncoding &&
-         !StartsWithByteOrderMark(bytes);
-}
-
-// The position (from 1) of the character at byte offset `at`, as the decoded text counts:
-// UTF-8 input counts the bytes that start a character, Windows-1251 every byte.
-std::size_t CharacterNumber(std::string_view bytes, std::size_t at) {
-  if (!text::IsValidUtf8(bytes)) return at + 1;
-  return static_cast<std::size_t>(
-             std::count_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                           [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; })) +
-         1;
-}
-
 void WarnOfNul(std::size_t characterNumber) {
   std::cerr << "skorlin-cli: warning: the input holds a NUL at character " << characterNumber
             << "; the text ends there, as in the window (what follows it is not in the output)\n";
 }
 
-cli::Invocation MakeInvocation(const cli::Arguments& args, text::Text text) {
+cli::Invocation MakeInvocation(const cli::Arguments& args, std::string_view text) {
   cli::Invocation invocation;
-  invocation.text = std::move(text);
+  invocation.text = text;
   invocation.options = args.commandOptions;
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
@@ -96,8 +57,7 @@ void WriteOutput(const std::string& out) {
   if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
 }
 
-// With --diff (an option of format) the output is not written but compared with the
-// input's own bytes: a unified diff goes out instead, and the exit status is diff's.
+// --diff, an option of format.
 bool WantsDiff(const cli::Arguments& args) { return args.commandOptions.count("--diff") != 0; }
 
 int WriteDiff(std::string_view input, std::string_view output, const std::string& file) {
@@ -107,49 +67,137 @@ int WriteDiff(std::string_view input, std::string_view output, const std::string
   return diff.empty() ? 0 : 1;
 }
 
-int RunOnBytes(const cli::Arguments& args, std::string_view bytes) {
-  const std::size_t nulAt = bytes.find('\0');
-  if (nulAt != std::string_view::npos && nulAt + 1 < bytes.size() && !args.command->readsPastNul) {
-    WarnOfNul(CharacterNumber(bytes, nulAt));
+// The one adapter of a command's result: its text on standard output in the encoding and
+// with the breaks asked for, its caption on standard error, its outcome as the exit
+// status. inputEncoding and inputEol are what the input was read in and its first break.
+// With original (format --diff), the rendered text is not written but compared with the
+// input's own bytes: a unified diff goes out instead, and the exit status is diff's.
+int Finish(const cli::Arguments& args, text::CommandResult result, text::Encoding inputEncoding,
+           cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt) {
+  switch (result.outcome) {
+    case text::Outcome::kDone:
+    case text::Outcome::kNothingToDo:
+      break;
+    case text::Outcome::kLibraryMissing:
+      throw cli::CommandFailure{result.message};
+    case text::Outcome::kLibraryError:
+      throw cli::CommandFailure{result.message + " (line " + std::to_string(result.failedLine + 1) + ")"};
   }
-  cli::ByteCommandResult result = args.command->runOnBytes(bytes, MakeInvocation(args, {}));
-  const cli::Eol eol = args.eol.value_or(cli::FirstBreakOf(bytes));
-  if (result.text) {
-    WriteOutput(cli::RenderByteText(std::move(*result.text), eol));
-  } else {
-    cli::WriteLines(result.lines, eol, stdout);
+  if (args.command->output != cli::Output::kNothing) {
+    const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
+    const std::string rendered = cli::RenderOutput(
+        std::move(result.text), format, args.command->output == cli::Output::kTextWithBreaks, args.eol.has_value());
+    if (original) return WriteDiff(*original, rendered, args.file);
+    WriteOutput(rendered);
   }
   if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
-  return 0;
+  // "URLs не найдены" and an empty clipboard: the text comes out unchanged, exit status 1.
+  return result.outcome == text::Outcome::kNothingToDo ? 1 : 0;
 }
 
-int Run(const cli::Arguments& args) {
-  std::string bytes = ReadInputBytes(args.file);
-  const bool diff = WantsDiff(args);
-  if (!diff && RunsOnBytes(args, bytes)) return RunOnBytes(args, bytes);
-  text::DecodedText input = DecodeInput(args, bytes);
-  if (!diff) bytes = std::string();  // freed: the command needs only the decoded text
-  const cli::Eol inputEol = cli::FirstBreakOf(input.text);
-  const std::size_t nulAt = input.text.find(U'\0');
-  if (nulAt != text::Text::npos && nulAt + 1 < input.text.size() && !args.command->readsPastNul) {
-    WarnOfNul(nulAt + 1);
+// A command on the whole input. UTF-8 input is handed over as it came; any other
+// encoding is converted to UTF-8 once.
+int RunOnWholeInput(const cli::Arguments& args) {
+  cli::InputBytes input(args.file);
+  const std::string_view bytes = input.View();
+  // Detection has found UTF-8 valid; UTF-8 asked for is checked here.
+  const text::Encoding encoding = args.inputEncoding ? *args.inputEncoding : text::DetectEncoding(bytes);
+  std::string converted;
+  std::string_view utf8;
+  if (encoding == text::Encoding::Utf8 || encoding == text::Encoding::Utf8Bom) {
+    utf8 = bytes.substr(text::TextStart(bytes, encoding));
+    const std::size_t invalidAt = args.inputEncoding ? text::FindInvalidUtf8(utf8) : std::string_view::npos;
+    if (invalidAt != std::string_view::npos) {
+      throw text::DecodeError("The input is not valid UTF-8 (byte " + std::to_string(invalidAt + 1) + ")");
+    }
+  } else {
+    converted = text::DecodeToUtf8(bytes, encoding);
+    if (!WantsDiff(args)) input.Release();  // the command needs only the converted text
+    utf8 = converted;
+  }
+  const cli::Eol inputEol = cli::FirstBreakOf(utf8);
+  const std::size_t nulAt = utf8.find('\0');
+  if (nulAt != std::string_view::npos && nulAt + 1 < utf8.size() && !args.command->readsPastNul) {
+    WarnOfNul(text::CountUtf8Chars(utf8.substr(0, nulAt)) + 1);
+  }
+  text::CommandResult result = args.command->run(MakeInvocation(args, utf8));
+  // A diff compares the output with the input's own bytes; otherwise the input is let go
+  // before the output is made.
+  if (WantsDiff(args)) return Finish(args, std::move(result), encoding, inputEol, input.View());
+  input.Release();
+  converted = std::string();
+  return Finish(args, std::move(result), encoding, inputEol);
+}
+
+// One reading of the input in pieces: the text in one encoding, as a command consumes it.
+struct PieceReading {
+  PieceReading(text::Encoding encoding, std::unique_ptr<cli::PieceConsumer> consumer)
+      : encoding(encoding), stream(encoding), consumer(std::move(consumer)) {}
+
+  void Feed(std::string_view bytes) {
+    if (!stream.Failed()) stream.Feed(bytes, [this](std::string_view utf8) { Take(utf8); });
+  }
+  void Finish() {
+    stream.Finish([this](std::string_view utf8) { Take(utf8); });
+  }
+  void Take(std::string_view utf8) {
+    if (!firstBreak) {
+      const std::size_t at = utf8.find_first_of("\r\n");
+      if (at != std::string_view::npos) firstBreak = utf8[at] == '\r' ? cli::Eol::Crlf : cli::Eol::Lf;
+    }
+    consumer->Add(utf8);
   }
 
-  // The command gets the decoded text itself: a large input is held once, not twice.
-  cli::CommandResult result = args.command->run(MakeInvocation(args, std::move(input.text)));
-  int status = result.exitCode;
-  if (result.output) {
-    const cli::OutputFormat format{args.outputEncoding.value_or(input.encoding), args.eol.value_or(inputEol)};
-    const std::string rendered =
-        cli::RenderOutput(std::move(*result.output), format, result.keepsInputBreaks, args.eol.has_value());
-    if (diff) {
-      status = WriteDiff(bytes, rendered, args.file);
-    } else {
-      WriteOutput(rendered);
-    }
+  text::Encoding encoding;
+  text::Utf8Stream stream;
+  std::unique_ptr<cli::PieceConsumer> consumer;
+  std::optional<cli::Eol> firstBreak;
+};
+
+// The encoding a byte order mark at the start announces; UTF-8 without one.
+text::Encoding AnnouncedEncoding(std::string_view start) {
+  if (start.starts_with("\xEF\xBB\xBF")) return text::Encoding::Utf8Bom;
+  if (start.starts_with("\xFF\xFE")) return text::Encoding::Utf16LE;
+  if (start.starts_with("\xFE\xFF")) return text::Encoding::Utf16BE;
+  return text::Encoding::Utf8;
+}
+
+// A command that reads its input in pieces, in constant memory. Without an encoding
+// asked for, the input is read as its byte order mark (or UTF-8) says; when the bytes do
+// not hold up to it to their end, as Windows-1251: a file is read again for that, input
+// that cannot be read twice (a pipe) is read both ways at once.
+int RunOnPieces(const cli::Arguments& args) {
+  cli::InputBlocks blocks(args.file);
+  const cli::Invocation invocation = MakeInvocation(args, {});
+  std::string_view block;
+  bool more = blocks.Next(block);
+  const text::Encoding first =
+      args.inputEncoding.value_or(AnnouncedEncoding(more ? block : std::string_view()));
+  const bool mayFallBack = !args.inputEncoding && first != text::Encoding::Cp1251;
+  std::optional<PieceReading> reading;
+  reading.emplace(first, args.command->consume(invocation));
+  std::optional<PieceReading> fallback;
+  if (mayFallBack && !blocks.CanRewind())
+    fallback.emplace(text::Encoding::Cp1251, args.command->consume(invocation));
+  // A file stops at the first byte that does not hold up: it is read again from its start.
+  for (; more && !(mayFallBack && !fallback && reading->stream.Failed()); more = blocks.Next(block)) {
+    reading->Feed(block);
+    if (fallback) fallback->Feed(block);
   }
-  if (!args.quiet && !result.caption.empty()) std::cerr << result.caption << "\n";
-  return status;
+  try {
+    reading->Finish();
+  } catch (const text::DecodeError&) {
+    if (!mayFallBack) throw;
+    if (!fallback) {
+      blocks.Rewind();
+      fallback.emplace(text::Encoding::Cp1251, args.command->consume(invocation));
+      while (blocks.Next(block)) fallback->Feed(block);
+    }
+    fallback->Finish();
+    reading = std::move(fallback);
+  }
+  return Finish(args, reading->consumer->Finish(), reading->encoding,
+                reading->firstBreak.value_or(cli::Eol::Lf));
 }
 
 }  // namespace
@@ -172,7 +220,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   try {
-    return Run(args);
+    return args.command->consume ? RunOnPieces(args) : RunOnWholeInput(args);
   } catch (const cli::UsageError& error) {
     std::cerr << "skorlin-cli: " << error.what() << " (see skorlin-cli --help)\n";
     return 2;

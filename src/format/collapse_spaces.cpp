@@ -73,45 +73,9 @@ text::Text ReplaceUntilGoneOnePass(text::TextView s, text::TextView find, text::
 }  // namespace
 
 text::Text CollapseSpaces(text::TextView s) {
-  text::Text out;
-  out.reserve(s.size());
-  for (const text::Char c : s) {
-    if (c == U' ' && !out.empty() && out.back() == U' ') continue;
-    out.push_back(c);
-  }
+  text::Text out(s);
+  CollapseSpaceRuns(out);
   return out;
-}
-
-// The index of the second space of the first two adjacent spaces, or size when there are
-// none. Blocks of characters are tested without a branch per character, since most lines
-// have no double space at all.
-static std::size_t SecondOfFirstDoubleSpace(const text::Char* data, std::size_t size) {
-  constexpr std::size_t kBlock = 16;
-  std::size_t in = 1;
-  for (; in + kBlock <= size; in += kBlock) {
-    unsigned found = 0;
-    for (std::size_t k = in; k < in + kBlock; ++k)
-      found |= unsigned{data[k] == U' '} & unsigned{data[k - 1] == U' '};
-    if (found != 0) break;
-  }
-  while (in < size && !(data[in] == U' ' && data[in - 1] == U' ')) ++in;
-  return in;
-}
-
-void CollapseSpacesInPlace(text::Text& s) {
-  text::Char* const data = s.data();
-  const std::size_t size = s.size();
-  std::size_t in = SecondOfFirstDoubleSpace(data, size);
-  if (in >= size) return;
-  std::size_t out = in;
-  text::Char last = U' ';
-  for (++in; in < size; ++in) {
-    const text::Char c = data[in];
-    if (c == U' ' && last == U' ') continue;
-    data[out++] = c;
-    last = c;
-  }
-  s.resize(out);
 }
 
 text::Text ReplaceUntilGone(text::TextView s, text::TextView find, text::TextView repl) {

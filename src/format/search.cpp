@@ -1,4 +1,4 @@
-// The toolkit's search and replace-all, tuned for the normalizer's patterns.
+// The normalizer's search and replace-all, on the toolkit's search.
 #include "format/search.h"
 
 #include <algorithm>
@@ -10,22 +10,7 @@
 namespace skorlin::format {
 
 std::size_t FindText(text::TextView sub, text::TextView s, std::size_t start) {
-  if (sub.empty() || s.empty()) return 0;
-  if (start == 0) start = 1;
-  if (start > s.size() || sub.size() > s.size() - (start - 1)) return 0;
-  std::size_t anchor = 0;
-  while (anchor < sub.size() && sub[anchor] == U' ') ++anchor;
-  if (anchor == sub.size()) anchor = 0;
-  const text::Char anchorChar = sub[anchor];
-  const std::size_t last = s.size() - sub.size();
-  // Candidates in order from the left, so the first match is the leftmost one.
-  for (std::size_t k = start - 1; k <= last; ++k) {
-    if (s[k + anchor] == anchorChar &&
-        std::equal(sub.begin(), sub.end(), s.begin() + static_cast<std::ptrdiff_t>(k))) {
-      return k + 1;
-    }
-  }
-  return 0;
+  return text::FindStr(sub, s, start);
 }
 
 void ReplaceAllInPlace(text::Text& s, text::TextView find, text::TextView repl,
@@ -36,7 +21,7 @@ void ReplaceAllInPlace(text::Text& s, text::TextView find, text::TextView repl,
     text::Text result;
     std::size_t copied = 0;
     std::vector<std::size_t> sites;
-    for (std::size_t p = FindText(find, s, 1); p != 0; p = FindText(find, s, p + find.size())) {
+    for (std::size_t p = text::FindStr(find, s, 1); p != 0; p = text::FindStr(find, s, p + find.size())) {
       result.append(s, copied, p - 1 - copied);
       sites.push_back(result.size());
       result.append(repl);
@@ -58,7 +43,7 @@ void ReplaceAllInPlace(text::Text& s, text::TextView find, text::TextView repl,
   std::size_t sites[16];
   std::size_t siteCount = 0;
   bool sitesLost = false;
-  for (std::size_t p = FindText(find, s, 1); p != 0; p = FindText(find, s, read + 1)) {
+  for (std::size_t p = text::FindStr(find, s, 1); p != 0; p = text::FindStr(find, s, read + 1)) {
     const std::size_t index = p - 1;
     write = static_cast<std::size_t>(std::copy(begin + static_cast<std::ptrdiff_t>(read),
                                                begin + static_cast<std::ptrdiff_t>(index),

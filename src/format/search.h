@@ -1,6 +1,5 @@
-// The toolkit's search and replace-all, with the same results, tuned for the normalizer's
-// short patterns that begin or end with a space: the search looks for the first character
-// of the pattern that is not a space (spaces are the commonest character of any text).
+// The normalizer's search and replace-all: the toolkit's FindStr, and its ReplaceAll done
+// in the string's own storage, with the places of the replacements reported.
 #pragma once
 
 #include <cstddef>
@@ -10,8 +9,8 @@
 
 namespace skorlin::format {
 
-// Exactly FindStr(sub, s, start): the 1-based position of the first occurrence of sub that
-// begins at start or later (a start of 0 counts as 1); 0 if there is none.
+// FindStr(sub, s, start): the 1-based position of the first occurrence of sub that begins
+// at start or later (a start of 0 counts as 1); 0 if there is none.
 std::size_t FindText(text::TextView sub, text::TextView s, std::size_t start = 1);
 // Exactly s = ReplaceAll(s, find, repl); done in s's own storage when repl is not longer.
 // When given, replaced(at) is called after the replacement for each inserted repl with its

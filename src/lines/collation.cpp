@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "text/utf8.h"
+
 namespace skorlin::lines {
 
 using text::TextView;
@@ -18,19 +20,29 @@ namespace {
 constexpr std::uint8_t kEmptyLine = 1;
 constexpr std::uint8_t kOtherLine = 2;
 
-void AppendUtf16(TextView line, std::u16string& out) {
+void PutUtf16(char32_t c, std::u16string& out) {
+  if (c < 0x10000) {
+    out.push_back(static_cast<char16_t>(c));
+  } else if (c <= 0x10FFFF) {
+    out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+  } else {
+    out.push_back(u'\uFFFD');
+  }
+}
+
+// A line in UTF-16, the form the collator reads, one character as its characters give it
+// (a lone surrogate as itself).
+void ToUtf16(TextView line, std::u16string& out) {
   out.clear();
   out.reserve(line.size());
-  for (const char32_t c : line) {
-    if (c < 0x10000) {
-      out.push_back(static_cast<char16_t>(c));
-    } else if (c <= 0x10FFFF) {
-      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      out.push_back(u'\uFFFD');
-    }
-  }
+  for (const char32_t c : line) PutUtf16(c, out);
+}
+
+void ToUtf16(std::string_view line, std::u16string& out) {
+  out.clear();
+  out.reserve(line.size());
+  for (std::size_t i = 0; i < line.size();) PutUtf16(text::NextUtf8Char(line, i), out);
 }
 
 std::int32_t IcuLength(const std::u16string& s) {
@@ -89,54 +101,70 @@ LineCollator::~LineCollator() {
   if (collator_ != nullptr) ucol_close(collator_);
 }
 
-int LineCollator::CompareLinesLocale(TextView a, TextView b) const {
+int LineCollator::CompareLinesLocale(std::string_view a, std::string_view b) const {
   if (a.empty() || b.empty()) return a.empty() ? (b.empty() ? 0 : -1) : 1;
-  if (collator_ == nullptr) return FallbackCompare(a, b);
+  if (collator_ == nullptr) return FallbackCompare(text::DecodeUtf8(a), text::DecodeUtf8(b));
   std::u16string first;
   std::u16string second;
-  AppendUtf16(a, first);
-  AppendUtf16(b, second);
+  ToUtf16(a, first);
+  ToUtf16(b, second);
   const UCollationResult result =
       ucol_strcoll(collator_, first.data(), IcuLength(first), second.data(), IcuLength(second));
   return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);
 }
 
-void LineCollator::AppendSortKey(TextView line, std::vector<std::uint8_t>& keys) const {
-  if (line.empty()) {
-    keys.push_back(kEmptyLine);
-    keys.push_back(0);
+void LineCollator::SortKey(std::string_view line, std::vector<std::uint8_t>& key) const {
+  if (collator_ == nullptr) {
+    chars_ = text::DecodeUtf8(line);
+    SortKey(TextView(chars_), key);
     return;
   }
-  keys.push_back(kOtherLine);
+  ToUtf16(line, buffer_);
+  SortKeyOfBuffer(key);
+}
+
+void LineCollator::SortKey(TextView line, std::vector<std::uint8_t>& key) const {
+  key.clear();
   if (collator_ == nullptr) {
+    key.push_back(line.empty() ? kEmptyLine : kOtherLine);
     for (const char32_t c : line) {
       const std::uint32_t weight = FallbackWeight(c);  // three base-255 digits, none of them 0
-      keys.push_back(static_cast<std::uint8_t>(weight / (255 * 255) + 1));
-      keys.push_back(static_cast<std::uint8_t>(weight / 255 % 255 + 1));
-      keys.push_back(static_cast<std::uint8_t>(weight % 255 + 1));
+      key.push_back(static_cast<std::uint8_t>(weight / (255 * 255) + 1));
+      key.push_back(static_cast<std::uint8_t>(weight / 255 % 255 + 1));
+      key.push_back(static_cast<std::uint8_t>(weight % 255 + 1));
     }
-    keys.push_back(0);
+    key.push_back(0);
     return;
   }
-  AppendUtf16(line, buffer_);
+  ToUtf16(line, buffer_);
+  SortKeyOfBuffer(key);
+}
+
+void LineCollator::SortKeyOfBuffer(std::vector<std::uint8_t>& key) const {
+  key.clear();
+  if (buffer_.empty()) {
+    key.push_back(kEmptyLine);
+    key.push_back(0);
+    return;
+  }
+  key.push_back(kOtherLine);
   const std::int32_t length = IcuLength(buffer_);
-  const std::size_t start = keys.size();
   std::size_t room = std::min<std::size_t>(4 * static_cast<std::size_t>(length) + 16, INT32_MAX);
-  keys.resize(start + room);
-  std::int32_t needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start,
-                                        static_cast<std::int32_t>(room));
+  key.resize(1 + room);
+  std::int32_t needed =
+      ucol_getSortKey(collator_, buffer_.data(), length, key.data() + 1, static_cast<std::int32_t>(room));
   if (needed > static_cast<std::int32_t>(room)) {
     room = static_cast<std::size_t>(needed);
-    keys.resize(start + room);
-    needed = ucol_getSortKey(collator_, buffer_.data(), length, keys.data() + start,
-                             static_cast<std::int32_t>(room));
+    key.resize(1 + room);
+    needed =
+        ucol_getSortKey(collator_, buffer_.data(), length, key.data() + 1, static_cast<std::int32_t>(room));
   }
   if (needed <= 0 || needed > static_cast<std::int32_t>(room)) {
-    keys.resize(start);  // no key: the line sorts as the first non-empty line
-    keys.push_back(0);
+    key.resize(1);  // no key: the line sorts as the first non-empty line
+    key.push_back(0);
     return;
   }
-  keys.resize(start + static_cast<std::size_t>(needed));  // the key's own 0 ends it
+  key.resize(1 + static_cast<std::size_t>(needed));  // the key's own 0 ends it
 }
 
 std::string LineCollator::LocaleName() const {

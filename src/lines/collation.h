@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/text.h"
@@ -24,21 +25,26 @@ class LineCollator {
   LineCollator(const LineCollator&) = delete;
   LineCollator& operator=(const LineCollator&) = delete;
 
-  // Negative, 0 or positive as a sorts before, with or after b.
-  int CompareLinesLocale(text::TextView a, text::TextView b) const;
+  // Negative, 0 or positive as line a (UTF-8) sorts before, with or after line b.
+  int CompareLinesLocale(std::string_view a, std::string_view b) const;
 
-  // Appends the sort key of line to keys: a byte string ending in 0 (and holding no other
-  // 0) such that comparing two keys bytewise (strcmp) gives the sign of
-  // CompareLinesLocale of their lines. Computing a key once per line makes a sort far
-  // faster than comparing the lines themselves.
-  void AppendSortKey(text::TextView line, std::vector<std::uint8_t>& keys) const;
+  // The sort key of a line, UTF-8 or as characters, in key (replacing what it held): a
+  // byte string ending in 0 (and holding no other 0) such that comparing two keys bytewise
+  // (strcmp) gives the sign of CompareLinesLocale of their lines. Computing a key once per
+  // line makes a sort far faster than comparing the lines themselves.
+  void SortKey(std::string_view line, std::vector<std::uint8_t>& key) const;
+  void SortKey(text::TextView line, std::vector<std::uint8_t>& key) const;
 
   // The ICU locale whose collation is in use ("root" for the root collation).
   std::string LocaleName() const;
 
  private:
+  // The key of the line held in buffer_.
+  void SortKeyOfBuffer(std::vector<std::uint8_t>& key) const;
+
   UCollator* collator_ = nullptr;
   mutable std::u16string buffer_;  // the line in UTF-16, reused from call to call
+  mutable text::Text chars_;       // the line's characters, where no collation data is found
 };
 
 // The locale named by the environment for collation (LC_ALL, LC_COLLATE, LANG, the first

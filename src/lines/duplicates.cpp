@@ -1,15 +1,19 @@
 // The duplicate commands. The text they scan is the view's whole text T, every line
 // followed by CR LF; the progress of each step is the scan position "from" (1-based, the
-// start of the next line to visit) against the current length of T, both derived from
-// line lengths: a line takes its length + 2 characters of T.
+// start of the next line to visit) against the current length of T, both in characters
+// and derived from line lengths: a line takes its length + 2 characters of T. They are
+// counted only when someone watches the progress.
 #include "lines/duplicates.h"
 
+#include <string>
+
 #include "lines/line_groups.h"
-#include "lines/line_views.h"
+#include "lines/line_index.h"
+#include "text/huge_pages.h"
+#include "text/line_list.h"
+#include "text/utf8.h"
 
 namespace skorlin::lines {
-
-using text::TextView;
 
 namespace {
 
@@ -35,9 +39,12 @@ class GrowingProgress {
   std::int64_t shown_ = 0;
 };
 
-std::size_t TextLength(const LineViews& lines) {
+// The characters a line takes of T.
+std::size_t Taken(std::string_view line) { return text::CountUtf8Chars(line) + 2; }
+
+std::size_t TextLength(std::string_view text) {
   std::size_t length = 0;
-  for (const TextView line : lines) length += line.size() + 2;
+  text::ForEachLine(text, [&length](std::string_view line) { length += Taken(line); });
   return length;
 }
 
@@ -45,82 +52,110 @@ std::string FinalCaption(std::string_view label, long counter) {
   return ProgressCaption(label, 100, counter) + "...";
 }
 
-}  // namespace
-
-LineCommandResult DeleteDuplicateLines(TextView text, const Progress& progress) {
-  static constexpr std::string_view kLabel = "Дубли: ";
-  GrowingProgress steps(progress, kLabel);
-  const LineViews lines = SplitLineViews(text);
-  const LineGroups groups = GroupEqualLines(lines);
-  std::size_t length = TextLength(lines);
+template <typename Offset>
+CommandResult DeleteDuplicates(std::string_view text, GrowingProgress& steps, std::string_view label) {
+  const LineGroups<Offset> groups(text);
+  const bool watched = steps.Active();
+  std::size_t length = watched ? TextLength(text) : 0;
   std::size_t from = 1;
   long counter = 0;
-  LineViews kept;
-  kept.reserve(groups.first.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!groups.IsFirst(i)) continue;  // removed when its first occurrence was visited
-    const std::size_t copies = groups.CountOf(i) - 1;
+  std::string out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::ForEachLine(text, [&](std::string_view line) {
+    const auto& group = groups.Of(line);
+    if (!groups.IsFirst(line, group)) return;  // removed when its first occurrence was visited
+    const std::size_t copies = group.count - 1;
     counter += static_cast<long>(copies);
-    length -= copies * (lines[i].size() + 2);
-    from += lines[i].size() + 2;
-    kept.push_back(lines[i]);
-    steps.Step(from, length, counter);
-  }
-  return {JoinLineViews(kept), counter, FinalCaption(kLabel, counter)};
+    text::AppendLine(out, line);
+    if (watched) {
+      const std::size_t taken = Taken(line);
+      length -= copies * taken;
+      from += taken;
+      steps.Step(from, length, counter);
+    }
+  });
+  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
 }
 
-LineCommandResult DeleteAllDuplicateLines(TextView text, const Progress& progress) {
-  static constexpr std::string_view kLabel = "Все дубли: ";
-  GrowingProgress steps(progress, kLabel);
-  const LineViews lines = SplitLineViews(text);
-  const LineGroups groups = GroupEqualLines(lines);
-  // The scan puts a line break in front of T, so that the first line can be found as
-  // a copy too, and starts at the first line, position 3.
-  std::size_t length = TextLength(lines) + 2;
+template <typename Offset>
+CommandResult DeleteAllDuplicates(std::string_view text, GrowingProgress& steps, std::string_view label) {
+  const LineGroups<Offset> groups(text);
+  const bool watched = steps.Active();
+  // The scan puts a line break in front of T, so that the first line can be found as a
+  // copy too, and starts at the first line, position 3.
+  std::size_t length = watched ? TextLength(text) + 2 : 0;
   std::size_t from = 3;
   long counter = 0;
-  LineViews kept;
-  kept.reserve(groups.first.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!groups.IsFirst(i)) continue;
-    const std::size_t occurrences = groups.CountOf(i);
+  std::string out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::ForEachLine(text, [&](std::string_view line) {
+    const auto& group = groups.Of(line);
+    if (!groups.IsFirst(line, group)) return;
+    const std::size_t occurrences = group.count;
+    const std::size_t taken = watched ? Taken(line) : 0;
     if (occurrences == 1) {
-      from += lines[i].size() + 2;
-      kept.push_back(lines[i]);
+      from += taken;
+      text::AppendLine(out, line);
     } else {
-      length -= occurrences * (lines[i].size() + 2);
+      length -= occurrences * taken;
       counter += static_cast<long>(occurrences - 1);
     }
-    steps.Step(from, length, counter);
-  }
-  return {JoinLineViews(kept), counter, FinalCaption(kLabel, counter)};
+    if (watched) steps.Step(from, length, counter);
+  });
+  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
 }
 
-LineCommandResult DeleteUniqueLines(TextView text, View view, const Progress& progress) {
-  static constexpr std::string_view kLabel = "Уник: ";
-  GrowingProgress steps(progress, kLabel);
-  LineViews lines = SplitLineViews(text);
+template <typename Offset>
+CommandResult DeleteUnique(std::string_view text, bool extraEmptyLine, GrowingProgress& steps,
+                           std::string_view label) {
+  const LineGroups<Offset> groups(text);
+  const bool watched = steps.Active();
   // On the HTML view the scanned text ends with one more line break: an empty last line.
-  if (view == View::kHtml) lines.emplace_back();
-  const LineGroups groups = GroupEqualLines(lines);
-  std::size_t length = TextLength(lines);
+  std::size_t length = watched ? TextLength(text) + (extraEmptyLine ? 2 : 0) : 0;
   std::size_t from = 1;
   long counter = 0;
-  LineViews kept;
-  kept.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  std::string out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  const auto visit = [&](std::string_view line, bool unique) {
+    const std::size_t taken = watched ? Taken(line) : 0;
     // An empty line always finds a "copy" in the two line breaks that end the framed
     // text, so it is never taken for unique.
-    if (groups.CountOf(i) == 1 && !lines[i].empty()) {
-      length -= lines[i].size() + 2;
+    if (unique && !line.empty()) {
+      length -= taken;
       ++counter;
     } else {
-      from += lines[i].size() + 2;
-      kept.push_back(lines[i]);
+      from += taken;
+      text::AppendLine(out, line);
     }
-    steps.Step(from, length, counter);
-  }
-  return {JoinLineViews(kept), counter, FinalCaption(kLabel, counter)};
+    if (watched) steps.Step(from, length, counter);
+  };
+  text::ForEachLine(text, [&](std::string_view line) { visit(line, groups.Of(line).count == 1); });
+  if (extraEmptyLine) visit({}, false);
+  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
+}
+
+}  // namespace
+
+CommandResult DeleteDuplicateLines(std::string_view text, const Progress& progress) {
+  static constexpr std::string_view kLabel = "Дубли: ";
+  GrowingProgress steps(progress, kLabel);
+  return WithOffsetsFor(text,
+                        [&](auto offset) { return DeleteDuplicates<decltype(offset)>(text, steps, kLabel); });
+}
+
+CommandResult DeleteAllDuplicateLines(std::string_view text, const Progress& progress) {
+  static constexpr std::string_view kLabel = "Все дубли: ";
+  GrowingProgress steps(progress, kLabel);
+  return WithOffsetsFor(
+      text, [&](auto offset) { return DeleteAllDuplicates<decltype(offset)>(text, steps, kLabel); });
+}
+
+CommandResult DeleteUniqueLines(std::string_view text, View view, const Progress& progress) {
+  static constexpr std::string_view kLabel = "Уник: ";
+  GrowingProgress steps(progress, kLabel);
+  return WithOffsetsFor(text, [&](auto offset) {
+    return DeleteUnique<decltype(offset)>(text, view == View::kHtml, steps, kLabel);
+  });
 }
 
 }  // namespace skorlin::lines

@@ -1,30 +1,17 @@
-// What every line command gives back, and the progress captions they show while they run.
+// The progress captions the line commands show while they run. Every line command takes
+// a view's whole text as UTF-8 and gives a text::CommandResult.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "text/text.h"
+#include "text/command_result.h"
 
 namespace skorlin::lines {
 
-// Receives each progress caption (UTF-8) while a command runs; may be empty.
-using Progress = std::function<void(const std::string&)>;
-
-// The outcome of a line command: the view's new whole text (every line followed by CR LF),
-// what the command counted (lines changed, lines deleted, spaces removed; 0 when it counts
-// nothing) and the caption it leaves in the title bar (UTF-8; empty for the commands that
-// write none). A command takes the view's text as the view holds it (line breaks of any
-// kind); the window writes result.text back and shows result.caption. With no view to work
-// on (the settings tab) the window runs the command on the empty text: the counter is 0 and
-// the caption is the command's final caption, and no view is written.
-struct LineCommandResult {
-  text::Text text;
-  long counter = 0;
-  std::string caption;
-};
+using text::CommandResult;
+using text::Progress;
 
 // The view a command works on, where the command behaves differently per view.
 enum class View { kInput, kFormatted, kHtml };

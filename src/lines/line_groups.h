@@ -1,24 +1,86 @@
-// Equal lines found by hashing, in time linear in the text.
+// Equal lines of a text found by hashing, in time linear in the text.
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string_view>
 #include <vector>
 
-#include "lines/line_views.h"
+#include "text/huge_pages.h"
+#include "text/line_list.h"
 
 namespace skorlin::lines {
 
-// Lines that are equal character for character share a group; groups are numbered in the
-// order of their first occurrence.
-struct LineGroups {
-  std::vector<std::size_t> groupOf;  // per line: its group
-  std::vector<std::size_t> first;    // per group: the index of its first line
-  std::vector<std::size_t> count;    // per group: how many lines it has
+// The lines of a text grouped by their bytes: lines that are equal byte for byte (and so
+// character for character) share a group. Offset holds a position in the text and a count
+// of lines (see WithOffsetsFor).
+template <typename Offset>
+class LineGroups {
+ public:
+  struct Group {
+    Offset start;        // where its first line begins in the text
+    Offset count;        // how many lines it has
+    std::uint32_t hash;  // of its lines' bytes
+  };
 
-  bool IsFirst(std::size_t line) const { return first[groupOf[line]] == line; }
-  std::size_t CountOf(std::size_t line) const { return count[groupOf[line]]; }
+  explicit LineGroups(std::string_view text) : text_(text) {
+    std::size_t lines = 0;
+    text::ForEachLine(text, [&lines](std::string_view) { ++lines; });
+    std::size_t capacity = 16;
+    while (capacity < 2 * lines) capacity *= 2;
+    mask_ = capacity - 1;
+    text::ReserveLarge(slots_, capacity);
+    slots_.assign(capacity, 0);
+    text::ReserveLarge(groups_, lines);
+    text::ForEachLine(text, [this](std::string_view line) { Add(line); });
+  }
+
+  // The group of a line of the text.
+  const Group& Of(std::string_view line) const { return groups_[slots_[Find(line, Hash(line))] - 1]; }
+  // Whether a line of the text is the first of its group.
+  bool IsFirst(std::string_view line, const Group& group) const {
+    return static_cast<Offset>(line.data() - text_.data()) == group.start;
+  }
+
+ private:
+  static std::uint32_t Hash(std::string_view line) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>()(line));
+  }
+
+  // Whether the first line of group is line: the same bytes, ending where line ends.
+  bool Holds(const Group& group, std::string_view line) const {
+    if (text_.size() - group.start < line.size()) return false;
+    if (std::memcmp(text_.data() + group.start, line.data(), line.size()) != 0) return false;
+    const std::size_t end = group.start + line.size();
+    return end == text_.size() || text_[end] == '\r' || text_[end] == '\n' || text_[end] == '\0';
+  }
+
+  // The slot of line's group, or the free slot where it belongs.
+  std::size_t Find(std::string_view line, std::uint32_t hash) const {
+    for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
+      const Offset entry = slots_[slot];
+      if (entry == 0) return slot;
+      const Group& group = groups_[entry - 1];
+      if (group.hash == hash && Holds(group, line)) return slot;
+    }
+  }
+
+  void Add(std::string_view line) {
+    const std::uint32_t hash = Hash(line);
+    const std::size_t slot = Find(line, hash);
+    if (slots_[slot] != 0) {
+      ++groups_[slots_[slot] - 1].count;
+      return;
+    }
+    groups_.push_back({static_cast<Offset>(line.data() - text_.data()), 1, hash});
+    slots_[slot] = static_cast<Offset>(groups_.size());
+  }
+
+  std::string_view text_;
+  std::size_t mask_ = 0;
+  std::vector<Offset> slots_;  // a group's index plus one; 0 marks a free slot
+  std::vector<Group> groups_;
 };
-
-LineGroups GroupEqualLines(const LineViews& lines);
 
 }  // namespace skorlin::lines

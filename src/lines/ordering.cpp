@@ -1,112 +1,187 @@
-// Sorting, shuffling and inverting a view's lines, as views into its text: only the
-// result is built as a new string.
+// Sorting, shuffling and inverting a view's lines, as spans of its text: only the result
+// is built as a new string.
 #include "lines/ordering.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
-#include "lines/line_views.h"
+#include "lines/line_index.h"
 #include "lines/quick_sort.h"
+#include "text/huge_pages.h"
+#include "text/utf8.h"
 
 namespace skorlin::lines {
 
-using text::Text;
-using text::TextView;
-
 namespace {
 
-// A line and its sort key: the key is computed once, and each comparison of the sort is
-// a bytewise comparison of two keys. The first eight bytes of the key travel with the item
-// as one number (zero-padded after the key's final 0), so most comparisons never leave
-// the array being sorted.
+// The sort keys of a text's lines, each written once into blocks that never move, beside
+// where its line begins: [line start][key after its first kPrefixBytes bytes, ending in 0].
+template <typename Offset>
+class KeyStore {
+ public:
+  // Stores the rest of a key; returns its record.
+  const std::uint8_t* Add(Offset lineStart, const std::uint8_t* rest, std::size_t restSize) {
+    const std::size_t size = sizeof(Offset) + restSize;
+    if (used_ + size > capacity_) {
+      capacity_ = std::max(kBlockBytes, size);
+      blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_));
+      text::PreferHugePages(blocks_.back().get(), capacity_);
+      used_ = 0;
+    }
+    std::uint8_t* record = blocks_.back().get() + used_;
+    std::memcpy(record, &lineStart, sizeof(Offset));
+    std::memcpy(record + sizeof(Offset), rest, restSize);
+    used_ += size;
+    return record;
+  }
+
+  static Offset LineStart(const std::uint8_t* record) {
+    Offset start;
+    std::memcpy(&start, record, sizeof(Offset));
+    return start;
+  }
+  static const char* Rest(const std::uint8_t* record) {
+    return reinterpret_cast<const char*>(record + sizeof(Offset));
+  }
+
+ private:
+  // Large blocks, which the allocator maps on their own and gives back whole when they go;
+  // only the part written takes memory.
+  static constexpr std::size_t kBlockBytes = std::size_t{32} << 20;
+  std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
+  std::size_t used_ = 0;
+  std::size_t capacity_ = 0;
+};
+
+// A line as the sort sees it: the first eight bytes of its key as one number (zero-padded
+// after the key's final 0), so most comparisons never leave the array being sorted, and
+// its record in the key store.
 struct KeyedLine {
   std::uint64_t prefix;
-  const std::uint8_t* key;
-  TextView line;
+  const std::uint8_t* record;
 };
 
 constexpr std::size_t kPrefixBytes = 8;
 
-std::uint64_t KeyPrefix(const std::uint8_t* key) {
+std::uint64_t KeyPrefix(const std::vector<std::uint8_t>& key) {
   std::uint64_t prefix = 0;
-  bool ended = false;
-  for (std::size_t i = 0; i < kPrefixBytes; ++i) {
-    if (!ended && key[i] == 0) ended = true;
-    prefix = (prefix << 8) | (ended ? 0U : key[i]);
-  }
+  for (std::size_t i = 0; i < kPrefixBytes; ++i) prefix = (prefix << 8) | (i < key.size() ? key[i] : 0U);
   return prefix;
 }
 
+template <typename Offset>
 int CompareKeys(const KeyedLine& a, const KeyedLine& b) {
   if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
   if ((a.prefix & 0xFF) == 0) return 0;  // both keys ended within the prefix: equal
-  return std::strcmp(reinterpret_cast<const char*>(a.key + kPrefixBytes),
-                     reinterpret_cast<const char*>(b.key + kPrefixBytes));
+  return std::strcmp(KeyStore<Offset>::Rest(a.record), KeyStore<Offset>::Rest(b.record));
 }
 
-// Sorts lines by the keys of keyTexts (the lines themselves, or their reversed texts).
-LineViews SortByKeys(const LineViews& lines, const LineViews& keyTexts, const LineCollator& collator) {
-  std::vector<std::uint8_t> keys;
-  std::vector<std::size_t> offsets;
-  offsets.reserve(lines.size());
-  for (const TextView keyText : keyTexts) {
-    offsets.push_back(keys.size());
-    collator.AppendSortKey(keyText, keys);
+// Sorts the lines of text by the keys keyOf(line, key) writes, and joins them; keysDone()
+// runs between the keys and the sort. The keys and the sort's items are let go before the
+// result is built, so the memory a sort takes beside the text is its keys or its result,
+// never both.
+template <typename Offset, typename KeyOf, typename KeysDone>
+std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
+  std::vector<Offset> order;
+  {
+    KeyStore<Offset> store;
+    std::vector<KeyedLine> items;
+    text::ReserveLarge(items, text::WholeTextSizeBound(text) - text.size());
+    std::vector<std::uint8_t> key;
+    text::ForEachLine(text, [&](std::string_view line) {
+      keyOf(line, key);
+      const std::size_t rest = std::min(key.size() - 1, kPrefixBytes);  // the final 0 always stays
+      const auto start = static_cast<Offset>(line.data() - text.data());
+      items.push_back({KeyPrefix(key), store.Add(start, key.data() + rest, key.size() - rest)});
+    });
+    keysDone();
+    QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys<Offset>);
+    text::ReserveLarge(order, items.size());
+    for (const KeyedLine& item : items) order.push_back(KeyStore<Offset>::LineStart(item.record));
   }
-  std::vector<KeyedLine> items;
-  items.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::uint8_t* key = keys.data() + offsets[i];
-    items.push_back({KeyPrefix(key), key, lines[i]});
+  std::string out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  for (const Offset start : order) {
+    const std::size_t end = text::FindBreakOrNul(text, start);
+    text::AppendLine(out, text.substr(start, end - start));
   }
-  QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys);
-  LineViews sorted;
-  sorted.reserve(items.size());
-  for (const KeyedLine& item : items) sorted.push_back(item.line);
-  return sorted;
+  return out;
 }
 
 }  // namespace
 
-LineCommandResult SortLines(TextView text, const LineCollator& collator) {
-  const LineViews lines = SplitLineViews(text);
-  return {JoinLineViews(SortByKeys(lines, lines, collator)), 0, ""};
+CommandResult SortLines(std::string_view text, const LineCollator& collator) {
+  std::string sorted = WithOffsetsFor(text, [&](auto offset) {
+    return SortByKeys<decltype(offset)>(
+        text, [&](std::string_view line, std::vector<std::uint8_t>& key) { collator.SortKey(line, key); },
+        [] {});
+  });
+  return text::Done(text, std::move(sorted), 0, "");
 }
 
-LineCommandResult MirrorSortLines(TextView text, const LineCollator& collator, const Progress& progress) {
+CommandResult MirrorSortLines(std::string_view text, const LineCollator& collator, const Progress& progress) {
   ProgressReporter reporter(progress);
   reporter.Show("Зерк. сорт. 0%");
-  const LineViews lines = SplitLineViews(text);
-  // The reversed lines, one after another in a single buffer.
-  Text reversed;
-  std::size_t total = 0;
-  for (const TextView line : lines) total += line.size();
-  reversed.reserve(total);
-  for (const TextView line : lines) reversed.append(line.rbegin(), line.rend());
-  LineViews reversedLines;
-  reversedLines.reserve(lines.size());
-  std::size_t offset = 0;
-  for (const TextView line : lines) {
-    reversedLines.emplace_back(reversed.data() + offset, line.size());
-    offset += line.size();
-  }
-  reporter.Show("Зерк. сорт. 50%");
-  return {JoinLineViews(SortByKeys(lines, reversedLines, collator)), 0, "Зерк. сорт. 100%"};
-}
-
-LineCommandResult SortLinesByLength(TextView text) {
-  LineViews lines = SplitLineViews(text);
-  QuickSortLines(lines, 0, static_cast<std::ptrdiff_t>(lines.size()) - 1, [](TextView a, TextView b) {
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+  text::Text reversed;
+  std::string sorted = WithOffsetsFor(text, [&](auto offset) {
+    return SortByKeys<decltype(offset)>(
+        text,
+        [&](std::string_view line, std::vector<std::uint8_t>& key) {
+          // The line's characters in reverse order: decoded one line at a time.
+          reversed = text::DecodeUtf8(line);
+          std::reverse(reversed.begin(), reversed.end());
+          collator.SortKey(text::TextView(reversed), key);
+        },
+        [&] { reporter.Show("Зерк. сорт. 50%"); });
   });
-  return {JoinLineViews(lines), 0, ""};
+  return text::Done(text, std::move(sorted), 0, "Зерк. сорт. 100%");
 }
 
 namespace {
 
-// The shuffle's swap passes on a list of line views of either kind.
-template <typename Views>
-void ShuffleViews(Views& lines, RandomGenerator& random, View view, const Progress& progress) {
+// A line's length in characters and where it begins.
+template <typename Offset>
+struct MeasuredLine {
+  Offset characters;
+  Offset start;
+};
+
+template <typename Offset>
+std::string SortByLength(std::string_view text) {
+  std::vector<MeasuredLine<Offset>> lines;
+  text::ReserveLarge(lines, text::WholeTextSizeBound(text) - text.size());
+  text::ForEachLine(text, [&](std::string_view line) {
+    lines.push_back(
+        {static_cast<Offset>(text::CountUtf8Chars(line)), static_cast<Offset>(line.data() - text.data())});
+  });
+  QuickSortLines(lines, 0, static_cast<std::ptrdiff_t>(lines.size()) - 1,
+                 [](const MeasuredLine<Offset>& a, const MeasuredLine<Offset>& b) {
+                   return a.characters < b.characters ? -1 : (a.characters > b.characters ? 1 : 0);
+                 });
+  std::string out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  for (const MeasuredLine<Offset>& line : lines) {
+    const std::size_t end = text::FindBreakOrNul(text, line.start);
+    text::AppendLine(out, text.substr(line.start, end - line.start));
+  }
+  return out;
+}
+
+}  // namespace
+
+CommandResult SortLinesByLength(std::string_view text) {
+  std::string sorted =
+      WithOffsetsFor(text, [&](auto offset) { return SortByLength<decltype(offset)>(text); });
+  return text::Done(text, std::move(sorted), 0, "");
+}
+
+namespace {
+
+// The shuffle's swap passes on a list of lines.
+template <typename Lines>
+void ShuffleList(Lines& lines, RandomGenerator& random, View view, const Progress& progress) {
   ProgressReporter reporter(progress);
   const std::size_t n = lines.size();
   // The generator draws from 32-bit ranges; a view never holds 2^32 lines.
@@ -124,33 +199,25 @@ void ShuffleViews(Views& lines, RandomGenerator& random, View view, const Progre
   }
 }
 
-constexpr char kShuffleCaption[] = "Мешаем: 100%";
-
 }  // namespace
 
-LineCommandResult ShuffleLines(TextView text, RandomGenerator& random, View view, const Progress& progress) {
-  LineViews lines = SplitLineViews(text);
-  ShuffleViews(lines, random, view, progress);
-  return {JoinLineViews(lines), 0, kShuffleCaption};
+CommandResult ShuffleLines(std::string_view text, RandomGenerator& random, View view,
+                           const Progress& progress) {
+  std::string shuffled = WithOffsetsFor(text, [&](auto offset) {
+    LineIndex<decltype(offset)> lines = IndexLines<decltype(offset)>(text);
+    ShuffleList(lines, random, view, progress);
+    return JoinIndexed(text, lines);
+  });
+  return text::Done(text, std::move(shuffled), 0, "Мешаем: 100%");
 }
 
-LineCommandResult InvertLines(TextView text) {
-  LineViews lines = SplitLineViews(text);
-  std::reverse(lines.begin(), lines.end());
-  return {JoinLineViews(lines), 0, ""};
-}
-
-ByteLineResult ShuffleLineBytes(std::string_view bytes, RandomGenerator& random, View view,
-                                const Progress& progress) {
-  std::vector<std::string_view> lines = SplitLineViewsOf(bytes);
-  ShuffleViews(lines, random, view, progress);
-  return {std::move(lines), kShuffleCaption};
-}
-
-ByteLineResult InvertLineBytes(std::string_view bytes) {
-  std::vector<std::string_view> lines = SplitLineViewsOf(bytes);
-  std::reverse(lines.begin(), lines.end());
-  return {std::move(lines), ""};
+CommandResult InvertLines(std::string_view text) {
+  std::string inverted = WithOffsetsFor(text, [&](auto offset) {
+    LineIndex<decltype(offset)> lines = IndexLines<decltype(offset)>(text);
+    std::reverse(lines.begin(), lines.end());
+    return JoinIndexed(text, lines);
+  });
+  return text::Done(text, std::move(inverted), 0, "");
 }
 
 }  // namespace skorlin::lines

@@ -4,8 +4,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <vector>
 
-#include "lines/line_views.h"
+#include "lines/line_index.h"
+#include "text/huge_pages.h"
+#include "text/line_list.h"
+#include "text/utf8.h"
 
 namespace skorlin::lines {
 
@@ -65,30 +70,70 @@ std::size_t FindSentenceBreak(TextView s, int min, int max, RandomGenerator& ran
   return pos;
 }
 
-LineCommandResult SplitParagraphs(TextView text, int min, int max, RandomGenerator& random) {
-  const LineViews lines = SplitLineViews(text);
-  if (!LimitsUsable(min, max)) return {JoinLineViews(lines), 0, ""};
+namespace {
+
+// The paragraphs of one line longer than max (as characters), the first at the front.
+std::vector<text::Text> ParagraphsOf(const text::Text& s, int min, int max, RandomGenerator& random) {
   const auto longest = static_cast<std::size_t>(max);
-  // The lines are visited from the last to the first (the order of the draws); their
-  // paragraphs are collected back to front and put in order at the end.
-  LineViews reversed;
-  reversed.reserve(lines.size());
-  LineViews parts;
-  for (std::size_t i = lines.size(); i-- > 0;) {
-    TextView s = lines[i];
-    std::size_t pos = FindSentenceBreak(s, min, max, random);
-    parts.clear();
-    while (pos > 0 && s.size() > longest) {
-      parts.push_back(s.substr(0, pos));
-      s.remove_prefix(pos);
-      while (!s.empty() && text::IsBlank(s.front())) s.remove_prefix(1);
-      pos = FindSentenceBreak(s, min, max, random);
-    }
-    parts.push_back(s);
-    reversed.insert(reversed.end(), parts.rbegin(), parts.rend());
+  std::vector<text::Text> parts;
+  std::size_t pos = FindSentenceBreak(s, min, max, random);
+  TextView rest = s;
+  while (pos > 0 && rest.size() > longest) {
+    parts.emplace_back(rest.substr(0, pos));
+    rest.remove_prefix(pos);
+    while (!rest.empty() && text::IsBlank(rest.front())) rest.remove_prefix(1);
+    pos = FindSentenceBreak(rest, min, max, random);
   }
-  std::reverse(reversed.begin(), reversed.end());
-  return {JoinLineViews(reversed), 0, ""};
+  parts.emplace_back(rest);
+  return parts;
+}
+
+// A line split into paragraphs, UTF-8, each followed by CR LF.
+struct SplitLine {
+  std::size_t index;
+  std::string paragraphs;
+};
+
+}  // namespace
+
+CommandResult SplitParagraphs(std::string_view text, int min, int max, RandomGenerator& random) {
+  if (!LimitsUsable(min, max)) return text::Done(text, text::WholeText(text), 0, "");
+  const auto longest = static_cast<std::size_t>(max);
+  const auto range = static_cast<std::uint32_t>(max - min);
+  std::string out = WithOffsetsFor(text, [&](auto offset) {
+    const LineIndex<decltype(offset)> lines = IndexLines<decltype(offset)>(text);
+    // The lines are visited from the last to the first (the order of the draws). A line no
+    // longer than max only draws its value: it is never split, wherever the break falls.
+    std::vector<SplitLine> split;
+    for (std::size_t i = lines.size(); i-- > 0;) {
+      const std::string_view line = LineAt(text, lines[i]);
+      if (line.size() <= longest || text::CountUtf8Chars(line) <= longest) {
+        random.RandomInt(range);
+        continue;
+      }
+      std::string paragraphs;
+      for (const text::Text& part : ParagraphsOf(text::DecodeUtf8(line), min, max, random)) {
+        text::AppendUtf8(paragraphs, part);
+        paragraphs += "\r\n";
+      }
+      split.push_back({i, std::move(paragraphs)});
+    }
+    std::size_t size = text::WholeTextSizeBound(text);
+    for (const SplitLine& s : split) size += s.paragraphs.size();
+    std::string whole;
+    text::ReserveLarge(whole, size);
+    auto next = split.rbegin();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (next != split.rend() && next->index == i) {
+        whole += next->paragraphs;
+        ++next;
+      } else {
+        text::AppendLine(whole, LineAt(text, lines[i]));
+      }
+    }
+    return whole;
+  });
+  return text::Done(text, std::move(out), 0, "");
 }
 
 }  // namespace skorlin::lines

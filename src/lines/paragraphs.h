@@ -3,13 +3,16 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "lines/line_command.h"
 #include "lines/random.h"
+#include "text/text.h"
 
 namespace skorlin::lines {
 
-// The paragraph lengths the settings fields give when their text is not a number.
+// The paragraph lengths of the two settings fields: their text when the program is new,
+// and what a field gives when its text is not a number.
 inline constexpr int kDefaultParagraphMin = 250;
 inline constexpr int kDefaultParagraphMax = 400;
 
@@ -31,11 +34,12 @@ ParagraphLimits ReadParagraphLimits(text::TextView minField, text::TextView maxF
 // value from the generator; with min below 1 or above max it draws nothing and gives 0.
 std::size_t FindSentenceBreak(text::TextView s, int min, int max, RandomGenerator& random);
 
-// Splits every line longer than max, from the last line to the first: paragraphs are cut
-// at FindSentenceBreak while what remains is longer than max, the blanks at the start of
-// each following paragraph are dropped, and the remainder (possibly empty) becomes the
-// last paragraph. Every line draws one value, and every further break one more. With min
-// below 1 or above max nothing is split and nothing is drawn. No counter, no caption.
-LineCommandResult SplitParagraphs(text::TextView text, int min, int max, RandomGenerator& random);
+// Splits every line longer than max characters, from the last line to the first:
+// paragraphs are cut at FindSentenceBreak while what remains is longer than max, the
+// blanks at the start of each following paragraph are dropped, and the remainder
+// (possibly empty) becomes the last paragraph. Every line draws one value, and every
+// further break one more. With min below 1 or above max nothing is split and nothing is
+// drawn. No counter, no caption. Only the lines longer than max are decoded.
+CommandResult SplitParagraphs(std::string_view text, int min, int max, RandomGenerator& random);
 
 }  // namespace skorlin::lines

@@ -3,8 +3,10 @@
 #include <exception>
 
 #include "format/collapse_spaces.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
+#include "text/utf8.h"
 
 namespace skorlin::names {
 
@@ -12,6 +14,9 @@ namespace {
 
 using text::Text;
 using text::TextView;
+
+// What a line usually grows by at most: "Уважаемый " and a space (UTF-8).
+constexpr std::size_t kLineGrowth = 24;
 
 // Collapsed runs of spaces, blanks trimmed at both ends: how every command reads a line.
 Text Prepared(TextView line) {
@@ -99,47 +104,56 @@ Text SalutationLine(TextView line, DeclensionLibrary& library) {
   return Trimmed(std::move(out));
 }
 
-NameCommandOutcome RunNameCommand(NameCommand command, text::Lines& lines, DeclensionLibrary& library,
-                                  int caseNo) {
-  NameCommandOutcome outcome;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    try {
-      switch (command) {
-        case NameCommand::Initials:
-          lines[i] = SurnameWithInitials(lines[i]);
-          break;
-        case NameCommand::NameAndPatronymic:
-          lines[i] = NameAndPatronymic(lines[i]);
-          break;
-        case NameCommand::Decline:
-          lines[i] = DeclineLine(lines[i], caseNo, library);
-          break;
-        case NameCommand::Salutation:
-          lines[i] = SalutationLine(lines[i], library);
-          break;
-      }
-    } catch (const LibraryLoadError& error) {
-      outcome.status = NameCommandStatus::LibraryMissing;
-      outcome.message = error.what();
-      outcome.failedLine = i;
-      return outcome;
-    } catch (const std::exception& error) {
-      outcome.status = NameCommandStatus::LibraryError;
-      outcome.message = error.what();
-      outcome.failedLine = i;
-      return outcome;
-    }
+Text NameLine(NameCommand command, TextView line, DeclensionLibrary& library, int caseNo) {
+  switch (command) {
+    case NameCommand::Initials:
+      return SurnameWithInitials(line);
+    case NameCommand::NameAndPatronymic:
+      return NameAndPatronymic(line);
+    case NameCommand::Decline:
+      return DeclineLine(line, caseNo, library);
+    case NameCommand::Salutation:
+      return SalutationLine(line, library);
   }
-  outcome.caption = "Готово.";
-  return outcome;
+  return Text(line);
 }
 
-NameTextResult RunNameCommandOnText(NameCommand command, TextView text, DeclensionLibrary& library,
-                                    int caseNo) {
-  text::Lines lines = text::SplitLines(text);
-  NameTextResult result;
-  result.outcome = RunNameCommand(command, lines, library, caseNo);
-  result.text = text::JoinLines(lines);
+text::CommandResult RunNameCommand(NameCommand command, std::string_view text, DeclensionLibrary& library,
+                                   int caseNo) {
+  text::CommandResult result;
+  // A line may grow: by the salutation's words, by the periods of the initials, by the
+  // endings of a declined name. The result is sized for that at once.
+  std::string out;
+  text::ReserveLarge(
+      out, text::WholeTextSizeBound(text) + kLineGrowth * (text::WholeTextSizeBound(text) - text.size()));
+  std::string line;
+  text::LineCursor<char> lines(text);
+  std::string_view view;
+  std::size_t i = 0;
+  for (; lines.Next(view); ++i) {
+    try {
+      line.clear();
+      text::AppendUtf8(line, NameLine(command, text::DecodeUtf8(view), library, caseNo));
+    } catch (const LibraryLoadError& error) {
+      result.outcome = text::Outcome::kLibraryMissing;
+      result.message = error.what();
+      break;
+    } catch (const std::exception& error) {
+      result.outcome = text::Outcome::kLibraryError;
+      result.message = error.what();
+      break;
+    }
+    text::AppendLine(out, line);
+  }
+  if (result.outcome != text::Outcome::kDone) {
+    // The failing line and the later ones stay as they were.
+    result.failedLine = i;
+    text::AppendLine(out, view);
+    while (lines.Next(view)) text::AppendLine(out, view);
+  }
+  result.text = std::move(out);
+  result.changed = text::ChangesView(text, result.text);
+  if (result.outcome == text::Outcome::kDone) result.caption = "Готово.";
   return result;
 }
 

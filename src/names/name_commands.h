@@ -1,10 +1,10 @@
 // The name menu: lists of full names (surname, first name, patronymic), one to a line.
 #pragma once
 
-#include <cstddef>
-#include <string>
+#include <string_view>
 
 #include "names/declension_library.h"
+#include "text/command_result.h"
 #include "text/text.h"
 
 namespace skorlin::names {
@@ -34,31 +34,16 @@ text::Text SalutationLine(text::TextView line, DeclensionLibrary& library);
 
 enum class NameCommand { Initials, NameAndPatronymic, Decline, Salutation };
 
-enum class NameCommandStatus {
-  Done,            // every line rewritten; the caption is "Готово."
-  LibraryError,    // the library reported an error: show the message
-  LibraryMissing,  // the library could not be loaded: the message says where it was looked for
-};
+// The new form of one line under a command (caseNo for Decline). Throws what the library
+// throws.
+text::Text NameLine(NameCommand command, text::TextView line, DeclensionLibrary& library, int caseNo);
 
-struct NameCommandOutcome {
-  NameCommandStatus status = NameCommandStatus::Done;
-  std::string caption;         // "Готово." when done, else empty (the caption stays)
-  std::string message;         // UTF-8: the error's text
-  std::size_t failedLine = 0;  // the 0-based line at which the command stopped
-};
-
-// Rewrites every line in place. When the library fails at a line, the earlier lines keep
-// their new form and that line and the later ones stay as they were. Never throws for
-// any text. caseNo is used by Decline (3 for the menu's dative).
-NameCommandOutcome RunNameCommand(NameCommand command, text::Lines& lines, DeclensionLibrary& library,
-                                  int caseNo = 3);
-
-struct NameTextResult {
-  text::Text text;  // the view's new text: its lines joined with CR LF
-  NameCommandOutcome outcome;
-};
-// RunNameCommand over the lines of a whole view's text.
-NameTextResult RunNameCommandOnText(NameCommand command, text::TextView text, DeclensionLibrary& library,
-                                    int caseNo = 3);
+// Rewrites every line of a view's text (UTF-8), each line decoded on its own; caption
+// "Готово.". When the library fails at a line, the earlier lines keep their new form, that
+// line and the later ones stay as they were, the caption is empty and the outcome says why
+// (kLibraryMissing, kLibraryError at failedLine, with the message). Never throws for any
+// text. caseNo is used by Decline (3 for the menu's dative).
+text::CommandResult RunNameCommand(NameCommand command, std::string_view text, DeclensionLibrary& library,
+                                   int caseNo = 3);
 
 }  // namespace skorlin::names

@@ -5,15 +5,15 @@
 #include <limits>
 
 #include "stats/stats_chars.h"
+#include "text/utf8.h"
 
 namespace skorlin::stats {
 
-std::int32_t CountWords(text::TextView text) {
-  const auto& table = StatsCharTable();
+std::int32_t CountWords(std::string_view text) {
   std::int64_t count = 0;
   bool runHasStart = false;  // the current run of word characters already holds a word start
-  for (const text::Char c : text) {
-    const unsigned char flags = c < kStatsTableSize ? table[c] : StatsCharFlagsSlow(c);
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char flags = StatsCharFlags(text::NextUtf8Char(text, i));
     if ((flags & kWordStart) != 0 && !runHasStart) {
       ++count;
       runHasStart = true;

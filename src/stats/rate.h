@@ -9,6 +9,9 @@
 
 namespace skorlin::stats {
 
+// The rate field's text when the program is new (UTF-8).
+inline constexpr char kDefaultRateText[] = "0,8";
+
 // An exact decimal: (negative ? -1 : 1) × digits × 10^exponent.
 struct Rate {
   bool negative = false;

@@ -1,4 +1,4 @@
-// Counting a text in one pass over its characters.
+// Counting a text in one pass over its characters, in pieces.
 //
 // The counts are defined on the text with its outer blanks trimmed ("the core"), with every
 // run of CR LF pairs in it taken as one line break. Lines: one plus the number of such
@@ -7,88 +7,160 @@
 // stands right after or right before a CR LF that appears only once the pairs are gone
 // (a lone CR, a removed pair, a lone LF). Words never contain blanks, so they all lie
 // in the core.
+//
+// The leading blanks are skipped as they come. A run of blanks after the core began is
+// counted as if more core follows, with the counts before it kept aside: if the text ends
+// in it, those counts are the core's.
 #include "stats/text_stats.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "stats/stats_chars.h"
+#include "text/utf8.h"
 
 namespace skorlin::stats {
 namespace {
-
-constexpr text::Char kCr = U'\r';
-constexpr text::Char kLineFeed = U'\n';
 
 std::int32_t Saturate(std::int64_t value) {
   return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int64_t CountCrLf(text::TextView s) {
-  std::int64_t count = 0;
-  for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-    if (s[i] == kCr && s[i + 1] == kLineFeed) ++count;
-  }
-  return count;
+// The bytes a character announces by its first byte (1 for ASCII and for bytes that start
+// no sequence).
+std::size_t AnnouncedBytes(char lead) {
+  const auto byte = static_cast<unsigned char>(lead);
+  return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
 }
+
+// A CR or an LF: no letter, no printable character, and the end of any word.
+constexpr unsigned kBreakFlags = 0;
 
 }  // namespace
 
-TextStats CountTextStats(text::TextView text) {
-  std::size_t begin = 0;
-  while (begin < text.size() && text::IsBlank(text[begin])) ++begin;
-  std::size_t end = text.size();
-  while (end > begin && text::IsBlank(text[end - 1])) --end;
-  // A pair never straddles begin or end: the core starts and ends with a non-blank.
-  const std::int64_t outerPairs = CountCrLf(text.substr(0, begin)) + CountCrLf(text.substr(end));
-
-  const auto& table = StatsCharTable();
-  const auto& steps = BreakStepTable();
-  std::int64_t pairs = 0;      // CR LF pairs in the core
-  std::int64_t breakRuns = 0;  // runs of consecutive CR LF pairs in the core
-  std::int64_t dropped = 0;    // spaces the collapsed count leaves out
-  std::int64_t letters = 0;
-  std::int64_t printable = 0;
-  std::int64_t words = 0;
-  unsigned runHasStart = 0;  // 1: the current run of word characters holds a letter or digit
-  unsigned state = kBreakStart;
-
-  for (std::size_t i = begin; i < end; ++i) {
-    const text::Char c = text[i];
-    const unsigned flags = c < kStatsTableSize ? table[c] : StatsCharFlagsSlow(c);
-    letters += flags & kLetter;
-    printable += (flags & kPrintable) != 0;
-    // A word is counted at the first letter or digit of a run of word characters; written
-    // without branches, as word boundaries come too often to predict.
-    const unsigned start = (flags & kWordStart) != 0;
-    words += start & (runHasStart ^ 1u);
-    runHasStart = (runHasStart | start) & ((flags & kWordBody) != 0);
-
-    unsigned breakClass = flags >> kBreakClassShift;
-    // The core ends with a non-blank, so a CR inside it always has a next character. The
-    // LF of a pair adds nothing to the other counts: it is no letter, no printable
-    // character, and the CR before it already ended any word.
-    if (breakClass == kLoneCr && text[i + 1] == kLineFeed) {
-      breakClass = kCrLfPair;
-      ++i;
+void TextStatsCounter::Counted(unsigned flags, BreakClass breakClass, std::int64_t characters, bool blank) {
+  if (blank) {
+    if (!inBlanks_) {
+      beforeBlanks_ = counts_;
+      inBlanks_ = true;
     }
-    const BreakStep& step = steps[state * kBreakClasses + breakClass];
-    state = step.next;
-    pairs += step.pairs;
-    breakRuns += step.breakRuns;
-    dropped += step.dropped;
+  } else {
+    inBlanks_ = false;
   }
+  counts_.letters += flags & kLetter;
+  counts_.printable += (flags & kPrintable) != 0;
+  // A word is counted at the first letter or digit of a run of word characters; written
+  // without branches, as word boundaries come too often to predict.
+  const unsigned start = (flags & kWordStart) != 0;
+  counts_.words += start & (runHasStart_ ^ 1u);
+  runHasStart_ = (runHasStart_ | start) & ((flags & kWordBody) != 0);
+  counts_.characters += characters;
+  const BreakStep& step = steps_[state_ * kBreakClasses + breakClass];
+  state_ = step.next;
+  counts_.pairs += step.pairs;
+  counts_.breakRuns += step.breakRuns;
+  counts_.dropped += step.dropped;
+}
 
+void TextStatsCounter::LineBreak(BreakClass breakClass) {
+  if (!started_) {
+    if (breakClass == kCrLfPair) ++leadingPairs_;
+    return;
+  }
+  Counted(kBreakFlags, breakClass, breakClass == kCrLfPair ? 2 : 1, true);
+}
+
+void TextStatsCounter::Character(text::Char c) {
+  if (pendingCr_) {
+    pendingCr_ = false;
+    if (c == U'\n') {
+      LineBreak(kCrLfPair);
+      return;
+    }
+    LineBreak(viewBreaks_ ? kCrLfPair : kLoneCr);
+  }
+  if (c == U'\r') {
+    pendingCr_ = true;
+    return;
+  }
+  if (c == U'\n') {
+    LineBreak(viewBreaks_ ? kCrLfPair : kLf);
+    return;
+  }
+  const bool blank = text::IsBlank(c);
+  if (!started_) {
+    if (blank) return;
+    started_ = true;
+  }
+  const unsigned flags = StatsCharFlags(c);
+  Counted(flags, static_cast<BreakClass>(flags >> kBreakClassShift), 1, blank);
+}
+
+void TextStatsCounter::Add(std::string_view utf8) {
+  std::size_t i = 0;
+  if (carried_ > 0) {
+    // The rest of the character the last piece cut.
+    while (i < utf8.size() && carried_ < AnnouncedBytes(carry_[0]) && text::IsUtf8Continuation(utf8[i])) {
+      carry_[carried_++] = utf8[i++];
+    }
+    if (i == utf8.size() && carried_ < AnnouncedBytes(carry_[0])) return;
+    std::size_t k = 0;
+    const std::string_view character(carry_, carried_);
+    carried_ = 0;
+    Character(text::NextUtf8Char(character, k));
+  }
+  while (i < utf8.size()) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte < 0x80) {
+      Character(byte);
+      ++i;
+      continue;
+    }
+    // A character cut by the end of the piece waits for the rest.
+    const std::size_t announced = AnnouncedBytes(utf8[i]);
+    if (announced > utf8.size() - i) {
+      std::size_t end = i + 1;
+      while (end < utf8.size() && text::IsUtf8Continuation(utf8[end])) ++end;
+      if (end == utf8.size()) {
+        carried_ = end - i;
+        std::copy(utf8.begin() + static_cast<std::ptrdiff_t>(i), utf8.end(), carry_);
+        return;
+      }
+    }
+    Character(text::NextUtf8Char(utf8, i));
+  }
+}
+
+TextStats TextStatsCounter::Finish() {
+  if (carried_ > 0) {
+    std::size_t k = 0;
+    const std::string_view character(carry_, carried_);
+    carried_ = 0;
+    Character(text::NextUtf8Char(character, k));
+  }
+  if (pendingCr_) {
+    pendingCr_ = false;
+    LineBreak(viewBreaks_ ? kCrLfPair : kLoneCr);
+  }
+  // The pairs of the trailing blanks count for all lines only.
+  const std::int64_t allPairs = leadingPairs_ + counts_.pairs;
+  const Counts core = inBlanks_ ? beforeBlanks_ : counts_;
   TextStats stats;
-  stats.AllLineCount = Saturate(1 + outerPairs + pairs);
-  stats.LineCount = Saturate(1 + breakRuns);
-  stats.WordCount = Saturate(words);
-  stats.LetterCount = Saturate(letters);
-  stats.CharCount = Saturate(printable);
-  const std::int64_t spacedAll = static_cast<std::int64_t>(end - begin) - 2 * pairs;
+  stats.AllLineCount = Saturate(1 + allPairs);
+  stats.LineCount = Saturate(1 + core.breakRuns);
+  stats.WordCount = Saturate(core.words);
+  stats.LetterCount = Saturate(core.letters);
+  stats.CharCount = Saturate(core.printable);
+  const std::int64_t spacedAll = core.characters - 2 * core.pairs;
   stats.SpacedAllCount = Saturate(spacedAll);
-  stats.SpacedCount = Saturate(spacedAll - dropped);
+  stats.SpacedCount = Saturate(spacedAll - core.dropped);
   return stats;
+}
+
+TextStats CountTextStats(std::string_view text) {
+  TextStatsCounter counter;
+  counter.Add(text);
+  return counter.Finish();
 }
 
 }  // namespace skorlin::stats

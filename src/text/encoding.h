@@ -57,6 +57,25 @@ std::string EncodeCp1251(TextView text);  // throws UnencodableError
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
+// The index of the first byte that starts no valid sequence; npos when bytes are UTF-8.
+std::size_t FindInvalidUtf8(std::string_view bytes);
 std::string EncodeUtf8(TextView text);
+
+// The same decisions on UTF-8 text, for the command line, which hands a command UTF-8
+// input as it came and converts any other encoding once.
+// The encoding DecodeAuto reads bytes in (a byte order mark the bytes do not hold up to
+// gives Windows-1251).
+Encoding DetectEncoding(std::string_view bytes);
+// Where the text of bytes in that encoding begins: after the byte order mark of a UTF-8
+// text read as such.
+std::size_t TextStart(std::string_view bytes, Encoding encoding);
+// Windows-1251 bytes as UTF-8.
+std::string Cp1251ToUtf8(std::string_view bytes);
+// The bytes read in the given encoding, as UTF-8 (a BOM of that encoding skipped).
+// Throws DecodeError as Decode does.
+std::string DecodeToUtf8(std::string_view bytes, Encoding encoding);
+// UTF-8 text written in the given encoding, as Encode writes it. Throws UnencodableError
+// for Cp1251 when some character has no code.
+std::string EncodeFromUtf8(std::string_view utf8, Encoding encoding);
 
 }  // namespace skorlin::text

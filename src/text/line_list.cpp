@@ -1,6 +1,8 @@
 // Splitting a text into lines and joining lines into a text.
 #include "text/line_list.h"
 
+#include "text/huge_pages.h"
+
 namespace skorlin::text {
 
 Lines SplitLines(TextView text) {
@@ -9,16 +11,33 @@ Lines SplitLines(TextView text) {
   return lines;
 }
 
-Text JoinLines(const Lines& lines) {
-  std::size_t size = 0;
-  for (const Text& line : lines) size += line.size() + 2;
-  Text text;
-  text.reserve(size);
-  for (const Text& line : lines) {
-    text += line;
-    text += U"\r\n";
+LineViews SplitLines(std::string_view text) {
+  LineViews lines;
+  ForEachLine(text, [&lines](std::string_view line) { lines.push_back(line); });
+  return lines;
+}
+
+Text JoinLines(const Lines& lines) { return JoinLinesOf<Char>(lines); }
+
+std::string JoinLines(const LineViews& lines) { return JoinLinesOf<char>(lines); }
+
+std::size_t WholeTextSizeBound(std::string_view text) {
+  using namespace word_bits;
+  std::size_t breaks = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    const std::uint64_t word = Load(text.data() + i);
+    breaks += CountMarked(BytesEqual(word, '\r') | BytesEqual(word, '\n'));
   }
-  return text;
+  for (; i < text.size(); ++i) breaks += text[i] == '\r' || text[i] == '\n' ? 1 : 0;
+  return text.size() + breaks + 2;
+}
+
+std::string WholeText(std::string_view text) {
+  std::string whole;
+  ReserveLarge(whole, WholeTextSizeBound(text));
+  ForEachLine(text, [&whole](std::string_view line) { AppendLine(whole, line); });
+  return whole;
 }
 
 }  // namespace skorlin::text

@@ -42,8 +42,21 @@ std::size_t FindStr(TextView sub, TextView s, std::size_t start) {
   if (sub.empty() || s.empty()) return 0;
   if (start == 0) start = 1;
   if (start > s.size() || sub.size() > s.size() - (start - 1)) return 0;
-  const std::size_t index = s.find(sub, start - 1);
-  return index == TextView::npos ? 0 : index + 1;
+  // Candidates are told apart by the first character of sub that is not a space: many
+  // patterns begin or end with a space, the commonest character of any text.
+  std::size_t anchor = 0;
+  while (anchor < sub.size() && sub[anchor] == U' ') ++anchor;
+  if (anchor == sub.size()) anchor = 0;
+  const Char anchorChar = sub[anchor];
+  const std::size_t last = s.size() - sub.size();
+  // Candidates in order from the left, so the first match is the leftmost one.
+  for (std::size_t k = start - 1; k <= last; ++k) {
+    if (s[k + anchor] == anchorChar &&
+        std::equal(sub.begin(), sub.end(), s.begin() + static_cast<std::ptrdiff_t>(k))) {
+      return k + 1;
+    }
+  }
+  return 0;
 }
 
 std::size_t FindStrNoCase(TextView sub, TextView s, std::size_t start) {
@@ -67,7 +80,8 @@ std::size_t FindStrBack(TextView sub, TextView s, std::size_t start) {
 }
 
 Text ReplaceAll(TextView s, TextView find, TextView repl) {
-  return ReplaceWith(s, find, repl, [](TextView f, TextView t, std::size_t from) { return FindStr(f, t, from); });
+  return ReplaceWith(s, find, repl,
+                     [](TextView f, TextView t, std::size_t from) { return FindStr(f, t, from); });
 }
 
 Text ReplaceAllNoCase(TextView s, TextView find, TextView repl) {

@@ -1,40 +1,55 @@
-// UTF-8 conversion of texts, used for source literals and at the program's edges.
+// UTF-8: validation and conversion at the program's edges, and the character-by-character
+// reading the commands use on the lines that need it.
+#include "text/utf8.h"
+
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "text/encoding.h"
-#include "text/text.h"
+#include "text/word_bits.h"
 
 namespace skorlin::text {
 namespace {
 
-// The length of the valid UTF-8 sequence starting at bytes[i], or 0 when it is invalid.
+using word_bits::kHighBits;
+using word_bits::Load;
+constexpr Char kReplacement = 0xFFFD;
+
+// The length of the sequence a lead byte announces (2 to 4), or 0 when it starts none.
+std::size_t AnnouncedLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Reads the sequence of the given length at bytes[i] (its lead announces that length and
+// the continuation bytes are there) into value; false when it is overlong or beyond
+// U+10FFFF, or a surrogate unless allowSurrogates.
+bool ReadSequence(std::string_view bytes, std::size_t i, std::size_t length, bool allowSurrogates,
+                  Char& value) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[i + k]); };
+  static constexpr Char kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+  value = byte(0) & (0xFFu >> (length + 1));
+  for (std::size_t k = 1; k < length; ++k) value = (value << 6) | (byte(k) & 0x3Fu);
+  if (value < kMinimum[length] || value > 0x10FFFF) return false;
+  return allowSurrogates || value < 0xD800 || value > 0xDFFF;
+}
+
+// The length of the valid (strict) UTF-8 sequence at bytes[i], or 0 when it is invalid.
 std::size_t ValidSequenceLength(std::string_view bytes, std::size_t i, Char& decoded) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-  const unsigned char lead = byte(i);
+  const auto lead = static_cast<unsigned char>(bytes[i]);
   if (lead < 0x80) {
     decoded = lead;
     return 1;
   }
-  std::size_t length = 0;
-  Char value = 0;
-  Char minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, value = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, value = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, value = lead & 0x07, minimum = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + length > bytes.size()) return 0;
+  const std::size_t length = AnnouncedLength(lead);
+  if (length == 0 || i + length > bytes.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    value = (value << 6) | (byte(i + k) & 0x3F);
+    if (!IsUtf8Continuation(bytes[i + k])) return 0;
   }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-  decoded = value;
-  return length;
+  return ReadSequence(bytes, i, length, false, decoded) ? length : 0;
 }
 
 // Writes the UTF-8 form of c at out; returns the position after it.
@@ -57,45 +72,122 @@ char* PutUtf8(char* out, Char c) {
   return out;
 }
 
-}  // namespace
+// The UTF-8 length of c; a value beyond U+10FFFF is written as U+FFFD.
+std::size_t Utf8Length(Char c) {
+  return c < 0x80 ? 1 : c < 0x800 ? 2 : (c < 0x10000 || c > 0x10FFFF) ? 3 : 4;
+}
 
-bool IsValidUtf8(std::string_view bytes) {
-  Char ignored = 0;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t length = ValidSequenceLength(bytes, i, ignored);
-    if (length == 0) return false;
-    i += length;
-  }
+// Whether the eight bytes of a word are UTF-8 made of characters of one and two bytes, the
+// word starting inside a two-byte character when carry (0x80) says so; sets carry to 0x80
+// when its last byte starts a two-byte character. Words holding anything else (a longer
+// sequence, a byte that starts none) are for the byte-by-byte check. Without a branch on
+// the bytes: ASCII and Cyrillic alternate too often to predict.
+bool ShortSequencesValid(std::uint64_t word, std::uint64_t& carry) {
+  constexpr std::uint64_t kLow5 = 0x1E1E1E1E1E1E1E1EULL;
+  constexpr std::uint64_t kSeven = 0x7F7F7F7F7F7F7F7FULL;
+  const std::uint64_t bit7 = word & kHighBits;
+  const std::uint64_t bit6 = (word << 1) & kHighBits;
+  const std::uint64_t bit5 = (word << 2) & kHighBits;
+  const std::uint64_t continuation = bit7 & ~bit6;  // 10xxxxxx
+  const std::uint64_t lead = bit7 & bit6;           // 11xxxxxx
+  // 111xxxxx: a longer sequence, or no lead at all. 110xxxxx leads C0 and C1 would make
+  // overlong forms: their bits 1 to 4 are all clear. Every continuation byte must follow a
+  // lead, and every lead have its continuation byte.
+  const std::uint64_t someLowBit = ((word & kLow5) + kSeven) & kHighBits;
+  const std::uint64_t wrong = (lead & bit5) | (lead & ~someLowBit) | (continuation ^ ((lead << 8) | carry));
+  if (wrong != 0) return false;
+  carry = lead >> 56;
   return true;
 }
+
+}  // namespace
+
+std::size_t FindInvalidUtf8(std::string_view bytes) {
+  const std::size_t n = bytes.size();
+  const char* const data = bytes.data();
+  std::size_t i = 0;
+  std::uint64_t carry = 0;  // 0x80: the last byte checked starts a two-byte character
+  // Eight bytes at a time while they hold characters of one and two bytes (ASCII and
+  // Cyrillic); from the start of a word that holds anything else, sequence by sequence up
+  // to the first boundary past the word.
+  while (i + 8 <= n) {
+    if (ShortSequencesValid(Load(data + i), carry)) {
+      i += 8;
+      continue;
+    }
+    std::size_t at = carry != 0 ? i - 1 : i;
+    carry = 0;
+    while (at < i + 8) {
+      Char ignored = 0;
+      const std::size_t length = ValidSequenceLength(bytes, at, ignored);
+      if (length == 0) return at;
+      at += length;
+    }
+    i = at;
+  }
+  for (std::size_t at = carry != 0 ? i - 1 : i; at < n;) {
+    Char ignored = 0;
+    const std::size_t length = ValidSequenceLength(bytes, at, ignored);
+    if (length == 0) return at;
+    at += length;
+  }
+  return std::string_view::npos;
+}
+
+bool IsValidUtf8(std::string_view bytes) { return FindInvalidUtf8(bytes) == std::string_view::npos; }
+
+std::size_t CountUtf8Chars(std::string_view utf8) {
+  const std::size_t n = utf8.size();
+  const char* const data = utf8.data();
+  std::size_t continuations = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const std::uint64_t word = Load(data + i);
+    // Bit 7 set and bit 6 clear: a continuation byte.
+    continuations += word_bits::CountMarked(word & ~(word << 1) & kHighBits);
+  }
+  for (; i < n; ++i) continuations += IsUtf8Continuation(data[i]) ? 1 : 0;
+  return n - continuations;
+}
+
+Char NextUtf8CharSlow(std::string_view utf8, std::size_t& i) {
+  const std::size_t start = i;
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  // The character's bytes: the lead and every continuation byte after it.
+  ++i;
+  while (i < utf8.size() && IsUtf8Continuation(utf8[i])) ++i;
+  if (lead < 0x80) return lead;
+  const std::size_t length = AnnouncedLength(lead);
+  Char value = kReplacement;
+  if (length == 0 || i - start != length || !ReadSequence(utf8, start, length, true, value))
+    return kReplacement;
+  return value;
+}
+
+Text DecodeUtf8(std::string_view utf8) {
+  Text text;
+  text.reserve(CountUtf8Chars(utf8) + 1);
+  for (std::size_t i = 0; i < utf8.size();) text.push_back(NextUtf8Char(utf8, i));
+  return text;
+}
+
+void AppendUtf8(std::string& out, TextView text) {
+  std::size_t size = 0;
+  for (const Char c : text) size += Utf8Length(c);
+  const std::size_t at = out.size();
+  out.resize(at + size);
+  char* end = out.data() + at;
+  for (const Char c : text) end = PutUtf8(end, c > 0x10FFFF ? kReplacement : c);
+}
+
+void AppendUtf8(std::string& out, Char c) { AppendUtf8(out, TextView(&c, 1)); }
 
 // Decodes UTF-8 into text in one pass; false (with the position of the first invalid
 // byte) when the bytes are not UTF-8.
 bool TryDecodeUtf8(std::string_view bytes, Text& text, std::size_t& invalidAt) {
-  // Every character written starts at its own byte that is not a continuation byte (a
-  // sequence that starts at one is invalid), so counting those bytes sizes the text exactly
-  // for valid input and never too small for any input.
-  std::size_t leads = 0;
-  for (const char b : bytes) leads += (static_cast<unsigned char>(b) & 0xC0) != 0x80;
-  text.assign(leads, U'\0');
-  std::size_t out = 0;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      text[out++] = lead;
-      ++i;
-      continue;
-    }
-    Char c = 0;
-    const std::size_t length = ValidSequenceLength(bytes, i, c);
-    if (length == 0) {
-      invalidAt = i;
-      return false;
-    }
-    text[out++] = c;
-    i += length;
-  }
-  text.resize(out);
+  invalidAt = FindInvalidUtf8(bytes);
+  if (invalidAt != std::string_view::npos) return false;
+  text = DecodeUtf8(bytes);
   return true;
 }
 
@@ -110,14 +202,8 @@ Text DecodeUtf8Strict(std::string_view bytes) {
 }
 
 std::string EncodeUtf8(TextView text) {
-  // Sized exactly first, so that a large text does not claim (and zero) four bytes for
-  // every character.
-  std::size_t size = 0;
-  for (const Char c : text) size += 1 + (c >= 0x80) + (c >= 0x800) + (c >= 0x10000);
-  std::string out(size, '\0');
-  char* end = out.data();
-  for (Char c : text) end = PutUtf8(end, c);
-  out.resize(static_cast<std::size_t>(end - out.data()));
+  std::string out;
+  AppendUtf8(out, text);
   return out;
 }
 

@@ -2,26 +2,29 @@
 // input view is cut at one of its slashes.
 #pragma once
 
-#include "text/text.h"
-#include "urls/url_result.h"
+#include <string>
+#include <string_view>
+
+#include "text/command_result.h"
 
 namespace skorlin::urls {
 
-// Cuts the line before the slash that ends the domain: the third slash of an http address
-// ('http://host/dir' gives 'http://host'), the first slash of any other line ('host/dir'
-// gives 'host'). A line without that slash stays. Returns true when the line changed.
-bool CutToDomain(text::Text& line);
+// Cuts the line (UTF-8) before the slash that ends the domain: the third slash of an http
+// address ('http://host/dir' gives 'http://host'), the first slash of any other line
+// ('host/dir' gives 'host'). A line without that slash stays. Returns true when the line
+// changed.
+bool CutToDomain(std::string& line);
 // Cuts the line before its last slash, unless that slash is the second one of an http
 // address ('http://host/dir/page' gives 'http://host/dir', 'http://host' stays).
-bool CutToFolder(text::Text& line);
+bool CutToFolder(std::string& line);
 // Keeps what follows the last slash. An http address whose last slash is its second one
 // (or that has no slash) becomes empty: 'http://host' gives ''. Any other line without a
 // slash stays.
-bool CutToFileName(text::Text& line);
+bool CutToFileName(std::string& line);
 
 // The three commands on the whole input view; caption "Готово.".
-UrlResult KeepDomain(text::TextView viewText);
-UrlResult KeepDomainWithFolder(text::TextView viewText);
-UrlResult KeepFileName(text::TextView viewText);
+text::CommandResult KeepDomain(std::string_view viewText);
+text::CommandResult KeepDomainWithFolder(std::string_view viewText);
+text::CommandResult KeepFileName(std::string_view viewText);
 
 }  // namespace skorlin::urls

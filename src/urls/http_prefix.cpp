@@ -1,40 +1,36 @@
 #include "urls/http_prefix.h"
 
-#include <cstddef>
-
-#include "text/toolkit.h"
 #include "urls/line_frame.h"
 #include "urls/url_chars.h"
 
 namespace skorlin::urls {
 namespace {
 
-constexpr text::TextView kHttpPrefix = U"http://";
-
-// True when the line begins with "http://", compared as FindStrNoCase compares.
-bool StartsWithHttpPrefix(text::TextView line) {
-  return text::FindStrNoCase(kHttpPrefix, line.substr(0, kHttpPrefix.size()), 1) == 1;
-}
+constexpr std::string_view kHttpPrefix = "http://";
 
 }  // namespace
 
-bool AddHttpPrefix(text::Text& line) {
+bool AddHttpPrefix(std::string& line) {
   if (IsHttpAddress(line)) return false;
   line.insert(0, kHttpPrefix);
   return true;
 }
 
-bool RemoveHttpPrefix(text::Text& line) {
+bool RemoveHttpPrefix(std::string& line) {
   // Only a leading "http://" is removed: cutting seven characters from a line that holds
   // "http:" somewhere else would destroy its text ('см. http://host' would become
-  // 'p://host').
-  if (!StartsWithHttpPrefix(line)) return false;
-  text::DeleteRange(line, 1, static_cast<std::ptrdiff_t>(kHttpPrefix.size()));
+  // 'p://host'). The prefix is ASCII: seven characters are seven bytes.
+  if (!MatchesNoCaseAt(line, 0, kHttpPrefix)) return false;
+  line.erase(0, kHttpPrefix.size());
   return true;
 }
 
-UrlResult AddHttp(text::TextView viewText) { return ChangeEachLine(viewText, AddHttpPrefix); }
+text::CommandResult AddHttp(std::string_view viewText) {
+  return ChangeEachLine(viewText, AddHttpPrefix, kHttpPrefix.size() * LineCountBound(viewText));
+}
 
-UrlResult RemoveHttp(text::TextView viewText) { return ChangeEachLine(viewText, RemoveHttpPrefix); }
+text::CommandResult RemoveHttp(std::string_view viewText) {
+  return ChangeEachLine(viewText, RemoveHttpPrefix);
+}
 
 }  // namespace skorlin::urls

@@ -2,55 +2,61 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
+#include <string>
 
-#include "text/line_list.h"
 #include "urls/line_frame.h"
 
 namespace skorlin::urls {
 namespace {
 
-constexpr text::TextView kOpening = U"<a href=\"";
-constexpr text::TextView kMiddle = U"\">";
-constexpr text::TextView kClosing = U"</a>";
+constexpr std::string_view kOpening = "<a href=\"";
+constexpr std::string_view kMiddle = "\">";
+constexpr std::string_view kClosing = "</a>";
 
-bool IsBlankLine(text::TextView line) {
-  return std::all_of(line.begin(), line.end(), [](text::Char c) { return text::IsBlank(c); });
+// Blanks are codes 0 to 32: single bytes of UTF-8.
+bool IsBlankLine(std::string_view line) {
+  return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
 }
 
 // Wraps every non-blank line into a link; addressFromView says whether the view line is
 // the address (anchors from the clipboard) or the link text (addresses from the clipboard).
-UrlResult InsertLinks(text::TextView viewText, text::TextView clipboardText, bool addressFromView) {
-  const text::Lines clipboard = text::SplitLines(clipboardText);
-  if (clipboard.empty()) {
-    UrlResult result;
-    result.text = text::JoinLines(text::SplitLines(viewText));
-    result.done = false;
-    result.caption = kEmptyClipboardCaption;
-    return result;
-  }
+text::CommandResult InsertLinks(std::string_view viewText, std::string_view clipboardText,
+                                bool addressFromView) {
+  const text::LineViews clipboard = text::SplitLines(clipboardText);
+  if (clipboard.empty()) return NothingToDo(viewText, kEmptyClipboardCaption);
+  // What the links add: the pieces, and the clipboard lines in turn.
+  std::size_t nonBlank = 0;
+  text::ForEachLine(viewText, [&nonBlank](std::string_view line) { nonBlank += IsBlankLine(line) ? 0 : 1; });
+  std::size_t cycle = 0;
+  for (const std::string_view line : clipboard) cycle += line.size();
+  std::size_t growth =
+      nonBlank * (kOpening.size() + kMiddle.size() + kClosing.size()) + nonBlank / clipboard.size() * cycle;
+  for (std::size_t j = 0; j < nonBlank % clipboard.size(); ++j) growth += clipboard[j].size();
   std::size_t k = 0;
-  return ChangeEachLine(viewText, [&](text::Text& line) {
-    if (IsBlankLine(line)) return false;
-    const text::Text& other = clipboard[k];
-    k = (k + 1 == clipboard.size()) ? 0 : k + 1;
-    const text::Text& address = addressFromView ? line : other;
-    const text::Text& caption = addressFromView ? other : line;
-    text::Text link;
-    link.reserve(kOpening.size() + address.size() + kMiddle.size() + caption.size() + kClosing.size());
-    link.append(kOpening).append(address).append(kMiddle).append(caption).append(kClosing);
-    line = std::move(link);
-    return true;
-  });
+  std::string link;
+  return ChangeEachLine(
+      viewText,
+      [&](std::string& line) {
+        if (IsBlankLine(line)) return false;
+        const std::string_view other = clipboard[k];
+        k = (k + 1 == clipboard.size()) ? 0 : k + 1;
+        const std::string_view address = addressFromView ? std::string_view(line) : other;
+        const std::string_view caption = addressFromView ? other : std::string_view(line);
+        link.clear();
+        link.append(kOpening).append(address).append(kMiddle).append(caption).append(kClosing);
+        line.swap(link);
+        return true;
+      },
+      growth);
 }
 
 }  // namespace
 
-UrlResult InsertUrls(text::TextView viewText, text::TextView clipboardText) {
+text::CommandResult InsertUrls(std::string_view viewText, std::string_view clipboardText) {
   return InsertLinks(viewText, clipboardText, false);
 }
 
-UrlResult InsertAnchors(text::TextView viewText, text::TextView clipboardText) {
+text::CommandResult InsertAnchors(std::string_view viewText, std::string_view clipboardText) {
   return InsertLinks(viewText, clipboardText, true);
 }
 

@@ -1,29 +1,30 @@
 #include "urls/keep_urls.h"
 
 #include <cstddef>
-#include <utility>
+#include <string>
 
-#include "text/line_list.h"
+#include "urls/line_frame.h"
 #include "urls/url_chars.h"
 
 namespace skorlin::urls {
 namespace {
 
 // A token is kept by its exact first characters: 'HTTP://host' and 'https://host' are not.
-bool HasUrlScheme(text::TextView token) {
-  return token.starts_with(U"http://") || token.starts_with(U"mail://") || token.starts_with(U"ftp://");
+bool HasUrlScheme(std::string_view token) {
+  return token.starts_with("http://") || token.starts_with("mail://") || token.starts_with("ftp://");
 }
 
-// Calls found(token) for every kept token of text, in order.
+// Calls found(token) for every kept token of text, in order. Every byte of a character
+// outside ASCII ends a token, as the character itself does.
 template <typename Found>
-void ForEachUrl(text::TextView text, Found found) {
+void ForEachUrl(std::string_view text, Found found) {
   const std::size_t n = text.size();
   std::size_t q = 0;
   while (q < n) {
     while (q < n && !UrlCharSet.Contains(text[q])) ++q;
     const std::size_t start = q;
     while (q < n && UrlCharSet.Contains(text[q])) ++q;
-    const text::TextView token = text.substr(start, q - start);
+    const std::string_view token = text.substr(start, q - start);
     if (HasUrlScheme(token)) found(token);
     ++q;  // past the character that ended the token
   }
@@ -31,31 +32,25 @@ void ForEachUrl(text::TextView text, Found found) {
 
 }  // namespace
 
-text::Lines FindUrls(text::TextView text) {
-  text::Lines urls;
-  ForEachUrl(text, [&](text::TextView url) { urls.emplace_back(url); });
+text::LineViews FindUrls(std::string_view text) {
+  text::LineViews urls;
+  ForEachUrl(text, [&](std::string_view url) { urls.push_back(url); });
   return urls;
 }
 
-UrlResult KeepUrls(text::TextView viewText) {
+text::CommandResult KeepUrls(std::string_view viewText) {
   // The view holds its text up to a NUL, with CR LF after every line. Line breaks are
   // never token characters, so the tokens of that whole text are the tokens of viewText
   // up to the NUL, and the view's text itself is needed only when it stays.
-  const text::TextView scanned = viewText.substr(0, viewText.find(U'\0'));
-  UrlResult result;
-  ForEachUrl(scanned, [&](text::TextView url) {
-    result.text.append(url).append(U"\r\n");
-    ++result.counter;
+  const std::string_view scanned = viewText.substr(0, viewText.find('\0'));
+  std::string kept;
+  long count = 0;
+  ForEachUrl(scanned, [&](std::string_view url) {
+    text::AppendLine(kept, url);
+    ++count;
   });
-  if (result.counter == 0) {
-    result.text = text::JoinLines(text::SplitLines(viewText));
-    result.done = false;
-    result.caption = kNoUrlsCaption;
-    return result;
-  }
-  result.changed = true;
-  result.caption = kDoneCaption;
-  return result;
+  if (count == 0) return NothingToDo(viewText, kNoUrlsCaption);
+  return text::Done(viewText, std::move(kept), count, kDoneCaption);
 }
 
 }  // namespace skorlin::urls

@@ -2,29 +2,46 @@
 // from the first to the last, and the view's text is rebuilt from the lines.
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "text/command_result.h"
+#include "text/huge_pages.h"
 #include "text/line_list.h"
-#include "urls/url_result.h"
+#include "urls/url_captions.h"
 
 namespace skorlin::urls {
 
-// Runs change(line) on every line of viewText; change edits the line in place and returns
-// true when its text changed. The caption is "Готово.".
-// The result is JoinLines of the changed lines, built as the lines go: each line is
-// copied into one reused buffer, changed there and appended, so a long list costs no
-// allocation per line and no list of lines beside the text.
+// Runs change(line) on every line of viewText (UTF-8); change edits the line in place and
+// returns true when its text changed, which the counter counts. The caption is "Готово.".
+// Each line is copied into one reused buffer, changed there and appended to the result:
+// no allocation per line and no list of lines beside the text. The result is sized at
+// once for what the lines may grow by (growth bytes at most; more makes it move).
 template <typename ChangeLine>
-UrlResult ChangeEachLine(text::TextView viewText, ChangeLine change) {
-  UrlResult result;
-  result.text.reserve(viewText.size() + viewText.size() / 16 + 2);
-  text::Text line;
-  text::ForEachLine(viewText, [&](text::TextView view) {
+text::CommandResult ChangeEachLine(std::string_view viewText, ChangeLine change, std::size_t growth = 0) {
+  long counter = 0;
+  std::string text;
+  text::ReserveLarge(text, text::WholeTextSizeBound(viewText) + growth);
+  std::string line;
+  text::ForEachLine(viewText, [&](std::string_view view) {
     line.assign(view);
-    if (change(line)) ++result.counter;
-    result.text += line;
-    result.text += U"\r\n";
+    if (change(line)) ++counter;
+    text::AppendLine(text, line);
   });
-  result.changed = result.counter > 0;
-  result.caption = kDoneCaption;
+  return text::Done(viewText, std::move(text), counter, kDoneCaption);
+}
+
+// An upper bound of the number of lines of a text.
+inline std::size_t LineCountBound(std::string_view viewText) {
+  return text::WholeTextSizeBound(viewText) - viewText.size();
+}
+
+// The result of a command that found nothing to work on: the view stays as it was.
+inline text::CommandResult NothingToDo(std::string_view viewText, const char* caption) {
+  text::CommandResult result;
+  result.text = text::WholeText(viewText);
+  result.outcome = text::Outcome::kNothingToDo;
+  result.caption = caption;
   return result;
 }
 

@@ -5,12 +5,13 @@
 
 #include <QCheckBox>
 #include <QDirIterator>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 #include <optional>
@@ -42,20 +43,6 @@ class ScriptedDialogs {
   QStringList answers_;
   Desktop saved_;
 };
-
-void Drop(QWidget* window, const QStringList& paths) {
-  auto* data = new QMimeData;
-  QList<QUrl> urls;
-  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
-  data->setUrls(urls);
-  const QPoint at = window->rect().center();
-  QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window, &enter);
-  QVERIFY(enter.isAccepted());
-  QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window, &drop);
-  delete data;
-}
 
 // A tree below the program folder for the permission tests. Every folder and file in it
 // is opened to every user (the test may run as nobody, and the harness's folders belong
@@ -138,15 +125,15 @@ class FilesTest : public QObject {
     h.SelectTab(1);
     ScriptedDialogs dialogs({path});
     h.Action("mmOpen")->trigger();
-    QCOMPARE(h.View(1)->toPlainText(), QStringLiteral("Привет\nмир"));
-    QCOMPARE(h.View(0)->toPlainText(), QString());
+    QCOMPARE(h.Text(1), QStringLiteral("Привет\nмир"));
+    QCOMPARE(h.Text(0), QString());
     QCOMPARE(dialogs.kinds, QList<FileDialogKind>{FileDialogKind::kOpen});
   }
 
   void TheSettingsTabShowsTheDialogsAndChangesNothing() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("текст"));
+    h.SetText(0, QStringLiteral("текст"));
     const QString in = h.ProgramDir() + "in.txt";
     const QString out = h.ProgramDir() + "out.txt";
     h.WriteFile(in, "other");
@@ -155,36 +142,40 @@ class FilesTest : public QObject {
     h.Action("mmOpen")->trigger();
     h.Action("mmSaveAs")->trigger();
     QCOMPARE(dialogs.kinds.size(), 2);
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("текст"));
+    QCOMPARE(h.Text(0), QStringLiteral("текст"));
     QVERIFY(!QFile::exists(out));
   }
 
   void AMissingFileIsReportedAndTheViewKept() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("прежний"));
+    h.SetText(0, QStringLiteral("прежний"));
     const QString missing = h.ProgramDir() + "missing.txt";
     ScriptedDialogs dialogs({missing});
     h.Action("mmOpen")->trigger();
     QCOMPARE(h.errors, QStringList{QStringLiteral("Cannot open file ") + missing});
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("прежний"));
+    QCOMPARE(h.Text(0), QStringLiteral("прежний"));
   }
 
   // A file that cannot be read is named with the reason, and the view keeps its text.
   void AFileThatCannotBeReadIsReportedAndTheViewKept_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a folder") << "folder" << "Cannot open file %1";
-    QTest::newRow("no read permission") << "locked" << "Cannot open file %1";
-    QTest::newRow("larger than the limit") << "huge" << "File %1 is too large: 513 MB (the limit is 512 MB)";
-    QTest::newRow("a read that fails") << "/proc/self/mem" << "Cannot read file %1";
+    QTest::newRow("a folder") << "folder"
+                              << "Cannot open file %1";
+    QTest::newRow("no read permission") << "locked"
+                                        << "Cannot open file %1";
+    QTest::newRow("larger than the limit") << "huge"
+                                           << "File %1 is too large: 513 MB (the limit is 512 MB)";
+    QTest::newRow("a read that fails") << "/proc/self/mem"
+                                       << "Cannot read file %1";
   }
   void AFileThatCannotBeReadIsReportedAndTheViewKept() {
     QFETCH(QString, kind);
     QFETCH(QString, message);
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("прежний"));
+    h.SetText(0, QStringLiteral("прежний"));
     QString path = h.ProgramDir() + "in.txt";
     if (kind == "folder") {
       QVERIFY(QDir().mkpath(path));
@@ -210,7 +201,7 @@ class FilesTest : public QObject {
       h.Action("mmOpen")->trigger();
     }
     QCOMPARE(h.errors, QStringList{message.arg(path)});
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("прежний"));
+    QCOMPARE(h.Text(0), QStringLiteral("прежний"));
   }
 
   void SaveAsKeepsTheEncodingTheTextCameIn() {
@@ -254,7 +245,7 @@ class FilesTest : public QObject {
   void TextOutsideWindows1251IsSavedInUtf8AndTheCaptionSaysSo() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("5 \u20BD\nдалее"));
+    h.SetText(0, QStringLiteral("5 \u20BD\nдалее"));
     ScriptedDialogs dialogs({h.ProgramDir() + "price"});
     h.Action("mmSaveAs")->trigger();
     // A name without an extension gets ".htm".
@@ -275,28 +266,85 @@ class FilesTest : public QObject {
   void SaveHtmlWritesPagesBesideTheIndex() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("Intro<h1>Глава 1</h1>Text"));
+    h.SetText(0, QStringLiteral("Intro<h1>Глава 1</h1>Text"));
     h.SelectTab(3);  // the command always works on the input view
     ScriptedDialogs dialogs({h.ProgramDir() + "site/index.htm"});
     QDir().mkpath(h.ProgramDir() + "site");
-    h.window->mmSaveHTMLClick(nullptr);
+    h.Action("mmSaveHTML")->trigger();
     QVERIFY(h.errors.isEmpty());
     QVERIFY(h.ReadFile(h.ProgramDir() + "site/index.htm").contains("glava-1.htm"));
     QVERIFY(QFile::exists(h.ProgramDir() + "site/glava-1.htm"));
     QVERIFY(!h.Action("mmSaveHTML")->isVisible());
   }
 
-  void OneDroppedFileIsLoadedWhateverTabIsShown() {
+  // A file dropped anywhere on the window, whatever tab is shown, loads into the input
+  // view; the control it landed on keeps what it held, and the tab stays.
+  void OneDroppedFileIsLoadedWhereverItLands_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("the input view") << 0 << "RichEdit1";
+    QTest::newRow("the formatted view") << 1 << "RichEdit2";
+    QTest::newRow("the HTML view") << 2 << "RichEdit3";
+    QTest::newRow("the price field") << 1 << "edCena";
+    QTest::newRow("a settings field") << 3 << "edAbzMin";
+    QTest::newRow("a count label") << 0 << "lbStr";
+    QTest::newRow("a link label") << 2 << "Label1";
+    QTest::newRow("the tabs") << 1 << "PageControl";
+    QTest::newRow("a button") << 0 << "btCopy";
+  }
+  void OneDroppedFileIsLoadedWhereverItLands() {
+    QFETCH(int, tab);
+    QFETCH(QString, target);
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("старый"));
-    h.SelectTab(1);
+    h.SetText(0, QStringLiteral("старый"));
+    h.SelectTab(2);
+    h.SelectTab(tab);
+    const QString derived[2] = {h.Text(1), h.Text(2)};
     const QString file = h.ProgramDir() + "drop.txt";
     h.WriteFile(file, "\xED\xEE\xE2\xFB\xE9");
-    Drop(h.window.get(), {file});
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("новый"));
-    QCOMPARE(h.Tabs()->currentIndex(), 1);
-    QCOMPARE(h.View(1)->toPlainText(), QStringLiteral("старый\n"));
+    QWidget* under = h.Find<QWidget>(qPrintable(target));
+    if (auto* view = qobject_cast<TextView*>(under)) under = view->viewport();
+    if (auto* tabs = qobject_cast<QTabWidget*>(under)) under = tabs->tabBar();
+    const QString fields[] = {h.Find<QLineEdit>("edCena")->text(), h.Find<QLineEdit>("edAbzMin")->text()};
+    QVERIFY(h.DropFiles(under, {file}));
+    QCOMPARE(h.Text(0), QStringLiteral("новый"));
+    QCOMPARE(h.Tabs()->currentIndex(), tab);
+    QCOMPARE(h.Text(1), derived[0]);
+    QCOMPARE(h.Text(2), derived[1]);
+    QCOMPARE(h.Find<QLineEdit>("edCena")->text(), fields[0]);
+    QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), fields[1]);
+    QVERIFY(h.errors.isEmpty());
+  }
+
+  // A file dropped while a command is at work on the view is read once the command is done:
+  // the command's result is not written over the file, nor the file into the command.
+  void ADropWaitsForTheCommandAtWork() {
+    WindowHarness h;
+    h.Open();
+    // Enough lines for the trimming to show its progress, and with it let timers run.
+    h.SetText(0, QStringLiteral(" x\n").repeated(500));
+    const QString file = h.ProgramDir() + "drop.txt";
+    h.WriteFile(file, "файл");
+    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}, false));
+    h.Action("mmDelSpaces")->trigger();
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Пробелы: 100% 500"));
+    QTRY_COMPARE(h.Text(0), QStringLiteral("файл"));
+    QVERIFY(h.errors.isEmpty());
+  }
+
+  // A dragged text (not a file) is left to the view under the pointer, which takes it in.
+  void ADraggedTextGoesIntoTheView() {
+    WindowHarness h;
+    h.Open();
+    h.SelectTab(1);
+    h.SetText(1, QStringLiteral("один\nдва"));
+    QMimeData data;
+    data.setText(QStringLiteral("вставка"));
+    QVERIFY(h.DropData(h.View(1)->viewport(), &data));
+    QVERIFY2(h.Text(1).contains(QStringLiteral("вставка")), qPrintable(h.Text(1)));
+    QCOMPARE(h.Text(1).remove(QStringLiteral("вставка")), QStringLiteral("один\nдва"));
+    QCOMPARE(h.Text(0), QString());
   }
 
   void DroppedNamesAndFolders() {
@@ -308,16 +356,16 @@ class FilesTest : public QObject {
     h.WriteFile(root + "/f/inner/deep.txt", "");
     h.WriteFile(root + "/g/one.txt", "");
     // Two files: their paths, neither file read.
-    Drop(h.window.get(), {root + "/a.txt", root + "/b.txt"});
-    QCOMPARE(h.View(0)->toPlainText(), root + "/a.txt\n" + root + "/b.txt\n");
+    h.DropFiles(h.View(0)->viewport(), {root + "/a.txt", root + "/b.txt"});
+    QCOMPARE(h.Text(0), root + "/a.txt\n" + root + "/b.txt\n");
     // Files first in their order, then the folders' listings, the last folder first.
-    Drop(h.window.get(), {root + "/f", root + "/a.txt", root + "/g", root + "/b.txt"});
-    QCOMPARE(h.View(0)->toPlainText(),
+    h.DropFiles(h.View(0)->viewport(), {root + "/f", root + "/a.txt", root + "/g", root + "/b.txt"});
+    QCOMPARE(h.Text(0),
              root + "/a.txt\n" + root + "/b.txt\n" + root + "/g/one.txt\n" + root + "/f/inner/deep.txt\n");
     // Without "Для папок - имена файлов" a folder is its own path.
     h.Find<QCheckBox>("chkFolders")->setChecked(false);
-    Drop(h.window.get(), {root + "/f"});
-    QCOMPARE(h.View(0)->toPlainText(), root + "/f\n");
+    h.DropFiles(h.View(0)->viewport(), {root + "/f"});
+    QCOMPARE(h.Text(0), root + "/f\n");
   }
 
   void ListingFollowsLinksOnlyOnce() {
@@ -372,17 +420,17 @@ class FilesTest : public QObject {
     QFETCH(int, more);
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("прежний"));
+    h.SetText(0, QStringLiteral("прежний"));
     TreeWithLockedFolders tree(h, files, locked);
     {
       RunAsNobody nobody;
       if (nobody.Failed())
         QSKIP("running as root and cannot switch this thread to another user (no CAP_SETUID)");
       if (!tree.LocksHold()) QSKIP("this user can open folders of mode 000: no unreadable folder to test");
-      Drop(h.window.get(), tree.Paths(dropped));
+      h.DropFiles(h.View(0)->viewport(), tree.Paths(dropped));
     }
     // Everything readable is in the view, nothing from inside an unreadable folder.
-    QCOMPARE(SortedLines(h.View(0)->toPlainText()), tree.Paths(listed));
+    QCOMPARE(SortedLines(h.Text(0)), tree.Paths(listed));
     if (reported.isEmpty()) {
       QCOMPARE(h.errors, QStringList());
       return;

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/desktop.h"
+#include "app/link_labels.h"
 #include "app/version_info.h"
 #include "test_classes.h"
 #include "window_harness.h"
@@ -116,14 +117,14 @@ class HelpVersionTest : public QObject {
     TFileVersionInfo info;
     info.FileVersion = QStringLiteral("4.3.0.36");
     SetAppVersionInfo(info);
-    const QString link = TfmMain::MailLink();
+    const QString link = MailLink();
     SetAppVersionInfo(saved);
     QVERIFY(link.startsWith(QStringLiteral("mailto:")));
     QVERIFY(link.contains(QStringLiteral("?subject=О программе Skorlin 4.3.0&body=")));
     QVERIFY(link.contains(QStringLiteral("%0D%0AИспользую твою программу Skorlin версии 4.3.0.36")));
     // Without version data the subject ends right after the name.
     SetAppVersionInfo(TFileVersionInfo{});
-    QVERIFY(TfmMain::MailLink().contains(QStringLiteral("?subject=О программе Skorlin &body=")));
+    QVERIFY(MailLink().contains(QStringLiteral("?subject=О программе Skorlin &body=")));
     SetAppVersionInfo(saved);
   }
 

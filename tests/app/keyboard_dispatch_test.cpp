@@ -44,37 +44,35 @@ class KeyboardDispatchTest : public QObject {
   void ShiftInsertPastesOnceAtTheCaret() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("начало конец"));
-    QTextCursor cursor = h.View(0)->textCursor();
-    cursor.setPosition(7);
-    h.View(0)->setTextCursor(cursor);
+    h.SetText(0, QStringLiteral("начало конец"));
+    h.View(0)->setCursorPosition(0, 7);
     QApplication::clipboard()->setText(QStringLiteral("середина "));
     h.View(0)->setFocus();
     QTest::keyClick(h.View(0), Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("начало середина конец"));
+    QCOMPARE(h.Text(0), QStringLiteral("начало середина конец"));
     // Other modifiers held as well do not matter.
     QTest::keyClick(h.View(0), Qt::Key_Insert, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("начало середина середина конец"));
+    QCOMPARE(h.Text(0), QStringLiteral("начало середина середина конец"));
   }
 
   void MenuShortcutsBeatTheViewsOwnKeys() {
     WindowHarness h;
     h.Open();
-    QPlainTextEdit* view = h.View(0);
-    view->setPlainText(QStringLiteral("один два"));
+    TextView* view = h.View(0);
+    h.SetText(view, QStringLiteral("один два"));
     view->setFocus();
-    view->moveCursor(QTextCursor::End);
+    view->SendScintilla(TextView::SCI_DOCUMENTEND);
     QApplication::clipboard()->setText(QStringLiteral("!"));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(view->toPlainText(), QStringLiteral("один два!"));
+    QCOMPARE(h.Text(0), QStringLiteral("один два!"));
     // Ctrl+A then Ctrl+C copies everything; Ctrl+Del empties the whole view, not a word.
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(view->textCursor().hasSelection());
+    QVERIFY(view->HasSelection());
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("один два!"));
-    view->moveCursor(QTextCursor::Start);
+    view->SendScintilla(TextView::SCI_DOCUMENTSTART);
     QTest::keyClick(view, Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(view->toPlainText(), QString());
+    QCOMPARE(h.Text(0), QString());
   }
 
   void CommandsWorkOnTheViewOfTheSelectedTab_data() {
@@ -88,12 +86,12 @@ class KeyboardDispatchTest : public QObject {
     QFETCH(int, tab);
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("вход"));
+    h.SetText(0, QStringLiteral("вход"));
     h.SelectTab(1);
     h.SelectTab(2);
     h.SelectTab(tab);
     QCOMPARE(h.window->ActiveView(), tab < 3 ? h.View(tab) : nullptr);
-    const QString before[3] = {h.View(0)->toPlainText(), h.View(1)->toPlainText(), h.View(2)->toPlainText()};
+    const QString before[3] = {h.Text(0), h.Text(1), h.Text(2)};
 
     QApplication::clipboard()->setText(QStringLiteral("unchanged"));
     h.Action("mmCopy")->trigger();
@@ -103,52 +101,46 @@ class KeyboardDispatchTest : public QObject {
     QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);  // replaces the whole view
     h.Action("mmSelectAll")->trigger();
     for (int i = 0; i < 3; ++i) {
-      QCOMPARE(h.View(i)->toPlainText(), i == tab ? QStringLiteral("X") : before[i]);
-      QCOMPARE(h.View(i)->textCursor().hasSelection(), i == tab);
+      QCOMPARE(h.Text(i), i == tab ? QStringLiteral("X") : before[i]);
+      QCOMPARE(h.View(i)->HasSelection(), i == tab);
     }
     h.Action("pmCut")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("X"));
     QTest::mouseClick(h.Find<QPushButton>("btClear"), Qt::LeftButton);
-    for (int i = 0; i < 3; ++i) QCOMPARE(h.View(i)->toPlainText(), i == tab ? QString() : before[i]);
+    for (int i = 0; i < 3; ++i) QCOMPARE(h.Text(i), i == tab ? QString() : before[i]);
   }
 
   void TheButtonAndTheMenuPasteDiffer() {
     WindowHarness h;
     h.Open();
-    QPlainTextEdit* view = h.View(0);
-    view->setPlainText(QStringLiteral("abc"));
-    view->moveCursor(QTextCursor::End);
+    TextView* view = h.View(0);
+    h.SetText(view, QStringLiteral("abc"));
+    view->SendScintilla(TextView::SCI_DOCUMENTEND);
     QApplication::clipboard()->setText(QStringLiteral("Z"));
     h.Action("pmPaste")->trigger();
-    QCOMPARE(view->toPlainText(), QStringLiteral("abcZ"));
+    QCOMPARE(h.Text(0), QStringLiteral("abcZ"));
     QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);
-    QCOMPARE(view->toPlainText(), QStringLiteral("Z"));
+    QCOMPARE(h.Text(0), QStringLiteral("Z"));
     // With a selection both replace only the selection.
-    view->setPlainText(QStringLiteral("abc"));
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(2, QTextCursor::KeepAnchor);
-    view->setTextCursor(cursor);
+    h.SetText(view, QStringLiteral("abc"));
+    view->setSelection(0, 1, 0, 2);
     QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);
-    QCOMPARE(view->toPlainText(), QStringLiteral("aZc"));
+    QCOMPARE(h.Text(0), QStringLiteral("aZc"));
     // An empty clipboard by the button with nothing selected empties the view.
     QApplication::clipboard()->clear();
     QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);
-    QCOMPARE(view->toPlainText(), QString());
+    QCOMPARE(h.Text(0), QString());
   }
 
   void CutCopiesTheSelectionButEmptiesTheView() {
     WindowHarness h;
     h.Open();
-    QPlainTextEdit* view = h.View(0);
-    view->setPlainText(QStringLiteral("первая\nвторая"));
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(4);
-    cursor.setPosition(10, QTextCursor::KeepAnchor);
-    view->setTextCursor(cursor);
+    TextView* view = h.View(0);
+    h.SetText(view, QStringLiteral("первая\nвторая"));
+    view->setSelection(0, 4, 1, 3);
     h.Action("mmCut")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ая\nвто"));
-    QCOMPARE(view->toPlainText(), QString());
+    QCOMPARE(h.Text(0), QString());
   }
 
   void TheExitButtonCloses() {
@@ -176,7 +168,7 @@ class KeyboardDispatchTest : public QObject {
     QStringList arguments;
     if (!argument.isEmpty()) arguments << h.ProgramDir() + argument << h.ProgramDir() + "file.txt";
     h.Open(arguments);
-    QCOMPARE(h.View(0)->toPlainText(), expected);
+    QCOMPARE(h.Text(0), expected);
     QVERIFY(h.View(0)->hasFocus());
   }
 };

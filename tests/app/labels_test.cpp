@@ -29,19 +29,37 @@ class LabelsTest : public QObject {
     QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 2 (3)"));
   }
 
+  // In a large view a keystroke does not wait for the whole text to be counted: the count
+  // goes on between the keystrokes, and a label copied before it is done is already exact.
+  void ALargeViewIsCountedWithoutHoldingUpTheKeys() {
+    WindowHarness h;
+    h.Open();
+    h.SetText(0, QStringLiteral("слово слово слово\n").repeated(40000));
+    QVERIFY(h.View(0)->Length() > std::size_t{1} << 20);
+    QTRY_COMPARE(h.Label("lbSl"), QStringLiteral("Слов: 120000"));
+    h.View(0)->setFocus();
+    h.View(0)->SendScintilla(TextView::SCI_DOCUMENTEND);
+    WindowHarness::Type(h.View(0), QStringLiteral("ещё слово"));
+    QTest::mouseDClick(h.Find<QLabel>("lbSl"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Слов: 120002"));
+    QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 40001"));
+    QTest::keyClick(h.View(0), Qt::Key_Return);
+    QTRY_COMPARE(h.Label("lbStr"), QStringLiteral("Строк: 40001 (40002)"));
+  }
+
   void TheKiloSuffixStartsAbove1000() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QString(1000, QChar(u'a')));
+    h.SetText(0, QString(1000, QChar(u'a')));
     QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1000"));
-    h.View(0)->setPlainText(QString(1001, QChar(u'a')));
+    h.SetText(0, QString(1001, QChar(u'a')));
     QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 1001 (1 k)"));
   }
 
   void TheRateTakesCommaOrPoint() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QString(2000, QChar(u'a')));
+    h.SetText(0, QString(2000, QChar(u'a')));
     QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 1,6"));
     h.Find<QLineEdit>("edCena")->setText(QStringLiteral("0.8"));
     QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 1,6"));
@@ -52,8 +70,8 @@ class LabelsTest : public QObject {
   void ARateChangeCountsTheActiveView() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("a b c"));
-    h.View(2)->setPlainText(QStringLiteral("html"));  // shown on tab 2 only after its rebuild
+    h.SetText(0, QStringLiteral("a b c"));
+    h.SetText(2, QStringLiteral("html"));  // shown on tab 2 only after its rebuild
     h.SelectTab(3);
     WindowHarness::Type(h.Find<QLineEdit>("edCena"), QStringLiteral("5"));
     // The settings tab has no active view: the empty text is counted.
@@ -72,9 +90,9 @@ class LabelsTest : public QObject {
   void PricesStayAfterATabSwitch() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QString(100, QChar(u'a')));
+    h.SetText(0, QString(100, QChar(u'a')));
     h.SelectTab(1);  // the formatted view's change wrote its own prices
-    h.View(1)->setPlainText(QString(5000, QChar(u'b')));
+    h.SetText(1, QString(5000, QChar(u'b')));
     QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 4"));
     h.SelectTab(0);
     QCOMPARE(h.Label("lbZn"), QStringLiteral("Знаков: 100"));
@@ -84,7 +102,7 @@ class LabelsTest : public QObject {
   void ADoubleClickCopiesTheLabel() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("a\n\n\nb"));
+    h.SetText(0, QStringLiteral("a\n\n\nb"));
     QLabel* lbStr = h.Find<QLabel>("lbStr");
     QTest::mouseDClick(lbStr, Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Строк: 2 (4)"));
@@ -93,7 +111,7 @@ class LabelsTest : public QObject {
   void ThePopupCopiesTheLastRightClickedCountLabel() {
     WindowHarness h;
     h.Open();
-    h.View(0)->setPlainText(QStringLiteral("два слова"));
+    h.SetText(0, QStringLiteral("два слова"));
     QAction* copy = h.Action("pmCopyLabel");
     // Nothing recorded yet: nothing is copied.
     QApplication::clipboard()->setText(QStringLiteral("before"));

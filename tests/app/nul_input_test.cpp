@@ -2,12 +2,8 @@
 // clipboard): the view holds it up to the NUL and the caption says it was cut.
 #include <QApplication>
 #include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 #include "app/desktop.h"
 #include "test_classes.h"
@@ -25,7 +21,7 @@ QByteArray Bytes(const char (&literal)[N]) {
 enum class Source { kOpen, kDrop, kPasteButton, kPasteMenu };
 
 // Puts bytes into the input view the way source brings them in.
-void BringIn(WindowHarness& h, Source source, const QByteArray& bytes) {
+void BringIn(const WindowHarness& h, Source source, const QByteArray& bytes) {
   const QString path = h.ProgramDir() + "in.txt";
   h.WriteFile(path, bytes);
   switch (source) {
@@ -36,16 +32,9 @@ void BringIn(WindowHarness& h, Source source, const QByteArray& bytes) {
       CurrentDesktop() = saved;
       break;
     }
-    case Source::kDrop: {
-      QMimeData data;
-      data.setUrls({QUrl::fromLocalFile(path)});
-      const QPoint at = h.window->rect().center();
-      QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(h.window.get(), &enter);
-      QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(h.window.get(), &drop);
+    case Source::kDrop:
+      h.DropFiles(h.View(0)->viewport(), {path});
       break;
-    }
     case Source::kPasteButton:
     case Source::kPasteMenu: {
       QApplication::clipboard()->setText(QString::fromUtf8(bytes));
@@ -96,7 +85,7 @@ class NulInputTest : public QObject {
     WindowHarness h;
     h.Open();
     BringIn(h, static_cast<Source>(source), bytes);
-    QCOMPARE(h.View(0)->toPlainText(), view);
+    QCOMPARE(h.Text(0), view);
     QCOMPARE(h.window->windowTitle(), caption);
     QVERIFY(h.errors.isEmpty());
   }
@@ -105,7 +94,7 @@ class NulInputTest : public QObject {
     WindowHarness h;
     h.Open();
     BringIn(h, Source::kOpen, Bytes("один два\0три четыре пять"));
-    QCOMPARE(h.View(0)->toPlainText(), QStringLiteral("один два"));
+    QCOMPARE(h.Text(0), QStringLiteral("один два"));
     QCOMPARE(h.Label("lbSl"), QStringLiteral("Слов: 2"));
     QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
   }

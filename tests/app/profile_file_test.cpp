@@ -206,12 +206,16 @@ class ProfileFileTest : public QObject {
   void AnUnreadableFileIsLeftAsItIs_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("larger than a settings file can be") << "huge" << "Settings file %1 is too large (over 1048576 bytes); "
-                                                                     "the defaults are used and the file is left as it is";
-    QTest::newRow("a file that never ends") << "endless" << "Settings file %1 is too large (over 1048576 bytes); "
-                                                            "the defaults are used and the file is left as it is";
-    QTest::newRow("a folder") << "folder" << "Cannot read settings file %1; the defaults are used and the file is "
-                                             "left as it is";
+    QTest::newRow("larger than a settings file can be")
+        << "huge"
+        << "Settings file %1 is too large (over 1048576 bytes); "
+           "the defaults are used and the file is left as it is";
+    QTest::newRow("a file that never ends") << "endless"
+                                            << "Settings file %1 is too large (over 1048576 bytes); "
+                                               "the defaults are used and the file is left as it is";
+    QTest::newRow("a folder") << "folder"
+                              << "Cannot read settings file %1; the defaults are used and the file is "
+                                 "left as it is";
   }
   void AnUnreadableFileIsLeftAsItIs() {
     QFETCH(QString, kind);

@@ -181,7 +181,7 @@ class SettingsTest : public QObject {
     QApplication::clipboard()->setText(QStringLiteral("из буфера"));
     h.Open();
     QCOMPARE(h.Find<QCheckBox>("chkEnterStart")->isChecked(), checked);
-    QCOMPARE(h.View(0)->toPlainText(), pasted ? QStringLiteral("из буфера") : QString());
+    QCOMPARE(h.Text(0), pasted ? QStringLiteral("из буфера") : QString());
   }
 
   void AnEmptyRateIsARateAndGivesPricesOfZero() {
@@ -191,7 +191,7 @@ class SettingsTest : public QObject {
     QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QString());
     // The changed rate ran the change event: the panel was recounted.
     QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 1"));
-    h.View(0)->setPlainText(QString(2000, QChar(u'я')));
+    h.SetText(0, QString(2000, QChar(u'я')));
     QCOMPARE(h.Label("lbCena"), QStringLiteral("Цена: 0"));
     QCOMPARE(h.Label("lbCena2"), QStringLiteral("Цена: 0"));
   }
@@ -210,14 +210,16 @@ class SettingsTest : public QObject {
     // A folder where the file should be: it can neither be read nor replaced.
     QDir().mkpath(h.UserSettingsPath());
     h.Open();
-    const QString cannotRead = QStringLiteral("Cannot read settings file %1; the defaults are used and the file is "
-                                              "left as it is")
+    const QString cannotRead = QStringLiteral(
+                                   "Cannot read settings file %1; the defaults are used and the file is "
+                                   "left as it is")
                                    .arg(h.UserSettingsPath());
     QCOMPARE(h.errors, QStringList{cannotRead});
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
     h.window->close();
     QVERIFY(!h.window->isVisible());
-    QCOMPARE(h.errors, (QStringList{cannotRead, QStringLiteral("Unable to write to ") + h.UserSettingsPath()}));
+    QCOMPARE(h.errors,
+             (QStringList{cannotRead, QStringLiteral("Unable to write to ") + h.UserSettingsPath()}));
     h.window->close();
     QTest::keyClick(h.window.get(), Qt::Key_Escape);
     QCOMPARE(h.errors.size(), 2);
@@ -230,7 +232,8 @@ class SettingsTest : public QObject {
     h.WriteFile(h.UserSettingsPath(), content);
     h.Open();
     QCOMPARE(h.errors.size(), 1);
-    QVERIFY2(h.errors.front().startsWith(QStringLiteral("Settings file %1 is too large").arg(h.UserSettingsPath())),
+    QVERIFY2(h.errors.front().startsWith(
+                 QStringLiteral("Settings file %1 is too large").arg(h.UserSettingsPath())),
              qPrintable(h.errors.front()));
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
     h.window->close();

@@ -1,9 +1,9 @@
-// Text travels between the views and the core without losing a character.
+// Text travels between the views, the clipboard and the core without losing a character.
 #include "app/view_text.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
+#include "app/text_view.h"
 #include "test_classes.h"
 
 namespace skorlin::app::testing {
@@ -13,34 +13,26 @@ class ViewTextTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void LineBreaksBecomeLfInTheView_data() {
-    QTest::addColumn<QString>("core");
+  void TheClipboardGetsLfBreaks_data() {
     QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("clipboard");
     QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\nb\n");
-    QTest::newRow("lone cr") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
-    QTest::newRow("lone lf") << QStringLiteral("a\nb") << QStringLiteral("a\nb");
-    QTest::newRow("lf cr is two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
-    QTest::newRow("cr cr lf") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\n\nb");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("only a break") << QStringLiteral("\r\n") << QStringLiteral("\n");
+    QTest::newRow("cyrillic and emoji")
+        << QStringLiteral("Жё\r\n\U0001F600") << QStringLiteral("Жё\n\U0001F600");
   }
-  void LineBreaksBecomeLfInTheView() {
-    QFETCH(QString, core);
+  void TheClipboardGetsLfBreaks() {
     QFETCH(QString, view);
-    QCOMPARE(TextToViewString(ToText(core)), view);
-  }
-
-  void ViewLinesBecomeCrLf() {
-    QCOMPARE(ToQString(ViewStringToText(u"a\nb\n")), QStringLiteral("a\r\nb\r\n"));
-    // The text document separates its blocks with U+2029.
-    QCOMPARE(ToQString(ViewStringToText(u"a\u2029b")), QStringLiteral("a\r\nb"));
+    QFETCH(QString, clipboard);
+    QCOMPARE(ClipboardString(view.toStdString()), clipboard);
   }
 
   void CharactersSurviveTheRoundTrip_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("cyrillic") << QStringLiteral("Съешь же ещё этих «мягких» булок — №5");
     QTest::newRow("nbsp") << QStringLiteral("10\u00A0кг");
-    QTest::newRow("line separator") << QStringLiteral("a\u2028b");
+    QTest::newRow("line and paragraph separators") << QStringLiteral("a\u2028b\u2029c");
     QTest::newRow("outside the BMP") << QStringLiteral("цена 5\u20BD \U0001F600");
     QTest::newRow("tabs and blanks") << QStringLiteral("\ta  b\t");
     QTest::newRow("trailing break") << QStringLiteral("a\r\n\r\nb\r\n");
@@ -49,10 +41,24 @@ class ViewTextTest : public QObject {
     QFETCH(QString, text);
     const text::Text core = ToText(text);
     // Through a real view and back: nothing is replaced, not even a non-breaking space.
-    QPlainTextEdit view;
-    view.setPlainText(TextToViewString(core));
-    QCOMPARE(ViewText(&view), core);
+    TextView view;
+    view.Load(text::ToUtf8(core));
+    QCOMPARE(ViewText(view), core);
     QCOMPARE(ToQString(core), text);
+  }
+
+  // An input method is told about the caret's line, in characters, not about the text
+  // around it up to the nearest empty lines (the whole text of a list without any).
+  void AnInputMethodSeesTheCaretsLine() {
+    TextView view;
+    view.Load("первая\r\nвто\xF0\x9F\x98\x80рая\r\nтретья");
+    // From after "вт" to after the emoji, in bytes: the line starts at byte 14.
+    view.SendScintilla(TextView::SCI_SETSEL, 18UL, 24L);
+    const QWidget& widget = view;  // as Qt asks, through the widget
+    QCOMPARE(widget.inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("вто\U0001F600рая"));
+    QCOMPARE(widget.inputMethodQuery(Qt::ImAnchorPosition).toInt(), 2);
+    // After "вто" and the emoji: the emoji takes two places in a Qt string.
+    QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(), 5);
   }
 
   void CodePointsAreWhole() {

@@ -106,5 +106,43 @@ TEST(CliStats, Windows1251InputIsCountedAndAnsweredInIt) {
   EXPECT_NE(run.out.find("\xC1\xF3\xEA\xE2: 7\n"), std::string::npos);
 }
 
+// stats reads its input in blocks of 1 MB: what lies across a block's end counts as in one
+// text, from a file (which is read again from its start when it turns out to be Windows-1251)
+// and from a pipe (which is read both ways at once) alike.
+TEST(CliStats, CountsAcrossItsBlocksAsInOneText) {
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
+  const std::string filler(kBlock - 1, 'a');
+  const struct Case {
+    const char* name;
+    std::string input;
+    std::string reference;  // UTF-8 with the same counts, read in one block
+  } cases[] = {
+      {"CR at a block's end, LF at the next one's start", filler + "\r\nb", "a\r\nb"},
+      {"a character across the blocks", filler + "\xD0\xB6 b", "a\xD0\xB6 b"},
+      {"a lone CR at a block's end", filler + "\rb", "a\rb"},
+      // Valid UTF-8 up to a character cut at the very end: Windows-1251, every byte counted.
+      {"UTF-8 cut at the end", filler + "\xD0\xB6\xD0", "a\xD0\xA0\xC2\xB6\xD0\xA0"},
+      {"a byte that is no UTF-8 in the second block", filler + "a\r\n\xFF", "aa\r\n\xD1\x8F"},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const std::string file = dir.Write("input.txt", c.input);
+    const CliRun fromFile = RunCli({"stats", "--json", file});
+    const CliRun fromPipe = RunCli({"stats", "--json"}, c.input);
+    const CliRun reference = RunCli({"stats", "--json"}, c.reference);
+    ASSERT_EQ(fromFile.exitCode, 0) << c.name << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromPipe.out) << c.name;
+    // The filler adds kBlock - 2 letters and characters to the reference's "a".
+    const std::regex letters("\"LetterCount\": ([0-9]+)");
+    std::smatch big;
+    std::smatch small;
+    ASSERT_TRUE(std::regex_search(fromFile.out, big, letters)) << fromFile.out;
+    ASSERT_TRUE(std::regex_search(reference.out, small, letters)) << reference.out;
+    EXPECT_EQ(std::stoul(big[1]), std::stoul(small[1]) + kBlock - 2) << c.name;
+    const auto lines = [](const std::string& json) { return json.substr(0, json.find("\"WordCount\"")); };
+    EXPECT_EQ(lines(fromFile.out), lines(reference.out)) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace skorlin::cli::testing

@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "lines/line_views.h"
 #include "lines/literal_lines.h"
 #include "lines/test_support.h"
 
@@ -16,7 +15,7 @@ using ::testing::ElementsAre;
 
 enum class Command { kDuplicates, kAll, kUnique, kUniqueHtml };
 
-LineCommandResult RunFast(Command command, text::TextView t, const Progress& progress = {}) {
+CommandResult RunFast(Command command, std::string_view t, const Progress& progress = {}) {
   switch (command) {
     case Command::kDuplicates:
       return DeleteDuplicateLines(t, progress);
@@ -69,9 +68,12 @@ TEST(DuplicateCommands, Cases) {
       {Command::kUniqueHtml, {"a", "b", "a"}, {"a", "a", ""}, 1},
       {Command::kUniqueHtml, {"", ""}, {"", "", ""}, 0},
       {Command::kUniqueHtml, {}, {""}, 0},
+      // Characters of four bytes, and lines that differ only in their last byte.
+      {Command::kDuplicates, {"😀", "😀", "😁"}, {"😀", "😁"}, 1},
+      {Command::kAll, {"ж😀", "😀", "ж😀"}, {"😀"}, 1},
   };
   for (const Case& c : cases) {
-    const LineCommandResult r = RunFast(c.command, ViewText(c.in));
+    const CommandResult r = RunFast(c.command, ViewText(c.in));
     EXPECT_EQ(LinesOf(r.text), c.out) << static_cast<int>(c.command) << " " << ::testing::PrintToString(c.in);
     EXPECT_EQ(r.counter, c.counter) << ::testing::PrintToString(c.in);
   }
@@ -79,7 +81,7 @@ TEST(DuplicateCommands, Cases) {
 
 TEST(DuplicateCommands, Captions) {
   CaptionLog log;
-  const LineCommandResult r = DeleteDuplicateLines(ViewText({"a", "a", "a", "a", "a"}), log.Callback());
+  const CommandResult r = DeleteDuplicateLines(ViewText({"a", "a", "a", "a", "a"}), log.Callback());
   EXPECT_EQ(r.caption, "Дубли: 100% 4...");
   // "a" CR LF is all that is left: after it the position, 4, lies past the end (4 × 100 / 3).
   EXPECT_THAT(log.captions, ElementsAre("Дубли: 0%", "Дубли: 0%0", "Дубли: 133% 4"));
@@ -100,7 +102,7 @@ TEST(DuplicateCommands, Captions) {
   EXPECT_EQ(six.captions.back(), "Дубли: 117% 0");
 
   // With no view (the settings tab) a command runs on the empty text: counter 0.
-  EXPECT_EQ(DeleteUniqueLines(U"", View::kInput).caption, "Уник: 100% 0...");
+  EXPECT_EQ(DeleteUniqueLines("", View::kInput).caption, "Уник: 100% 0...");
 }
 
 TEST(DuplicateCommands, SameAsTheScansOnGeneratedLists) {
@@ -109,13 +111,13 @@ TEST(DuplicateCommands, SameAsTheScansOnGeneratedLists) {
   for (int round = 0; round < 1500; ++round) {
     const std::size_t maxLines = round % 10 == 0 ? 300 : 25;
     const text::Text raw = RawText(rng, RandomLines(rng, maxLines, round % 3 + 1));
-    const text::Text whole = WholeText(raw);
+    const text::Text whole = text::JoinLines(text::SplitLines(raw));
     for (const Command command :
          {Command::kDuplicates, Command::kAll, Command::kUnique, Command::kUniqueHtml}) {
       CaptionLog log;
-      const LineCommandResult fast = RunFast(command, raw, log.Callback());
+      const CommandResult fast = RunFast(command, U8(raw), log.Callback());
       const LiteralRun literal = RunLiteral(command, whole);
-      ASSERT_EQ(fast.text, literal.text) << "command " << static_cast<int>(command) << " round " << round;
+      ASSERT_EQ(fast.text, U8(literal.text)) << "command " << static_cast<int>(command) << " round " << round;
       ASSERT_EQ(fast.counter, literal.counter)
           << "command " << static_cast<int>(command) << " round " << round;
       ASSERT_EQ(log.captions, literal.captions)
@@ -127,10 +129,10 @@ TEST(DuplicateCommands, SameAsTheScansOnGeneratedLists) {
 }
 
 TEST(DuplicateCommands, AboutAHundredCaptionsForALongList) {
-  text::Lines lines;
-  for (int i = 0; i < 100000; ++i) lines.push_back(text::FromUtf8(std::to_string(i % 70000)));
+  std::vector<std::string> lines;
+  for (int i = 0; i < 100000; ++i) lines.push_back(std::to_string(i % 70000));
   CaptionLog log;
-  const LineCommandResult r = DeleteDuplicateLines(text::JoinLines(lines), log.Callback());
+  const CommandResult r = DeleteDuplicateLines(ViewText(lines), log.Callback());
   EXPECT_EQ(r.counter, 30000);
   EXPECT_LE(log.captions.size(), 110U);
 }

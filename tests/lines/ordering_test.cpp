@@ -102,7 +102,7 @@ TEST(CompareLinesLocale, CaseIgnoredAlphabetKept) {
         {"Ель", "ель", 0}, {"a", "b", -1},    {"Z", "a", 1},    {"x", "x ", -1}, {"яблоко", "Яблоко", 0},
     };
     for (const Case& c : cases) {
-      const int result = collator.CompareLinesLocale(text::FromUtf8(c.a), text::FromUtf8(c.b));
+      const int result = collator.CompareLinesLocale(c.a, c.b);
       EXPECT_EQ((result > 0) - (result < 0), c.sign) << locale << ": " << c.a << " vs " << c.b;
     }
   }
@@ -111,7 +111,9 @@ TEST(CompareLinesLocale, CaseIgnoredAlphabetKept) {
 TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
   const LineCollator collator("ru_RU");
   std::mt19937 rng(17);
-  const text::Text alphabet = U"аАбБеЕёЁжяЯaAbBzZ0 9-.,\t\x01éÉ₽🙂";
+  // A lone surrogate too, which a view may hold.
+  const text::Text alphabet =
+      U"аАбБеЕёЁжяЯaAbBzZ0 9-.,\t\x01éÉ₽🙂" + text::Text(1, U'\xD800');
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
   std::uniform_int_distribution<int> length(0, 5);
   const auto randomLine = [&] {
@@ -119,9 +121,13 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
     for (int i = length(rng); i > 0; --i) line += alphabet[pick(rng)];
     return line;
   };
+  // The key of a line's UTF-8 is the key of its characters.
   const auto key = [&](const text::Text& line) {
     std::vector<std::uint8_t> bytes;
-    collator.AppendSortKey(line, bytes);
+    collator.SortKey(U8(line), bytes);
+    std::vector<std::uint8_t> ofCharacters;
+    collator.SortKey(text::TextView(line), ofCharacters);
+    EXPECT_EQ(bytes, ofCharacters) << U8(line);
     return bytes;
   };
   for (int i = 0; i < 20000; ++i) {
@@ -133,7 +139,7 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
     ASSERT_EQ(std::count(ka.begin(), ka.end(), 0), 1);
     const int byKeys =
         std::strcmp(reinterpret_cast<const char*>(ka.data()), reinterpret_cast<const char*>(kb.data()));
-    const int direct = collator.CompareLinesLocale(a, b);
+    const int direct = collator.CompareLinesLocale(U8(a), U8(b));
     ASSERT_EQ((byKeys > 0) - (byKeys < 0), (direct > 0) - (direct < 0))
         << text::ToUtf8(a) << " | " << text::ToUtf8(b);
   }
@@ -144,8 +150,8 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
     text::Lines expected = lines;
     QuickSortLines(
         expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1,
-        [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(a, b); });
-    ASSERT_EQ(SortLines(text::JoinLines(lines), collator).text, text::JoinLines(expected))
+        [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(U8(a), U8(b)); });
+    ASSERT_EQ(SortLines(U8(text::JoinLines(lines)), collator).text, U8(text::JoinLines(expected)))
         << "round " << round;
   }
 }
@@ -186,8 +192,8 @@ TEST(CompareLinesLocale, UserLocaleFromTheEnvironment) {
   }
   set(nullptr, nullptr, "C");
   EXPECT_EQ(LineCollator().LocaleName(), "root");  // C: case still ignored
-  EXPECT_EQ(LineCollator().CompareLinesLocale(U"B", U"a"), 1);
-  EXPECT_EQ(LineCollator("no_SUCH_LOCALE_xx").CompareLinesLocale(U"A", U"a"), 0);
+  EXPECT_EQ(LineCollator().CompareLinesLocale("B", "a"), 1);
+  EXPECT_EQ(LineCollator("no_SUCH_LOCALE_xx").CompareLinesLocale("A", "a"), 0);
   for (const Saved& s : saved) {
     if (s.value) {
       setenv(s.name, s.value->c_str(), 1);
@@ -204,12 +210,11 @@ TEST(SortCommands, Cases) {
   EXPECT_THAT(LinesOf(SortLines(ViewText({"abc", "ABC"}), collator).text), ElementsAre("ABC", "abc"));
   EXPECT_THAT(LinesOf(SortLines(ViewText({"ABC", "abc"}), collator).text), ElementsAre("abc", "ABC"));
   EXPECT_THAT(LinesOf(SortLines(ViewText({"b", "", "a", ""}), collator).text), ElementsAre("", "", "a", "b"));
-  EXPECT_EQ(SortLines(U"", collator).text, U"");
-  EXPECT_EQ(SortLines(U"x", collator).caption, "");
+  EXPECT_EQ(SortLines("", collator).text, "");
+  EXPECT_EQ(SortLines("x", collator).caption, "");
 
   CaptionLog log;
-  const LineCommandResult mirror =
-      MirrorSortLines(ViewText({"кот", "рот", "слон"}), collator, log.Callback());
+  const CommandResult mirror = MirrorSortLines(ViewText({"кот", "рот", "слон"}), collator, log.Callback());
   EXPECT_THAT(LinesOf(mirror.text), ElementsAre("слон", "кот", "рот"));
   EXPECT_EQ(mirror.caption, "Зерк. сорт. 100%");
   EXPECT_THAT(log.captions, ElementsAre("Зерк. сорт. 0%", "Зерк. сорт. 50%"));
@@ -219,11 +224,13 @@ TEST(SortCommands, Cases) {
   EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"x", "y", "z"})).text), ElementsAre("z", "y", "x"));
   // Length counts characters, not bytes: "яя" is as long as "ab".
   EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"ccc", "яя", "d"})).text), ElementsAre("d", "яя", "ccc"));
+  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"😀😀", "ab", "😀"})).text), ElementsAre("😀", "ab", "😀😀"));
 
   EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b", "c", "d"})).text), ElementsAre("d", "c", "b", "a"));
   EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b"})).text), ElementsAre("b", "a"));
   EXPECT_THAT(LinesOf(InvertLines(ViewText({"a"})).text), ElementsAre("a"));
-  EXPECT_EQ(InvertLines(U"").text, U"");
+  EXPECT_THAT(LinesOf(InvertLines("😀\r😀ж\n\xD0\xB6").text), ElementsAre("\xD0\xB6", "😀ж", "😀"));
+  EXPECT_EQ(InvertLines("").text, "");
 }
 
 TEST(RandomGenerator, TheSequenceOfTheFormula) {
@@ -257,10 +264,10 @@ TEST(ShuffleLines, SameSwapsAsTheDefinition) {
     const std::uint32_t seed = static_cast<std::uint32_t>(rng());
     for (const bool derived : {false, true}) {
       RandomGenerator random(seed);
-      const LineCommandResult r =
-          ShuffleLines(text::JoinLines(lines), random, derived ? View::kHtml : View::kInput);
+      const CommandResult r =
+          ShuffleLines(U8(text::JoinLines(lines)), random, derived ? View::kHtml : View::kInput);
       std::uint32_t finalSeed = 0;
-      EXPECT_EQ(r.text, text::JoinLines(LiteralShuffle(lines, seed, derived, &finalSeed)));
+      EXPECT_EQ(r.text, U8(text::JoinLines(LiteralShuffle(lines, seed, derived, &finalSeed))));
       EXPECT_EQ(random.Seed(), finalSeed);
       EXPECT_EQ(r.caption, "Мешаем: 100%");
     }
@@ -276,17 +283,16 @@ TEST(ShuffleLines, StepsAndCaptions) {
   expected.RandomInt(3);
   EXPECT_EQ(two.Seed(), expected.Seed());
   RandomGenerator one(0);
-  EXPECT_EQ(ShuffleLines(ViewText({"a"}), one, View::kHtml).text, U"a\r\n");
+  EXPECT_EQ(ShuffleLines(ViewText({"a"}), one, View::kHtml).text, "a\r\n");
   EXPECT_EQ(one.Seed(), 0U);
   // The input view: every position draws once.
   RandomGenerator input(0);
   ShuffleLines(ViewText({"a", "b", "c"}), input, View::kInput);
   EXPECT_EQ(input.Seed(), 3698175007U);
 
-  text::Lines many(21, U"x");
   CaptionLog log;
   RandomGenerator random(1);
-  ShuffleLines(text::JoinLines(many), random, View::kInput, log.Callback());
+  ShuffleLines(ViewText(std::vector<std::string>(21, "x")), random, View::kInput, log.Callback());
   EXPECT_THAT(log.captions, ElementsAre("Мешаем: 0%", "Мешаем: 50%", "Мешаем: 100%"));
 }
 

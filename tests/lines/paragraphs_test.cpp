@@ -110,17 +110,21 @@ TEST(SplitParagraphs, Cases) {
       {{"Aaaa bbbb. Cccc dddd."}, 11, 10, {"Aaaa bbbb. Cccc dddd."}},  // min above max
       {{"Aaaa bbbb. Cccc dddd."}, 0, 10, {"Aaaa bbbb. Cccc dddd."}},   // min below 1
       {{}, 10, 10, {}},
+      // Lengths count characters: ten Cyrillic characters (19 bytes) are not above 10.
+      {{"Ааааа. Бб."}, 5, 10, {"Ааааа. Бб."}},
+      {{"Ааааа. Ббб."}, 5, 5, {"Ааааа.", "Ббб."}},
+      {{"😀😀😀😀. 😀😀"}, 5, 6, {"😀😀😀😀.", "😀😀"}},
   };
   for (const Case& c : cases) {
     RandomGenerator random(77);
-    const LineCommandResult r = SplitParagraphs(ViewText(c.in), c.min, c.max, random);
+    const CommandResult r = SplitParagraphs(ViewText(c.in), c.min, c.max, random);
     EXPECT_EQ(LinesOf(r.text), c.out) << ::testing::PrintToString(c.in);
     EXPECT_EQ(r.caption, "");
   }
   // A line of 400 characters stays with the default limits, whatever its marks.
-  const text::Text full = text::Text(399, U'.') + U"x";
+  const std::string full = std::string(399, '.') + "x";
   RandomGenerator random(3);
-  EXPECT_EQ(SplitParagraphs(full, 250, 400, random).text, full + U"\r\n");
+  EXPECT_EQ(SplitParagraphs(full, 250, 400, random).text, full + "\r\n");
   // Unusable limits draw nothing.
   RandomGenerator untouched(3);
   SplitParagraphs(ViewText({"a. b. c.", "d."}), 5, 4, untouched);
@@ -129,8 +133,8 @@ TEST(SplitParagraphs, Cases) {
 
 TEST(SplitParagraphs, SameAsTheDefinitionOnGeneratedLines) {
   std::mt19937 rng(41);
-  const text::Text pieces[] = {U"Ааа ", U"бб", U". ", U"! ", U"?",   U"т.е.",
-                               U"  ",   U"\t", U"X",  U"ё",  U"...", U"z."};
+  const text::Text pieces[] = {U"Ааа ", U"бб", U". ", U"! ",  U"?",  U"т.е.", U"  ",
+                               U"\t",   U"X",  U"ё",  U"...", U"z.", U"😀"};
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> lineCount(0, 6);
   std::uniform_int_distribution<int> pieceCount(0, 60);
@@ -146,9 +150,9 @@ TEST(SplitParagraphs, SameAsTheDefinitionOnGeneratedLines) {
     const auto seed = static_cast<std::uint32_t>(rng());
     RandomGenerator random(seed);
     LiteralRandom literalRandom{seed};
-    const LineCommandResult fast = SplitParagraphs(text::JoinLines(lines), min, max, random);
+    const CommandResult fast = SplitParagraphs(U8(text::JoinLines(lines)), min, max, random);
     const text::Lines literal = LiteralSplitParagraphs(lines, min, max, literalRandom);
-    ASSERT_EQ(fast.text, text::JoinLines(literal)) << "round " << round;
+    ASSERT_EQ(fast.text, U8(text::JoinLines(literal))) << "round " << round;
     ASSERT_EQ(random.Seed(), literalRandom.seed) << "round " << round;
   }
 }

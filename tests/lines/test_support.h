@@ -6,23 +6,27 @@
 #include <vector>
 
 #include "lines/line_command.h"
+#include "text/encoding.h"
 #include "text/line_list.h"
 #include "text/text.h"
 
 namespace skorlin::lines::testing {
 
-// Lines joined with CR LF after each: the whole text of a view holding them.
-inline text::Text ViewText(const std::vector<std::string>& lines) {
-  text::Lines converted;
-  for (const std::string& line : lines) converted.push_back(text::FromUtf8(line));
-  return text::JoinLines(converted);
+// Lines (UTF-8) joined with CR LF after each: the whole text of a view holding them.
+inline std::string ViewText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text::AppendLine(text, line);
+  return text;
 }
 
-inline std::vector<std::string> LinesOf(text::TextView t) {
+inline std::vector<std::string> LinesOf(std::string_view t) {
   std::vector<std::string> lines;
-  for (const text::Text& line : text::SplitLines(t)) lines.push_back(text::ToUtf8(line));
+  for (const std::string_view line : text::SplitLines(t)) lines.emplace_back(line);
   return lines;
 }
+
+// A text as a command takes it: UTF-8.
+inline std::string U8(text::TextView t) { return text::ToUtf8(t); }
 
 // Collects the progress captions a command shows.
 struct CaptionLog {

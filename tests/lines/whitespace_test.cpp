@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "lines/line_views.h"
 #include "lines/literal_lines.h"
 #include "lines/test_support.h"
 
@@ -30,34 +29,20 @@ TEST(NearestQuotient, RoundsHalvesToEven) {
   EXPECT_EQ(ProgressCaption("Пробелы: ", 40, 17), "Пробелы: 40% 17");
 }
 
-TEST(LineViews, SplitAsSplitLinesOnRandomTexts) {
-  std::mt19937 rng(7);
-  const text::Text pieces[] = {U"a", U"bc", U"\r", U"\n", U"\r\n", U"\n\r", U" ", U"\0", U"я"};
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
-  std::uniform_int_distribution<int> count(0, 12);
-  for (int round = 0; round < 5000; ++round) {
-    text::Text t;
-    for (int i = count(rng); i > 0; --i) t += pieces[pick(rng)];
-    if (round % 7 == 0) t += text::Text(1, U'\0') + U"after";
-    const text::Lines expected = text::SplitLines(t);
-    const LineViews views = SplitLineViews(t);
-    ASSERT_EQ(views.size(), expected.size());
-    for (std::size_t i = 0; i < views.size(); ++i) ASSERT_EQ(text::Text(views[i]), expected[i]);
-    ASSERT_EQ(JoinLineViews(views), text::JoinLines(expected));
-  }
-}
-
 TEST(TrimLineBlanks, Cases) {
   struct Case {
     std::vector<std::string> in, out;
     long counter;
   } cases[] = {
-      {{" a", "b", "c\t"}, {"a", "b", "c"}, 2},  {{"   "}, {""}, 1},
+      {{" a", "b", "c\t"}, {"a", "b", "c"}, 2},
+      {{"   "}, {""}, 1},
       {{"\xC2\xA0"}, {"\xC2\xA0"}, 0},  // a non-breaking space is no blank
-      {{"\x01x\x1f", " y z "}, {"x", "y z"}, 2}, {{}, {}, 0},
+      {{"\x01x\x1f", " y z "}, {"x", "y z"}, 2},
+      {{}, {}, 0},
+      {{" 😀", "😀\t", "\xD0\xB6"}, {"😀", "😀", "\xD0\xB6"}, 2},  // characters of 4 and 2 bytes at the edges
   };
   for (const Case& c : cases) {
-    const LineCommandResult r = TrimLineBlanks(ViewText(c.in));
+    const CommandResult r = TrimLineBlanks(ViewText(c.in));
     EXPECT_EQ(LinesOf(r.text), c.out);
     EXPECT_EQ(r.counter, c.counter);
     EXPECT_EQ(r.caption, "Пробелы: 100% " + std::to_string(c.counter));
@@ -76,34 +61,32 @@ TEST(DeleteEmptyLines, Cases) {
       {{}, {}, 0},
   };
   for (const Case& c : cases) {
-    const LineCommandResult r = DeleteEmptyLines(ViewText(c.in));
+    const CommandResult r = DeleteEmptyLines(ViewText(c.in));
     EXPECT_EQ(LinesOf(r.text), c.out);
     EXPECT_EQ(r.counter, c.counter);
     EXPECT_EQ(r.caption, "Пустые: 100% " + std::to_string(c.counter));
   }
   // Trimming makes a line of spaces empty; deleting empty lines then removes it.
-  const LineCommandResult trimmed = TrimLineBlanks(ViewText({"a", "   ", "b"}));
+  const CommandResult trimmed = TrimLineBlanks(ViewText({"a", "   ", "b"}));
   EXPECT_THAT(LinesOf(DeleteEmptyLines(trimmed.text).text), ElementsAre("a", "b"));
 }
 
 TEST(LineByLineProgress, EveryHundredthLineWithItsPercentage) {
-  text::Lines lines(1000, U" x");
   CaptionLog log;
-  TrimLineBlanks(text::JoinLines(lines), log.Callback());
+  TrimLineBlanks(ViewText(std::vector<std::string>(1000, " x")), log.Callback());
   ASSERT_EQ(log.captions.size(), 10U);
   EXPECT_EQ(log.captions[0], "Пробелы: 0% 1");
   EXPECT_EQ(log.captions[1], "Пробелы: 10% 101");
   EXPECT_EQ(log.captions[9], "Пробелы: 90% 901");
 
   // Backwards: from the highest multiple of 100 down to line 0, p = 0 last.
-  text::Lines empty(250, U"");
   CaptionLog backwards;
-  DeleteEmptyLines(text::JoinLines(empty), backwards.Callback());
+  DeleteEmptyLines(ViewText(std::vector<std::string>(250, "")), backwards.Callback());
   EXPECT_THAT(backwards.captions, ElementsAre("Пустые: 80% 50", "Пустые: 40% 150", "Пустые: 0% 250"));
 
   // One line: n − 1 is 0, and the caption shows 0%.
   CaptionLog single;
-  TrimLineBlanks(U" a\r\n", single.Callback());
+  TrimLineBlanks(" a\r\n", single.Callback());
   EXPECT_THAT(single.captions, ElementsAre("Пробелы: 0% 1"));
 }
 
@@ -113,25 +96,24 @@ TEST(LineByLineProgress, SameAsTheDefinitionOnRandomTexts) {
     const text::Text raw = RawText(rng, RandomLines(rng, round < 30 ? 40 : 2500, 4));
     const text::Lines lines = text::SplitLines(raw);
     CaptionLog trimLog;
-    const LineCommandResult trim = TrimLineBlanks(raw, trimLog.Callback());
+    const CommandResult trim = TrimLineBlanks(U8(raw), trimLog.Callback());
     const LiteralRun literalTrim = LiteralTrim(lines);
-    ASSERT_EQ(trim.text, literalTrim.text);
+    ASSERT_EQ(trim.text, U8(literalTrim.text));
     ASSERT_EQ(trim.counter, literalTrim.counter);
     ASSERT_EQ(trimLog.captions, Rationed(literalTrim, 0, false));
 
     CaptionLog emptyLog;
-    const LineCommandResult empty = DeleteEmptyLines(raw, emptyLog.Callback());
+    const CommandResult empty = DeleteEmptyLines(U8(raw), emptyLog.Callback());
     const LiteralRun literalEmpty = LiteralDeleteEmpty(lines);
-    ASSERT_EQ(empty.text, literalEmpty.text);
+    ASSERT_EQ(empty.text, U8(literalEmpty.text));
     ASSERT_EQ(empty.counter, literalEmpty.counter);
     ASSERT_EQ(emptyLog.captions, Rationed(literalEmpty, 0, false));
   }
 }
 
 TEST(LineByLineProgress, AboutAHundredCaptionsForALongList) {
-  text::Lines lines(200000, U"a ");
   CaptionLog log;
-  const LineCommandResult r = TrimLineBlanks(text::JoinLines(lines), log.Callback());
+  const CommandResult r = TrimLineBlanks(ViewText(std::vector<std::string>(200000, "a ")), log.Callback());
   EXPECT_EQ(r.counter, 200000);
   EXPECT_LE(log.captions.size(), 101U);
   // 99.5% and above round to 100: line 199000 is the first to show it.
@@ -150,23 +132,28 @@ TEST(DeleteDoubleSpaces, Cases) {
       {{}, {}, 0},
   };
   for (const Case& c : cases) {
-    const LineCommandResult r = DeleteDoubleSpaces(ViewText(c.in));
+    const CommandResult r = DeleteDoubleSpaces(ViewText(c.in));
     EXPECT_EQ(LinesOf(r.text), c.out);
     EXPECT_EQ(r.counter, c.counter);
     EXPECT_EQ(r.caption, "Дв. пробелы: 100% " + std::to_string(c.counter));
   }
   // The text comes back whole (CR LF after every line) also when nothing was removed.
-  EXPECT_EQ(DeleteDoubleSpaces(U"a \t b").text, U"a \t b\r\n");
+  EXPECT_EQ(DeleteDoubleSpaces("a \t b").text, "a \t b\r\n");
 }
 
 TEST(DeleteDoubleSpaces, CaptionsAtPositionsDivisibleByFive) {
   // "abcd" + five spaces: the run starts at position 5, so each removal that finds the
   // run again shows a caption; the search that ends gives 0 and the full counter.
   CaptionLog log;
-  DeleteDoubleSpaces(U"abcd     x", log.Callback());
+  DeleteDoubleSpaces("abcd     x", log.Callback());
   EXPECT_THAT(log.captions, ElementsAre("Дв. пробелы: 0%", "Пробелы: 42% 1", "Пробелы: 0% 4"));
   CaptionLog none;
-  DeleteDoubleSpaces(U"a b", none.Callback());
+  DeleteDoubleSpaces("a b", none.Callback());
+  // Positions count characters, not bytes: four characters of two bytes each before the
+  // run put it at position 5, as in "abcd".
+  CaptionLog cyrillic;
+  DeleteDoubleSpaces("жжжж     x", cyrillic.Callback());
+  EXPECT_THAT(cyrillic.captions, ElementsAre("Дв. пробелы: 0%", "Пробелы: 42% 1", "Пробелы: 0% 4"));
   EXPECT_THAT(none.captions, ElementsAre("Дв. пробелы: 0%"));
 }
 
@@ -174,7 +161,7 @@ TEST(DeleteDoubleSpaces, SameAsRemovingOneSpaceAtATime) {
   std::mt19937 rng(5);
   std::uniform_int_distribution<int> runLength(0, 9);
   std::uniform_int_distribution<int> pieceCount(0, 40);
-  const text::Text words[] = {U"a", U"bb", U"\t", U"\r\n", U"\n", U"\u00a0", U"ccc"};
+  const text::Text words[] = {U"a", U"bb", U"\t", U"\r\n", U"\n", U"\u00a0", U"ccc", U"ж", U"😀"};
   std::uniform_int_distribution<std::size_t> word(0, std::size(words) - 1);
   for (int round = 0; round < 3000; ++round) {
     text::Text raw;
@@ -183,9 +170,9 @@ TEST(DeleteDoubleSpaces, SameAsRemovingOneSpaceAtATime) {
       raw += text::Text(static_cast<std::size_t>(runLength(rng)), U' ');
     }
     CaptionLog log;
-    const LineCommandResult fast = DeleteDoubleSpaces(raw, log.Callback());
-    const LiteralRun literal = LiteralDeleteDoubleSpaces(WholeText(raw));
-    ASSERT_EQ(fast.text, literal.text);
+    const CommandResult fast = DeleteDoubleSpaces(U8(raw), log.Callback());
+    const LiteralRun literal = LiteralDeleteDoubleSpaces(text::JoinLines(text::SplitLines(raw)));
+    ASSERT_EQ(fast.text, U8(literal.text));
     ASSERT_EQ(fast.counter, literal.counter);
     ASSERT_THAT(log.captions, ElementsAreArray(Rationed(literal, 1, literal.counter > 0)));
   }

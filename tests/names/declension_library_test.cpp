@@ -94,29 +94,31 @@ TEST(DeclensionLibrary, TextIsPassedInWindows1251) {
 
 TEST(NameCommands, ALibraryErrorStopsAtItsLine) {
   DeclensionLibrary echo({SKORLIN_FLEKS_STUB_ECHO});
-  const text::Text input = FromUtf8("Иванов  Иван\r\nОшибка!\r\nПетров\r\n");
-  const NameTextResult result = RunNameCommandOnText(NameCommand::Decline, input, echo);
-  EXPECT_EQ(ToUtf8(result.text), "Иванов Иван|3\r\nОшибка!\r\nПетров\r\n");
-  EXPECT_EQ(result.outcome.status, NameCommandStatus::LibraryError);
-  EXPECT_EQ(result.outcome.message, "Недопустимое значение рода");
-  EXPECT_EQ(result.outcome.failedLine, 1u);
-  EXPECT_EQ(result.outcome.caption, "");
+  const std::string input = "Иванов  Иван\r\nОшибка!\r\nПетров\r\n";
+  const text::CommandResult result = RunNameCommand(NameCommand::Decline, input, echo);
+  EXPECT_EQ(result.text, "Иванов Иван|3\r\nОшибка!\r\nПетров\r\n");
+  EXPECT_TRUE(result.changed);
+  EXPECT_EQ(result.outcome, text::Outcome::kLibraryError);
+  EXPECT_EQ(result.message, "Недопустимое значение рода");
+  EXPECT_EQ(result.failedLine, 1u);
+  EXPECT_EQ(result.caption, "");
 }
 
 TEST(NameCommands, AMissingLibraryLeavesEveryLine) {
   DeclensionLibrary missing({"/nonexistent/libfleks.so"});
-  const text::Text input = FromUtf8("Иванов Иван Иванович\r\nПетрова Мария\r\n");
+  const std::string input = "Иванов Иван Иванович\r\nПетрова Мария\r\n";
   for (NameCommand command : {NameCommand::Decline, NameCommand::Salutation}) {
-    const NameTextResult result = RunNameCommandOnText(command, input, missing);
+    const text::CommandResult result = RunNameCommand(command, input, missing);
     EXPECT_EQ(result.text, input);
-    EXPECT_EQ(result.outcome.status, NameCommandStatus::LibraryMissing);
-    EXPECT_EQ(result.outcome.failedLine, 0u);
-    EXPECT_EQ(result.outcome.caption, "");
+    EXPECT_FALSE(result.changed);
+    EXPECT_EQ(result.outcome, text::Outcome::kLibraryMissing);
+    EXPECT_EQ(result.failedLine, 0u);
+    EXPECT_EQ(result.caption, "");
   }
   // The two commands that need no library still work.
-  const NameTextResult initials = RunNameCommandOnText(NameCommand::Initials, input, missing);
-  EXPECT_EQ(ToUtf8(initials.text), "Иванов И.И.\r\nПетрова М..\r\n");
-  EXPECT_EQ(initials.outcome.status, NameCommandStatus::Done);
+  const text::CommandResult initials = RunNameCommand(NameCommand::Initials, input, missing);
+  EXPECT_EQ(initials.text, "Иванов И.И.\r\nПетрова М..\r\n");
+  EXPECT_EQ(initials.outcome, text::Outcome::kDone);
 }
 
 TEST(NameCommands, SalutationAsksTheLibraryForEveryLine) {
@@ -127,10 +129,10 @@ TEST(NameCommands, SalutationAsksTheLibraryForEveryLine) {
   auto calls = reinterpret_cast<int (*)()>(dlsym(handle, "StubSexCalls"));
   ASSERT_NE(calls, nullptr);
   const int before = calls();
-  const text::Text input = FromUtf8("Иванова Анна Петровна\r\n\r\nИванов Иван Петрович\r\n");
-  const NameTextResult result = RunNameCommandOnText(NameCommand::Salutation, input, echo);
+  const std::string input = "Иванова Анна Петровна\r\n\r\nИванов Иван Петрович\r\n";
+  const text::CommandResult result = RunNameCommand(NameCommand::Salutation, input, echo);
   EXPECT_EQ(calls() - before, 3);
-  EXPECT_EQ(ToUtf8(result.text), "Уважаемая Анна Петровна\r\nУважаемый\r\nУважаемый Иван Петрович\r\n");
+  EXPECT_EQ(result.text, "Уважаемая Анна Петровна\r\nУважаемый\r\nУважаемый Иван Петрович\r\n");
   dlclose(handle);
 }
 

@@ -119,22 +119,24 @@ TEST(NameCommands, SalutationFollowsThePatronymic) {
 }
 
 TEST(NameCommands, RunRewritesEveryLine) {
-  const std::string input = "Иванов Иван Иванович\r\nПетрова Мария Ивановна\r\n\r\nИванов\r\n";
+  // Lines with breaks of every kind, one without a break, one of a four-byte character.
+  const std::string input = "Иванов Иван Иванович\nПетрова Мария Ивановна\r\r\nИванов\r\n😀";
   struct Expected {
     NameCommand command;
     const char* text;
   };
   const Expected cases[] = {
-      {NameCommand::Initials, "Иванов И.И.\r\nПетрова М.И.\r\n..\r\nИванов ..\r\n"},
-      {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n"},
-      {NameCommand::Decline, "Иванову Ивану Ивановичу\r\nПетровой Марии Ивановне\r\n\r\nИванову\r\n"},
-      {NameCommand::Salutation, "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\n\r\nУважаемый\r\n"},
+      {NameCommand::Initials, "Иванов И.И.\r\nПетрова М.И.\r\n..\r\nИванов ..\r\n😀 ..\r\n"},
+      {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n\r\n"},
+      {NameCommand::Decline, "Иванову Ивану Ивановичу\r\nПетровой Марии Ивановне\r\n\r\nИванову\r\n😀\r\n"},
+      {NameCommand::Salutation,
+       "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\n\r\nУважаемый\r\n😀\r\n"},
   };
   for (const Expected& c : cases) {
-    const NameTextResult result = RunNameCommandOnText(c.command, FromUtf8(input), Fleks());
-    EXPECT_EQ(ToUtf8(result.text), c.text);
-    EXPECT_EQ(result.outcome.status, NameCommandStatus::Done);
-    EXPECT_EQ(result.outcome.caption, "Готово.");
+    const text::CommandResult result = RunNameCommand(c.command, input, Fleks());
+    EXPECT_EQ(result.text, c.text);
+    EXPECT_EQ(result.outcome, text::Outcome::kDone);
+    EXPECT_EQ(result.caption, "Готово.");
   }
 }
 

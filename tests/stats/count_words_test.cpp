@@ -34,7 +34,7 @@ TEST(CountWords, Cases) {
       {U"x1_y2-z3", 1},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CountWords(c.text), c.words) << text::ToUtf8(c.text);
+    EXPECT_EQ(CountWords(text::ToUtf8(c.text)), c.words) << text::ToUtf8(c.text);
   }
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "stats/crlf_breaks.h"
 #include "stats/text_stats.h"
 
 namespace skorlin::stats {
@@ -59,19 +58,20 @@ TEST(Labels, AfterAChangeAndAfterARebuild) {
        {U"Строк: 1", U"Слов: 1", U"Букв: 1250", U"Знаков: 1250", U"Знаков и пробелов: 1250"}},
   };
   for (const LabelCase& c : cases) {
-    const TextStats stats = CountTextStats(c.text);
+    const TextStats stats = CountTextStats(text::ToUtf8(c.text));
     EXPECT_EQ(Seven(ChangeLabels(stats, c.rate, U",")), c.change) << text::ToUtf8(c.text.substr(0, 20));
     EXPECT_EQ(Five(RebuildLabels(stats)), c.rebuild) << text::ToUtf8(c.text.substr(0, 20));
   }
 }
 
 TEST(Labels, PricesAndKiloUseTheGivenSeparator) {
-  const PanelLabels labels = ChangeLabels(CountTextStats(text::Text(1350, U'x')), U"0,7", U".");
+  const PanelLabels labels = ChangeLabels(CountTextStats(std::string(1350, 'x')), U"0,7", U".");
   EXPECT_EQ(labels.counts.lbZn, U"Знаков: 1350 (1.4 k)");
   EXPECT_EQ(labels.lbCena, U"Цена: 0.94");
 }
 
-TEST(WithCrLfBreaks, EveryBreakBecomesCrLf) {
+// Counting the breaks as a view holds them: every break counts as the CR LF in its place.
+TEST(TextStatsCounter, EveryBreakCountsAsCrLfAsAViewHoldsIt) {
   const struct {
     text::Text in;
     text::Text out;
@@ -85,7 +85,11 @@ TEST(WithCrLfBreaks, EveryBreakBecomesCrLf) {
       {U"\r\r\n\n", U"\r\n\r\n\r\n"},
       {U"a\n", U"a\r\n"},
   };
-  for (const auto& c : cases) EXPECT_EQ(WithCrLfBreaks(c.in), c.out);
+  for (const auto& c : cases) {
+    TextStatsCounter counter(TextStatsCounter::Breaks::kAsViewHolds);
+    counter.Add(text::ToUtf8(c.in));
+    EXPECT_EQ(counter.Finish(), CountTextStats(text::ToUtf8(c.out))) << text::ToUtf8(c.in);
+  }
 }
 
 }  // namespace

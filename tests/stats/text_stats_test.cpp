@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <vector>
 
 #include "literal_stats.h"
 #include "stats/count_words.h"
@@ -44,7 +46,7 @@ TEST(CountTextStats, Cases) {
       {U"punctuation is not a letter", U"«Да», — сказал.", {1, 1, 2, 8, 13, 15, 15}},
   };
   for (const StatsCase& c : cases) {
-    EXPECT_EQ(CountTextStats(c.text), c.expected) << text::ToUtf8(c.name);
+    EXPECT_EQ(CountTextStats(text::ToUtf8(c.text)), c.expected) << text::ToUtf8(c.name);
     EXPECT_EQ(testing::LiteralCountTextStats(c.text), c.expected) << "reference: " << text::ToUtf8(c.name);
   }
 }
@@ -82,31 +84,83 @@ text::Text RandomText(std::mt19937& rng) {
   return t;
 }
 
+// Every line break of any kind as the CR LF a view holds in its place.
+text::Text WithViewBreaks(text::TextView t) {
+  text::Text out;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == U'\r' || t[i] == U'\n') {
+      if (t[i] == U'\r' && i + 1 < t.size() && t[i + 1] == U'\n') ++i;
+      out += U"\r\n";
+    } else {
+      out += t[i];
+    }
+  }
+  return out;
+}
+
+// The text handed to a counter in pieces cut at random (inside a character, between a CR
+// and its LF).
+TextStats CountInPieces(const std::string& utf8, TextStatsCounter::Breaks breaks, std::mt19937& rng) {
+  TextStatsCounter counter(breaks);
+  std::uniform_int_distribution<std::size_t> cut(0, 5);
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t n = std::min(cut(rng), utf8.size() - at);
+    counter.Add(std::string_view(utf8).substr(at, n));
+    at += n;
+  }
+  return counter.Finish();
+}
+
 TEST(CountTextStats, MatchesTheStepByStepCountOnGeneratedTexts) {
   std::mt19937 rng(20261208);
   int failures = 0;
   for (int i = 0; i < 100000 && failures < 5; ++i) {
     const text::Text t = RandomText(rng);
+    const std::string utf8 = text::ToUtf8(t);
     const TextStats expected = testing::LiteralCountTextStats(t);
-    const TextStats actual = CountTextStats(t);
-    if (actual != expected) {
+    const TextStats actual = CountTextStats(utf8);
+    const TextStats inPieces = CountInPieces(utf8, TextStatsCounter::Breaks::kAsGiven, rng);
+    const TextStats asView = CountInPieces(utf8, TextStatsCounter::Breaks::kAsViewHolds, rng);
+    const TextStats expectedAsView = testing::LiteralCountTextStats(WithViewBreaks(t));
+    if (actual != expected || inPieces != expected || asView != expectedAsView) {
       ++failures;
       ADD_FAILURE() << "text \"" << Visible(t) << "\"\n  expected " << ::testing::PrintToString(expected)
-                    << "\n  actual   " << ::testing::PrintToString(actual);
+                    << "\n  actual   " << ::testing::PrintToString(actual) << "\n  in pieces "
+                    << ::testing::PrintToString(inPieces) << "\n  as a view "
+                    << ::testing::PrintToString(asView) << " expected "
+                    << ::testing::PrintToString(expectedAsView);
     }
-    if (CountWords(t) != expected.WordCount) {
+    if (CountWords(utf8) != expected.WordCount) {
       ++failures;
-      ADD_FAILURE() << "CountWords of \"" << Visible(t) << "\" is " << CountWords(t) << ", expected "
+      ADD_FAILURE() << "CountWords of \"" << Visible(t) << "\" is " << CountWords(utf8) << ", expected "
                     << expected.WordCount;
     }
   }
 }
 
-TEST(CountTextStats, LeavesTheTextAlone) {
-  const text::Text original = U"  a\r\n\r\n\r\nb  c \r\n";
-  text::Text t = original;
-  CountTextStats(t);
-  EXPECT_EQ(t, original);
+// Pieces cut where a counter must look across the cut: a CR and its LF, a character of
+// two and of four bytes, a blank run that the end turns into outer blanks.
+TEST(CountTextStats, CountsAcrossTheCutsOfItsPieces) {
+  const struct {
+    std::vector<std::string> pieces;
+    TextStats expected;
+  } cases[] = {
+      {{"a\r", "\nb"}, {2, 2, 2, 2, 2, 2, 2}},
+      {{"a\r", "", "\n", "\r\nb"}, {2, 3, 2, 2, 2, 2, 2}},
+      {{"\xD0", "\xB6 \xF0\x9F", "\x98", "\x80"}, {1, 1, 1, 1, 2, 3, 3}},
+      {{"ab  ", "\r", "\n  "}, {1, 2, 1, 2, 2, 2, 2}},
+      {{"\xD0"}, {1, 1, 0, 0, 1, 1, 1}},  // a character cut at the end of the text
+  };
+  for (const auto& c : cases) {
+    TextStatsCounter counter;
+    std::string whole;
+    for (const std::string& piece : c.pieces) {
+      counter.Add(piece);
+      whole += piece;
+    }
+    EXPECT_EQ(counter.Finish(), c.expected) << ::testing::PrintToString(c.pieces);
+    EXPECT_EQ(CountTextStats(whole), c.expected) << ::testing::PrintToString(c.pieces);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "text/utf8_stream.h"
+
 namespace skorlin::text {
 namespace {
 
@@ -102,11 +106,172 @@ TEST(Codecs, Utf8BuffersFitEverySequenceLength) {
   }
 }
 
+// The first byte that starts no valid sequence, found one sequence at a time as UTF-8 is
+// defined (no overlong form, no surrogate, nothing above U+10FFFF); npos when there is none.
+std::size_t LiteralFirstInvalid(const std::string& s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned lead = b(i);
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || i + length > s.size()) return i;
+    char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((b(i + k) & 0xC0) != 0x80) return i;
+      value = (value << 6) | (b(i + k) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return i;
+    i += length;
+  }
+  return std::string::npos;
+}
+
+// The search for the first invalid byte reads eight bytes at a time: sequences of every
+// length across the words' edges, and every way of being wrong.
+TEST(Codecs, FirstInvalidUtf8ByteAsTheDefinitionFindsIt) {
+  static const std::string kPieces[] = {"a",
+                                        "  ",
+                                        "\xD0\xB6",
+                                        "\xC2\x80",
+                                        "\xDF\xBF",
+                                        "\xE2\x82\xBD",
+                                        "\xF0\x9F\x98\x80",
+                                        "\xC0\xAF",
+                                        "\xC1\xBF",
+                                        "\xED\xA0\x80",
+                                        "\xF4\x90\x80\x80",
+                                        "\xE0\x80\x80",
+                                        "\x80",
+                                        "\xBF",
+                                        "\xD0",
+                                        "\xE2\x82",
+                                        "\xF5",
+                                        "\xFF",
+                                        "\xEF\xBB\xBF",
+                                        "abcdefg"};
+  std::mt19937 random(8);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> count(0, 24);
+  for (int round = 0; round < 20000; ++round) {
+    std::string s;
+    const int n = count(random);
+    // Mostly valid pieces, so that the first fault falls anywhere in a long text.
+    for (int k = 0; k < n; ++k) s += kPieces[round % 3 == 0 ? piece(random) : piece(random) % 7];
+    if (round % 5 == 0) s += kPieces[piece(random)];
+    ASSERT_EQ(FindInvalidUtf8(s), LiteralFirstInvalid(s)) << ::testing::PrintToString(s);
+  }
+}
+
 TEST(Detection, StrictDecodingNamesTheProblem) {
   EXPECT_THROW(Decode("\xEF\xF0\xE8", Encoding::Utf8), DecodeError);
   EXPECT_THROW(Decode(std::string("\xFF\xFE\x00\xD8", 4), Encoding::Utf16LE), DecodeError);
   EXPECT_THROW(Decode("\xFF\xFE\x41", Encoding::Utf16LE), DecodeError);
   EXPECT_THROW(FromUtf8("\xF4\x90\x80\x80"), DecodeError);  // above U+10FFFF
+}
+
+// Byte strings made of what the decisions turn on: byte order marks, UTF-8 of every length
+// (cut too), surrogates in UTF-8 and UTF-16 forms, Windows-1251 bytes, NUL and breaks.
+std::string RandomBytes(std::mt19937& random) {
+  static const std::string kPieces[] = {"\xEF\xBB\xBF",
+                                        "\xFF\xFE",
+                                        "\xFE\xFF",
+                                        "a",
+                                        "\r\n",
+                                        std::string(1, '\0'),
+                                        "\xD0\xB6",
+                                        "\xE2\x82\xBD",
+                                        "\xF0\x9F\x98\x80",
+                                        "\xED\xA0\x80",
+                                        "\x00\xD8",
+                                        "\x3D\xD8\x00\xDE",
+                                        "\xD0",
+                                        "\x98",
+                                        "\xEF\xF0\xE8",
+                                        "\x80"};
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> count(0, 12);
+  std::string bytes;
+  for (int n = count(random); n > 0; --n) bytes += kPieces[piece(random)];
+  return bytes;
+}
+
+// The UTF-8 forms of the edge decisions give exactly what the Text forms give.
+TEST(Utf8Edge, DetectionAndConversionsAgreeWithTheTextForms) {
+  std::mt19937 random(1251);
+  for (int round = 0; round < 4000; ++round) {
+    const std::string bytes = RandomBytes(random);
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    const DecodedText decoded = DecodeAuto(bytes);
+    ASSERT_EQ(DetectEncoding(bytes), decoded.encoding);
+    for (Encoding e :
+         {Encoding::Utf8, Encoding::Utf8Bom, Encoding::Utf16LE, Encoding::Utf16BE, Encoding::Cp1251}) {
+      std::string expected;
+      try {
+        expected = EncodeUtf8(Decode(bytes, e));
+      } catch (const DecodeError& error) {
+        try {
+          DecodeToUtf8(bytes, e);
+          FAIL() << "no error for " << EncodingName(e);
+        } catch (const DecodeError& same) {
+          ASSERT_STREQ(same.what(), error.what());
+        }
+        continue;
+      }
+      ASSERT_EQ(DecodeToUtf8(bytes, e), expected) << EncodingName(e);
+      // And back: the same bytes Encode writes, or the same refusal.
+      for (Encoding out : {Encoding::Utf8Bom, Encoding::Utf16BE, Encoding::Cp1251}) {
+        const Text text = Decode(bytes, e);
+        if (CheckCp1251(text).unencodable != 0 && out == Encoding::Cp1251) {
+          ASSERT_THROW(EncodeFromUtf8(expected, out), UnencodableError);
+        } else {
+          ASSERT_EQ(EncodeFromUtf8(expected, out), Encode(text, out));
+        }
+      }
+    }
+  }
+}
+
+// Input read in blocks: whatever the cuts (inside a byte order mark, a character, a UTF-16
+// unit or surrogate pair), the pieces give the whole conversion, or the same error.
+TEST(Utf8Edge, AStreamCutAnywhereGivesTheWholeConversion) {
+  std::mt19937 random(866);
+  for (int round = 0; round < 4000; ++round) {
+    const std::string bytes = RandomBytes(random);
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    for (Encoding e :
+         {Encoding::Utf8, Encoding::Utf8Bom, Encoding::Utf16LE, Encoding::Utf16BE, Encoding::Cp1251}) {
+      std::string whole;
+      std::string wholeError;
+      try {
+        whole = DecodeToUtf8(bytes, e);
+      } catch (const DecodeError& error) {
+        wholeError = error.what();
+      }
+      Utf8Stream stream(e);
+      std::string pieces;
+      const auto emit = [&pieces](std::string_view utf8) { pieces.append(utf8); };
+      std::uniform_int_distribution<std::size_t> cut(0, 3);
+      for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t n = std::min(cut(random), bytes.size() - at);
+        stream.Feed(std::string_view(bytes).substr(at, n), emit);
+        at += n;
+      }
+      std::string streamError;
+      try {
+        stream.Finish(emit);
+      } catch (const DecodeError& error) {
+        streamError = error.what();
+      }
+      ASSERT_EQ(streamError, wholeError) << EncodingName(e);
+      if (wholeError.empty()) {
+        ASSERT_EQ(pieces, whole) << EncodingName(e);
+      }
+    }
+  }
 }
 
 }  // namespace

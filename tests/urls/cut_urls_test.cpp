@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "text/command_result.h"
 #include "text/text.h"
 #include "urls/line_change.h"
 
@@ -18,7 +19,7 @@ struct CutCase {
   Text expected;
 };
 
-Text Cut(bool (*cut)(Text&), Text line) { return ApplyLineChange(cut, std::move(line)); }
+Text Cut(bool (*cut)(std::string&), const Text& line) { return ApplyLineChange(cut, line); }
 
 TEST(CutToDomainTest, CutsBeforeTheSlashThatEndsTheDomain) {
   const CutCase cases[] = {
@@ -82,7 +83,7 @@ TEST(CutToFileNameTest, KeepsWhatFollowsTheLastSlash) {
 TEST(CutUrlsTest, CommandsVisitEveryLineAndCountTheChangedOnes) {
   struct Case {
     const char* name;
-    UrlResult (*command)(text::TextView);
+    text::CommandResult (*command)(std::string_view);
     Text view;
     Text expected;
     int counter;
@@ -92,13 +93,16 @@ TEST(CutUrlsTest, CommandsVisitEveryLineAndCountTheChangedOnes) {
       {"folder", KeepDomainWithFolder, U"http://h/a/b\n\nhttp://h", U"http://h/a\r\n\r\nhttp://h\r\n", 1},
       {"file name", KeepFileName, U"http://h\nreadme\nd/f", U"\r\nreadme\r\nf\r\n", 2},
       {"empty view", KeepDomain, U"", U"", 0},
+      {"characters of every length beside the slashes", KeepDomain, U"😀/ж\r\nhttp://хост/😀",
+       U"😀\r\nhttp://хост\r\n", 2},
+      {"a line of one four-byte character", KeepFileName, U"😀", U"😀\r\n", 0},
   };
   for (const Case& c : cases) {
-    const UrlResult result = c.command(c.view);
-    EXPECT_EQ(text::ToUtf8(result.text), text::ToUtf8(c.expected)) << c.name;
+    const text::CommandResult result = c.command(text::ToUtf8(c.view));
+    EXPECT_EQ(result.text, text::ToUtf8(c.expected)) << c.name;
     EXPECT_EQ(result.counter, c.counter) << c.name;
     EXPECT_EQ(result.changed, c.counter > 0) << c.name;
-    EXPECT_TRUE(result.done) << c.name;
+    EXPECT_EQ(result.outcome, text::Outcome::kDone) << c.name;
     EXPECT_EQ(result.caption, "Готово.") << c.name;
   }
 }

@@ -18,7 +18,7 @@ struct PrefixCase {
   Text expected;
 };
 
-Text Apply(bool (*change)(Text&), Text line) { return ApplyLineChange(change, std::move(line)); }
+Text Apply(bool (*change)(std::string&), const Text& line) { return ApplyLineChange(change, line); }
 
 TEST(AddHttpPrefixTest, PrefixesEveryLineWithoutHttpColon) {
   const PrefixCase cases[] = {
@@ -29,6 +29,8 @@ TEST(AddHttpPrefixTest, PrefixesEveryLineWithoutHttpColon) {
       {U"https://host", U"http://https://host"},  // "https:" does not hold "http:"
       {U"ftp://host", U"http://ftp://host"},
       {U"  ", U"http://  "},
+      {U"хост/ж", U"http://хост/ж"},
+      {U"😀", U"http://😀"},
   };
   for (const PrefixCase& c : cases) {
     EXPECT_EQ(text::ToUtf8(Apply(AddHttpPrefix, c.line)), text::ToUtf8(c.expected)) << text::ToUtf8(c.line);
@@ -49,6 +51,8 @@ TEST(RemoveHttpPrefixTest, RemovesOnlyALeadingHttpPrefix) {
       {U"https://host", U"https://host"},
       {U"http:", U"http:"},
       {U"", U""},
+      {U"http://хост", U"хост"},
+      {U"htt😀://", U"htt😀://"},
   };
   for (const PrefixCase& c : cases) {
     EXPECT_EQ(text::ToUtf8(Apply(RemoveHttpPrefix, c.line)), text::ToUtf8(c.expected))
@@ -57,18 +61,18 @@ TEST(RemoveHttpPrefixTest, RemovesOnlyALeadingHttpPrefix) {
 }
 
 TEST(HttpPrefixTest, CommandsRunOnEveryLine) {
-  const UrlResult added = AddHttp(U"a\n\nhttp://b");
-  EXPECT_EQ(text::ToUtf8(added.text), "http://a\r\nhttp://\r\nhttp://b\r\n");
+  const text::CommandResult added = AddHttp("a\n\nhttp://b");
+  EXPECT_EQ(added.text, "http://a\r\nhttp://\r\nhttp://b\r\n");
   EXPECT_EQ(added.counter, 2);
   EXPECT_EQ(added.caption, "Готово.");
 
-  const UrlResult removed = RemoveHttp(U"http://a\r\nb http://c\r\nHTTP://d");
-  EXPECT_EQ(text::ToUtf8(removed.text), "a\r\nb http://c\r\nd\r\n");
+  const text::CommandResult removed = RemoveHttp("http://a\r\nb http://c\r\nHTTP://d");
+  EXPECT_EQ(removed.text, "a\r\nb http://c\r\nd\r\n");
   EXPECT_EQ(removed.counter, 2);
   EXPECT_TRUE(removed.changed);
 
-  const UrlResult empty = RemoveHttp(U"");
-  EXPECT_EQ(empty.text, Text());
+  const text::CommandResult empty = RemoveHttp("");
+  EXPECT_EQ(empty.text, "");
   EXPECT_FALSE(empty.changed);
   EXPECT_EQ(empty.caption, "Готово.");
 }

@@ -38,11 +38,10 @@ TEST(InsertUrlsTest, WrapsNonBlankLinesWithClipboardAddressesInTurn) {
       {"only blank lines", U"\r\n \r\n", U"u1", U"\r\n \r\n", 0},
   };
   for (const InsertCase& c : cases) {
-    const UrlResult result = InsertUrls(c.view, c.clipboard);
-    EXPECT_EQ(text::ToUtf8(result.text), text::ToUtf8(c.expected)) << c.name;
+    const text::CommandResult result = InsertUrls(text::ToUtf8(c.view), text::ToUtf8(c.clipboard));
+    EXPECT_EQ(result.text, text::ToUtf8(c.expected)) << c.name;
     EXPECT_EQ(result.counter, c.counter) << c.name;
-    EXPECT_EQ(result.changed, c.counter > 0) << c.name;
-    EXPECT_TRUE(result.done) << c.name;
+    EXPECT_EQ(result.outcome, text::Outcome::kDone) << c.name;
     EXPECT_EQ(result.caption, "Готово.") << c.name;
   }
 }
@@ -55,8 +54,8 @@ TEST(InsertAnchorsTest, ViewLinesBecomeAddressesOfClipboardTexts) {
        U"<a href=\"a\">1</a>\r\n   \r\n<a href=\"b\">2</a>\r\n", 2},
   };
   for (const InsertCase& c : cases) {
-    const UrlResult result = InsertAnchors(c.view, c.clipboard);
-    EXPECT_EQ(text::ToUtf8(result.text), text::ToUtf8(c.expected)) << c.name;
+    const text::CommandResult result = InsertAnchors(text::ToUtf8(c.view), text::ToUtf8(c.clipboard));
+    EXPECT_EQ(result.text, text::ToUtf8(c.expected)) << c.name;
     EXPECT_EQ(result.counter, c.counter) << c.name;
     EXPECT_EQ(result.caption, "Готово.") << c.name;
   }
@@ -64,12 +63,12 @@ TEST(InsertAnchorsTest, ViewLinesBecomeAddressesOfClipboardTexts) {
 
 TEST(InsertLinksTest, EmptyClipboardLeavesTheViewAndSaysSo) {
   // A NUL ends a text, so a clipboard that starts with one holds no lines either.
-  for (const Text& clipboard : {Text(), Text(U"\0u1", 3)}) {
+  for (const std::string& clipboard : {std::string(), std::string("\0u1", 3)}) {
     for (auto command : {InsertUrls, InsertAnchors}) {
-      const UrlResult result = command(U"A\n\nB", clipboard);
-      EXPECT_EQ(text::ToUtf8(result.text), "A\r\n\r\nB\r\n");
+      const text::CommandResult result = command("A\n\nB", clipboard);
+      EXPECT_EQ(result.text, "A\r\n\r\nB\r\n");
       EXPECT_FALSE(result.changed);
-      EXPECT_FALSE(result.done);
+      EXPECT_EQ(result.outcome, text::Outcome::kNothingToDo);
       EXPECT_EQ(result.counter, 0);
       EXPECT_EQ(result.caption, "Буфер обмена пуст");
     }

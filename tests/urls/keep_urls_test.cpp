@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "text/command_result.h"
 #include "text/line_list.h"
 #include "text/text.h"
 #include "urls/url_chars.h"
@@ -16,6 +17,7 @@ using text::Lines;
 using text::Text;
 
 std::string Utf8Lines(const Lines& lines) { return text::ToUtf8(text::JoinLines(lines)); }
+std::string Utf8Lines(const text::LineViews& lines) { return text::JoinLines(lines); }
 
 TEST(KeepUrlsTest, KeepsTokensByTheirExactScheme) {
   struct Case {
@@ -42,35 +44,40 @@ TEST(KeepUrlsTest, KeepsTokensByTheirExactScheme) {
       {"scheme inside a token does not start one", U"xhttp://a", {}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Utf8Lines(FindUrls(c.view)), Utf8Lines(c.expected)) << c.name;
+    EXPECT_EQ(Utf8Lines(FindUrls(text::ToUtf8(c.view))), Utf8Lines(c.expected)) << c.name;
   }
 }
 
 TEST(KeepUrlsTest, ReplacesTheViewAndCountsTheUrls) {
-  const UrlResult result = KeepUrls(U"a http://x b\r\nftp://y");
-  EXPECT_EQ(text::ToUtf8(result.text), "http://x\r\nftp://y\r\n");
+  const text::CommandResult result = KeepUrls("a http://x b\r\nftp://y");
+  EXPECT_EQ(result.text, "http://x\r\nftp://y\r\n");
   EXPECT_TRUE(result.changed);
-  EXPECT_TRUE(result.done);
+  EXPECT_EQ(result.outcome, text::Outcome::kDone);
+  // The same URLs as the view's lines: the view stays.
+  EXPECT_FALSE(KeepUrls("http://x\r\nftp://y\r\n").changed);
   EXPECT_EQ(result.counter, 2);
   EXPECT_EQ(result.caption, "Готово.");
 }
 
 TEST(KeepUrlsTest, ScansTheViewWhichANulEnds) {
-  const UrlResult result = KeepUrls(Text(U"http://a\0http://b", 17));
-  EXPECT_EQ(text::ToUtf8(result.text), "http://a\r\n");
+  const text::CommandResult result = KeepUrls(std::string("http://a\0http://b", 17));
+  EXPECT_EQ(result.text, "http://a\r\n");
   EXPECT_EQ(result.counter, 1);
 }
 
 TEST(KeepUrlsTest, NothingFoundLeavesTheViewUnchanged) {
   for (const Text& view : {Text(), Text(U"host/page https://x\n\nHTTP://y")}) {
-    const UrlResult result = KeepUrls(view);
-    EXPECT_EQ(text::ToUtf8(result.text), text::ToUtf8(text::JoinLines(text::SplitLines(view))));
+    const text::CommandResult result = KeepUrls(text::ToUtf8(view));
+    EXPECT_EQ(result.text, text::ToUtf8(text::JoinLines(text::SplitLines(view))));
     EXPECT_FALSE(result.changed);
-    EXPECT_FALSE(result.done);
+    EXPECT_EQ(result.outcome, text::Outcome::kNothingToDo);
     EXPECT_EQ(result.counter, 0);
     EXPECT_EQ(result.caption, "URLs не найдены");
   }
 }
+
+// A character of the token set: every character above 127 is outside it.
+bool IsUrlChar(text::Char c) { return c < 128 && UrlCharSet.Contains(static_cast<char>(c)); }
 
 // The token scan as the rule states it, with 1-based positions and prefix comparisons.
 Lines LiteralFindUrls(const Text& t) {
@@ -78,9 +85,9 @@ Lines LiteralFindUrls(const Text& t) {
   const std::size_t length = t.size();
   std::size_t q = 1;
   while (q <= length) {
-    while (q <= length && !UrlCharSet.Contains(t[q - 1])) ++q;
+    while (q <= length && !IsUrlChar(t[q - 1])) ++q;
     const std::size_t start = q;
-    while (q <= length && UrlCharSet.Contains(t[q - 1])) ++q;
+    while (q <= length && IsUrlChar(t[q - 1])) ++q;
     const Text token = t.substr(start - 1, q - start);
     if (token.substr(0, 7) == U"http://" || token.substr(0, 7) == U"mail://" ||
         token.substr(0, 6) == U"ftp://") {
@@ -93,15 +100,16 @@ Lines LiteralFindUrls(const Text& t) {
 
 TEST(KeepUrlsTest, AgreesWithTheLiteralScanOnGeneratedTexts) {
   // Pieces that make schemes, near-schemes and token breaks likely next to each other.
-  const Text pieces[] = {U"http://", U"ftp://", U"mail://", U"HTTP://", U"ftp:/", U"http:", U"a", U"/",
-                         U"?",       U" ",      U"\r\n",    U"ё",       U"₽",   U"~",     U"%", U"mail:/"};
+  const Text pieces[] = {U"http://", U"ftp://", U"mail://", U"HTTP://", U"ftp:/", U"http:",
+                         U"a",       U"/",      U"?",       U" ",       U"\r\n",  U"ё",
+                         U"₽",     U"~",      U"%",       U"mail:/",  U"😀",     U"\u1A3A"};
   std::mt19937 random(20240611);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> length(0, 30);
   for (int round = 0; round < 5000; ++round) {
     Text t;
     for (int i = length(random); i > 0; --i) t += pieces[pick(random)];
-    ASSERT_EQ(Utf8Lines(FindUrls(t)), Utf8Lines(LiteralFindUrls(t))) << text::ToUtf8(t);
+    ASSERT_EQ(Utf8Lines(FindUrls(text::ToUtf8(t))), Utf8Lines(LiteralFindUrls(t))) << text::ToUtf8(t);
   }
 }
 
@@ -118,11 +126,11 @@ TEST(KeepUrlsTest, ScansTheViewsWholeTextWhateverItsLineBreaks) {
     for (int i = length(random); i > 0; --i) view += pieces[pick(random)];
     const Text whole = text::JoinLines(text::SplitLines(view));
     const Lines urls = LiteralFindUrls(whole);
-    const UrlResult result = KeepUrls(view);
     const std::string shown = text::ToUtf8(view);
-    ASSERT_EQ(text::ToUtf8(result.text), text::ToUtf8(urls.empty() ? whole : text::JoinLines(urls))) << shown;
-    ASSERT_EQ(result.counter, static_cast<int>(urls.size())) << shown;
-    ASSERT_EQ(result.done, !urls.empty()) << shown;
+    const text::CommandResult result = KeepUrls(shown);
+    ASSERT_EQ(result.text, text::ToUtf8(urls.empty() ? whole : text::JoinLines(urls))) << shown;
+    ASSERT_EQ(result.counter, static_cast<long>(urls.size())) << shown;
+    ASSERT_EQ(result.outcome == text::Outcome::kDone, !urls.empty()) << shown;
   }
 }
 

@@ -14,24 +14,29 @@ namespace {
 using text::Text;
 
 // The frame as the commands are defined: split the view into lines, change each, join.
-template <typename ChangeLine>
-UrlResult LiteralChangeEachLine(text::TextView viewText, ChangeLine change) {
+struct LiteralRun {
+  std::string text;
+  long counter = 0;
+};
+LiteralRun LiteralChangeEachLine(text::TextView viewText, bool (*change)(std::string&)) {
+  LiteralRun run;
   text::Lines lines = text::SplitLines(viewText);
-  UrlResult result;
   for (Text& line : lines) {
-    if (change(line)) ++result.counter;
+    std::string utf8 = text::ToUtf8(line);
+    if (change(utf8)) ++run.counter;
+    line = text::FromUtf8(utf8);
   }
-  result.text = text::JoinLines(lines);
-  result.changed = result.counter > 0;
-  result.caption = kDoneCaption;
-  return result;
+  run.text = text::ToUtf8(text::JoinLines(lines));
+  return run;
 }
 
 // Texts built from pieces that matter to the frame and to the cutting rules: every kind of
-// line break (LF CR being two), a NUL, empty lines, slashes, http: in both cases.
+// line break (LF CR being two), a NUL, empty lines, slashes, http: in both cases, and
+// characters of two and four bytes.
 Text RandomView(std::mt19937& random) {
-  static const Text pieces[] = {U"\r\n",  U"\n",   U"\r", U"\n\r", U"",     U"/",           U"http://",
-                                U"HTTP:", U"host", U"ж",  U"a/b/", U" \t ", Text(1, U'\0'), U"x.ru"};
+  static const Text pieces[] = {U"\r\n", U"\n",      U"\r",          U"\n\r", U"",
+                                U"/",    U"http://", U"HTTP:",       U"host", U"ж",
+                                U"a/b/", U" \t ",    Text(1, U'\0'), U"x.ru", U"😀"};
   std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> count(0, 24);
   Text view;
@@ -40,16 +45,20 @@ Text RandomView(std::mt19937& random) {
 }
 
 TEST(ChangeEachLineTest, GivesWhatSplittingChangingAndJoiningGives) {
-  bool (*const changes[])(Text&) = {CutToDomain, CutToFolder, CutToFileName, AddHttpPrefix, RemoveHttpPrefix};
+  bool (*const changes[])(std::string&) = {CutToDomain, CutToFolder, CutToFileName, AddHttpPrefix,
+                                           RemoveHttpPrefix};
   std::mt19937 random(2026);
   for (int round = 0; round < 3000; ++round) {
     const Text view = RandomView(random);
+    const std::string utf8 = text::ToUtf8(view);
+    // A view's own text: every line followed by CR LF.
+    const std::string whole = text::WholeText(utf8);
     for (auto change : changes) {
-      const UrlResult fast = ChangeEachLine(view, change);
-      const UrlResult literal = LiteralChangeEachLine(view, change);
-      ASSERT_EQ(fast.text, literal.text) << text::ToUtf8(view);
-      ASSERT_EQ(fast.counter, literal.counter) << text::ToUtf8(view);
-      ASSERT_EQ(fast.changed, literal.changed) << text::ToUtf8(view);
+      const text::CommandResult fast = ChangeEachLine(utf8, change);
+      const LiteralRun literal = LiteralChangeEachLine(view, change);
+      ASSERT_EQ(fast.text, literal.text) << utf8;
+      ASSERT_EQ(fast.counter, literal.counter) << utf8;
+      ASSERT_EQ(ChangeEachLine(whole, change).changed, literal.counter > 0) << utf8;
     }
   }
 }

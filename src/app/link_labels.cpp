@@ -1,0 +1,40 @@
+#include "app/link_labels.h"
+
+#include "app/app_links.h"
+#include "app/version_info.h"
+
+namespace skorlin::app {
+namespace {
+
+QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The site's address as its label shows it: without the scheme and the slashes.
+QString HomeCaption() { return HomeAddress().remove(QStringLiteral("https://")).remove(u'/'); }
+
+}  // namespace
+
+QString HomeAddress() { return QString::fromUtf8(SKORLIN_HOME_URL); }
+
+QString MailLink() {
+  return QStringLiteral("mailto:") + QString::fromUtf8(SKORLIN_AUTHOR_NAME) + QStringLiteral(" <") +
+         QString::fromUtf8(SKORLIN_AUTHOR_MAIL) + QStringLiteral(">") + Tr("?subject=О программе Skorlin ") +
+         ShortVersion() + QStringLiteral("&body=") + Tr(SKORLIN_MAIL_GREETING) + QStringLiteral("%0D%0A") +
+         Tr("Использую твою программу Skorlin версии ") + FullVersion();
+}
+
+std::span<const LinkLabel> LinkLabels() {
+  static const LinkLabel links[] = {
+      {"lbhHome", HomeCaption(), Tr("Перейти на сайт"), HomeAddress, 3, 1},
+      {"lbhMail", Tr(SKORLIN_AUTHOR_MAIL), Tr("Отправить письмо"), MailLink, 4, 1},
+      {"Label3", Tr("Написать сообщение"), Tr("Отправить icq сообщение"),
+       [] { return Tr(SKORLIN_MESSENGER_URL); }, 5, 1},
+      {"Label4", Tr("© Skorlin"), Tr("Информация об авторе"), nullptr, 5, 0},
+      {"Label1", Tr("Сайты"), Tr("Заработай на сайте"), [] { return Tr(SKORLIN_PARTNER1_URL); }, 3, 2},
+      {"Label2", Tr("Блоги"), Tr("Заработай на блоге"), [] { return Tr(SKORLIN_PARTNER2_URL); }, 4, 2},
+      {"Label6", Tr("Заработай набором текста!"), Tr("Набор текста: " SKORLIN_PARTNER3_URL),
+       [] { return Tr(SKORLIN_PARTNER3_URL); }, 5, 2},
+  };
+  return links;
+}
+
+}  // namespace skorlin::app

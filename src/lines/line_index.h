@@ -1,0 +1,60 @@
+// A view's lines as compact spans of its UTF-8 text, for the commands that reorder lines
+// or visit them out of order: 8 bytes a line for a text below 4 GiB.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/huge_pages.h"
+#include "text/line_list.h"
+
+namespace skorlin::lines {
+
+template <typename Offset>
+struct LineSpan {
+  Offset start;
+  Offset length;
+};
+
+template <typename Offset>
+using LineIndex = std::vector<LineSpan<Offset>>;
+
+// The lines of text as text::SplitLines gives them.
+template <typename Offset>
+LineIndex<Offset> IndexLines(std::string_view text) {
+  LineIndex<Offset> lines;
+  // One line more than there are line breaks at most.
+  text::ReserveLarge(lines, text::WholeTextSizeBound(text) - text.size());
+  text::ForEachLine(text, [&](std::string_view line) {
+    lines.push_back({static_cast<Offset>(line.data() - text.data()), static_cast<Offset>(line.size())});
+  });
+  return lines;
+}
+
+template <typename Offset>
+std::string_view LineAt(std::string_view text, LineSpan<Offset> span) {
+  return text.substr(span.start, span.length);
+}
+
+// The lines in the order of the index, each followed by CR LF.
+template <typename Offset>
+std::string JoinIndexed(std::string_view text, const LineIndex<Offset>& lines) {
+  std::size_t size = 0;
+  for (const LineSpan<Offset> span : lines) size += span.length + 2;
+  std::string out;
+  text::ReserveLarge(out, size);
+  for (const LineSpan<Offset> span : lines) text::AppendLine(out, LineAt(text, span));
+  return out;
+}
+
+// Calls work(Offset{}) with the smallest offset type that reaches every byte of text:
+// 32 bits below 4 GiB, else 64.
+template <typename Work>
+decltype(auto) WithOffsetsFor(std::string_view text, Work&& work) {
+  if (text.size() < UINT32_MAX) return work(std::uint32_t{});
+  return work(std::uint64_t{});
+}
+
+}  // namespace skorlin::lines

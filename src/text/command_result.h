@@ -1,0 +1,56 @@
+// What every command of the window gives back, whichever subsystem it belongs to, and the
+// progress captions it shows while it runs. Each front end has one adapter for it.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace skorlin::text {
+
+// Receives each progress caption (UTF-8) while a command runs; may be empty.
+using Progress = std::function<void(const std::string& caption)>;
+
+enum class Outcome {
+  kDone,            // the command did its work
+  kNothingToDo,     // it found nothing to work on ("URLs не найдены", an empty clipboard):
+                    // the text is the view's as it stood and the caption says why
+  kLibraryMissing,  // the declension library could not be loaded: the message says where
+                    // it was looked for
+  kLibraryError,    // the library failed at line failedLine: the message says how
+};
+
+// A command's result. A command takes the view's text (UTF-8, line breaks of any kind)
+// and gives the view's new whole text, every line followed by CR LF. With no view to work
+// on (the settings tab) the window runs a command on the empty text for its captions.
+struct CommandResult {
+  std::string text;      // UTF-8
+  bool changed = false;  // whether the view's text is to be replaced by text
+  long counter = 0;      // what the command counted (lines changed, lines deleted, spaces
+                         // removed, URLs kept); 0 for the commands that count nothing
+  std::string caption;   // the final caption (UTF-8); empty for the commands that show none
+  Outcome outcome = Outcome::kDone;
+  std::string message;         // UTF-8: what went wrong, for the library's outcomes
+  std::size_t failedLine = 0;  // the 0-based line at which the command stopped
+};
+
+// Whether text, written into a view holding viewText, changes it: a view's whole text
+// always ends with a line break, so viewText with one CR LF more is no change.
+inline bool ChangesView(std::string_view viewText, std::string_view text) {
+  if (text == viewText) return false;
+  return !(text.size() == viewText.size() + 2 && text.starts_with(viewText) && text.ends_with("\r\n"));
+}
+
+// The result of a command that did its work.
+inline CommandResult Done(std::string_view viewText, std::string text, long counter, std::string caption) {
+  CommandResult result;
+  result.changed = ChangesView(viewText, text);
+  result.text = std::move(text);
+  result.counter = counter;
+  result.caption = std::move(caption);
+  return result;
+}
+
+}  // namespace skorlin::text

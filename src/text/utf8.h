@@ -1,0 +1,43 @@
+// UTF-8, the form in which a view's whole text reaches the commands: counted and read
+// character by character only where a rule needs characters.
+//
+// The commands read UTF-8 as the program writes it: a lone surrogate (which a view may
+// hold) stands in its three-byte form and is one character too. Any other byte that
+// starts no sequence, and a sequence cut short, is read as one character U+FFFD together
+// with the continuation bytes after it; nothing is ever read outside the string.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "text/text.h"
+
+namespace skorlin::text {
+
+// Whether a byte continues a character rather than starting one.
+inline bool IsUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// The number of characters of UTF-8 text: the bytes that start a character.
+std::size_t CountUtf8Chars(std::string_view utf8);
+
+// The character that starts at utf8[i] (outside ASCII), moving i past it.
+Char NextUtf8CharSlow(std::string_view utf8, std::size_t& i);
+
+// The character that starts at utf8[i], moving i past it; i < utf8.size().
+inline Char NextUtf8Char(std::string_view utf8, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  if (lead < 0x80) {
+    ++i;
+    return lead;
+  }
+  return NextUtf8CharSlow(utf8, i);
+}
+
+// The characters of UTF-8 text (a line, where a rule reads it character by character).
+Text DecodeUtf8(std::string_view utf8);
+// Appends the UTF-8 form of text (a lone surrogate in its three-byte form).
+void AppendUtf8(std::string& out, TextView text);
+void AppendUtf8(std::string& out, Char c);
+
+}  // namespace skorlin::text

@@ -1,0 +1,10 @@
+// The captions of the URL commands (UTF-8).
+#pragma once
+
+namespace skorlin::urls {
+
+inline constexpr char kDoneCaption[] = "Готово.";
+inline constexpr char kNoUrlsCaption[] = "URLs не найдены";
+inline constexpr char kEmptyClipboardCaption[] = "Буфер обмена пуст";
+
+}  // namespace skorlin::urls
