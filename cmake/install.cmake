@@ -1,24 +1,27 @@
 # Installation and the Debian package.
 #
 # Layout under the prefix (/usr for the package):
-#   lib/skorlin/skorlin, skorlin-cli, libfleks.so   the programs and the declension library
-#   lib/skorlin/Read_me.txt -> ../../share/skorlin/Read_me.txt
-#   bin/skorlin, bin/skorlin-cli                      relative symlinks into lib/skorlin
-#   share/skorlin/Read_me.txt                         the help text
+#   libexec/skorlin/skorlin, skorlin-cli, libfleks.so   the programs and the declension library
+#   libexec/skorlin/Read_me.txt -> ../../share/skorlin/Read_me.txt
+#   bin/skorlin, bin/skorlin-cli                          relative symlinks into libexec/skorlin
+#   share/skorlin/Read_me.txt                             the help text
 #   share/applications/skorlin.desktop, share/icons/hicolor/*/apps/skorlin.{svg,png}
+#   share/metainfo/org.example.skorlin.metainfo.xml       what software centres show
 #   share/man/man1/skorlin.1.gz, skorlin-cli.1.gz, share/bash-completion/completions/skorlin-cli
+#   share/doc/skorlin/copyright, changelog.gz             the licences and the release history
 #
 # Both programs look for libfleks.so and Read_me.txt in the folder of their own file, found
 # through /proc/self/exe, which names the real file behind a symlink. So the programs, the
 # library and the help share one private folder, and bin/ only holds symlinks to them: the
 # library is not a public one (no soname, no headers, loaded by full path) and has no
-# place in the linker's search path or in bin/.
+# place in the linker's search path or in bin/. libexec/ is the place for such private
+# files, and keeps the library out of what ldconfig looks at.
 
 include(GNUInstallDirs)
 
-set(SKORLIN_INSTALL_PRIVATEDIR "lib/skorlin" CACHE STRING
-    "Folder, relative to the prefix, that holds the programs, libfleks.so and the help text")
+set(SKORLIN_INSTALL_PRIVATEDIR "${CMAKE_INSTALL_LIBEXECDIR}/skorlin")
 set(SKORLIN_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/skorlin")
+set(SKORLIN_INSTALL_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/skorlin")
 
 set(skorlin_resources ${CMAKE_SOURCE_DIR}/resources)
 set(skorlin_links ${CMAKE_BINARY_DIR}/install-links)
@@ -48,6 +51,23 @@ foreach(program IN LISTS skorlin_programs)
   skorlin_install_link(${skorlin_links}/${program} ${CMAKE_INSTALL_BINDIR}
                        ${SKORLIN_INSTALL_PRIVATEDIR}/${program})
 endforeach()
+
+# A stripped install (cpack, cmake --install --strip) also drops the compiler's notes, which
+# the plain strip keeps: the .comment section names the compiler of every object file.
+set(skorlin_stripped_files ${skorlin_programs})
+if(TARGET fleks)
+  list(APPEND skorlin_stripped_files $<TARGET_FILE_NAME:fleks>)
+endif()
+list(TRANSFORM skorlin_stripped_files PREPEND "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SKORLIN_INSTALL_PRIVATEDIR}/")
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            ${skorlin_stripped_files}
+                    RESULT_VARIABLE skorlin_strip_result)
+    if(NOT skorlin_strip_result EQUAL 0)
+      message(FATAL_ERROR \"strip could not remove the .comment sections\")
+    endif()
+  endif()")
 
 # The help text: shared data under share/, reachable from the program's folder.
 install(FILES ${skorlin_resources}/Read_me.txt DESTINATION ${SKORLIN_INSTALL_DATADIR})
@@ -85,11 +105,29 @@ if(TARGET skorlin)
     install(FILES ${skorlin_resources}/icons/skorlin-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME skorlin.png)
   endforeach()
+  install(FILES ${skorlin_resources}/org.example.skorlin.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+
+# The licences (machine-readable, as Debian wants them) and the release history, whose
+# latest entry must be the version being built.
+file(STRINGS ${skorlin_resources}/debian/changelog skorlin_changelog_top LIMIT_COUNT 1)
+if(NOT skorlin_changelog_top MATCHES "^skorlin \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "resources/debian/changelog starts with '${skorlin_changelog_top}': "
+                      "add an entry for version ${PROJECT_VERSION} at its top")
+endif()
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/changelog.gz
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+                   COMMAND gzip -9n -c ${skorlin_resources}/debian/changelog > ${CMAKE_BINARY_DIR}/doc/changelog.gz
+                   DEPENDS ${skorlin_resources}/debian/changelog
+                   COMMENT "Compressing the changelog"
+                   VERBATIM)
+add_custom_target(skorlin_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+install(FILES ${skorlin_resources}/debian/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
+        DESTINATION ${SKORLIN_INSTALL_DOCDIR})
 
 # Everything the install rules take from the build, for building just that (package.sh).
 add_custom_target(skorlin_install_contents)
-add_dependencies(skorlin_install_contents ${skorlin_programs} skorlin_man_pages)
+add_dependencies(skorlin_install_contents ${skorlin_programs} skorlin_man_pages skorlin_changelog)
 if(TARGET fleks)
   add_dependencies(skorlin_install_contents fleks)
 endif()
@@ -119,21 +157,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Dependencies: dpkg-shlibdeps reads them from the programs (Qt 6, QScintilla, ICU, the C++
-# runtime). The window also needs a Qt platform plugin, which libqt6gui6 only recommends.
-find_program(SKORLIN_DPKG_SHLIBDEPS dpkg-shlibdeps)
-mark_as_advanced(SKORLIN_DPKG_SHLIBDEPS)
-if(SKORLIN_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  if(TARGET skorlin)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  endif()
-else()
-  # Without dpkg-shlibdeps: the runtime packages of Debian 12.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1, libicu72")
-  if(TARGET skorlin)
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-           ", libqt6core6, libqt6gui6, libqt6widgets6, libqscintilla2-qt6-15, qt6-qpa-plugins")
-  endif()
+# Dependencies: dpkg-shlibdeps reads them from the programs and the library (Qt 6,
+# QScintilla, ICU, the C++ runtime, and whatever else they come to link), so Depends follows
+# the build by itself; scripts/package.sh insists on it, and scripts/check-package.sh checks that every
+# library the programs load comes from a package in Depends. The window also needs a Qt
+# platform plugin, which libqt6gui6 only recommends.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET skorlin)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()
 include(CPack)

@@ -36,9 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (size < 4096) {
     skorlin::html::HtmlView(line, {(data[0] & 16) != 0, (data[0] & 32) != 0, keepTabs});
-    for (const skorlin::html::HtmlPage& page : skorlin::html::BuildHtmlSite(line).pages) {
-      // A page never leaves the folder of the index.
-      if (page.fileName.size() > 50 || page.fileName.find_first_of(U"/\\") != Text::npos) __builtin_trap();
+    for (const skorlin::html::HtmlPage& page : skorlin::html::BuildHtmlSite(line, U"utf-8").pages) {
+      // A page never leaves the folder of the index, and its name is a link as it stands.
+      if (page.fileName.size() > 50 ||
+          page.fileName.find_first_not_of(U"abcdefghijklmnopqrstuvwxyz0123456789-_.") != Text::npos)
+        __builtin_trap();
     }
   }
   return 0;

@@ -20,7 +20,8 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 build=build-fuzz
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# No hardening flags: AddressSanitizer checks more than the fortified functions would.
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKORLIN_HARDEN=OFF \
   -DSKORLIN_BUILD_GUI=OFF -DSKORLIN_BUILD_BENCH=OFF >/dev/null
 
 targets=("$@")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Skorlin needs to build, test and run; does nothing when
-# they are all there.
+# Installs the Debian packages Skorlin needs to build, test and run, and any further ones
+# named as arguments (e.g. the package checkers); does nothing when they are all there.
+#   scripts/setup-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth openbox fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev clang-tidy
 )
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

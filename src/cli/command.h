@@ -6,11 +6,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "text/command_result.h"
+#include "text/encoding.h"
 
 namespace skorlin::cli {
 
@@ -23,11 +25,12 @@ struct OptionSpec {
 // What a command receives: the input text as a view holds it, its own options and the
 // global settings.
 struct Invocation {
-  std::string_view text;                       // the input as UTF-8, whole (past a NUL too)
-  std::map<std::string, std::string> options;  // the command's options given ("" for a flag)
-  std::vector<std::string> arguments;          // positional arguments before FILE (e.g. INDEX)
-  std::string decimalSeparator;                // "," or "." (UTF-8)
-  std::string locale;                          // collation locale name, "" for the user's
+  std::string_view text;                         // the input as UTF-8, whole (past a NUL too)
+  std::map<std::string, std::string> options;    // the command's options given ("" for a flag)
+  std::vector<std::string> arguments;            // positional arguments before FILE (e.g. INDEX)
+  std::string decimalSeparator;                  // "," or "." (UTF-8)
+  std::string locale;                            // collation locale name, "" for the user's
+  std::optional<text::Encoding> outputEncoding;  // --output-encoding, when given
   bool HasOption(const std::string& name) const { return options.count(name) != 0; }
   std::string Option(const std::string& name, const std::string& fallback = "") const;
 };

@@ -42,7 +42,9 @@ const bool kRegistered[] = {
          .run =
              [](const Invocation& invocation) {
                try {
-                 html::SaveHtml(text::DecodeUtf8(invocation.text), invocation.arguments.at(0));
+                 // The pages are Windows-1251 unless another encoding is asked for.
+                 html::SaveHtml(text::DecodeUtf8(invocation.text), invocation.arguments.at(0),
+                                invocation.outputEncoding.value_or(text::Encoding::Cp1251));
                } catch (const html::SaveHtmlError& error) {
                  throw CommandFailure{error.what()};
                }

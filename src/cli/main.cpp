@@ -47,6 +47,7 @@ cli::Invocation MakeInvocation(const cli::Arguments& args, std::string_view text
   invocation.arguments = args.positional;
   invocation.decimalSeparator = args.decimalSeparator.value_or(LocaleDecimalSeparator());
   invocation.locale = args.locale;
+  invocation.outputEncoding = args.outputEncoding;
   return invocation;
 }
 

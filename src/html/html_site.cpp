@@ -14,6 +14,8 @@ constexpr text::TextView kHeadingClose = U"</h1>";
 constexpr text::TextView kExtension = U".htm";
 constexpr std::size_t kMaxFileName = 50;
 constexpr std::size_t kCutFileName = 45;
+// A head needs a title that is not empty; the index lists the contents of the text.
+constexpr text::TextView kIndexTitle = U"Содержание";
 
 text::Text Concat(std::initializer_list<text::TextView> parts) {
   std::size_t size = 0;
@@ -41,17 +43,18 @@ text::Text PageFileName(text::TextView title) {
   return name;
 }
 
-text::Text PageHtml(text::TextView title, text::TextView body) {
-  return Concat({U"<HTML><Head><Title>", title, U"</Title></Head><Body>\r\n", U"<H1>", title, U"</H1>\r\n",
-                 body, U"\r\n</Body></HTML>"});
+text::Text PageHtml(text::TextView title, text::TextView body, text::TextView charset) {
+  return Concat({U"<HTML><Head><meta charset=\"", charset, U"\"><Title>", title, U"</Title></Head><Body>\r\n",
+                 U"<H1>", title, U"</H1>\r\n", body, U"\r\n</Body></HTML>"});
 }
 
 text::Text IndexLinkHtml(text::TextView fileName, text::TextView title) {
   return Concat({U"<a href=\"", fileName, U"\">", title, U"</a><br>\r\n"});
 }
 
-text::Text IndexHtml(text::TextView links) {
-  return Concat({U"<HTML><Body>\r\n", links, U"\r\n</Body></HTML>"});
+text::Text IndexHtml(text::TextView links, text::TextView charset) {
+  return Concat({U"<HTML><Head><meta charset=\"", charset, U"\"><Title>", kIndexTitle,
+                 U"</Title></Head><Body>\r\n", links, U"\r\n</Body></HTML>"});
 }
 
 namespace {
@@ -67,7 +70,7 @@ text::Text AwayFromIndex(text::Text fileName, text::TextView indexFileName) {
 
 }  // namespace
 
-HtmlSite BuildHtmlSite(text::TextView source, text::TextView indexFileName) {
+HtmlSite BuildHtmlSite(text::TextView source, text::TextView charset, text::TextView indexFileName) {
   HtmlSite site;
   text::Text fileName = AwayFromIndex(U"0.htm", indexFileName);
   text::Text title;
@@ -77,7 +80,7 @@ HtmlSite BuildHtmlSite(text::TextView source, text::TextView indexFileName) {
   text::TextView rest = source;
   std::size_t a = text::FindStrNoCase(kHeadingOpen, rest);
   while (a > 0) {
-    site.pages.push_back({fileName, PageHtml(title, rest.substr(0, a - 1))});
+    site.pages.push_back({fileName, PageHtml(title, rest.substr(0, a - 1), charset)});
     rest.remove_prefix(a - 1);
     const std::size_t b = text::FindStrNoCase(kHeadingClose, rest);
     // The heading text lies between the tags; without a closing tag it is empty.
@@ -90,8 +93,8 @@ HtmlSite BuildHtmlSite(text::TextView source, text::TextView indexFileName) {
     rest.remove_prefix(std::min(rest.size(), b + 4));
     a = text::FindStrNoCase(kHeadingOpen, rest);
   }
-  site.pages.push_back({fileName, PageHtml(title, rest)});
-  site.index = IndexHtml(links);
+  site.pages.push_back({fileName, PageHtml(title, rest, charset)});
+  site.index = IndexHtml(links, charset);
   return site;
 }
 

@@ -12,10 +12,11 @@ namespace skorlin::html {
 // most 50 characters long.
 text::Text PageFileName(text::TextView title);
 
-// The HTML of one page, of one link line of the index, and of the whole index.
-text::Text PageHtml(text::TextView title, text::TextView body);
+// The HTML of one page, of one link line of the index, and of the whole index. Pages and
+// the index name the encoding of their bytes (charset, e.g. "windows-1251") in their head.
+text::Text PageHtml(text::TextView title, text::TextView body, text::TextView charset);
 text::Text IndexLinkHtml(text::TextView fileName, text::TextView title);
-text::Text IndexHtml(text::TextView links);
+text::Text IndexHtml(text::TextView links, text::TextView charset);
 
 struct HtmlPage {
   text::Text fileName;  // bare name, e.g. "glava-1.htm"
@@ -32,7 +33,7 @@ struct HtmlSite {
 // order, the later one is the one that stays. A page whose name would be indexFileName
 // (compared without regard to case), where the index itself goes, is named with "-1"
 // before ".htm" instead (two characters beyond the usual limit of 50, at most), so the
-// index never replaces a page.
-HtmlSite BuildHtmlSite(text::TextView text, text::TextView indexFileName = {});
+// index never replaces a page. Every file declares charset as its encoding.
+HtmlSite BuildHtmlSite(text::TextView text, text::TextView charset, text::TextView indexFileName = {});
 
 }  // namespace skorlin::html

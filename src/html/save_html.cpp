@@ -25,7 +25,23 @@ SaveHtmlError::SaveHtmlError(std::vector<std::string> failedFiles, std::string s
       failedFiles_(std::move(failedFiles)),
       skippedIndex_(std::move(skippedIndex)) {}
 
+text::Encoding HtmlFileEncoding(text::Encoding encoding) {
+  switch (encoding) {
+    case text::Encoding::Utf16LE:
+    case text::Encoding::Utf16BE:
+      return text::Encoding::Utf8;
+    default:
+      return encoding;
+  }
+}
+
+text::TextView HtmlCharset(text::Encoding encoding) {
+  return HtmlFileEncoding(encoding) == text::Encoding::Cp1251 ? U"windows-1251" : U"utf-8";
+}
+
 std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
+  encoding = HtmlFileEncoding(encoding);
+  if (encoding != text::Encoding::Cp1251) return text::Encode(html, encoding);
   text::Text safe;
   safe.reserve(html.size());
   for (text::Char c : html) {
@@ -38,11 +54,12 @@ std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
       safe.push_back(U';');
     }
   }
-  return text::Encode(safe, encoding);
+  return text::EncodeCp1251(safe);
 }
 
 void SaveHtml(text::TextView text, const std::filesystem::path& indexPath, text::Encoding encoding) {
-  const HtmlSite site = BuildHtmlSite(text, text::DecodeAuto(indexPath.filename().string()).text);
+  const HtmlSite site =
+      BuildHtmlSite(text, HtmlCharset(encoding), text::DecodeAuto(indexPath.filename().string()).text);
   const std::filesystem::path folder = indexPath.parent_path();
   std::vector<std::string> failed;
   auto write = [&](text::TextView html, const std::filesystem::path& path) {

@@ -34,8 +34,13 @@ constexpr std::array kNameRows{
     NameRow{U"я", U"ja"},
 };
 
-// Characters that would lead a page out of its folder or make its name invalid.
-bool IsUnsafeInFileName(text::Char c) { return c == U'/' || c == U'\\' || c < 32 || c == 127; }
+// What may stay in a name that the index uses as a relative link as it is: anything else
+// could read as a URL scheme (":"), a query or fragment ("?", "#"), a reference ("&"), a
+// folder ("/", "\\") or need escaping.
+bool IsSafeInLink(text::Char c) {
+  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'-' ||
+         c == U'_' || c == U'.';
+}
 
 void ApplyRows(text::Text& s, const auto& rows) {
   for (const NameRow& row : rows) {
@@ -48,10 +53,10 @@ void ApplyRows(text::Text& s, const auto& rows) {
 text::Text TitleToFileName(text::TextView title) {
   text::Text s(title);
   ApplyRows(s, kEntityRows);
-  for (text::Char& c : s) {
-    if (IsUnsafeInFileName(c)) c = U'-';
-  }
   ApplyRows(s, kNameRows);
+  for (text::Char& c : s) {
+    if (!IsSafeInLink(c)) c = U'-';
+  }
   while (text::FindStr(U"--", s) != 0) s = text::ReplaceAll(s, U"--", U"-");
   return s;
 }

@@ -5,9 +5,10 @@
 
 namespace skorlin::html {
 
-// The file-name stem for a heading: guillemet entities dropped, "&nbsp;" and spaces,
-// punctuation, slashes and control characters turned into "-", Cyrillic letters written
-// in Latin letters, runs of "-" made one. Letter case is kept for Latin letters.
+// The file-name stem for a heading: guillemet entities dropped, Cyrillic letters written
+// in Latin letters, "&nbsp;", spaces, punctuation and every other character but Latin
+// letters, digits, "_" and "-" turned into "-", runs of "-" made one. Letter case is kept
+// for Latin letters.
 text::Text TitleToFileName(text::TextView title);
 
 }  // namespace skorlin::html

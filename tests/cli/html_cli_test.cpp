@@ -47,14 +47,35 @@ TEST(CliHtml, SaveHtmlWritesThePagesBesideTheIndex) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");
   // Windows-1251 files: "Глава 1" is \xc3\xeb\xe0\xe2\xe0 1.
-  EXPECT_EQ(dir.Read("0.htm"),
-            "<HTML><Head><Title></Title></Head><Body>\r\n<H1></H1>\r\nIntro\r\n</Body></HTML>");
+  EXPECT_EQ(
+      dir.Read("0.htm"),
+      "<HTML><Head><meta charset=\"windows-1251\"><Title></Title></Head><Body>\r\n<H1></H1>\r\nIntro\r\n"
+      "</Body></HTML>");
   EXPECT_EQ(
       dir.Read("glava-1.htm"),
-      "<HTML><Head><Title>\xc3\xeb\xe0\xe2\xe0 1</Title></Head><Body>\r\n<H1>\xc3\xeb\xe0\xe2\xe0 1</H1>\r\n"
-      "Text\r\n</Body></HTML>");
+      "<HTML><Head><meta charset=\"windows-1251\"><Title>\xc3\xeb\xe0\xe2\xe0 1</Title></Head><Body>\r\n"
+      "<H1>\xc3\xeb\xe0\xe2\xe0 1</H1>\r\nText\r\n</Body></HTML>");
   EXPECT_EQ(dir.Read("index.htm"),
-            "<HTML><Body>\r\n<a href=\"glava-1.htm\">\xc3\xeb\xe0\xe2\xe0 1</a><br>\r\n\r\n</Body></HTML>");
+            "<HTML><Head><meta "
+            "charset=\"windows-1251\"><Title>\xd1\xee\xe4\xe5\xf0\xe6\xe0\xed\xe8\xe5</Title></Head>"
+            "<Body>\r\n<a href=\"glava-1.htm\">\xc3\xeb\xe0\xe2\xe0 1</a><br>\r\n\r\n</Body></HTML>");
+}
+
+TEST(CliHtml, SaveHtmlWritesTheOutputEncodingAskedFor) {
+  TempDir dir;
+  // The input is read as Windows-1251; the pages are written as asked, whatever it was.
+  const CliRun run = RunCli({"save-html", "--output-encoding", "utf-8", dir.path() + "/index.htm"},
+                            "\xc8\xed\xf2\xf0\xee<h1>\xc3\xeb\xe0\xe2\xe0 1</h1>5 \xe3\xf0\xed");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(dir.Read("0.htm"),
+            "<HTML><Head><meta charset=\"utf-8\"><Title></Title></Head><Body>\r\n<H1></H1>\r\nИнтро\r\n"
+            "</Body></HTML>");
+  EXPECT_EQ(dir.Read("glava-1.htm"),
+            "<HTML><Head><meta charset=\"utf-8\"><Title>Глава 1</Title></Head><Body>\r\n<H1>Глава 1</H1>\r\n"
+            "5 грн\r\n</Body></HTML>");
+  EXPECT_EQ(dir.Read("index.htm"),
+            "<HTML><Head><meta charset=\"utf-8\"><Title>Содержание</Title></Head><Body>\r\n"
+            "<a href=\"glava-1.htm\">Глава 1</a><br>\r\n\r\n</Body></HTML>");
 }
 
 TEST(CliHtml, SaveHtmlReadsTheFileAfterTheIndex) {
@@ -63,8 +84,8 @@ TEST(CliHtml, SaveHtmlReadsTheFileAfterTheIndex) {
   const CliRun run = RunCli({"save-html", dir.path() + "/index.htm", input});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(dir.Read("jozhik.htm"),
-            "<HTML><Head><Title>\xa8\xe6\xe8\xea</Title></Head><Body>\r\n<H1>\xa8\xe6\xe8\xea</H1>\r\nx\r\n"
-            "</Body></HTML>");
+            "<HTML><Head><meta charset=\"windows-1251\"><Title>\xa8\xe6\xe8\xea</Title></Head><Body>\r\n"
+            "<H1>\xa8\xe6\xe8\xea</H1>\r\nx\r\n</Body></HTML>");
 }
 
 TEST(CliHtml, SaveHtmlReportsTheFilesItCouldNotWrite) {
@@ -73,8 +94,8 @@ TEST(CliHtml, SaveHtmlReportsTheFilesItCouldNotWrite) {
   const CliRun run = RunCli({"save-html", missing + "/index.htm"}, "a<h1>B</h1>c");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("Unable to write to " + missing + "/0.htm, " + missing + "/b.htm (the index " + missing +
-                         "/index.htm was not written)"),
+  EXPECT_NE(run.err.find("Unable to write to " + missing + "/0.htm, " + missing + "/b.htm (the index " +
+                         missing + "/index.htm was not written)"),
             std::string::npos)
       << run.err;
 }

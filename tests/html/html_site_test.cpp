@@ -25,8 +25,14 @@ TEST(TitleToFileName, TransliteratesAndJoinsWithHyphens) {
       {"ABC def", "ABC-def"},
       {"a.b,c!d?e*f(g)h", "a-b-c-d-e-f-g-h"},
       {"a - b", "a-b"},
-      {"a:b;100%+Ω", "a:b;100%+Ω"},
       {"эюяйцукенгшзхфывапролдчсмитб", "ejujajcukengshzhfyvaproldchsmitb"},
+      // only what a relative link holds as it is: no scheme, query, fragment, reference
+      {"Типографика: тире", "tipografika-tire"},
+      {"http://x.ru/?q=1#top", "http-x-ru-q-1-top"},
+      {"A &amp; B", "A-amp-B"},
+      {"a:b;100%+Ω", "a-b-100-"},
+      {"Café №5 «ё»", "Caf-5-jo-"},
+      {"snake_case-1", "snake_case-1"},
       // nothing leaves the folder of the index or makes the name invalid
       {"../a/b\\c", "-a-b-c"},
       {"a\r\nb\tc\x7f", "a-b-c-"},
@@ -61,10 +67,14 @@ TEST(PageFileName, LowerCasesAndShortensToFiftyCharacters) {
 }
 
 TEST(HtmlTemplates, JoinTheirPiecesWithoutAnythingBetween) {
-  EXPECT_EQ(U8(PageHtml(T("Глава 1"), T("Text"))),
-            "<HTML><Head><Title>Глава 1</Title></Head><Body>\r\n<H1>Глава 1</H1>\r\nText\r\n</Body></HTML>");
+  EXPECT_EQ(
+      U8(PageHtml(T("Глава 1"), T("Text"), U"utf-8")),
+      "<HTML><Head><meta charset=\"utf-8\"><Title>Глава 1</Title></Head><Body>\r\n<H1>Глава 1</H1>\r\nText"
+      "\r\n</Body></HTML>");
   EXPECT_EQ(U8(IndexLinkHtml(T("glava-1.htm"), T("Глава 1"))), "<a href=\"glava-1.htm\">Глава 1</a><br>\r\n");
-  EXPECT_EQ(U8(IndexHtml(T(""))), "<HTML><Body>\r\n\r\n</Body></HTML>");
+  EXPECT_EQ(U8(IndexHtml(T(""), U"windows-1251")),
+            "<HTML><Head><meta "
+            "charset=\"windows-1251\"><Title>Содержание</Title></Head><Body>\r\n\r\n</Body></HTML>");
 }
 
 struct ExpectedPage {
@@ -100,27 +110,29 @@ TEST(BuildHtmlSite, CutsTheTextAtItsHeadings) {
       {"<h1></h1>x", {{"0.htm", "", ""}, {".htm", "", "x"}}, {{".htm", ""}}},
   };
   for (const SiteCase& c : cases) {
-    const HtmlSite site = BuildHtmlSite(T(c.text));
+    const HtmlSite site = BuildHtmlSite(T(c.text), U"utf-8");
     ASSERT_EQ(site.pages.size(), c.pages.size()) << c.text;
     for (std::size_t i = 0; i < c.pages.size(); ++i) {
       EXPECT_EQ(U8(site.pages[i].fileName), c.pages[i].fileName) << c.text;
-      EXPECT_EQ(U8(site.pages[i].html), U8(PageHtml(T(c.pages[i].title), T(c.pages[i].body)))) << c.text;
+      EXPECT_EQ(U8(site.pages[i].html), U8(PageHtml(T(c.pages[i].title), T(c.pages[i].body), U"utf-8")))
+          << c.text;
     }
     text::Text links;
     for (const auto& [fileName, title] : c.links) links += IndexLinkHtml(T(fileName), T(title));
-    EXPECT_EQ(U8(site.index), U8(IndexHtml(links))) << c.text;
+    EXPECT_EQ(U8(site.index), U8(IndexHtml(links, U"utf-8"))) << c.text;
   }
 }
 
 TEST(BuildHtmlSite, NeverNamesAPageAfterTheIndex) {
-  const HtmlSite site = BuildHtmlSite(T("a<h1>Index</h1>b<h1>Глава</h1>c"), T("INDEX.htm"));
+  const HtmlSite site = BuildHtmlSite(T("a<h1>Index</h1>b<h1>Глава</h1>c"), U"utf-8", T("INDEX.htm"));
   ASSERT_EQ(site.pages.size(), 3u);
   EXPECT_EQ(U8(site.pages[1].fileName), "index-1.htm");
   EXPECT_EQ(U8(site.pages[2].fileName), "glava.htm");
   EXPECT_EQ(U8(site.index), U8(IndexHtml(IndexLinkHtml(T("index-1.htm"), T("Index")) +
-                                         IndexLinkHtml(T("glava.htm"), T("Глава")))));
-  EXPECT_EQ(U8(BuildHtmlSite(T("a"), T("0.htm")).pages[0].fileName), "0-1.htm");
-  EXPECT_EQ(U8(BuildHtmlSite(T("a"), T("x0.htm")).pages[0].fileName), "0.htm");
+                                             IndexLinkHtml(T("glava.htm"), T("Глава")),
+                                         U"utf-8")));
+  EXPECT_EQ(U8(BuildHtmlSite(T("a"), U"utf-8", T("0.htm")).pages[0].fileName), "0-1.htm");
+  EXPECT_EQ(U8(BuildHtmlSite(T("a"), U"utf-8", T("x0.htm")).pages[0].fileName), "0.htm");
 }
 
 }  // namespace

@@ -33,16 +33,18 @@ window=false
 [ -x "$build/skorlin" ] && window=true
 
 # The layout.
+private=libexec/skorlin
 expected=(
-  lib/skorlin/skorlin-cli lib/skorlin/libfleks.so lib/skorlin/Read_me.txt
+  $private/skorlin-cli $private/libfleks.so $private/Read_me.txt
   share/skorlin/Read_me.txt share/man/man1/skorlin-cli.1.gz
   share/bash-completion/completions/skorlin-cli
+  share/doc/skorlin/copyright share/doc/skorlin/changelog.gz
 )
 programs=(skorlin-cli)
 if $window; then
   programs+=(skorlin)
-  expected+=(lib/skorlin/skorlin share/man/man1/skorlin.1.gz share/applications/skorlin.desktop
-    share/icons/hicolor/scalable/apps/skorlin.svg)
+  expected+=($private/skorlin share/man/man1/skorlin.1.gz share/applications/skorlin.desktop
+    share/icons/hicolor/scalable/apps/skorlin.svg share/metainfo/org.example.skorlin.metainfo.xml)
   for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/skorlin.png")
   done
@@ -61,7 +63,7 @@ for program in "${programs[@]}"; do
     /*) fail "bin/$program points at an absolute path: $(readlink "$link")" ;;
   esac
   real=$(readlink -f "$link")
-  [ "$real" = "$prefix/lib/skorlin/$program" ] || fail "bin/$program leads to $real"
+  [ "$real" = "$prefix/$private/$program" ] || fail "bin/$program leads to $real"
   # The window opens Read_me.txt in the folder of its own file.
   [ -f "$(dirname "$real")/Read_me.txt" ] || fail "no Read_me.txt beside $real"
   if grep -q "not found" <<<"$(ldd "$real")"; then
@@ -100,7 +102,7 @@ else
   fail "installed skorlin-cli dative failed (declension library not found?)"
 fi
 mkdir "$work/alone"
-cp "$prefix/lib/skorlin/skorlin-cli" "$work/alone/"
+cp "$prefix/$private/skorlin-cli" "$work/alone/"
 if run_clean "$work/alone/skorlin-cli" dative -q "$work/names.txt" >/dev/null 2>&1; then
   if ! grep -q 'libfleks\.so ' <<<"$(ldconfig -p 2>/dev/null)"; then
     fail "dative worked without libfleks.so beside the program"
