@@ -17,6 +17,7 @@
 #include "text/text_file.h"
 #include "text/utf8.h"
 #include "text/utf8_stream.h"
+#include "version_notice.h"
 
 namespace {
 
@@ -200,10 +201,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.version) {
-    std::cout << "skorlin-cli " << SKORLIN_VERSION << "\n";
+    std::cout << VersionNotice("skorlin-cli");
     return 0;
   }
   try {
+    // A wrong option value is found before the input is read.
+    cli::CheckOptions(*args.command, MakeInvocation(args, {}));
     return args.command->consume ? RunOnPieces(args) : RunOnWholeInput(args);
   } catch (const cli::UsageError& error) {
     std::cerr << "skorlin-cli: " << error.what() << " (see skorlin-cli --help)\n";
