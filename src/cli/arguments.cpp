@@ -25,9 +25,10 @@ std::optional<text::Encoding> EncodingNamed(const std::string& value) {
 
 // A locale name as the environment spells one: a language, further parts after "_" or "-"
 // ("ru_RU", "sr-Latn-RS"), then a character set or a modifier ("ru_RU.UTF-8"); or "C".
+// The empty name stands for the user's locale.
 bool IsLocaleName(const std::string& value) {
   static const std::regex kLocaleName("[A-Za-z]{1,8}([_-][A-Za-z0-9]{1,8})*([.@][A-Za-z0-9_.@=-]*)?");
-  return std::regex_match(value, kLocaleName);
+  return value.empty() || std::regex_match(value, kLocaleName);
 }
 
 // A global option: how --help shows it, and what it does to the arguments (value is ""
