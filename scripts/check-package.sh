@@ -67,7 +67,14 @@ echo "Depends: $depends"
 while IFS= read -r -d '' binary; do
   readelf -h "$binary" >/dev/null 2>&1 || continue
   for soname in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ldd "$binary" | awk -v lib="$soname" '$1 == lib { print $3 }')
+    # "libx.so => /path (address)", or for the dynamic loader "/path (address)".
+    path=$(ldd "$binary" | awk -v lib="$soname" '
+      $1 == lib { print $3; exit }
+      { n = split($1, part, "/"); if (n > 1 && part[n] == lib) { print $1; exit } }')
+    if [ -z "$path" ]; then
+      fail "$(basename "$binary") needs $soname, which is not found"
+      continue
+    fi
     owner=""
     for candidate in "$path" "${path#/usr}" "/usr$path"; do
       [ -n "$candidate" ] && owner=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1) && [ -n "$owner" ] && break

@@ -7,6 +7,7 @@
 #include "app/link_labels.h"
 #include "app/main_window.h"
 #include "app/version_info.h"
+#include "version_notice.h"
 
 namespace skorlin::app {
 namespace {
@@ -37,8 +38,13 @@ void TfmMain::mmAboutClick() {
       this, QString::fromUtf8("О программе"),
       QString::fromUtf8("Skorlin, версия %1\n\n"
                         "Приводит в порядок и преобразует русский текст: типографика, HTML, "
-                        "статистика и цена, дубли, сортировка, списки адресов и ФИО.")
-          .arg(version));
+                        "статистика и цена, дубли, сортировка, списки адресов и ФИО.\n\n"
+                        "%2\n"
+                        "Свободная программа: её можно распространять и изменять на условиях "
+                        "GNU GPL версии 3 или (по вашему выбору) любой более поздней версии "
+                        "(GPL-3.0-or-later). Программа поставляется без каких-либо гарантий. "
+                        "Библиотека склонения fleks распространяется по лицензии MIT.")
+          .arg(version, QString::fromUtf8(kCopyrightLine)));
 }
 
 void TfmMain::lbhHomeClick() { OpenAddress(HomeAddress()); }

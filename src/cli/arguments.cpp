@@ -2,75 +2,118 @@
 // options accepted before or after the command.
 #include "cli/arguments.h"
 
+#include <regex>
 #include <sstream>
+#include <string_view>
 
 #include "cli/command.h"
+#include "text/utf8.h"
 
 namespace skorlin::cli {
 namespace {
 
-std::optional<text::Encoding> ParseEncoding(const std::string& value, bool allowAuto) {
-  if (allowAuto && value == "auto") return std::nullopt;
+// The encoding a name stands for, or nothing.
+std::optional<text::Encoding> EncodingNamed(const std::string& value) {
   for (text::Encoding e : {text::Encoding::Utf8, text::Encoding::Utf8Bom, text::Encoding::Utf16LE,
                            text::Encoding::Utf16BE, text::Encoding::Cp1251}) {
     if (value == text::EncodingName(e)) return e;
   }
   if (value == "utf8" || value == "UTF-8") return text::Encoding::Utf8;
   if (value == "windows-1251" || value == "1251") return text::Encoding::Cp1251;
-  throw UsageError("unknown encoding '" + value + "'");
+  return std::nullopt;
+}
+
+// A locale name as the environment spells one: a language, further parts after "_" or "-"
+// ("ru_RU", "sr-Latn-RS"), then a character set or a modifier ("ru_RU.UTF-8"); or "C".
+// The empty name stands for the user's locale.
+bool IsLocaleName(const std::string& value) {
+  static const std::regex kLocaleName("[A-Za-z]{1,8}([_-][A-Za-z0-9]{1,8})*([.@][A-Za-z0-9_.@=-]*)?");
+  return value.empty() || std::regex_match(value, kLocaleName);
 }
 
 // A global option: how --help shows it, and what it does to the arguments (value is ""
-// for a flag). Throws UsageError for a value it does not take.
+// for a flag). apply returns false for a value the option does not take.
 struct GlobalOption {
   const char* spellings;  // "-q, --quiet": the names it is given by, as --help lists them
   const char* valueName;  // "" for a flag
+  const char* takes;      // the values it takes, for the message ("crlf or lf")
   const char* help;
-  void (*apply)(Arguments& arguments, const std::string& value);
+  bool (*apply)(Arguments& arguments, const std::string& value);
 };
 
 constexpr GlobalOption kGlobalOptions[] = {
     {.spellings = "--encoding",
      .valueName = "auto|utf-8|cp1251",
+     .takes = "auto, utf-8, utf-8-bom, utf-16le, utf-16be or cp1251",
      .help = "how to read the input (default auto: BOM, then UTF-8, else cp1251)",
-     .apply = [](Arguments& a, const std::string& value) { a.inputEncoding = ParseEncoding(value, true); }},
+     .apply =
+         [](Arguments& a, const std::string& value) {
+           a.inputEncoding = EncodingNamed(value);
+           return a.inputEncoding.has_value() || value == "auto";
+         }},
     {.spellings = "--output-encoding",
      .valueName = "utf-8|cp1251",
+     .takes = "utf-8, utf-8-bom, utf-16le, utf-16be or cp1251",
      .help = "the encoding written (default: the one the input was read in)",
-     .apply = [](Arguments& a, const std::string& value) { a.outputEncoding = ParseEncoding(value, false); }},
+     .apply =
+         [](Arguments& a, const std::string& value) {
+           a.outputEncoding = EncodingNamed(value);
+           return a.outputEncoding.has_value();
+         }},
     {.spellings = "--eol",
      .valueName = "crlf|lf",
+     .takes = "crlf or lf",
      .help = "line breaks written (default: the input's first break; LF when it has none)",
      .apply =
          [](Arguments& a, const std::string& value) {
-           if (value != "crlf" && value != "lf")
-             throw UsageError("--eol takes crlf or lf, not '" + value + "'");
            a.eol = value == "crlf" ? Eol::Crlf : Eol::Lf;
+           return value == "crlf" || value == "lf";
          }},
     {.spellings = "--decimal-separator",
      .valueName = "C",
+     .takes = "one character",
      .help = "for prices and kilo figures (default: the user's locale)",
      .apply =
          [](Arguments& a, const std::string& value) {
-           if (value.empty()) throw UsageError("--decimal-separator needs a character");
            a.decimalSeparator = value;
+           return text::IsValidUtf8(value) && text::CountUtf8Chars(value) == 1;
          }},
     {.spellings = "--locale",
      .valueName = "NAME",
+     .takes = "a locale name such as ru_RU",
      .help = "collation of the alphabetical sorts (default: the user's locale)",
-     .apply = [](Arguments& a, const std::string& value) { a.locale = value; }},
+     .apply =
+         [](Arguments& a, const std::string& value) {
+           a.locale = value;
+           return IsLocaleName(value);
+         }},
     {.spellings = "-q, --quiet",
      .valueName = "",
+     .takes = "",
      .help = "no caption on standard error",
-     .apply = [](Arguments& a, const std::string&) { a.quiet = true; }},
+     .apply =
+         [](Arguments& a, const std::string&) {
+           a.quiet = true;
+           return true;
+         }},
     {.spellings = "-h, --help",
      .valueName = "",
+     .takes = "",
      .help = "this help",
-     .apply = [](Arguments& a, const std::string&) { a.help = true; }},
+     .apply =
+         [](Arguments& a, const std::string&) {
+           a.help = true;
+           return true;
+         }},
     {.spellings = "--version",
      .valueName = "",
-     .help = "the program's version",
-     .apply = [](Arguments& a, const std::string&) { a.version = true; }},
+     .takes = "",
+     .help = "the program's version and licence",
+     .apply =
+         [](Arguments& a, const std::string&) {
+           a.version = true;
+           return true;
+         }},
 };
 
 // The global option a name stands for, or nullptr.
@@ -131,7 +174,10 @@ class Parser {
     }
     if (const GlobalOption* option = FindGlobalOption(name)) {
       // A flag given a value ("--quiet=x") is the flag.
-      option->apply(result_, *option->valueName == '\0' ? std::string() : Value(name, inlineValue));
+      const std::string value = *option->valueName == '\0' ? std::string() : Value(name, inlineValue);
+      if (!option->apply(result_, value)) {
+        throw UsageError("option '" + name + "' takes " + option->takes + ", not '" + value + "'");
+      }
     } else {
       CommandOption(name, inlineValue);
     }
@@ -179,16 +225,42 @@ Arguments ParseArguments(const std::vector<std::string>& args) { return Parser(a
 
 namespace {
 
-// One help line: the head padded to a column, then the text (on the next line when the
-// head is too long).
-void HelpRow(std::ostringstream& out, std::string head, const std::string& text) {
-  constexpr std::size_t kColumn = 44;
-  if (head.size() < kColumn) {
-    head.resize(kColumn, ' ');
-  } else {
-    head += "\n" + std::string(kColumn, ' ');
+constexpr std::size_t kHelpWidth = 80;
+constexpr std::size_t kHelpTextColumn = 32;
+
+// The columns a UTF-8 text takes at a terminal: one a character.
+std::size_t Columns(std::string_view utf8) { return text::CountUtf8Chars(utf8); }
+
+// One help entry: the head, then the text from a column on (on the next line when the head
+// reaches it), its words wrapped so that no line is wider than the terminal's 80 columns.
+void HelpRow(std::ostringstream& out, const std::string& head, const std::string& text) {
+  out << head;
+  std::size_t column = Columns(head);
+  if (column + 2 > kHelpTextColumn) {
+    out << "\n";
+    column = 0;
   }
-  out << head << text << "\n";
+  bool lineStarted = false;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    const std::size_t width = Columns(word);
+    if (lineStarted && column + 1 + width > kHelpWidth) {
+      out << "\n";
+      column = 0;
+      lineStarted = false;
+    }
+    if (!lineStarted) {
+      out << std::string(kHelpTextColumn - column, ' ');
+      column = kHelpTextColumn;
+    } else {
+      out << ' ';
+      ++column;
+    }
+    out << word;
+    column += width;
+    lineStarted = true;
+  }
+  out << "\n";
 }
 
 }  // namespace
@@ -197,7 +269,8 @@ std::string HelpText() {
   std::ostringstream out;
   out << "Usage: skorlin-cli COMMAND [OPTIONS] [FILE]\n"
          "Runs one of Skorlin's commands on FILE (or standard input: no FILE, or \"-\") and\n"
-         "writes the result to standard output; the command's caption goes to standard error.\n\n"
+         "writes the result to standard output; the command's caption goes to standard\n"
+         "error.\n\n"
          "Commands:\n";
   for (const CommandSpec* command : Commands()) {
     HelpRow(out, "  " + command->name + (command->synopsis.empty() ? "" : " " + command->synopsis),

@@ -27,8 +27,8 @@ struct Arguments {
   bool quiet = false;
   const CommandSpec* command = nullptr;
   std::map<std::string, std::string> commandOptions;
-  std::vector<std::string> positional;  // the command's own arguments
-  std::string file;                     // "" or "-": standard input
+  std::vector<std::string> positional;           // the command's own arguments
+  std::string file;                              // "" or "-": standard input
   std::optional<text::Encoding> inputEncoding;   // none: detect
   std::optional<text::Encoding> outputEncoding;  // none: as read
   std::optional<Eol> eol;                        // none: the input's first break

@@ -16,10 +16,17 @@
 
 namespace skorlin::cli {
 
+struct Invocation;
+
+// An option of a command. One that takes a value says which values it takes: any other
+// value is a usage error, found before the input is read.
 struct OptionSpec {
-  std::string name;       // "--rate"
-  std::string valueName;  // "TEXT"; empty for a flag
-  std::string help;       // one line
+  std::string name{};       // "--rate"
+  std::string valueName{};  // "TEXT"; empty for a flag
+  std::string help{};       // one line
+  std::string takes{};      // the values it takes, for the message ("a case number from 1 to 6")
+  bool (*accepts)(const std::string& value, const Invocation& invocation) = nullptr;
+  bool required = false;  // the command cannot run without it
 };
 
 // What a command receives: the input text as a view holds it, its own options and the
@@ -80,5 +87,9 @@ bool RegisterCommand(CommandSpec command);
 // All commands in --help order.
 std::vector<const CommandSpec*> Commands();
 const CommandSpec* FindCommand(const std::string& name);
+
+// Throws UsageError, naming the option and the value, for an option value the command
+// does not take or a required option that is missing.
+void CheckOptions(const CommandSpec& command, const Invocation& invocation);
 
 }  // namespace skorlin::cli

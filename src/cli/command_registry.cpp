@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 
 namespace skorlin::cli {
@@ -37,6 +38,21 @@ const CommandSpec* FindCommand(const std::string& name) {
     if (entry->name == name) return entry.get();
   }
   return nullptr;
+}
+
+void CheckOptions(const CommandSpec& command, const Invocation& invocation) {
+  for (const OptionSpec& option : command.options) {
+    if (!invocation.HasOption(option.name)) {
+      if (option.required) {
+        throw UsageError("command '" + command.name + "' needs " + option.name + " " + option.valueName);
+      }
+      continue;
+    }
+    const std::string value = invocation.Option(option.name);
+    if (option.accepts != nullptr && !option.accepts(value, invocation)) {
+      throw UsageError("option '" + option.name + "' takes " + option.takes + ", not '" + value + "'");
+    }
+  }
 }
 
 }  // namespace skorlin::cli

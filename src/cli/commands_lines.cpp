@@ -2,10 +2,10 @@
 // delete-unique, sort, sort-mirror, sort-length, invert, shuffle, split-paragraphs. Each
 // runs on the input as the input view holds it and prints the command's final caption.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "cli/arguments.h"
 #include "cli/command.h"
 #include "lines/duplicates.h"
 #include "lines/ordering.h"
@@ -28,25 +28,27 @@ text::CommandResult RunPlain(const Invocation& invocation) {
   return Command(invocation.text);
 }
 
-// --seed N (0 to 4294967295) sets the generator's seed; without it the seed comes from
-// the clock, as in the window.
+// --seed N: a whole number from 0 to 4294967295, or nothing.
+std::optional<std::uint32_t> ReadSeed(const std::string& value) {
+  if (value.empty() || value.size() > 10) return std::nullopt;
+  std::uint64_t seed = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    seed = seed * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (seed > UINT32_MAX) return std::nullopt;
+  return static_cast<std::uint32_t>(seed);
+}
+
+// --seed sets the generator's seed; without it the seed comes from the clock, as in the
+// window.
 lines::RandomGenerator SeededGenerator(const Invocation& invocation) {
   lines::RandomGenerator random;
-  if (!invocation.HasOption(kSeedOption)) {
+  if (invocation.HasOption(kSeedOption)) {
+    random.SetSeed(ReadSeed(invocation.Option(kSeedOption)).value());
+  } else {
     random.RandomizeFromClock();
-    return random;
   }
-  const std::string value = invocation.Option(kSeedOption);
-  std::uint64_t seed = 0;
-  bool valid = !value.empty() && value.size() <= 10;
-  for (const char c : value) {
-    if (c < '0' || c > '9') valid = false;
-    if (valid) seed = seed * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (!valid || seed > UINT32_MAX) {
-    throw UsageError(kSeedOption + " wants a whole number from 0 to 4294967295, not \"" + value + "\"");
-  }
-  random.SetSeed(static_cast<std::uint32_t>(seed));
   return random;
 }
 
@@ -63,7 +65,23 @@ lines::View ShuffledView(const Invocation& invocation) {
   return invocation.HasOption("--derived") ? lines::View::kFormatted : lines::View::kInput;
 }
 
-const OptionSpec kSeedSpec{kSeedOption, "N", "the generator's seed (default: from the clock)"};
+const OptionSpec kSeedSpec{
+    .name = kSeedOption,
+    .valueName = "N",
+    .help = "the generator's seed (default: from the clock)",
+    .takes = "a whole number from 0 to 4294967295",
+    .accepts = [](const std::string& value, const Invocation&) { return ReadSeed(value).has_value(); }};
+
+// A paragraph length field: a whole number, as the settings field reads it.
+OptionSpec ParagraphLengthSpec(const std::string& name, const std::string& help) {
+  return {.name = name,
+          .valueName = "TEXT",
+          .help = help,
+          .takes = "a whole number",
+          .accepts = [](const std::string& value, const Invocation&) {
+            return lines::ReadParagraphLength(FieldText(value)).has_value();
+          }};
+}
 
 const std::string kDefaultMin = std::to_string(lines::kDefaultParagraphMin);
 const std::string kDefaultMax = std::to_string(lines::kDefaultParagraphMax);
@@ -130,23 +148,24 @@ const bool kRegistered[] = {
                            lines::RandomGenerator random = SeededGenerator(invocation);
                            return lines::ShuffleLines(invocation.text, random, ShuffledView(invocation));
                          }}),
-    RegisterCommand({.order = 80,
-                     .name = "split-paragraphs",
-                     .synopsis = "[--min TEXT] [--max TEXT] [--seed N]",
-                     .summary = "break lines longer than max into paragraphs at sentence marks",
-                     .options = {{"--min", "TEXT",
-                                  "the minimum paragraph length field (default \"" + kDefaultMin + "\")"},
-                                 {"--max", "TEXT",
-                                  "the maximum paragraph length field (default \"" + kDefaultMax + "\")"},
-                                 kSeedSpec},
-                     .run =
-                         [](const Invocation& invocation) {
-                           lines::RandomGenerator random = SeededGenerator(invocation);
-                           const lines::ParagraphLimits limits =
-                               lines::ReadParagraphLimits(FieldText(invocation.Option("--min", kDefaultMin)),
-                                                          FieldText(invocation.Option("--max", kDefaultMax)));
-                           return lines::SplitParagraphs(invocation.text, limits.min, limits.max, random);
-                         }}),
+    RegisterCommand(
+        {.order = 80,
+         .name = "split-paragraphs",
+         .synopsis = "[--min TEXT] [--max TEXT] [--seed N]",
+         .summary = "break lines longer than max into paragraphs at sentence marks",
+         .options = {ParagraphLengthSpec(
+                         "--min", "the minimum paragraph length field (default \"" + kDefaultMin + "\")"),
+                     ParagraphLengthSpec(
+                         "--max", "the maximum paragraph length field (default \"" + kDefaultMax + "\")"),
+                     kSeedSpec},
+         .run =
+             [](const Invocation& invocation) {
+               lines::RandomGenerator random = SeededGenerator(invocation);
+               const lines::ParagraphLimits limits =
+                   lines::ReadParagraphLimits(FieldText(invocation.Option("--min", kDefaultMin)),
+                                              FieldText(invocation.Option("--max", kDefaultMax)));
+               return lines::SplitParagraphs(invocation.text, limits.min, limits.max, random);
+             }}),
 };
 
 }  // namespace

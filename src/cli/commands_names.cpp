@@ -1,8 +1,8 @@
 // The name menu: initials, first-patronymic, dative, salutation, and decline --case N.
 // The declension library is the one beside skorlin-cli (else the system's search).
+#include <optional>
 #include <string>
 
-#include "cli/arguments.h"
 #include "cli/command.h"
 #include "names/name_commands.h"
 
@@ -15,24 +15,14 @@ text::CommandResult RunNames(const Invocation& invocation, names::NameCommand co
   return names::RunNameCommand(command, invocation.text, names::DeclensionLibrary::Default(), caseNo);
 }
 
-// --case N: a whole number; the library itself rejects one outside 1..6.
+// --case N: a case number from 1 to 6, or nothing.
+std::optional<int> ReadCaseNumber(const std::string& value) {
+  if (value.size() != 1 || value[0] < '1' || value[0] > '6') return std::nullopt;
+  return value[0] - '0';
+}
+
 int CaseNumber(const Invocation& invocation) {
-  const std::string value = invocation.Option(kCaseOption);
-  bool valid = !value.empty() && value.size() <= 9;
-  std::size_t start = !value.empty() && value[0] == '-' ? 1 : 0;
-  if (start == value.size()) valid = false;
-  int n = 0;
-  for (std::size_t i = start; valid && i < value.size(); ++i) {
-    if (value[i] < '0' || value[i] > '9')
-      valid = false;
-    else
-      n = n * 10 + (value[i] - '0');
-  }
-  if (!invocation.HasOption(kCaseOption) || !valid)
-    throw UsageError("decline wants " + kCaseOption +
-                     " N, a case number from 1 to 6 (1 nominative, "
-                     "2 genitive, 3 dative, 4 accusative, 5 instrumental, 6 prepositional)");
-  return start == 1 ? -n : n;
+  return ReadCaseNumber(invocation.Option(kCaseOption)).value();
 }
 
 const bool kRegistered[] = {
@@ -60,7 +50,13 @@ const bool kRegistered[] = {
          .name = "decline",
          .synopsis = "--case N",
          .summary = "decline every full name into case N: 1 nominative ... 6 prepositional",
-         .options = {{kCaseOption, "N", "the case number, 1 to 6"}},
+         .options = {{.name = kCaseOption,
+                      .valueName = "N",
+                      .help = "the case number, 1 to 6",
+                      .takes = "a case number from 1 to 6",
+                      .accepts = [](const std::string& value,
+                                    const Invocation&) { return ReadCaseNumber(value).has_value(); },
+                      .required = true}},
          .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, CaseNumber(i)); }}),
 };
 

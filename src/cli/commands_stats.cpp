@@ -76,9 +76,17 @@ const bool kRegistered = RegisterCommand({
     .summary = "the seven counts and two prices of the statistics panel",
     .options =
         {
-            {"--rate", "TEXT",
-             std::string("the price per 1000 characters, as typed into the rate field (default \"") +
-                 stats::kDefaultRateText + "\")"},
+            {.name = "--rate",
+             .valueName = "TEXT",
+             .help = std::string("the price per 1000 characters, as typed into the rate field (default \"") +
+                     stats::kDefaultRateText + "\")",
+             .takes = "a number such as 0,8 or 1.5",
+             .accepts =
+                 [](const std::string& value, const Invocation& invocation) {
+                   return stats::ReadRate(text::DecodeAuto(value).text,
+                                          text::DecodeAuto(invocation.decimalSeparator).text)
+                       .has_value();
+                 }},
             {"--json", "", "the counts and both prices as one JSON object"},
         },
     .consume = [](const Invocation& invocation) -> std::unique_ptr<PieceConsumer> {

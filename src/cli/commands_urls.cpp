@@ -2,10 +2,9 @@
 // keep-filename, add-http, remove-http. Each runs on the input as the input view holds it.
 #include <string>
 
-#include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/input.h"
 #include "text/encoding.h"
-#include "text/text_file.h"
 #include "urls/cut_urls.h"
 #include "urls/http_prefix.h"
 #include "urls/insert_links.h"
@@ -17,11 +16,8 @@ namespace {
 const std::string kClipboardOption = "--clipboard";
 
 // The text of the file that stands for the clipboard, as UTF-8.
-std::string ReadClipboard(const Invocation& invocation, const std::string& command) {
-  if (!invocation.HasOption(kClipboardOption)) {
-    throw UsageError(command + " needs " + kClipboardOption + " FILE");
-  }
-  const std::string bytes = text::ReadFileBytes(invocation.Option(kClipboardOption));
+std::string ReadClipboard(const Invocation& invocation) {
+  const std::string bytes = ReadNamedFile(invocation.Option(kClipboardOption));
   const text::Encoding encoding = text::DetectEncoding(bytes);
   if (encoding == text::Encoding::Utf8 || encoding == text::Encoding::Utf8Bom) {
     return bytes.substr(text::TextStart(bytes, encoding));
@@ -34,7 +30,10 @@ text::CommandResult RunOnView(const Invocation& invocation) {
   return Command(invocation.text);
 }
 
-const OptionSpec kClipboardFile{kClipboardOption, "FILE", "the file whose text stands for the clipboard"};
+const OptionSpec kClipboardFile{.name = kClipboardOption,
+                                .valueName = "FILE",
+                                .help = "the file standing for the clipboard",
+                                .required = true};
 
 const bool kRegistered[] = {
     RegisterCommand({.order = 90,
@@ -44,7 +43,7 @@ const bool kRegistered[] = {
                      .options = {kClipboardFile},
                      .run =
                          [](const Invocation& invocation) {
-                           return urls::InsertUrls(invocation.text, ReadClipboard(invocation, "insert-urls"));
+                           return urls::InsertUrls(invocation.text, ReadClipboard(invocation));
                          }}),
     RegisterCommand({.order = 91,
                      .name = "insert-anchors",
@@ -53,8 +52,7 @@ const bool kRegistered[] = {
                      .options = {kClipboardFile},
                      .run =
                          [](const Invocation& invocation) {
-                           return urls::InsertAnchors(invocation.text,
-                                                      ReadClipboard(invocation, "insert-anchors"));
+                           return urls::InsertAnchors(invocation.text, ReadClipboard(invocation));
                          }}),
     RegisterCommand({.order = 92,
                      .name = "keep-urls",

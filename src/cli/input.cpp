@@ -1,5 +1,7 @@
 #include "cli/input.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -24,12 +26,17 @@ std::string FileTooLarge(const std::string& file, std::uintmax_t size) {
          std::to_string(text::kMaxFileBytes >> 20) + " MB)";
 }
 
+// "Cannot open file X: " and the system's reason for the error number.
+text::FileError CannotOpen(const std::string& file, int errorNumber) {
+  return text::FileError("Cannot open file " + file + ": " + std::strerror(errorNumber));
+}
+
 // Opens a file for reading, refusing a folder and a file larger than the limit.
 std::FILE* OpenInputFile(const std::string& file) {
   std::error_code error;
-  if (std::filesystem::is_directory(file, error)) throw text::FileError("Cannot open file " + file);
+  if (std::filesystem::is_directory(file, error)) throw CannotOpen(file, EISDIR);
   std::FILE* stream = std::fopen(file.c_str(), "rb");
-  if (stream == nullptr) throw text::FileError("Cannot open file " + file);
+  if (stream == nullptr) throw CannotOpen(file, errno);
   const auto size = std::filesystem::file_size(file, error);
   if (!error && size > text::kMaxFileBytes) {
     std::fclose(stream);
@@ -51,6 +58,12 @@ InputBytes::InputBytes(const std::string& file) {
   }
   const std::unique_ptr<std::FILE, CloseFile> stream(OpenInputFile(file));
   ReadToEnd(stream.get(), file);
+}
+
+std::string ReadNamedFile(const std::string& file) {
+  const std::unique_ptr<std::FILE, CloseFile> stream(OpenInputFile(file));
+  InputBytes bytes(stream.get(), file);
+  return std::string(bytes.View());
 }
 
 // Reads to the end of the stream, growing the storage as the bytes come; a regular file
@@ -75,12 +88,15 @@ void InputBytes::ReadToEnd(std::FILE* stream, const std::string& name) {
       data_.reset(grown);
       text::PreferHugePages(data_.get(), capacity);
     }
-    const std::size_t got = std::fread(data_.get() + size_, 1, capacity - size_, stream);
+    const std::size_t wanted = capacity - size_;
+    const std::size_t got = std::fread(data_.get() + size_, 1, wanted, stream);
     size_ += got;
     if (size_ > text::kMaxFileBytes) {
       throw text::FileError(name.empty() ? StandardInputTooLarge() : "File " + name + " is too large");
     }
-    if (got == 0) break;
+    // A short read is the end of the input (or an error): asking again would wait at a
+    // terminal for a second end-of-file.
+    if (got < wanted) break;
   }
   if (std::ferror(stream)) {
     throw text::FileError(name.empty() ? "Cannot read standard input" : "Cannot read file " + name);
@@ -104,6 +120,7 @@ void InputBlocks::Rewind() {
     throw text::FileError(file_.empty() ? "Cannot read standard input" : "Cannot read file " + file_);
   }
   total_ = 0;
+  ended_ = false;
 }
 
 InputBlocks::~InputBlocks() {
@@ -116,12 +133,15 @@ void InputBlocks::TooLarge() const {
 }
 
 bool InputBlocks::Next(std::string_view& block) {
+  if (ended_) return false;
   const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
-  if (got == 0) {
+  if (got < buffer_.size()) {
     if (std::ferror(stream_)) {
       throw text::FileError(file_.empty() ? "Cannot read standard input" : "Cannot read file " + file_);
     }
-    return false;
+    // The end of the input: it is not read again (a terminal would wait for another end).
+    ended_ = true;
+    if (got == 0) return false;
   }
   total_ += got;
   if (total_ > text::kMaxFileBytes) TooLarge();

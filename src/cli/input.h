@@ -1,6 +1,7 @@
 // Reading skorlin-cli's input, a file or standard input ("" or "-"), whole or in blocks.
-// Errors are text::FileError with the program's messages: a file that cannot be opened or
-// read, an input larger than text::kMaxFileBytes.
+// Errors are text::FileError with the program's messages: a file that cannot be opened (with
+// the system's reason) or read, an input larger than text::kMaxFileBytes. Reading stops at
+// the first end-of-file, so input typed at a terminal ends with one Ctrl-D.
 #pragma once
 
 #include <cstdio>
@@ -17,6 +18,8 @@ namespace skorlin::cli {
 class InputBytes {
  public:
   explicit InputBytes(const std::string& file);
+  // The rest of an open stream; name is the file's name ("" for standard input).
+  InputBytes(std::FILE* stream, const std::string& name) { ReadToEnd(stream, name); }
 
   std::string_view View() const { return {data_.get(), size_}; }
   // Lets the bytes go.
@@ -34,6 +37,9 @@ class InputBytes {
   std::unique_ptr<char, Free> data_;
   std::size_t size_ = 0;
 };
+
+// The bytes of a file an option names (standard input never: "-" is a file too).
+std::string ReadNamedFile(const std::string& file);
 
 // The input in blocks of a fixed size (the last one shorter), read as they are asked for.
 class InputBlocks {
@@ -59,6 +65,7 @@ class InputBlocks {
   std::size_t total_ = 0;
   long start_ = 0;
   bool canRewind_ = false;
+  bool ended_ = false;  // a short read has been seen
 };
 
 }  // namespace skorlin::cli

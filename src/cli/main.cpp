@@ -18,6 +18,7 @@
 #include "text/unified_diff.h"
 #include "text/utf8.h"
 #include "text/utf8_stream.h"
+#include "version_notice.h"
 
 namespace {
 
@@ -216,10 +217,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.version) {
-    std::cout << "skorlin-cli " << SKORLIN_VERSION << "\n";
+    std::cout << VersionNotice("skorlin-cli");
     return 0;
   }
   try {
+    // A wrong option value is found before the input is read.
+    cli::CheckOptions(*args.command, MakeInvocation(args, {}));
     return args.command->consume ? RunOnPieces(args) : RunOnWholeInput(args);
   } catch (const cli::UsageError& error) {
     std::cerr << "skorlin-cli: " << error.what() << " (see skorlin-cli --help)\n";

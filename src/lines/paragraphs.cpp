@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,23 +34,27 @@ bool LimitsUsable(int min, int max) { return min >= 1 && min <= max; }
 
 }  // namespace
 
-int ParseParagraphLength(TextView field, int fallback) {
+std::optional<int> ReadParagraphLength(TextView field) {
   std::size_t i = 0;
   bool negative = false;
   if (i < field.size() && (field[i] == U'+' || field[i] == U'-')) {
     negative = field[i] == U'-';
     ++i;
   }
-  if (i == field.size()) return fallback;
+  if (i == field.size()) return std::nullopt;
   std::int64_t value = 0;
   for (; i < field.size(); ++i) {
-    if (field[i] < U'0' || field[i] > U'9') return fallback;
+    if (field[i] < U'0' || field[i] > U'9') return std::nullopt;
     value = value * 10 + (field[i] - U'0');
-    if (value > std::int64_t{std::numeric_limits<int>::max()} + 1) return fallback;
+    if (value > std::int64_t{std::numeric_limits<int>::max()} + 1) return std::nullopt;
   }
   if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max()) return fallback;
+  if (value > std::numeric_limits<int>::max()) return std::nullopt;
   return static_cast<int>(value);
+}
+
+int ParseParagraphLength(TextView field, int fallback) {
+  return ReadParagraphLength(field).value_or(fallback);
 }
 
 ParagraphLimits ReadParagraphLimits(TextView minField, TextView maxField) {

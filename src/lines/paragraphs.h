@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "lines/line_command.h"
@@ -17,7 +18,9 @@ inline constexpr int kDefaultParagraphMin = 250;
 inline constexpr int kDefaultParagraphMax = 400;
 
 // The number a settings field holds: an optional sign and decimal digits, nothing else,
-// within the signed 32-bit range; any other text gives fallback.
+// within the signed 32-bit range; nothing for any other text.
+std::optional<int> ReadParagraphLength(text::TextView field);
+// The same, with fallback for a text that is not such a number.
 int ParseParagraphLength(text::TextView field, int fallback);
 
 struct ParagraphLimits {

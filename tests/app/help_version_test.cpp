@@ -1,6 +1,8 @@
 // Help, about, the mail link and the links of the panel; the version record.
 #include <QFile>
 #include <QMimeDatabase>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 
@@ -99,6 +101,38 @@ class HelpVersionTest : public QObject {
     QVERIFY(!info.typeName.isEmpty());
   }
 
+  // The answer comes without a window: with no display to open one on, the program would
+  // fail instead.
+  void HelpAndVersionAnswerWithoutAWindow_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("answer");  // a pattern the standard output matches
+    QTest::newRow("--version") << "--version"
+                               << "^skorlin \\(Skorlin\\) [0-9.]+\nCopyright .*\nLicense GPLv3\\+: .*"
+                                  "\nThis is free software.*\nThere is NO WARRANTY.*\n$";
+    QTest::newRow("-v") << "-v"
+                        << "^skorlin \\(Skorlin\\) ";
+    QTest::newRow("--help") << "--help"
+                            << "^Usage: .*skorlin \\[options\\] \\[FILE\\]\n(.|\n)*--version";
+    QTest::newRow("-h") << "-h"
+                        << "^Usage: ";
+  }
+  void HelpAndVersionAnswerWithoutAWindow() {
+    QFETCH(QString, argument);
+    QFETCH(QString, answer);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(SKORLIN_APP_PATH), {argument});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(answer).match(out).hasMatch(), qPrintable(out));
+  }
+
   void AFileWithoutVersionDataGivesOnlyItsTypeName() {
     QTemporaryDir dir;
     const QString path = dir.filePath("plain.txt");
@@ -138,6 +172,7 @@ class HelpVersionTest : public QObject {
     h.Action("mmAbout")->trigger();
     QCOMPARE(desktop.messages.size(), 1);
     QVERIFY(desktop.messages.front().contains(QStringLiteral("Skorlin")));
+    QVERIFY(desktop.messages.front().contains(QStringLiteral("GPL-3.0-or-later")));
     QTest::mouseClick(h.Find<QLabel>("Label4"), Qt::LeftButton);
     QCOMPARE(desktop.messages.size(), 2);
     for (const char* name : {"lbhHome", "lbhMail", "Label3", "Label1", "Label2", "Label6"}) {

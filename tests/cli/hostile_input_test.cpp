@@ -137,10 +137,11 @@ TEST(CliHostileInput, AFileWithoutReadPermissionIsNamed) {
     asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
     const std::string probe = asUser + SKORLIN_CLI_PATH + " --version >/dev/null 2>&1";
-    if (std::system(probe.c_str()) != 0) GTEST_SKIP() << "cannot run the program as an unprivileged user here";
+    if (std::system(probe.c_str()) != 0)
+      GTEST_SKIP() << "cannot run the program as an unprivileged user here";
   }
-  const std::string command =
-      asUser + SKORLIN_CLI_PATH + " convert " + file + " >" + dir.path() + "/out.txt 2>" + dir.path() + "/err.txt";
+  const std::string command = asUser + SKORLIN_CLI_PATH + " convert " + file + " >" + dir.path() +
+                              "/out.txt 2>" + dir.path() + "/err.txt";
   EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
   EXPECT_EQ(dir.Read("out.txt"), "");
   EXPECT_NE(dir.Read("err.txt").find("Cannot open file " + file), std::string::npos) << dir.Read("err.txt");
@@ -152,8 +153,8 @@ TEST(CliHostileInput, OutputThatCannotBeWrittenIsAnError) {
   // A full device: the write fails and the exit status says so (convert writes decoded
   // text, invert the input's own bytes).
   for (const std::string command : {"convert", "invert"}) {
-    const std::string full =
-        std::string(SKORLIN_CLI_PATH) + " " + command + " " + input + " >/dev/full 2>" + dir.path() + "/err.txt";
+    const std::string full = std::string(SKORLIN_CLI_PATH) + " " + command + " " + input + " >/dev/full 2>" +
+                             dir.path() + "/err.txt";
     EXPECT_EQ(WEXITSTATUS(std::system(full.c_str())), 1) << command;
     EXPECT_NE(dir.Read("err.txt").find("Unable to write to standard output"), std::string::npos)
         << dir.Read("err.txt");

@@ -49,11 +49,6 @@ TEST(CliLines, EachCommandGivesItsResultAndCaption) {
        "Aaaa bbbb cc! dd ee\n",
        "Aaaa bbbb cc!\ndd ee\n",
        ""},
-      // Fields that are not numbers fall back to 250 and 400: a short line stays.
-      {{"split-paragraphs", "--min", " 10", "--max", "x"},
-       "Aaaa bbbb. Cccc dddd. Eeee.\n",
-       "Aaaa bbbb. Cccc dddd. Eeee.\n",
-       ""},
       // A min above max splits nothing.
       {{"split-paragraphs", "--min", "20", "--max", "10"},
        "Aaaa bbbb. Cccc dddd. Eeee.\n",

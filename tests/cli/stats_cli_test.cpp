@@ -73,14 +73,17 @@ TEST(CliStats, PrintsTheSevenLabelsOfAChange) {
   }
 }
 
-TEST(CliStats, ARateThatIsNoNumberCostsNothing) {
+TEST(CliStats, ARateThatIsNoNumberIsWrongUsage) {
   for (const std::string rate : {"", " ", "abc", "1e400", "-1e309",
                                  "\xE2\x88\x92"
                                  "5",
                                  "1,2,3", "inf", "nan"}) {
     const CliRun run = RunCli({"stats", "--rate", rate}, std::string(5000, 'x'));
-    EXPECT_EQ(run.exitCode, 0) << rate;
-    EXPECT_NE(run.out.find("\nЦена: 0\nЦена: 0\n"), std::string::npos) << rate << ": " << run.out;
+    EXPECT_EQ(run.exitCode, 2) << rate;
+    EXPECT_TRUE(run.out.empty()) << rate << ": " << run.out;
+    EXPECT_NE(run.err.find("'--rate' takes a number such as 0,8 or 1.5, not '" + rate + "'"),
+              std::string::npos)
+        << run.err;
   }
 }
 
