@@ -7,6 +7,7 @@
 #include "format/numero_years.h"
 #include "format/simple_passes.h"
 #include "format/straight_quotes.h"
+#include "format/token_stand_ins.h"
 
 namespace skorlin::format {
 
@@ -63,6 +64,12 @@ text::Text NormalizeLine(text::TextView line) {
 }
 
 void NormalizeLineInPlace(text::Text& s) {
+  const TokenStandIns standIns(s);
+  RunNormalizerPasses(s);
+  standIns.PutBack(s);
+}
+
+void RunNormalizerPasses(text::Text& s) {
   TrimPass(s);
   CollapsePass(s);
   const Signs signs = SignsOf(s);

@@ -25,7 +25,8 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
   Pos i = lengthCount;
   while (i > 1 && At(s, i) != U'"') --i;
   if (i <= 1) return;
-  if (i < lengthCount && At(s, i + 1) != U' ' && At(s, i + 1) != U'>') {
+  // A space after the quote, unless one is there, an HTML tag closes, or the sentence ends.
+  if (i < lengthCount && !InSet(At(s, i + 1), U" >.…")) {
     InsertAt(s, i + 1, U' ');
     ++lengthCount;
   }

@@ -11,8 +11,9 @@ namespace skorlin::format {
 // The first quote of the line opens: no space after it, a space before it.
 // lengthCount follows every insertion and deletion made here.
 void FirstQuotePass(text::Text& s, Pos& lengthCount);
-// The last quote of the line (not the first character) closes: a space after it, none
-// before it. Looks only at positions up to lengthCount, which follows every change.
+// The last quote of the line (not the first character) closes: a space after it (unless
+// a period or an ellipsis ends the sentence there), none before it. Looks only at positions up to
+// lengthCount, which follows every change.
 void LastQuotePass(text::Text& s, Pos& lengthCount);
 // Each quote that still stands between two spaces loses the space on its inner side; an
 // odd count of quotes so far means it opens, unless the word it would join is not a word.

@@ -76,6 +76,39 @@ TEST(NormalizeLine, StraightQuotes) {
        "Он читал [q]Войну и мир[q] и [q]Анну Каренину[q] вчера"},
       {"Он читал [q]Войну и мир[q] и [q] 5 томов[q] вчера",
        "Он читал [q]Войну и мир[q] и[q] 5 томов[q] вчера"},
+      // a closing quote before the sentence's period or ellipsis gets no space
+      {"Он сказал [q]Да[q].", "Он сказал [q]Да[q]."},
+      {"Он сказал [q]Да[q]…", "Он сказал [q]Да[q]…"},
+      {"Он сказал [q]Да[q]. Потом", "Он сказал [q]Да[q]. Потом"},
+      {"Он сказал [q]Да[q]!", "Он сказал [q]Да[q]!"},
+      {"Он сказал [q]Да[q],и ушёл", "Он сказал [q]Да[q], и ушёл"},
+  });
+}
+
+// Addresses, paths and times pass every rule untouched, wherever they stand; the rules
+// still act on the text around them.
+TEST(NormalizeLine, KeepsAddressesPathsAndTimes) {
+  ExpectNormalized({
+      {"https://x.ru/a,b;c:d и далее", "https://x.ru/a,b;c:d и далее"},
+      {"… и https://x.ru/", "… и https://x.ru/"},
+      {"см.(https://x.ru/a)", "см. (https://x.ru/a)"},
+      {"Сайт:www.x.ru/N5--2 , тут", "Сайт: www.x.ru/N5--2, тут"},
+      {"[q]http://x.ru/[q]слово", "[q]http://x.ru/[q] слово"},
+      {"Пишите:info@x.ru", "Пишите: info@x.ru"},
+      {"слово(a.b-c@x.ru)", "слово (a.b-c@x.ru)"},
+      {"Идите на /home/user/ сейчас", "Идите на /home/user/ сейчас"},
+      {"каталог /var/log/", "каталог /var/log/"},
+      {"путь ./run.sh", "путь ./run.sh"},
+      {"Файл /usr/share/doc/readme.txt", "Файл /usr/share/doc/readme.txt"},
+      {"C:\\Temp\\a.txt", "C:\\Temp\\a.txt"},
+      {"(~/docs/a:b)", "(~/docs/a:b)"},
+      {"встреча в 11:30.", "встреча в 11:30."},
+      {"11:30,12:45:00 и (9:15)", "11:30, 12:45:00 и (9:15)"},
+      {"[q]в 18:00[q]", "[q]в 18:00[q]"},
+      // the rules the tokens were hiding from still work on everything else
+      {"a:b и ВКП /б/", "a: b и ВКП(б)"},
+      {"x/y/z и text/", "x/y/z и text)"},
+      {"a\\b", "a/b"},
   });
 }
 

@@ -10,6 +10,7 @@
 #include "format/scan_rules.h"
 #include "format/simple_passes.h"
 #include "format/straight_quotes.h"
+#include "format/token_stand_ins.h"
 #include "random_lines.h"
 #include "text/toolkit.h"
 
@@ -69,9 +70,11 @@ TEST(ClosingReplacements, SkippingRowsThatCannotMatchChangesNothing) {
   }
 }
 
-// Every pass run on every line, the scan and the closing table in their literal form.
+// Every pass run on every line, the scan and the closing table in their literal form; the
+// protected tokens stand aside as they do for the normalizer.
 Text LiteralNormalizeLine(const Text& line) {
   Text s = line;
+  const TokenStandIns standIns(s);
   TrimPass(s);
   CollapsePass(s);
   Pos lengthCount = Length(s);
@@ -89,6 +92,7 @@ Text LiteralNormalizeLine(const Text& line) {
   LiteralClosingTable(s);
   SpacedQuotePairsPass(s);
   CollapsePass(s);
+  standIns.PutBack(s);
   return s;
 }
 
