@@ -106,7 +106,7 @@ void TfmMain::PageControlChange() {
   } else {
     counts = stats::CountTextStats(bytes);
   }
-  if (tab == 1) ShowChanges(*view.widget, changes);
+  if (tab == 1) ShowChanges(*view.widget, std::move(changes));
   Panel2->ShowRebuild(stats::RebuildLabels(counts));
 }
 

@@ -48,7 +48,8 @@ class Reach {
     return rows_[static_cast<std::size_t>(d * d + k + d)];
   }
   void AddRow(std::ptrdiff_t d, const std::vector<std::ptrdiff_t>& current, std::ptrdiff_t middle) {
-    for (std::ptrdiff_t k = -d; k <= d; ++k) rows_.push_back(current[static_cast<std::size_t>(middle + k)]);
+    const auto first = current.begin() + (middle - d);
+    rows_.insert(rows_.end(), first, first + 2 * d + 1);
   }
 
  private:
