@@ -29,8 +29,8 @@ long EditorColour(const QColor& colour) {
 
 void DefineIndicators(TextView& view) {
   view.SendScintilla(Sci::SCI_INDICSETSTYLE, kChangedIndicator, static_cast<long>(Sci::INDIC_FULLBOX));
-  view.SendScintilla(Sci::SCI_INDICSETFORE, kChangedIndicator, EditorColour(QColor(255, 200, 40)));
-  view.SendScintilla(Sci::SCI_INDICSETALPHA, kChangedIndicator, 70L);
+  view.SendScintilla(Sci::SCI_INDICSETFORE, kChangedIndicator, EditorColour(QColor(255, 190, 0)));
+  view.SendScintilla(Sci::SCI_INDICSETALPHA, kChangedIndicator, 110L);
   view.SendScintilla(Sci::SCI_INDICSETOUTLINEALPHA, kChangedIndicator, 0L);
   view.SendScintilla(Sci::SCI_INDICSETUNDER, kChangedIndicator, 1L);
   // A small triangle under the place the deleted characters left.
