@@ -1,10 +1,6 @@
 // The formatted view of a whole text, and where the normalizer changed its lines.
 #include "format/formatted_view.h"
 
-#include <algorithm>
-#include <future>
-#include <span>
-
 #include "format/normalize_line.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
@@ -39,27 +35,6 @@ void AddLineChanges(text::TextView before, text::TextView after, std::size_t lin
   }
 }
 
-// Lines of the view and the input lines they came from, with the byte each starts at.
-struct LineBatch {
-  std::vector<text::Text> inputs;
-  std::span<const text::Text> outputs;
-  std::vector<std::size_t> starts;
-
-  std::vector<text::CharChange> Changes() const {
-    std::vector<text::CharChange> changes;
-    for (std::size_t k = 0; k < inputs.size(); ++k) {
-      if (inputs[k] != outputs[k]) AddLineChanges(inputs[k], outputs[k], starts[k], changes);
-    }
-    return changes;
-  }
-};
-
-constexpr std::size_t kBatchLines = 512;
-
-void AppendAll(std::vector<text::CharChange>& to, const std::vector<text::CharChange>& from) {
-  to.insert(to.end(), from.begin(), from.end());
-}
-
 }  // namespace
 
 text::Text FormattedView(text::TextView text) {
@@ -72,26 +47,15 @@ FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges) {
   FormattedViewBytes view;
   text::Lines lines = TrimmedLines(text);
   view.utf8.reserve(text.size() * 2);
-  // The changes of a batch of lines are found on a second thread while the next batch is
-  // normalized: the diff then adds little to the time of the whole view.
-  std::future<std::vector<text::CharChange>> pending;
-  for (std::size_t begin = 0; begin < lines.size(); begin += kBatchLines) {
-    LineBatch batch;
-    const std::size_t end = std::min(lines.size(), begin + kBatchLines);
-    for (std::size_t i = begin; i < end; ++i) {
-      text::Text& line = lines[i];
-      if (withChanges) batch.inputs.push_back(line);
-      NormalizeLineInPlace(line);
-      if (withChanges) batch.starts.push_back(view.utf8.size());
-      text::AppendUtf8(view.utf8, line);
-      view.utf8 += "\r\n";
-    }
-    if (!withChanges) continue;
-    batch.outputs = std::span<const text::Text>(lines).subspan(begin, end - begin);
-    if (pending.valid()) AppendAll(view.changes, pending.get());
-    pending = std::async(std::launch::async, [batch = std::move(batch)] { return batch.Changes(); });
+  text::Text input;
+  for (text::Text& line : lines) {
+    if (withChanges) input = line;
+    NormalizeLineInPlace(line);
+    const std::size_t lineStart = view.utf8.size();
+    text::AppendUtf8(view.utf8, line);
+    view.utf8 += "\r\n";
+    if (withChanges && input != line) AddLineChanges(input, line, lineStart, view.changes);
   }
-  if (pending.valid()) AppendAll(view.changes, pending.get());
   return view;
 }
 

@@ -44,6 +44,9 @@ void AppendInOrder(EditScript& script, const EditScript& runs) {
 // and starts at d * d.
 class Reach {
  public:
+  // The rows live in storage kept for the next diff on the same thread: a text is diffed
+  // line after line.
+  Reach() : rows_(Storage()) { rows_.clear(); }
   std::ptrdiff_t At(std::ptrdiff_t d, std::ptrdiff_t k) const {
     return rows_[static_cast<std::size_t>(d * d + k + d)];
   }
@@ -53,7 +56,11 @@ class Reach {
   }
 
  private:
-  std::vector<std::ptrdiff_t> rows_;
+  static std::vector<std::ptrdiff_t>& Storage() {
+    thread_local std::vector<std::ptrdiff_t> storage;
+    return storage;
+  }
+  std::vector<std::ptrdiff_t>& rows_;
 };
 
 // Whether the path to diagonal k after d steps comes down from diagonal k + 1 (an
@@ -92,7 +99,8 @@ std::optional<EditScript> ShortestScript(TextView a, TextView b, std::size_t max
   const auto m = static_cast<std::ptrdiff_t>(b.size());
   const std::ptrdiff_t limit = std::min(n + m, static_cast<std::ptrdiff_t>(maxEdits));
   const std::ptrdiff_t middle = limit + 1;
-  std::vector<std::ptrdiff_t> current(static_cast<std::size_t>(2 * limit + 3), 0);
+  thread_local std::vector<std::ptrdiff_t> current;
+  current.assign(static_cast<std::size_t>(2 * limit + 3), 0);
   const auto at = [&](std::ptrdiff_t k) -> std::ptrdiff_t& {
     return current[static_cast<std::size_t>(middle + k)];
   };
