@@ -99,7 +99,8 @@ void TfmMain::CreateControls() {
   PageControl->setObjectName(QStringLiteral("PageControl"));
   PageControl->setDocumentMode(false);
   PageControl->addTab(CreateViewTab("TabSheet1", views_[0], "RichEdit1"), Tr("Текст"));
-  PageControl->addTab(CreateViewTab("TabSheet2", views_[1], "RichEdit2"), Tr("Skorlin"));
+  PageControl->addTab(CreateViewTab("TabSheet2", views_[1], "RichEdit2", nullptr, CreateChangeOptions()),
+                      Tr("Skorlin"));
   PageControl->addTab(CreateViewTab("TabSheet3", views_[2], "RichEdit3", CreateHtmlOptions()), Tr("HTML"));
   PageControl->addTab(CreateSettingsTab(), Tr("Настройки"));
   layout->addWidget(PageControl, 1);
@@ -134,7 +135,8 @@ QWidget* TfmMain::CreateButtonPanel() {
   return Panel1;
 }
 
-QWidget* TfmMain::CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above) {
+QWidget* TfmMain::CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above,
+                                QWidget* below) {
   auto* tab = new QWidget;
   tab->setObjectName(QLatin1String(name));
   auto* layout = new QVBoxLayout(tab);
@@ -144,7 +146,23 @@ QWidget* TfmMain::CreateViewTab(const char* name, ViewSlot& view, const char* vi
   view.widget = new TextView(tab);
   view.widget->setObjectName(QLatin1String(viewName));
   layout->addWidget(view.widget, 1);
+  if (below) layout->addWidget(below);
   return tab;
+}
+
+QWidget* TfmMain::CreateChangeOptions() {
+  auto* panel = new QWidget;
+  panel->setObjectName(QStringLiteral("Panel4"));
+  auto* boxes = new QHBoxLayout(panel);
+  boxes->setContentsMargins(6, 0, 6, 0);
+  chkShowChanges = MakeCheckBox("chkShowChanges", "Показывать изменения",
+                                "Выделять то, что изменило форматирование; F8 и Shift+F8 — к следующей и "
+                                "предыдущей изменённой строке",
+                                panel);
+  boxes->addWidget(chkShowChanges);
+  boxes->addStretch(1);
+  panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  return panel;
 }
 
 QWidget* TfmMain::CreateHtmlOptions() {
@@ -224,6 +242,8 @@ void TfmMain::FormCreate() {
   for (QCheckBox* box : {cbxAddP, cbxAddPEmpty, cbxTable}) {
     connect(box, &QCheckBox::toggled, this, [this] { RunHandler([this] { cbxHTMLClick(); }); });
   }
+  connect(chkShowChanges, &QCheckBox::toggled, this,
+          [this] { RunHandler([this] { chkShowChangesClick(); }); });
   ConnectViews();
 
   location_ = ChooseSettingsLocation(environment_.programDir, environment_.appDataDir);
@@ -314,6 +334,10 @@ void TfmMain::DropWhenIdle(const QStringList& names) {
 }
 
 bool TfmMain::FormKeyDown(QKeyEvent* key) {
+  if (key->key() == Qt::Key_F8 && PageControl->currentIndex() == 1) {
+    RunHandler([&] { GoToChange(!(key->modifiers() & Qt::ShiftModifier)); });
+    return true;
+  }
   if (key->key() != Qt::Key_Escape) return false;
   RunHandler([this] { mmExitClick(); });
   return true;

@@ -78,6 +78,11 @@ class TfmMain : public QMainWindow {
   // such a command changes no view.
   void PageControlChange();
   void cbxHTMLClick();
+  // The check box "Показывать изменения": the changes drawn again by a rebuild, or taken away.
+  void chkShowChangesClick();
+  // F8 and Shift+F8 on the formatted view: the caret to the next or the previous line the
+  // formatter changed.
+  void GoToChange(bool forward);
   // Recounts the statistics panel for sender: a view, or the price field (which counts the
   // active view, or nothing on the settings tab).
   void RichEditChange(QObject* sender);
@@ -158,7 +163,9 @@ class TfmMain : public QMainWindow {
 
   void CreateControls();
   QWidget* CreateButtonPanel();
-  QWidget* CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above = nullptr);
+  QWidget* CreateViewTab(const char* name, ViewSlot& view, const char* viewName, QWidget* above = nullptr,
+                         QWidget* below = nullptr);
+  QWidget* CreateChangeOptions();
   QWidget* CreateHtmlOptions();
   QWidget* CreateSettingsTab();
   void CreateMenus();
@@ -243,6 +250,7 @@ class TfmMain : public QMainWindow {
   QCheckBox* cbxAddP = nullptr;
   QCheckBox* cbxAddPEmpty = nullptr;
   QCheckBox* cbxTable = nullptr;
+  QCheckBox* chkShowChanges = nullptr;
   QCheckBox* chkEnterStart = nullptr;
   QCheckBox* chkFolders = nullptr;
   QGroupBox* gbAbz = nullptr;

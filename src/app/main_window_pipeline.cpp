@@ -7,7 +7,11 @@
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/change_marks.h"
 #include "app/main_window.h"
 #include "app/statistics_panel.h"
 #include "app/text_view.h"
@@ -79,19 +83,21 @@ void TfmMain::PageControlChange() {
   ViewSlot& view = views_[static_cast<std::size_t>(tab)];
   // A derived view's text comes from the input: it is saved in the input's encoding.
   view.encoding = InputSlot()->encoding;
-  text::Text built;
+  // The view's lines joined with CR LF: the view holds exactly these bytes, and one count
+  // serves both the change of the view and the labels of the rebuild.
+  std::string bytes;
+  std::vector<text::CharChange> changes;
   if (tab == 1) {
-    built = format::FormattedView(input);
+    format::FormattedViewBytes formatted = format::FormattedViewUtf8(input, chkShowChanges->isChecked());
+    bytes = std::move(formatted.utf8);
+    changes = std::move(formatted.changes);
   } else {
     html::HtmlViewOptions options;
     options.addP = cbxAddP->isChecked();
     options.addPEmpty = cbxAddPEmpty->isChecked();
     options.table = cbxTable->isChecked();
-    built = html::HtmlView(input, options);
+    bytes = text::ToUtf8(html::HtmlView(input, options));
   }
-  // The view's lines joined with CR LF: the view holds exactly these bytes, and one count
-  // serves both the change of the view and the labels of the rebuild.
-  const std::string bytes = text::ToUtf8(built);
   stats::TextStats counts;
   if (view.widget->Utf8() != bytes) {
     counts = CountWhileWriting(
@@ -100,10 +106,21 @@ void TfmMain::PageControlChange() {
   } else {
     counts = stats::CountTextStats(bytes);
   }
+  if (tab == 1) ShowChanges(*view.widget, std::move(changes));
   Panel2->ShowRebuild(stats::RebuildLabels(counts));
 }
 
 void TfmMain::cbxHTMLClick() { PageControlChange(); }
+
+void TfmMain::chkShowChangesClick() {
+  if (!chkShowChanges->isChecked()) {
+    ShowChanges(*views_[1].widget, {});
+  } else if (PageControl->currentIndex() == 1) {
+    PageControlChange();
+  }
+}
+
+void TfmMain::GoToChange(bool forward) { GoToChangedLine(*views_[1].widget, forward); }
 
 void TfmMain::RichEditChange(QObject* sender) {
   WaitCursor wait;

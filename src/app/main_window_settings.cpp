@@ -26,6 +26,7 @@ void TfmMain::LoadSettings() {
   } boxes[] = {
       {kMain, chkEnterStart, "chkEnterStart.Checked"},
       {kMain, chkFolders, "chkFolders.Checked"},
+      {kMain, chkShowChanges, "chkShowChanges.Checked"},  // under the formatted view
       {kHtml, cbxAddP, "cbxAddP.Checked"},
       {kHtml, cbxAddPEmpty, "cbxAddPEmpty.Checked"},
       {kHtml, cbxTable, "cbxTable.Checked"},
@@ -66,6 +67,7 @@ void TfmMain::SaveSettings() {
   if (!Settings) return;
   Settings->WriteBool(kMain, QStringLiteral("chkEnterStart.Checked"), chkEnterStart->isChecked());
   Settings->WriteBool(kMain, QStringLiteral("chkFolders.Checked"), chkFolders->isChecked());
+  Settings->WriteBool(kMain, QStringLiteral("chkShowChanges.Checked"), chkShowChanges->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxAddP.Checked"), cbxAddP->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxAddPEmpty.Checked"), cbxAddPEmpty->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxTable.Checked"), cbxTable->isChecked());

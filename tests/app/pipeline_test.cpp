@@ -153,6 +153,45 @@ class PipelineTest : public QObject {
     QVERIFY(!h.Text(2).contains(QStringLiteral("<p>")));
   }
 
+  // Lines 1 and 3 of the formatted view are changed: "№ " in place of "N" (bytes 0 to 4 of
+  // the line), a space after the comma (byte 5).
+  void F8GoesFromChangedLineToChangedLineOverTheMarks() {
+    WindowHarness h;
+    h.Open();
+    h.SetText(0, QStringLiteral("ровно.\nN5\nтоже ровно.\nда,нет\nконец."));
+    h.SelectTab(1);
+    TextView* view = h.View(1);
+    const auto lineStart = [&](long line) {
+      return view->SendScintilla(TextView::SCI_POSITIONFROMLINE, line);
+    };
+    const auto marked = [&](long position) {
+      return view->SendScintilla(TextView::SCI_INDICATORVALUEAT, TextView::INDIC_CONTAINER, position) != 0;
+    };
+    QVERIFY(marked(lineStart(1)) && marked(lineStart(1) + 3) && !marked(lineStart(1) + 4));
+    QVERIFY(marked(lineStart(3) + 5) && !marked(lineStart(3) + 4) && !marked(lineStart(2)));
+    const struct {
+      Qt::KeyboardModifiers modifiers;
+      long position;
+    } steps[] = {
+        {Qt::NoModifier, lineStart(1)},     {Qt::NoModifier, lineStart(3) + 5},
+        {Qt::NoModifier, lineStart(3) + 5}, {Qt::ShiftModifier, lineStart(1)},
+        {Qt::ShiftModifier, lineStart(1)},
+    };
+    view->setFocus();
+    for (const auto& step : steps) {
+      QTest::keyClick(view, Qt::Key_F8, step.modifiers);
+      QCOMPARE(view->SendScintilla(TextView::SCI_GETCURRENTPOS), step.position);
+    }
+    // Without the marks there is no changed line to go to.
+    ClickCheckBox(h.Find<QCheckBox>("chkShowChanges"));
+    QVERIFY(!marked(lineStart(1)));
+    view->SendScintilla(TextView::SCI_GOTOPOS, 0UL);
+    QTest::keyClick(view, Qt::Key_F8);
+    QCOMPARE(view->SendScintilla(TextView::SCI_GETCURRENTPOS), 0L);
+    ClickCheckBox(h.Find<QCheckBox>("chkShowChanges"));
+    QVERIFY(marked(lineStart(1)));
+  }
+
   void TheDerivedViewsKeepTheirTextUntilTheirTabIsSelected() {
     WindowHarness h;
     h.Open();

@@ -19,6 +19,7 @@ namespace {
 const char* const kAllKeys[][2] = {
     {"Main", "chkEnterStart.Checked"},
     {"Main", "chkFolders.Checked"},
+    {"Main", "chkShowChanges.Checked"},
     {"HTML", "cbxAddP.Checked"},
     {"HTML", "cbxAddPEmpty.Checked"},
     {"HTML", "cbxTable.Checked"},
@@ -54,11 +55,12 @@ class SettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void NoFileGivesTheDesignDefaultsAndCloseWritesAllTwelveKeys() {
+  void NoFileGivesTheDesignDefaultsAndCloseWritesEveryKey() {
     WindowHarness h;
     h.Open();
     QCOMPARE(h.window->Location().filePath, h.UserSettingsPath());
-    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+    for (const char* name :
+         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
       QVERIFY2(h.Find<QCheckBox>(name)->isChecked(), name);
     }
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
@@ -86,7 +88,8 @@ class SettingsTest : public QObject {
   void EverythingWrittenAtCloseIsReadAtTheNextStart() {
     WindowHarness h;
     h.Open();
-    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+    for (const char* name :
+         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
       h.Find<QCheckBox>(name)->setChecked(false);
     }
     h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("100"));
@@ -98,7 +101,8 @@ class SettingsTest : public QObject {
     h.window->close();
 
     h.Open();
-    for (const char* name : {"chkEnterStart", "chkFolders", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
+    for (const char* name :
+         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
       QVERIFY2(!h.Find<QCheckBox>(name)->isChecked(), name);
     }
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("100"));
