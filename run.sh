@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Skorlin and starts the window; without a display, shows the command-line tool
 # formatting FILE (or the sample text).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Skorlin and runs every test: the normal build, clang-tidy, then the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmark report: skorlin-cli and the window beside the tools a user would otherwise
 # pick, on the same generated files, written to docs/benchmarks.md.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Side by side on one generated keyword list: skorlin-cli dedupe, sort, shuffle and invert
 # against awk '!seen[$0]++', sort -f, shuf and tac. Prints the best of RUNS wall-clock
 # times of each and the ratio skorlin-cli / tool (below 1: skorlin-cli is faster).

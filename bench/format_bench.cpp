@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the formatted view over a generated messy Russian text of several megabytes:
 // quotes, dashes, numero signs, years, initials, abbreviations, URLs, tabs.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Deterministic inputs for the benchmark report (bench/compare.sh).
 
   generate.py prose MEGABYTES OUT [--seed N]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a keyword list for the line-command benchmarks: LINES lines (default 1,000,000),
 about 30% of them repeats of earlier lines, Cyrillic and Latin words mixed, CR LF or LF."""
 import random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the HTML view over a generated messy Russian text of several megabytes (the
 // same text as the formatted-view benchmark), and of the line converter alone.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the line commands on a generated keyword list of a million lines: about 30% of
 // the lines repeat earlier ones, Cyrillic and Latin words mixed.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messy Russian text the formatted-view and HTML-view benchmarks measure: the same
 // generated text for both, so their figures compare.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Declension speed: full names a second through GetFIOFleksFSAS (the library alone, on
 // Windows-1251 bytes) and through the program's binding (with the text conversions).
 // The library is the libfleks.so built beside this program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A soak run: random commands on random texts, through the core functions and, offscreen,
 // through the window, checking after each that the statistics are sane and that no
 // character went missing that the command has no business removing.

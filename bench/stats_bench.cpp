@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting the statistics of a large text, the work done on every change of a view.
 // SKORLIN_BENCH_TEXT=FILE counts that file (read and decoded as skorlin-cli reads it);
 // otherwise a generated Russian text of 30 MB in UTF-8 is counted.

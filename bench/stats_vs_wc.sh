@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Counting a text file: skorlin's statistics beside wc -l -w -m, on the same file.
 # Usage: bench/stats_vs_wc.sh FILE [BUILD_DIR]   (BUILD_DIR: an optimised build, default build)
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's searches and replacements on a large text.
 #include <benchmark/benchmark.h>
 

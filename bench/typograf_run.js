@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the typograf package on a whole file, the way a user would run it on a text they
 // want typeset for Russian: locale "ru", the package's default rules. Writes the result to
 // standard output. Used by compare.sh beside skorlin-cli format and html.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The URL commands on a list of 1,000,000 addresses (about 50 MB of text).
 #include <benchmark/benchmark.h>
 

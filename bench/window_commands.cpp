@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user waits for in the window (offscreen): the time from an action to the window
 // idle again with its result and statistics shown, for opening a large list, for every line
 // command on it, for a keystroke in it, for undoing a command, and for the rebuild of the

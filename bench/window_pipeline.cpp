@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's costs that a user feels, measured on the real window (offscreen): selecting
 // the formatted or the HTML tab with a 1 MB input, and one keystroke in a view holding
 // 5 MB (counted again once the typing pauses, not at every key).

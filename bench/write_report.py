@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes docs/benchmarks.md from the measurements of bench/compare.sh (tab-separated
 files of medians) and the hand-written notes of bench/benchmarks-notes.md."""
 import argparse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1251 bytes as the declension engine sees them: letter classes and case mapping
 // of the Cyrillic and Latin letters, and the conversion of the UTF-8 rule tables.
 #pragma once

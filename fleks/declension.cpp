@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The full-name entry points: a line read into its parts, their roles and the sex decided,
 // and every part declined in its role. A line that is not a name comes back as it was.
 #include "declension.h"

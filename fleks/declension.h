@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The declension engine: full Russian names in Windows-1251, declined by case and sex.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "decline_word.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Declining one word of a name once its part of the name and the person's sex are known.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* The declension library: its C interface. Texts are zero-terminated Windows-1251
    strings. On Windows the functions use the standard Win32 calling convention. */
 #ifndef FLEKS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exported functions: argument checks and the buffer protocol around the engine.
 #include <climits>
 #include <cstring>

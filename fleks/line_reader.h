@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a line into the words of a name: where each word is, what it is made of, and
 // which words go together (a particle and its surname, a father's name and оглы). A line
 // that cannot be a name (digits, an address, punctuation inside a word, more words than a

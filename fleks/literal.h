@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1251 literals written in UTF-8 source: "ов"_cp is the two bytes of "ов".
 #pragma once
 

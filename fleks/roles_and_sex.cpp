@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roles_and_sex.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which word of a line is the surname, the first name and the patronymic, and the sex of
 // the person they name, decided together from the whole line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "word_tables.h"
 
 #include "rules/first_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rule tables of rules/, converted once into Windows-1251 look-up structures: one map
 // from a word to all that the lists say of it, and ending tables searched by the word's
 // last letter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small tests on words in Windows-1251: the look-up key, endings, vowels, and the sets of
 // words the tables are kept in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ConvertLineToHtml, the HTML view and the cutting into pages on any input. Each input
 // byte after the first is a Windows-1251 character; 0x98 and the byte after it pick a
 // character outside Windows-1251. The first byte picks the options.

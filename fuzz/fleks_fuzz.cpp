@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declension library's two exports on any bytes, with any case number and any buffer
 // size (zero, negative, one short, large), as an outside caller may pass them: nothing is
 // written past the size given, the size returned says what happened, and a larger buffer

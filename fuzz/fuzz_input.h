@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a fuzzer's bytes into the options and texts of a command: a few leading bytes
 // choose the options, the rest is the text. Reading past the end gives zeros, so every
 // input, the empty one too, is a valid call.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line command on any text with options taken from the input: the fast commands
 // against their literal definitions (text, counter and captions), and what no command may
 // do: lose, invent or reorder lines it should keep.

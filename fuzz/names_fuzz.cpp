@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name menu on any text: SplitFio and the two commands that need no library on every
 // line, and the two that call the declension library through the program's binding (the
 // real library: SKORLIN_FLEKS_LIBRARY names it, else it is looked for beside the program).

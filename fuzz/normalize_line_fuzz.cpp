@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NormalizeLine on any input, and on its own output. Each input byte is a Windows-1251
 // character; the bytes 0x98 (not in the code page) and, after an 0x98, the next byte pick
 // characters outside Windows-1251 as well, so opaque symbols are tried too. The line's

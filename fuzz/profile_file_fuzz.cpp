@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: any bytes read, and written back unchanged when nothing was set; the
 // values the program sets read back as set, and every other line stays.
 #include <QString>

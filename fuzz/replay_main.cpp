@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of the folders named on the command line (missing
 // folders are skipped), for compilers without libFuzzer and for the test suite.
 #include <cstdint>

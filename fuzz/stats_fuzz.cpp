@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics panel on any text and any rate: the one-pass counters against the
 // step-by-step definition, the price of every count at the typed rate, the labels.
 // Byte 0: the decimal separator and how the text is read; then the rate text (length

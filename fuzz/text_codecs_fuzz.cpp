@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Detection and the codecs: any bytes decode, and what they decode to survives a round trip.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's routines against their plain definitions, with positions and counts taken
 // from the input (before the start, past the end, negative), and the line lists.
 // Byte 0: how the texts are read; bytes 1-8: two positions; then the pattern and the

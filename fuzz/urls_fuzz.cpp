@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The URL menu on any view text and any clipboard text: each command changes only the
 // lines it should, in the way it should, and keeps the number of lines.
 // Byte 0: the command and how the texts are read; byte 1: where the input splits into

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package (scripts/package.sh) and checks it as a distribution would:
 # lintian --pedantic, appstreamcli on the AppStream metadata, desktop-file-validate on the
 # desktop entry, mandoc -Tlint on the manual pages, and Depends against the libraries the

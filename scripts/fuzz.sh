@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer programs with clang (in build-fuzz/) and runs each for SECONDS
 # (default 60) on a copy of its seed corpus, with AddressSanitizer and
 # UndefinedBehaviorSanitizer. Inputs that crash are kept in build-fuzz/findings/<target>/;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package: a Release build in build-package/ and cpack -G DEB, giving
 # build-package/skorlin_VERSION_ARCH.deb. Extra arguments go to the cmake configuration
 # (e.g. -DSKORLIN_BUILD_GUI=OFF for a package with skorlin-cli only).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG sizes of the icon from resources/icons/skorlin.svg. The PNGs are kept in
 # the repository, so only a change of the drawing needs this (rsvg-convert: Debian's
 # librsvg2-bin).

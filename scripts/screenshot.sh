@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of every tab of the window with a sample text, taken in a virtual X server
 # with a small window manager (so the title bar is in the picture), into docs/.
 # Needs xvfb, openbox and fonts with Cyrillic (fonts-dejavu-core, fonts-liberation2).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Skorlin needs to build, test and run, and any further ones
 # named as arguments (e.g. the package checkers); does nothing when they are all there.
 #   scripts/setup-deps.sh [PACKAGE...]

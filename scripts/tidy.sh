@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the checks of .clang-tidy (bugprone-*, performance-*) over the
 # program's sources and the declension library, with the compile commands of a build
 # folder; any finding fails. Skipped with a note when clang-tidy is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which pattern a word follows, by its ending. Each table is read from the top; the
 // first row whose ending, sex and condition match decides. An empty ending matches any
 // word. The actions that depend on the letter before the ending (Ольга → Ольги, Саша →

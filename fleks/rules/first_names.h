@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First names the engine knows by heart, with their sex, and the endings that tell the sex
 // of a first name it does not know. A known name tells a first name from a surname and
 // gives the sex when no patronymic does. Lists are lower case, separated by blanks; е and

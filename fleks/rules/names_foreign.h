@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First names of other lands as Russian writes them: Western Europe and America, Poland
 // and the Balkans, the Arab and Turkish world, Jewish names, and a few more.
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.

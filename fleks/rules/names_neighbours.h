@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First names of the peoples of the former Soviet republics: Kazakhs, Kyrgyz, Uzbeks,
 // Tajiks, Turkmens, Azerbaijanis, Georgians, Armenians, Latvians, Lithuanians, Estonians,
 // Moldovans. Lower case, separated by blanks; е and ё are the same letter for the look-up.

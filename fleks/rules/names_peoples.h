@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First names of the peoples of Russia: the Volga (Tatars, Bashkirs), the North Caucasus
 // (Chechens, Ingush, Dagestan, Kabardians, Ossetians), Buryats, Kalmyks, Yakuts, Tuvans.
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.

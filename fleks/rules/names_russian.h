@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First names of Russians, Ukrainians and Belarusians: the full forms of the church
 // calendar and of the last century, and the short and pet forms people go by.
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.

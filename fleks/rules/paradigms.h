@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The endings of the declension patterns. A pattern cuts `cut` letters off the end of the
 // nominative and appends the ending of the case: genitive, dative, accusative,
 // instrumental, prepositional (the nominative stays as it is). The accusative of a man's

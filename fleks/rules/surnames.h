@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Surnames and parts of names that the general endings would decline wrongly.
 // Lower case, separated by blanks; е and ё are the same letter for the look-up.
 #pragma once

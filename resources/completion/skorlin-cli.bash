@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for skorlin-cli: commands, their options, option values and files.
 # Installed as share/bash-completion/completions/skorlin-cli; works without the
 # bash-completion package too (source this file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addresses of the link labels and the mail link: build-time settings (CMake cache
 // variables of the same names), with defaults that name only the project.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Change marks as two indicators of the editor, one for each kind of mark.
 #include "app/change_marks.h"
 

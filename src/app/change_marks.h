@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatter's changes drawn on a view: a soft background under the characters it
 // inserted or changed, a small mark where it deleted some, and the way from one changed
 // line to the next.

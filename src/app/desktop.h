@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window asks of the desktop: file dialogs, opening a file or an address with
 // its default program, an information box. Tests replace these with their own.
 #pragma once

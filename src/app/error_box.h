@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one error box of the program: every error raised inside a window handler ends the
 // handler and is shown here with its text; the program keeps running.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/link_labels.h"
 
 #include "app/app_links.h"

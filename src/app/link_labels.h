@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link labels of the statistics panel and the addresses they open.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program start: the answers to --help and --version, or the application object, the one
 // main window and the message loop.
 #include <QApplication>

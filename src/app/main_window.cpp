@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: construction of the controls, start-up, the keyboard, drops and shut-down.
 #include "app/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: four tabs (the input view, the formatted view, the HTML view and the
 // settings), the button panel, the statistics panel, the menus and every command.
 // Controls carry the names of the window design as their object names; the functions that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, cut, paste, clear and select-all on the active view.
 #include "app/main_window.h"
 #include "app/text_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files: open and save-as on the active view, save as HTML, files dropped on the window.
 #include <QCheckBox>
 #include <QFileInfo>

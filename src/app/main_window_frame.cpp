@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame the window's line, URL and name commands share: the one way from a view to a
 // command of the core and back, the view frozen while the command works, the statistics
 // recounted once, and the captions in the title bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, about and the links of the bottom panel.
 #include <QFileInfo>
 #include <QUrl>

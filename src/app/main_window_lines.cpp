@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line commands: whitespace clean-up, duplicates, the sorts, the shuffle, inverting
 // and the paragraph splitting. Each hands a view's text to its core function.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main menu and of the views' popup menu: one table, in menu order,
 // from which both menus are built.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view pipeline (rebuilding the derived views on a tab change) and the recounts of the
 // statistics panel.
 #include <QCheckBox>

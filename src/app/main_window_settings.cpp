@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the options and the window's geometry from the settings file, and saving them.
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The URL commands and the name commands: both rewrite the input view, whatever tab is
 // shown, and end with their caption ("Готово.") in the title bar.
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file in the Windows profile (INI) format: "[Section]" lines open sections,
 // "key=value" lines give values. Sections and keys match without regard to letter case,
 // the first match wins, blanks around keys and values are ignored and a value enclosed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file lives: "Skorlin.ini" beside the program when it exists there,
 // else in the folder "Skorlin" of the user's configuration folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel below the tabs: the counts of the current text, the rate and the two prices,
 // the popup menu that copies a count, and the link labels.
 #pragma once

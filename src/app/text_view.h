@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view of the window: a plain-text editor built for large texts. It holds its text as
 // UTF-8 with CR LF line breaks, so a command reads the view's own buffer and writes its
 // result back in one replacement.

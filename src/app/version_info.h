@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's version record: read from the version resource that the build embeds in
 // the program file, and the file's type name from the desktop's MIME database.
 #pragma once

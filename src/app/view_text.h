@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving text between the window's Qt strings, its views' bytes (UTF-8, CR LF between
 // lines) and the core's Text (code points).
 #pragma once

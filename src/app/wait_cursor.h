@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hourglass cursor for the lifetime of a scope; restored also when a handler fails.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing skorlin-cli's command line: COMMAND [OPTIONS] [ARGUMENTS] [FILE], with the global
 // options accepted before or after the command.
 #include "cli/arguments.h"

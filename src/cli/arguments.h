@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of skorlin-cli, parsed: the command, its options and the global ones.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command of skorlin-cli: its name, options, help line and the core call it makes.
 // Each subsystem registers its commands from its own file in src/cli (commands_*.cpp),
 // with designated initializers, so each field is named where it is set.

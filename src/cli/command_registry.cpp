@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of skorlin-cli's commands, filled by the commands_*.cpp files at start-up.
 #include <algorithm>
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convert: the text as it came in, only re-encoded (and with --eol, its line breaks changed).
 #include <string>
 

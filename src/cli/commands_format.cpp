@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // format: the formatted view of the input, every line typographically normalized; with
 // --diff, a unified diff of the input against it (written by main, which holds the bytes).
 #include "cli/command.h"

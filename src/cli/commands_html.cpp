@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // html: the HTML view of the input; save-html INDEX: the input cut into HTML pages at its
 // headings, written beside INDEX, and the index that links them.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line commands: trim, delete-empty, collapse-spaces, dedupe, delete-repeated,
 // delete-unique, sort, sort-mirror, sort-length, invert, shuffle, split-paragraphs. Each
 // runs on the input as the input view holds it and prints the command's final caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name menu: initials, first-patronymic, dative, salutation, and decline --case N.
 // The declension library is the one beside skorlin-cli (else the system's search).
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stats: the seven texts of the statistics panel after a change (or, with --json, the
 // counts and both prices as numbers), for the input as a view holds it.
 #include <memory>

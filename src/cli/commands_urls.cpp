@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The URL menu: insert-urls, insert-anchors, keep-urls, keep-domain, keep-folder,
 // keep-filename, add-http, remove-http. Each runs on the input as the input view holds it.
 #include <string>

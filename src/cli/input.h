@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading skorlin-cli's input, a file or standard input ("" or "-"), whole or in blocks.
 // Errors are text::FileError with the program's messages: a file that cannot be opened (with
 // the system's reason) or read, an input larger than text::kMaxFileBytes. Reading stops at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skorlin-cli: runs one of the program's commands on a file or standard input.
 #include <clocale>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line breaks and encoding of skorlin-cli's output.
 #include "cli/output.h"
 

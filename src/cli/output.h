@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How skorlin-cli writes a command's text: line breaks and encoding.
 #pragma once
 

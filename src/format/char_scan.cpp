@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backward character scan.
 #include "format/char_scan.h"
 

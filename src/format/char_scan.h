@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backward character scan: one walk from the end of the line to its second character
 // that applies the scan rules, in their order, at every position.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The closing table of fixed replacements.
 #include "format/closing_replacements.h"
 

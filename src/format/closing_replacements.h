@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The closing table of fixed replacements: brackets and punctuation closed up, spaces beside
 // TAB, CR and LF removed, a few abbreviations spelled one way, runs of hyphens and of numero
 // signs joined. Rows apply to the whole line, top to bottom, each reading the previous result.

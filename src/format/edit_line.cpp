@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line under change, with a gap at the place of the last change.
 #include "format/edit_line.h"
 

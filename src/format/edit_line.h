@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line changed character by character by a pass that walks along it (the character scan
 // from the end to the start, other passes from the start to the end). The line keeps a gap
 // at the place of its last change, so an insertion or deletion costs the distance from the

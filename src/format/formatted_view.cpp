@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatted view of a whole text, and where the normalizer changed its lines.
 #include "format/formatted_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatted view: the whole text with every line typographically normalized.
 #pragma once
 

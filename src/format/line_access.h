@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 1-based reading and editing of the line under normalization. A position before the
 // first or after the last character reads as kNoChar, which belongs to no character class
 // and equals no literal: a test that it is some character fails, a test that it is not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typographic normalizer of one line: its passes, in their fixed order.
 #include "format/normalize_line.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The passes that deal with numbers after the character scan.
 #include "format/numero_years.h"
 

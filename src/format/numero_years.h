@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The passes that deal with numbers after the character scan: the numero sign at the start
 // of the line, years written with "г", ranges of numbered items and ranges of years.
 #pragma once

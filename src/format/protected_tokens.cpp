@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the web addresses, e-mail addresses, file paths and times of day of a line.
 #include "format/protected_tokens.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces of a line that no typographic rule may change: web addresses, e-mail
 // addresses, file paths and times of day. A rule written for prose ("a:b", "ВКП /б/", a
 // slash at the end of a line) would otherwise break "11:30", "/usr/share/" or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line under the character scan: an EditLine that also keeps what the comma rule has
 // learnt about the run of figures it last read.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local rules of the backward character scan. "Insert" always means one space.
 #include "format/scan_rules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local rules of the backward character scan, in the order they run at each position.
 // Each rule looks at the line around position i as the earlier rules left it and inserts,
 // deletes or changes at most a few characters at i - 1 or further right.

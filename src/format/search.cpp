@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The normalizer's search and replace-all, on the toolkit's search.
 #include "format/search.h"
 

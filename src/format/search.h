@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The normalizer's search and replace-all: the toolkit's FindStr, and its ReplaceAll done
 // in the string's own storage, with the places of the replacements reported.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The passes of the normalizer that need no more than one look at each character.
 #pragma once
 

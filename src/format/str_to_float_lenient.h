@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a decimal number in which both "." and "," serve as the decimal point.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The straight double quote put against the words it encloses.
 #include "format/straight_quotes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The straight double quote put against the words it encloses: only the spaces around
 // quotes change, the quotes themselves stay. A quote after "=" or before ">" keeps that
 // neighbour unspaced, so attribute values of HTML-like text stay intact.

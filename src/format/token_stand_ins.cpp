@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Protected tokens stood in by single characters, and put back.
 #include "format/token_stand_ins.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Protected tokens taken out of a line while typographic rules run over it. Each token
 // stands as one character that no rule knows (outside Windows-1251, in no class, equal to
 // no literal) and that occurs nowhere else in the line; afterwards every token is put back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replacing steps of the HTML line converter: tabs, line breaks, ampersands, named
 // entities, dashes and the fixed non-breaking spaces.
 #include <array>

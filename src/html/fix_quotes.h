@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Straight double quotes turned into guillemets, line by line.
 #pragma once
 

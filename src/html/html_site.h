@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text cut into HTML pages at its level-one headings, with an index that links them.
 #pragma once
 

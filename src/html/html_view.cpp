@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/html_view.h"
 
 #include "format/normalize_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML view: the whole input text as HTML source, line by line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of the HTML line converter, in the order ConvertLineToHtml runs them.
 // Each works on the line as the previous steps have left it.
 #pragma once

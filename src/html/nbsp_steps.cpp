@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The positional steps of the HTML line converter: the multiplication sign, number
 // ranges and the non-breaking spaces after "г.", around initials and after short words.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists of fixed replacements, applied as data, and the small position helpers the HTML
 // steps share.
 #pragma once

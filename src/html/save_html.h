@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a text as HTML pages with an index, every file written safely.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/title_to_file_name.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file name of an HTML page, made from its heading.
 #pragma once
 

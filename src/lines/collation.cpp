@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locale-aware, case-ignoring line comparison and sort keys on ICU's collator.
 #include "lines/collation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locale-aware, case-ignoring comparison of the alphabetical sorts, on ICU.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicate commands. The text they scan is the view's whole text T, every line
 // followed by CR LF; the progress of each step is the scan position "from" (1-based, the
 // start of the next line to visit) against the current length of T, both in characters

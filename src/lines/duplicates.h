@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicate commands over a view's whole text. Each gives exactly the text, counter
 // and captions of a scan that searches the rest of the text for every line, but finds
 // equal lines by hashing, in time linear in the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Percentages and progress captions of the line commands.
 #include "lines/line_command.h"
 

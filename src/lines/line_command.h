@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress captions the line commands show while they run. Every line command takes
 // a view's whole text as UTF-8 and gives a text::CommandResult.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equal lines of a text found by hashing, in time linear in the text.
 #pragma once
 

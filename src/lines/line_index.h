@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view's lines as compact spans of its UTF-8 text, for the commands that reorder lines
 // or visit them out of order: 8 bytes a line for a text below 4 GiB.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting, shuffling and inverting a view's lines, as spans of its text: only the result
 // is built as a new string.
 #include "lines/ordering.h"

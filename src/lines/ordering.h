@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that change the order of a view's lines without changing the lines.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paragraph splitting at sentence marks.
 #include "lines/paragraphs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Разбить абзацы": long lines broken into paragraphs of irregular length, each ending at a
 // sentence mark found after a random position between the two lengths of the settings.
 #pragma once

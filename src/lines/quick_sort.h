@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quicksort every sort of the program uses. It is not stable, and the order in which
 // it leaves equal items is part of a sort's result, so this exact scheme is kept: Hoare
 // partitioning around the item standing at the middle index, the pivot's index followed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A linear congruential generator seeded from the time of day.
 #include "lines/random.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pseudo-random generator, used by the shuffle and the paragraph splitting.
 // A given seed always gives the same sequence, so a run can be repeated exactly.
 #pragma once

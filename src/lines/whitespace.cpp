@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whitespace commands, each in a single pass over the view's lines or text.
 #include "lines/whitespace.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whitespace commands: trim the blanks of every line, delete empty lines, collapse
 // runs of spaces. Each takes a view's text (UTF-8) and gives its new text, counter and
 // caption.

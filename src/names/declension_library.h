@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding to the declension library (libfleks.so, FLEKS.DLL on Windows): loaded on
 // first use, kept loaded until the program ends, its two exports looked up on every call.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name menu: lists of full names (surname, first name, patronymic), one to a line.
 #pragma once
 

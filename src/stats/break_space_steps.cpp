@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automaton's table, built by running the rules once for every state and class.
 //
 // With the CR LF pairs of the trimmed text removed, the collapsed count counts a run of

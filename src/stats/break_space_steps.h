@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-break and space rules of the statistics as a small automaton: one table step
 // per character, so the counter needs no branches for them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting words in one pass: a word is counted at the first letter or digit of its run.
 #include "stats/count_words.h"
 

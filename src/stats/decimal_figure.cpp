@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal figures built from exact integers, so that no binary rounding artefact shows.
 #include "stats/decimal_figure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing an exact decimal figure for the user: whole part, separator, decimals.
 #pragma once
 

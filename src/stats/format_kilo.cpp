@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatKilo in integer arithmetic: n / 100 is a half exactly when n ends in 50.
 #include "stats/format_kilo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A character count in thousands, as the statistics panel shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label texts of the statistics panel, in the panel's order.
 #include "stats/labels.h"
 

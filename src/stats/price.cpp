@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prices in exact decimal arithmetic on digit strings: the rate may carry any number of
 // digits, and no binary rounding may move a price by a hundredth.
 #include "stats/price.h"

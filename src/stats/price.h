@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The price of a number of characters at a rate per thousand, exact to the hundredth.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the rate text as an exact decimal, so that "0,7" means seven tenths and not the
 // binary double nearest to it.
 #include "stats/rate.h"

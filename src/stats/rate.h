@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The price rate the user types: a decimal number per thousand characters, read exactly.
 #pragma once
 

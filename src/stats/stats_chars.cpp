@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character table of the statistics, derived from the text classes so that a letter
 // and a digit mean exactly what they mean everywhere else in the program.
 #include "stats/stats_chars.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character classes the statistics count by, as one table lookup per character.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting a text in one pass over its characters, in pieces.
 //
 // The counts are defined on the text with its outer blanks trimmed ("the core"), with every

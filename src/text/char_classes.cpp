@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character classes and case tables over Windows-1251 codes.
 #include <array>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character diff of two lines: their common ends kept, the middle by the shortest
 // script when it is found quickly, else by the linear diff of sequences.
 #include "text/char_diff.h"

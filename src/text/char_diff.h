@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What changed between a line and its new form, character by character: the edit script
 // of the two, and the stretches of the new form a reader should look at.
 #pragma once

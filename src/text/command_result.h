@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command of the window gives back, whichever subsystem it belongs to, and the
 // progress captions it shows while it runs. Each front end has one adapter for it.
 #pragma once

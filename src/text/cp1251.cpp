@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1251: the code page every rule of the program is defined on.
 #include <array>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding and encoding at the program's edges, and the detection of an input's encoding.
 #include "text/encoding.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Codecs and input detection: used only at the edges (files, clipboard, settings, the
 // declension library, the command line). Nothing is ever replaced by "?".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large buffers (a view's whole text, its line index, sort keys) written into fresh memory
 // cost a page fault for every few kilobytes; backed by huge pages, where the system offers
 // them, they cost one for every two megabytes. A hint only: the contents and the results

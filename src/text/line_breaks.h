@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line breaks of a whole UTF-8 text: the window's views hold CR LF between lines, the
 // clipboard of the desktop LF. In UTF-8, CR and LF are single bytes that never occur
 // inside another character, so both work on the bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a text into lines and joining lines into a text.
 #include "text/line_list.h"
 

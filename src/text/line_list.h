@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text as a list of lines, and back: the one splitter and the one joiner of the
 // program. Both work on UTF-8 (a view's whole text) and on Text (a line's characters), as
 // CR, LF and NUL are single units of either that never stand inside another character.

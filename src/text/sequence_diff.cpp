@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit script of two sequences: common ends, anchors that occur once on each side,
 // and items paired in order between the anchors.
 #include "text/sequence_diff.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An edit script that turns one sequence into another, for sequences whose items mostly
 // change in place: a text against its formatted form, whose lines correspond one to one
 // apart from blank lines dropped at the ends. Items are compared as numbers (characters, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text every rule of the program works on, and the character classes the rules use.
 #pragma once
 

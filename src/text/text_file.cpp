@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading and atomic writing.
 #include "text/text_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing whole files, for the front ends. Errors carry the program's own
 // messages; a write never leaves a half-written file in place of a good one.
 #pragma once

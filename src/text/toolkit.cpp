@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string routines every subsystem calls, with 1-based positions.
 #include "text/toolkit.h"
 

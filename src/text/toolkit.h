@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string routines every subsystem calls. Positions are 1-based; 0 means "not found".
 // Searches allocate nothing; the replacements count first and allocate their result once.
 #pragma once

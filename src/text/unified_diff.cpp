@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A unified diff of two byte texts: their lines numbered, the edit script of the numbers,
 // and the script written out in hunks.
 #include "text/unified_diff.h"

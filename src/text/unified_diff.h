@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A unified diff of two texts, as `diff -u` writes it, so that `patch` turns the first
 // text into the second.
 #pragma once

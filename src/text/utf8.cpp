@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8: validation and conversion at the program's edges, and the character-by-character
 // reading the commands use on the lines that need it.
 #include "text/utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8, the form in which a view's whole text reaches the commands: counted and read
 // character by character only where a rule needs characters.
 //

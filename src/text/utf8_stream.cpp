@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting input to UTF-8 block by block.
 #include "text/utf8_stream.h"
 

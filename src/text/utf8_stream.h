@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes in any encoding the program reads, turned into UTF-8 piece by piece, for input
 // read in blocks (pieces cut anywhere: inside a character, a byte order mark, a UTF-16
 // unit). What the pieces give together is exactly DecodeToUtf8 of all the bytes.

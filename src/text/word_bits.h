@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Eight bytes at a time: the byte tests the UTF-8 scans make on one 64-bit word. A test
 // gives a mask with bit 7 of each byte that passed set.
 #pragma once

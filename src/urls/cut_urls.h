@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Оставить домен", "Оставить домен с папкой", "Оставить имя файла": each line of the
 // input view is cut at one of its slashes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "urls/http_prefix.h"
 
 #include "urls/line_frame.h"

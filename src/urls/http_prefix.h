@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Добавить http" and "Удалить http": the "http://" prefix of every line of the input view.
 #pragma once
 

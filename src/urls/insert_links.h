@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Вставить URL из буфера" and "Вставить анкоры из буфера": every non-blank line of the
 // input view becomes an HTML link, the other half of which is the next clipboard line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Оставить URLs": the input view is replaced by the URLs found in it, one per line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame the URL line commands share: every line of the input view is visited once,
 // from the first to the last, and the view's text is rebuilt from the lines.
 #pragma once

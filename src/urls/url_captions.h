@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions of the URL commands (UTF-8).
 #pragma once
 

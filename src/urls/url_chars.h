@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two tests the URL commands are built on: which characters may stand in a URL token,
 // and whether a line is an http address. Both look only at ASCII, so they read the bytes of
 // UTF-8 text directly: no byte of a character outside ASCII is ASCII.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open, save-as, save as HTML and drops of files and folders, through the real window
 // with the file dialog replaced by the test.
 #include <dirent.h>

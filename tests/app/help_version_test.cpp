@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, about, the mail link and the links of the panel; the version record.
 #include <QFile>
 #include <QMimeDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard (Esc, Shift+Insert, the menu's shortcuts) and the rule that decides which
 // view a command works on.
 #include <QAction>

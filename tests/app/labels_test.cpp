@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics panel after each kind of change, and copying its labels.
 #include <QLineEdit>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus do what they show: every item the user can see runs a command that leaves a
 // mark, the hidden items stay out of reach, and the shortcuts reach their items.
 #include <QAction>

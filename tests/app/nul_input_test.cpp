@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text that comes in from outside holding a NUL (an opened or dropped file, the
 // clipboard): the view holds it up to the NUL and the caption says it was cut.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view pipeline: the derived views are rebuilt from the input on every selection of
 // their tab, and the panel shows the counts of the shown view.
 #include <QCheckBox>

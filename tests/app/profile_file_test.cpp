@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: the profile format's reading rules, in-place writes, safe saving.
 #include "app/profile_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a stretch of a test with the calling thread's effective user switched from root to
 // "nobody", so that file permissions apply to it as to an ordinary user. The raw system
 // call changes only the calling thread (the C library's wrapper would change every thread

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store through the real window: where the file is, what is read at creation
 // and at the first show, what is written at close.
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window test class registers itself here; the test program runs them all.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every test class of the window against the offscreen platform.
 #include <QApplication>
 #include <QLocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text travels between the views, the clipboard and the core without losing a character.
 #include "app/view_text.h"
 

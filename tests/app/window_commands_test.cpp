@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's line, URL and name commands started from their real menu items: each
 // gives the core's result in the view its tab rule names, its captions in the title bar
 // (with the hourglass up while they show), one recount of the statistics, nothing changed

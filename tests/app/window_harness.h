@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the real main window over temporary folders and records the error box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line frame: usage errors, exit codes, encodings and line breaks.
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skorlin-cli format: the formatted view of a file or of standard input.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the outside world through skorlin-cli: bytes nobody would call text, files
 // that cannot be read or are too large, huge inputs, output that cannot be written, and a
 // declension library that is missing or misbehaves. Each run either gives the whole

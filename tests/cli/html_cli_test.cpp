@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skorlin-cli html and save-html: the HTML view with its options, and the pages and index
 // written beside INDEX.
 #include <gtest/gtest.h>

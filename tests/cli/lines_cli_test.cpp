@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line commands through skorlin-cli: results, captions, seeds and usage errors.
 #include <gtest/gtest.h>
 

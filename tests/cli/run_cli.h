@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built skorlin-cli with arguments and standard input, for the CLI tests.
 #pragma once
 

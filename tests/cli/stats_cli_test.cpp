@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skorlin-cli stats: the panel's seven texts and the JSON counts for the input as a view
 // holds it.
 #include <gtest/gtest.h>

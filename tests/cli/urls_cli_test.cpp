@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The URL commands through skorlin-cli: results, captions and exit codes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every name of the development set in all six cases, alone and put together with other
 // rows, the sex the library tells from each patronymic and first name, and the spelling
 // of every form it gives; every first name the library knows beside fixed companions. A

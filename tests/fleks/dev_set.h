@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The development set of names (data/names.tsv): one name part per row with its six case
 // forms, written from Russian grammar. A part is declined inside a full name whose other
 // parts are fixed companions of the same sex, so the library sees names as users give them;

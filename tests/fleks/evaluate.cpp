@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the declension library over the development set (data/names.tsv) and prints the
 // accuracy per case, per kind of name, of the sex told from patronymics and first names,
 // of first names given with a surname that does not tell the sex, of rows put together

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library's C interface: the case number, the buffer protocol and inputs that are not
 // names at all. Nothing may be written beyond the buffer or claimed beyond what was written.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CollapseSpaces and ReplaceUntilGone work in one pass; they must give exactly what the
 // repeated ReplaceAll gives.
 #include "format/collapse_spaces.h"

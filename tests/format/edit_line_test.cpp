@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EditLine keeps a gap at the place of its last change; it must read and change exactly
 // as a plain string does, wherever the changes fall.
 #include "format/edit_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NormalizeLine on whole lines: every pass seen through its effect on real text.
 #include "format/normalize_line.h"
 

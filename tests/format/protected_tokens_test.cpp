@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where protected tokens begin and end, and that they come back whole.
 #include "format/protected_tokens.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random lines for the tests that run many generated inputs: built from a list of pieces,
 // so that the characters and fragments the normalizer reacts to occur often.
 #pragma once

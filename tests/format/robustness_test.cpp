@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Odd lines and a few hundred thousand generated ones: NormalizeLine never fails, never
 // loses a character it has no rule for, and takes its own output again.
 #include <gtest/gtest.h>

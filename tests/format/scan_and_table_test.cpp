@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character scan and the closing table skip work that cannot change the line; with and
 // without the skipping the results must be the same.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search the normalizer's patterns use (the toolkit's FindStr, which looks for a pattern
 // by its first character that is not a space) finds what a plain search finds, and
 // ReplaceAllInPlace answers exactly as ReplaceAll does.

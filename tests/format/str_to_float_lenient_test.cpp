@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/str_to_float_lenient.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ConvertLineToHtml as a whole. The lines are ones the normalizer leaves unchanged, so
 // every case shows the converter's own steps; the test checks that premise too.
 #include "html/convert_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page file names and the cutting of a text into pages at its headings.
 #include "html/html_site.h"
 

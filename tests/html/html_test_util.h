@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the HTML tests: UTF-8 literals to Text and back, and the
 // random lines the step comparisons are made on.
 #pragma once

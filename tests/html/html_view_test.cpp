@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML view of a whole text: paragraph tags, table rows and the three options.
 #include "html/html_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each step of the HTML line converter on its own, with the cases that show its rule.
 #include "html/line_steps.h"
 

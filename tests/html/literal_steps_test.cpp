@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-pass steps against the walks they stand for, written here as literally as the
 // rules read: 1-based positions, an entity put by deleting one character and inserting
 // the entity, every test reading the line as it then stands.

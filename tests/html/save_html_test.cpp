@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving as HTML into a real folder: where the files land, their bytes, and what
 // happens when some of them cannot be written.
 #include "html/save_html.h"

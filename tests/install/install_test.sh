@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the installed layout: the programs
 # run from there with an empty environment and find the declension library and the help
 # beside them; the manual page and the shell completion know every command of --help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicate commands: their cases, and the hashing versions against the scans that
 // search the rest of the text for every line.
 #include "lines/duplicates.h"

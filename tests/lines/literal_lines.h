@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line commands written the slow, obvious way: each a direct transcription of the
 // command's definition on the whole text (searching the rest of the text for every line,
 // deleting one space at a time). The fast versions must give the same text, counter and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line of ten million characters survives every command that only moves or keeps it.
 #include <gtest/gtest.h>
 

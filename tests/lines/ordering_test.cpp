@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quicksort scheme, the collation, the generator and the commands that reorder lines.
 #include "lines/ordering.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paragraph splitting: the settings fields, the sentence break and the whole command.
 #include "lines/paragraphs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trimming blanks, deleting empty lines, collapsing spaces; the frame's percentages.
 #include "lines/whitespace.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding against stand-in libraries that miss an export, report each error code,
 // claim too long a result, need a larger buffer, or fail on one line of a list.
 #include "names/declension_library.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name commands without the library (splitting, initials, first name and patronymic)
 // and with the real declension library built beside the tests.
 #include "names/name_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words: runs of letters, digits, hyphens and underscores with a letter or digit in them.
 #include "stats/count_words.h"
 

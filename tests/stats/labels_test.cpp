@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel's label texts after a change and after a rebuild, and the view's line breaks.
 #include "stats/labels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Step-by-step counting: repeated replacement loops and 1-based scans, slow but plain.
 #include "literal_stats.h"
 

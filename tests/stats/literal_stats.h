@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counting rules written out step by step with the toolkit's search and replace, the
 // way the statistics were first defined: the reference the one-pass counters must match.
 #pragma once

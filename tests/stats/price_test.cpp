@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size in thousands, the rate text and the prices: exact decimals, half to even.
 #include "stats/price.h"
 

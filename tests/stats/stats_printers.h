@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readable failure messages for the statistics tests.
 #pragma once
 

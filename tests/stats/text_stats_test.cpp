@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counts of the statistics panel: the cases users meet, and the one-pass counter
 // against the step-by-step definition on many generated texts.
 #include "stats/text_stats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit script of two sequences and the unified diff written from it.
 #include "text/unified_diff.h"
 

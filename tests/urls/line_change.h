@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a per-line URL change and checks that its "changed" answer tells the truth.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a picture of the whole screen for each tab of the window, with a sample text in
 // the input view: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]. Meant to run inside a virtual
 // X server with a window manager (scripts/screenshot.sh), so the title bar shows too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for the declension library that misbehave in one chosen way each, built as
 // several libraries from this file (see ../CMakeLists.txt): one without GetFIOFleksFSAS,
 // one without GetSex, one returning a fixed error code, one claiming a result longer than
