@@ -62,8 +62,9 @@ CommandResult DeleteDuplicates(std::string_view text, GrowingProgress& steps, st
   long counter = 0;
   std::string out;
   text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  std::size_t number = 0;
   text::ForEachLine(text, [&](std::string_view line) {
-    const auto& group = groups.Of(line);
+    const auto& group = groups.OfLine(number++);
     if (!groups.IsFirst(line, group)) return;  // removed when its first occurrence was visited
     const std::size_t copies = group.count - 1;
     counter += static_cast<long>(copies);
@@ -89,8 +90,9 @@ CommandResult DeleteAllDuplicates(std::string_view text, GrowingProgress& steps,
   long counter = 0;
   std::string out;
   text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  std::size_t number = 0;
   text::ForEachLine(text, [&](std::string_view line) {
-    const auto& group = groups.Of(line);
+    const auto& group = groups.OfLine(number++);
     if (!groups.IsFirst(line, group)) return;
     const std::size_t occurrences = group.count;
     const std::size_t taken = watched ? Taken(line) : 0;
@@ -130,7 +132,8 @@ CommandResult DeleteUnique(std::string_view text, bool extraEmptyLine, GrowingPr
     }
     if (watched) steps.Step(from, length, counter);
   };
-  text::ForEachLine(text, [&](std::string_view line) { visit(line, groups.Of(line).count == 1); });
+  std::size_t number = 0;
+  text::ForEachLine(text, [&](std::string_view line) { visit(line, groups.OfLine(number++).count == 1); });
   if (extraEmptyLine) visit({}, false);
   return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
 }

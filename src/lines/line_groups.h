@@ -15,7 +15,8 @@ namespace skorlin::lines {
 
 // The lines of a text grouped by their bytes: lines that are equal byte for byte (and so
 // character for character) share a group. Offset holds a position in the text and a count
-// of lines (see WithOffsetsFor).
+// of lines (see WithOffsetsFor). Each line's group is noted as the lines are grouped, so a
+// second walk over the lines finds it by the line's number without hashing it again.
 template <typename Offset>
 class LineGroups {
  public:
@@ -34,11 +35,12 @@ class LineGroups {
     text::ReserveLarge(slots_, capacity);
     slots_.assign(capacity, 0);
     text::ReserveLarge(groups_, lines);
+    text::ReserveLarge(groupOfLine_, lines);
     text::ForEachLine(text, [this](std::string_view line) { Add(line); });
   }
 
-  // The group of a line of the text.
-  const Group& Of(std::string_view line) const { return groups_[slots_[Find(line, Hash(line))] - 1]; }
+  // The group of the text's line number (0-based).
+  const Group& OfLine(std::size_t number) const { return groups_[groupOfLine_[number]]; }
   // Whether a line of the text is the first of its group.
   bool IsFirst(std::string_view line, const Group& group) const {
     return static_cast<Offset>(line.data() - text_.data()) == group.start;
@@ -72,8 +74,10 @@ class LineGroups {
     const std::size_t slot = Find(line, hash);
     if (slots_[slot] != 0) {
       ++groups_[slots_[slot] - 1].count;
+      groupOfLine_.push_back(static_cast<Offset>(slots_[slot] - 1));
       return;
     }
+    groupOfLine_.push_back(static_cast<Offset>(groups_.size()));
     groups_.push_back({static_cast<Offset>(line.data() - text_.data()), 1, hash});
     slots_[slot] = static_cast<Offset>(groups_.size());
   }
@@ -82,6 +86,7 @@ class LineGroups {
   std::size_t mask_ = 0;
   std::vector<Offset> slots_;  // a group's index plus one; 0 marks a free slot
   std::vector<Group> groups_;
+  std::vector<Offset> groupOfLine_;  // the index of each line's group, in the lines' order
 };
 
 }  // namespace skorlin::lines

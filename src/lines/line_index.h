@@ -39,6 +39,14 @@ std::string_view LineAt(std::string_view text, LineSpan<Offset> span) {
   return text.substr(span.start, span.length);
 }
 
+// A join that reads the lines out of their order in the text would wait for memory at
+// every line: it asks for the line this many lines ahead while it copies the current one.
+constexpr std::size_t kLinesAhead = 16;
+
+inline void PrefetchLine(std::string_view text, std::size_t start) {
+  __builtin_prefetch(text.data() + start);
+}
+
 // The lines in the order of the index, each followed by CR LF.
 template <typename Offset>
 std::string JoinIndexed(std::string_view text, const LineIndex<Offset>& lines) {
@@ -46,7 +54,10 @@ std::string JoinIndexed(std::string_view text, const LineIndex<Offset>& lines) {
   for (const LineSpan<Offset> span : lines) size += span.length + 2;
   std::string out;
   text::ReserveLarge(out, size);
-  for (const LineSpan<Offset> span : lines) text::AppendLine(out, LineAt(text, span));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + kLinesAhead < lines.size()) PrefetchLine(text, lines[i + kLinesAhead].start);
+    text::AppendLine(out, LineAt(text, lines[i]));
+  }
   return out;
 }
 

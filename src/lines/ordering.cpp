@@ -104,7 +104,9 @@ std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
   }
   std::string out;
   text::ReserveLarge(out, text::WholeTextSizeBound(text));
-  for (const Offset start : order) {
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i + kLinesAhead < order.size()) PrefetchLine(text, order[i + kLinesAhead]);
+    const std::size_t start = order[i];
     const std::size_t end = text::FindBreakOrNul(text, start);
     text::AppendLine(out, text.substr(start, end - start));
   }
@@ -163,9 +165,10 @@ std::string SortByLength(std::string_view text) {
                  });
   std::string out;
   text::ReserveLarge(out, text::WholeTextSizeBound(text));
-  for (const MeasuredLine<Offset>& line : lines) {
-    const std::size_t end = text::FindBreakOrNul(text, line.start);
-    text::AppendLine(out, text.substr(line.start, end - line.start));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + kLinesAhead < lines.size()) PrefetchLine(text, lines[i + kLinesAhead].start);
+    const std::size_t end = text::FindBreakOrNul(text, lines[i].start);
+    text::AppendLine(out, text.substr(lines[i].start, end - lines[i].start));
   }
   return out;
 }
