@@ -44,35 +44,33 @@ def number(cell):
         return None
 
 
+def tsv_rows(path, min_cells):
+    """The tab-separated rows of a results file with at least min_cells cells; none when
+    the file is not there (a part of the run that was left out)."""
+    if not path or not os.path.exists(path):
+        return []
+    with open(path, encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split("\t") for line in f]
+    return [cells for cells in rows if len(cells) >= min_cells]
+
+
 def read_results(path):
     rows = []
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            cells = line.rstrip("\n").split("\t")
-            if len(cells) < 12:
-                continue
-            name, input_name, size, ours, theirs, wall_a, wall_b, cpu_a, cpu_b, rss_a, rss_b, same = cells[:12]
-            earlier = (cells[12:15] + ["-", "-", "-"])[:3]
-            rows.append(dict(name=name, input=input_name, size=int(size), ours=ours, theirs=theirs,
-                             wall_a=float(wall_a), wall_b=float(wall_b), cpu_a=float(cpu_a),
-                             cpu_b=float(cpu_b), rss_a=int(float(rss_a)), rss_b=int(float(rss_b)),
-                             same=same, wall_c=number(earlier[0]), cpu_c=number(earlier[1]),
-                             rss_c=number(earlier[2]), other_output="other output" in earlier[2]))
+    for cells in tsv_rows(path, 12):
+        name, input_name, size, ours, theirs, wall_a, wall_b, cpu_a, cpu_b, rss_a, rss_b, same = cells[:12]
+        earlier = (cells[12:15] + ["-", "-", "-"])[:3]
+        rows.append(dict(name=name, input=input_name, size=int(size), ours=ours, theirs=theirs,
+                         wall_a=float(wall_a), wall_b=float(wall_b), cpu_a=float(cpu_a),
+                         cpu_b=float(cpu_b), rss_a=int(float(rss_a)), rss_b=int(float(rss_b)),
+                         same=same, wall_c=number(earlier[0]), cpu_c=number(earlier[1]),
+                         rss_c=number(earlier[2]), other_output="other output" in earlier[2]))
     return rows
 
 
 def read_memory(path):
-    rows = []
-    if not path or not os.path.exists(path):
-        return rows
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            cells = line.rstrip("\n").split("\t")
-            if len(cells) >= 8:
-                rows.append(dict(name=cells[0], size=int(cells[1]), wall=float(cells[2]), cpu=float(cells[3]),
-                                 rss=int(float(cells[4])), wall_c=number(cells[5]), cpu_c=number(cells[6]),
-                                 rss_c=number(cells[7])))
-    return rows
+    return [dict(name=cells[0], size=int(cells[1]), wall=float(cells[2]), cpu=float(cells[3]),
+                 rss=int(float(cells[4])), wall_c=number(cells[5]), cpu_c=number(cells[6]),
+                 rss_c=number(cells[7])) for cells in tsv_rows(path, 8)]
 
 
 def time_target(name):
@@ -88,9 +86,7 @@ def memory_ok(name, rss_kb, size):
 
 def read_window(path):
     """Rows of (name, milliseconds or "-", runs or the reason, CPU milliseconds or "")."""
-    rows = []
-    if not path or not os.path.exists(path):
-        return rows
+    return [(cells + [""])[:4] for cells in tsv_rows(path, 3)]
     with open(path, encoding="utf-8") as f:
         for line in f:
             cells = line.rstrip("\n").split("\t")
