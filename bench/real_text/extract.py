@@ -198,8 +198,9 @@ class HtmlText(html.parser.HTMLParser):
 
 
 def html_documents(root, every=1):
-    skip = {"search.html", "genindex.html", "noscript.html",
-            "developers-reference.html"}  # the whole book again on one page
+    # LibreOffice's page for browsers without script, and the handbook's chapters again
+    # as one page.
+    skip = {"noscript.html", "developers-reference.html"}
     pages = sorted(p for p in root.rglob("*.html") if p.is_file() and p.name not in skip)
     for page in pages[::every]:
         parser = HtmlText()
