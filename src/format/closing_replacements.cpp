@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "format/collapse_spaces.h"
+#include "text/text.h"
 #include "format/search.h"
 
 namespace skorlin::format {
@@ -53,12 +54,43 @@ constexpr auto kRowMasks = MakeRowMasks();
 
 }  // namespace
 
+// Four hyphens or more, unless they stand between two words, draw a line (a separator, the
+// border of a table), not a dash.
+constexpr std::size_t kRuleOfHyphens = 4;
+
+void CollapseHyphenRunsOutsideCode(text::Text& s) {
+  const auto isCode = [](text::Char c) { return text::IsLatin(c) || text::IsDigit(c); };
+  std::size_t write = 0;
+  std::size_t read = 0;
+  while (read < s.size()) {
+    if (s[read] != U'-') {
+      s[write++] = s[read++];
+      continue;
+    }
+    std::size_t end = read;
+    while (end < s.size() && s[end] == U'-') ++end;
+    const bool betweenLetters = read > 0 && end < s.size() && text::IsLetter(s[read - 1]) && text::IsLetter(s[end]);
+    const bool code = (read > 0 && isCode(s[read - 1])) || (end < s.size() && isCode(s[end])) ||
+                      (end - read >= kRuleOfHyphens && !betweenLetters);
+    const std::size_t kept = code ? end - read : 1;
+    for (std::size_t k = 0; k < kept; ++k) s[write++] = U'-';
+    read = end;
+  }
+  s.resize(write);
+}
+
 bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row) {
   if (FindText(row.find, s, 1) == 0) return false;
-  if (row.mode == ReplaceMode::kAll) {
-    ReplaceAllInPlace(s, row.find, row.repl);
-  } else {
-    s = ReplaceUntilGone(s, row.find, row.repl);
+  switch (row.mode) {
+    case ReplaceMode::kAll:
+      ReplaceAllInPlace(s, row.find, row.repl);
+      break;
+    case ReplaceMode::kRepeat:
+      s = ReplaceUntilGone(s, row.find, row.repl);
+      break;
+    case ReplaceMode::kRunsOutsideCode:
+      CollapseHyphenRunsOutsideCode(s);
+      break;
   }
   return true;
 }
@@ -68,7 +100,7 @@ void ClosingReplacementsPass(text::Text& s) {
   for (std::size_t r = 0; r < kClosingReplacements.size(); ++r) {
     if (!present.Covers(kRowMasks[r])) continue;
     const ReplacementRow& row = kClosingReplacements[r];
-    if (row.mode == ReplaceMode::kRepeat) {
+    if (row.mode != ReplaceMode::kAll) {
       if (ApplyReplacementRow(s, row)) present = PairsOf(s);
       continue;
     }

@@ -13,6 +13,9 @@ namespace skorlin::format {
 enum class ReplaceMode {
   kAll,     // every occurrence once, left to right, the inserted text not searched again
   kRepeat,  // again and again until none is left
+  kRunsOutsideCode,  // as kRepeat, but a run that touches a Latin letter or a digit stays
+                     // (a command's option or code: "--prefix", "i--"), and so does a line
+                     // drawn with four or more
 };
 
 struct ReplacementRow {
@@ -22,7 +25,7 @@ struct ReplacementRow {
 };
 
 inline constexpr std::array<ReplacementRow, 30> kClosingReplacements = {{
-    {U"--", U"-", ReplaceMode::kRepeat},
+    {U"--", U"-", ReplaceMode::kRunsOutsideCode},
     {U"( ", U"(", ReplaceMode::kAll},
     {U" )", U")", ReplaceMode::kAll},
     {U"[ ", U"[", ReplaceMode::kAll},
@@ -54,6 +57,10 @@ inline constexpr std::array<ReplacementRow, 30> kClosingReplacements = {{
     {U"№ №", U"№№", ReplaceMode::kRepeat},
 }};
 
+// Every run of two or three hyphens made one hyphen, unless a Latin letter or a digit stands
+// right before or right after the run; a longer run that does not join two words draws a
+// line and stays.
+void CollapseHyphenRunsOutsideCode(text::Text& s);
 // Applies one row to s; false when the row's text does not occur.
 bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row);
 // Applies every row of the closing table in order.

@@ -56,21 +56,7 @@ Signs SignsOf(const text::Text& s) {
   return signs;
 }
 
-}  // namespace
-
-text::Text NormalizeLine(text::TextView line) {
-  text::Text s(line);
-  NormalizeLineInPlace(s);
-  return s;
-}
-
-void NormalizeLineInPlace(text::Text& s) {
-  const TokenStandIns standIns(s);
-  RunNormalizerPasses(s);
-  standIns.PutBack(s);
-}
-
-void RunNormalizerPasses(text::Text& s) {
+void RunPassesOnce(text::Text& s) {
   TrimPass(s);
   CollapsePass(s);
   const Signs signs = SignsOf(s);
@@ -91,6 +77,41 @@ void RunNormalizerPasses(text::Text& s) {
   ClosingReplacementsPass(s);
   if (signs.quote) SpacedQuotePairsPass(s);
   CollapsePass(s);
+}
+
+}  // namespace
+
+text::Text NormalizeLine(text::TextView line) {
+  text::Text s(line);
+  NormalizeLineInPlace(s);
+  return s;
+}
+
+void NormalizeLineInPlace(text::Text& s) {
+  // The tokens are looked for again in the result: spacing the text around a token can
+  // make a token of what was none, or the reverse ("но- C:\x" becomes "но-C:\x", where the
+  // path no longer follows a space). Then the passes run again with those tokens stood in.
+  for (int round = 1;; ++round) {
+    const TokenStandIns standIns(s);
+    RunNormalizerPasses(s);
+    const text::Text stoodIn = s;
+    standIns.PutBack(s);
+    text::Text again = s;
+    const TokenStandIns foundAgain(again);
+    if ((foundAgain == standIns && again == stoodIn) || round == kMaxNormalizerRounds) return;
+  }
+}
+
+int RunNormalizerPasses(text::Text& s) {
+  // A rule may insert or delete a space where an earlier rule has already looked, so one
+  // run of the passes can leave something a second run would still change. The passes run
+  // again until the line stops changing: the result is then the normalizer's own fixpoint.
+  text::Text before;
+  for (int round = 1;; ++round) {
+    before = s;
+    RunPassesOnce(s);
+    if (s == before || round == kMaxNormalizerRounds) return round;
+  }
 }
 
 }  // namespace skorlin::format

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding the web addresses, e-mail addresses, file paths and times of day of a line.
+// Finding the protected tokens of a line: addresses, paths, times and ratios, code and
+// emoticons.
 #include "format/protected_tokens.h"
+
+#include <algorithm>
 
 namespace skorlin::format {
 namespace {
@@ -14,6 +17,16 @@ constexpr TextView kMailboxSigns = U"._%+-";
 constexpr TextView kPathSigns = U"._-~/\\+:";
 // What may stand right before a path.
 constexpr TextView kBeforePath = U" \t([\"'";
+// What joins a path to the word before it ("Каталог:/var/log/", "--prefix=/opt").
+constexpr TextView kPathJoiners = U":=";
+// The schemes that may stand before an e-mail address.
+constexpr TextView kMailSchemes[] = {U"mailto:", U"xmpp:", U"sip:"};
+// The one-sign shell and make variables: "$@", "$<", "$?", ...
+constexpr TextView kSpecialVariables = U"@<^?*#!$-";
+// An emoticon: its eyes, a nose it may have, and its mouth; a bracket mouth may repeat.
+constexpr TextView kEmoticonEyes = U":;=";
+constexpr TextView kEmoticonNoses = U"-^'";
+constexpr TextView kEmoticonMouths = U")(DPpOo|/\\";
 // What ends a sentence after an address or a path rather than belonging to it.
 constexpr TextView kSentenceEnd = U".,;:!?)]'";
 
@@ -22,9 +35,10 @@ constexpr std::size_t kNoMatch = 0;
 
 bool IsAsciiAlNum(Char c) { return text::IsLatin(c) || text::IsDigit(c); }
 bool Holds(TextView set, Char c) { return set.find(c) != TextView::npos; }
-bool IsAddressChar(Char c) { return IsAsciiAlNum(c) || Holds(kAddressSigns, c); }
-bool IsMailboxChar(Char c) { return IsAsciiAlNum(c) || Holds(kMailboxSigns, c); }
-bool IsDomainChar(Char c) { return IsAsciiAlNum(c) || c == U'-'; }
+// Addresses may hold Cyrillic letters: "https://кремль.рф/", "sales@магазин.рф".
+bool IsAddressChar(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || Holds(kAddressSigns, c); }
+bool IsMailboxChar(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || Holds(kMailboxSigns, c); }
+bool IsDomainChar(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || c == U'-'; }
 bool IsPathChar(Char c) { return IsAsciiAlNum(c) || Holds(kPathSigns, c); }
 
 // The character at i, or 0 (which no rule here accepts) outside the line.
@@ -36,9 +50,18 @@ std::size_t SkipWhile(TextView s, std::size_t i, bool (*accepts)(Char)) {
   return i;
 }
 
-// The end of a run that may not end with a sign that ends the sentence.
+// The end of a run that may not end with a sign that ends the sentence. A closing bracket
+// that pairs with one inside the run belongs to it: "https://x.org/wiki/C_(язык)".
 std::size_t WithoutSentenceEnd(TextView s, std::size_t begin, std::size_t end) {
-  while (end > begin && Holds(kSentenceEnd, s[end - 1])) --end;
+  while (end > begin && Holds(kSentenceEnd, s[end - 1])) {
+    if (s[end - 1] == U')') {
+      const TextView run = s.substr(begin, end - begin);
+      const auto opened = std::count(run.begin(), run.end(), U'(');
+      const auto closed = std::count(run.begin(), run.end(), U')');
+      if (opened >= closed) break;
+    }
+    --end;
+  }
   return end;
 }
 
@@ -63,10 +86,19 @@ std::size_t WebAddressAt(TextView s, std::size_t i) {
   return WithoutSentenceEnd(s, i, SkipWhile(s, body, IsAddressChar));
 }
 
+// The length of the mail scheme ("mailto:") that begins at i, or 0.
+std::size_t MailSchemeAt(TextView s, std::size_t i) {
+  for (const TextView scheme : kMailSchemes) {
+    if (StartsWithNoCase(s, i, scheme)) return scheme.size();
+  }
+  return 0;
+}
+
 std::size_t EmailAt(TextView s, std::size_t i) {
   if (IsMailboxChar(CharBefore(s, i))) return kNoMatch;
-  const std::size_t at = SkipWhile(s, i, IsMailboxChar);
-  if (at == i || CharAt(s, at) != U'@') return kNoMatch;
+  const std::size_t name = i + MailSchemeAt(s, i);
+  const std::size_t at = SkipWhile(s, name, IsMailboxChar);
+  if (at == name || CharAt(s, at) != U'@') return kNoMatch;
   std::size_t end = at + 1;
   int labels = 0;
   for (std::size_t label = at + 1;; label = end + 1) {
@@ -76,7 +108,12 @@ std::size_t EmailAt(TextView s, std::size_t i) {
     end = labelEnd;
     if (CharAt(s, end) != U'.') break;
   }
-  return labels >= 2 ? end : kNoMatch;
+  if (labels < 2) return kNoMatch;
+  // "git@salsa.debian.org:team/repo.git": a path on that host after ":".
+  if (CharAt(s, end) == U':' && IsPathChar(CharAt(s, end + 1))) {
+    end = WithoutSentenceEnd(s, end, SkipWhile(s, end + 1, IsPathChar));
+  }
+  return end;
 }
 
 bool IsPathStart(TextView s, std::size_t i) {
@@ -93,38 +130,128 @@ std::size_t PathAt(TextView s, std::size_t i) {
   return WithoutSentenceEnd(s, i, SkipWhile(s, i, IsPathChar));
 }
 
-bool TwoDigitsAt(TextView s, std::size_t i) {
-  return text::IsDigit(CharAt(s, i)) && text::IsDigit(CharAt(s, i + 1));
+// A path led by ":" or "=" (mostly joined to the word before it), the sign and the path as
+// one token. Whatever stands before the sign, it is the same token, so spacing the text
+// before it never makes it one or takes it apart.
+std::size_t JoinedPathAt(TextView s, std::size_t i) {
+  if (!Holds(kPathJoiners, CharAt(s, i))) return kNoMatch;
+  if (!IsPathStart(s, i + 1)) return kNoMatch;
+  return WithoutSentenceEnd(s, i + 1, SkipWhile(s, i + 1, IsPathChar));
 }
 
-std::size_t TimeAt(TextView s, std::size_t i) {
-  const auto isDigitOrColon = [](Char c) { return text::IsDigit(c) || c == U':'; };
-  if (isDigitOrColon(CharBefore(s, i))) return kNoMatch;
-  const std::size_t hoursEnd = SkipWhile(s, i, text::IsDigit);
-  if (hoursEnd == i || hoursEnd - i > 2) return kNoMatch;
-  if (CharAt(s, hoursEnd) != U':' || !TwoDigitsAt(s, hoursEnd + 1)) return kNoMatch;
-  std::size_t end = hoursEnd + 3;
-  if (CharAt(s, end) == U':' && TwoDigitsAt(s, end + 1)) end += 3;
-  return isDigitOrColon(CharAt(s, end)) ? kNoMatch : end;
+// The end of a run of one to three digits at i, or kNoMatch.
+std::size_t ShortNumberAt(TextView s, std::size_t i) {
+  const std::size_t end = SkipWhile(s, i, text::IsDigit);
+  return end > i && end - i <= 3 ? end : kNoMatch;
+}
+
+std::size_t IpAddressWithPortAt(TextView s, std::size_t i) {
+  if (text::IsDigit(CharBefore(s, i)) || CharBefore(s, i) == U'.') return kNoMatch;
+  std::size_t end = ShortNumberAt(s, i);
+  for (int dots = 0; dots < 3 && end != kNoMatch; ++dots) {
+    end = CharAt(s, end) == U'.' ? ShortNumberAt(s, end + 1) : kNoMatch;
+  }
+  if (end == kNoMatch || CharAt(s, end) != U':' || !text::IsDigit(CharAt(s, end + 1))) return kNoMatch;
+  return SkipWhile(s, end + 1, text::IsDigit);
+}
+
+// Numbers joined by ":": a time of day ("11:30", "9:05:30") or a ratio ("2:1", "16:9").
+// A colon may stand right before it when a word stands before that ("работы:10:00").
+std::size_t TimeOrRatioAt(TextView s, std::size_t i) {
+  if (text::IsDigit(CharBefore(s, i))) return kNoMatch;
+  if (CharBefore(s, i) == U':' && i >= 2 && text::IsDigit(s[i - 2])) return kNoMatch;
+  std::size_t end = SkipWhile(s, i, text::IsDigit);
+  if (end == i) return kNoMatch;
+  std::size_t parts = 1;
+  while (CharAt(s, end) == U':' && text::IsDigit(CharAt(s, end + 1))) {
+    end = SkipWhile(s, end + 1, text::IsDigit);
+    ++parts;
+  }
+  return parts >= 2 ? end : kNoMatch;
+}
+
+// The end of the bracketed text that opens at i ("(" or "{"), nested brackets of the same
+// kind included, on printable ASCII; kNoMatch when it does not close.
+std::size_t BracketedEnd(TextView s, std::size_t i, Char open, Char close) {
+  int depth = 0;
+  for (std::size_t k = i; k < s.size(); ++k) {
+    if (s[k] < U' ' || s[k] > U'~') return kNoMatch;
+    if (s[k] == open) ++depth;
+    if (s[k] == close && --depth == 0) return k + 1;
+  }
+  return kNoMatch;
+}
+
+bool IsNameChar(Char c) { return IsAsciiAlNum(c) || c == U'_'; }
+
+std::size_t CodeVariableAt(TextView s, std::size_t i) {
+  if (CharAt(s, i) != U'$') return kNoMatch;
+  const Char next = CharAt(s, i + 1);
+  if (next == U'(') return BracketedEnd(s, i + 1, U'(', U')');
+  if (next == U'{') return BracketedEnd(s, i + 1, U'{', U'}');
+  if (text::IsLatin(next) || next == U'_') return SkipWhile(s, i + 1, IsNameChar);
+  if (Holds(kSpecialVariables, next)) return i + 2;
+  // "$1" is a variable; "$50" is a price.
+  if (text::IsDigit(next) && !text::IsDigit(CharAt(s, i + 2))) return i + 2;
+  return kNoMatch;
+}
+
+// "{a,b}", "{1..5}": no blank inside, a comma or two dots among the items.
+std::size_t BraceListAt(TextView s, std::size_t i) {
+  if (CharAt(s, i) != U'{') return kNoMatch;
+  std::size_t k = i + 1;
+  while (k < s.size() && !text::IsBlank(s[k]) && s[k] != U'{' && s[k] != U'}') ++k;
+  if (CharAt(s, k) != U'}' || k == i + 1) return kNoMatch;
+  const TextView items = s.substr(i + 1, k - i - 1);
+  const bool list = items.find(U',') != TextView::npos || items.find(U"..") != TextView::npos;
+  return list ? k + 1 : kNoMatch;
+}
+
+// The operators of code that the punctuation rules would take apart: "!=", "?=", ":=", "->".
+constexpr TextView kCodeOperators[] = {U"!=", U"?=", U":=", U"->"};
+
+std::size_t CodeOperatorAt(TextView s, std::size_t i) {
+  for (const TextView op : kCodeOperators) {
+    if (s.substr(i, op.size()) == op) return i + op.size();
+  }
+  return kNoMatch;
+}
+
+std::size_t EmoticonAt(TextView s, std::size_t i) {
+  if (i > 0 && !text::IsBlank(s[i - 1])) return kNoMatch;
+  if (!Holds(kEmoticonEyes, CharAt(s, i))) return kNoMatch;
+  std::size_t mouth = i + 1;
+  if (Holds(kEmoticonNoses, CharAt(s, mouth))) ++mouth;
+  const Char shape = CharAt(s, mouth);
+  if (!Holds(kEmoticonMouths, shape)) return kNoMatch;
+  std::size_t end = mouth + 1;
+  if (shape == U')' || shape == U'(') {
+    while (CharAt(s, end) == shape) ++end;
+  }
+  return text::IsAlNum(CharAt(s, end)) ? kNoMatch : end;
 }
 
 // The kinds of token, in the order they are tried at each position.
-constexpr std::size_t (*kMatchers[])(TextView, std::size_t) = {WebAddressAt, EmailAt, PathAt, TimeAt};
+constexpr std::size_t (*kMatchers[])(TextView, std::size_t) = {
+    WebAddressAt,  EmailAt,     PathAt,         JoinedPathAt, IpAddressWithPortAt, TimeOrRatioAt,
+    CodeVariableAt, BraceListAt, CodeOperatorAt, EmoticonAt};
 
-// Every token holds ":", "@", "/" or "www.": a line without them (most lines of prose)
+// Every token holds one of these signs or "www.": a line without them (most lines of prose)
 // is passed over in one quick look.
+constexpr TextView kTokenSigns = U":@/$={;>";
+
 bool MayHoldTokens(TextView line) {
   for (std::size_t i = 0; i < line.size(); ++i) {
     const Char c = line[i];
-    if (c == U':' || c == U'@' || c == U'/') return true;
+    if (c < 0x80 && Holds(kTokenSigns, c)) return true;
     if (c == U'.' && i >= 3 && StartsWithNoCase(line, i - 3, U"www.")) return true;
   }
   return false;
 }
 
-// Only these can begin a token: an ASCII letter or digit (a scheme, "www.", a drive, an
-// e-mail name, a time) or one of the signs an e-mail name or a path may begin with.
-bool MayBeginToken(Char c) { return IsAsciiAlNum(c) || Holds(U"._%+-~/", c); }
+// Only these can begin a token: a letter or a digit (a scheme, "www.", a drive, an e-mail
+// name, a time, an IP address) or one of the signs the other kinds begin with.
+bool MayBeginToken(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || Holds(U"._%+-~/:=;${!?", c); }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // The local rules of the backward character scan. "Insert" always means one space.
 #include "format/scan_rules.h"
 
+#include "format/slash_pairs.h"
 #include "format/str_to_float_lenient.h"
 
 namespace skorlin::format {
@@ -27,17 +28,88 @@ void InsertSpace(ScanLine& s, Pos p) { InsertAt(s, p, kSpace); }
 // The characters a run of figures is made of: spaces, commas and digits.
 bool InNumberRun(Char c) { return c == kSpace || c == U',' || IsDigit(c); }
 
+// What a program's name or a number ends with: "f(x)", "main()", "2(3 + 4)".
+bool EndsNameOrNumber(Char c) { return IsLatin(c) || IsDigit(c) || c == U'_'; }
+
+// Whether the word that ends at p is written in capitals, two or more of them: the name of
+// a function in a formula ("МЕДИАНА(1; 5)") or an abbreviation ("ВКП(б)").
+bool EndsCapitalsWord(const ScanLine& s, Pos p) {
+  const auto isCapital = [](Char c) { return IsCyrUpper(c) || (c >= U'A' && c <= U'Z'); };
+  Pos before = p;
+  while (isCapital(At(s, before))) --before;
+  return p - before >= 2 && !IsLetter(At(s, before));
+}
+
+// Whether the bracket at i closes a part of a word: "(пере)сборка", "(un)subscription".
+bool ClosesPartOfWord(const ScanLine& s, Pos i) {
+  if (!IsLetter(At(s, i + 1))) return false;
+  Pos k = i - 1;
+  while (IsLetter(At(s, k))) --k;
+  return k < i - 1 && At(s, k) == U'(' && !IsLetter(At(s, k - 1));
+}
+
+// The marks that close a quotation or a bracket: no space goes before them.
+constexpr text::TextView kClosingMarks = U"»“”'";
+
+// Whether the mark at p closes a quotation or a bracket: one of the closing marks, or a
+// straight quote with no word right after it.
+bool ClosesQuotation(const ScanLine& s, Pos p) {
+  const Char c = At(s, p);
+  return InSet(c, kClosingMarks) || InSet(c, U")]") || (c == kQuote && !text::IsAlNum(At(s, p + 1)));
+}
+
+// The signs of arithmetic: "N-1", "N+1", "N*2" are formulas, not numbers.
+bool IsArithmeticSign(Char c) { return InSet(c, U"-+*/=<>^×−"); }
+
+// Units written with their power: "м2", "см3".
+constexpr text::TextView kUnitsWithPower[] = {U"м", U"дм", U"см", U"мм", U"км"};
+
+// Whether the Cyrillic word that ends at i is a unit and the digit after it its power.
+bool IsUnitWithPower(const ScanLine& s, Pos i) {
+  const Char power = At(s, i + 1);
+  if ((power != U'2' && power != U'3') || IsDigit(At(s, i + 2))) return false;
+  Pos start = i;
+  while (IsLetter(At(s, start - 1))) --start;
+  if (i - start + 1 > 2) return false;
+  text::Text word;
+  for (Pos p = start; p <= i; ++p) word.push_back(At(s, p));
+  for (const text::TextView unit : kUnitsWithPower) {
+    if (word == unit) return true;
+  }
+  return false;
+}
+
+// Digits grouped by commas in threes: "1,000,000".
+bool IsDigitGroups(const text::Text& figures) {
+  const std::size_t firstComma = figures.find(U',');
+  if (firstComma == text::Text::npos || firstComma == 0 || firstComma > 3 || figures[0] == U'0') return false;
+  for (std::size_t comma = firstComma; comma < figures.size(); comma += 4) {
+    if (figures[comma] != U',' || comma + 4 > figures.size()) return false;
+    for (std::size_t k = comma + 1; k < comma + 4; ++k) {
+      if (!IsDigit(figures[k])) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-// ")" followed by a word gets a space after it.
+// ")" followed by a word gets a space after it, unless the bracket closes a part of the
+// word ("(пере)сборка") or a quotation closes right after it.
 void SpaceAfterClosingBracket(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) == U')' && !InSet(At(s, i + 1), U" \",.")) InsertSpace(s, i + 1);
+  if (At(s, i) != U')' || InSet(At(s, i + 1), U" \",.") || InSet(At(s, i + 1), kClosingMarks)) return;
+  if (!ClosesPartOfWord(s, i)) InsertSpace(s, i + 1);
 }
 
 // "(" glued to what precedes it gets a space before it; a doubled space goes in the later
-// collapse, a space after the bracket in the closing table.
+// collapse, a space after the bracket in the closing table. A bracket after a Latin name, a
+// number or a word in capitals is a call or a formula and stays ("f(x)", "main()",
+// "МЕДИАНА(1; 5)"), and so does one right after an opening quote or bracket.
 void SpaceBeforeOpeningBracket(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) == U'(' && !InSet(At(s, i + 1), U" \"")) InsertSpace(s, i);
+  if (At(s, i) != U'(' || InSet(At(s, i + 1), U" \"")) return;
+  const Char before = At(s, i - 1);
+  if (EndsNameOrNumber(before) || InSet(before, U"«„“([") || EndsCapitalsWord(s, i - 1)) return;
+  InsertSpace(s, i);
 }
 
 // A comma between a word and a number, either way round, gets a space after it.
@@ -48,10 +120,11 @@ void SpaceAfterCommaBetweenLetterAndDigit(ScanLine& s, Pos i, Pos) {
   if (wordThenNumber || numberThenWord) InsertSpace(s, i + 1);
 }
 
-// A comma gets a space after it unless it is the decimal comma of a non-zero number: the
-// run of spaces, commas and digits around it must read as one number that is not 0.
+// A comma gets a space after it unless it is the decimal comma of a non-zero number (the
+// run of spaces, commas and digits around it must read as one number that is not 0), groups
+// the digits of a number in threes ("1,000,000") or ends a quotation ("знал," - сказал).
 void SpaceAfterCommaOutsideNumber(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) != U',' || At(s, i + 1) == kSpace) return;
+  if (At(s, i) != U',' || At(s, i + 1) == kSpace || ClosesQuotation(s, i + 1)) return;
   ScanLine::FiguresRun& run = s.figures;
   if (!run.known || i <= run.left) {
     Pos j = i;
@@ -59,18 +132,24 @@ void SpaceAfterCommaOutsideNumber(ScanLine& s, Pos i, Pos) {
     Pos k = i;
     while (k <= Length(s) && InNumberRun(At(s, k))) ++k;
     text::Text figures;
+    bool spaced = false;
     for (Pos p = j + 1; p <= k - 1; ++p) {
-      if (At(s, p) != kSpace) figures.push_back(At(s, p));
+      if (At(s, p) != kSpace) {
+        spaced = spaced || (!figures.empty() && At(s, p - 1) == kSpace);
+        figures.push_back(At(s, p));
+      }
     }
-    run = {true, j, StrToFloatLenient(figures) == 0.0};
+    const bool grouped = !spaced && IsDigitGroups(figures);
+    run = {true, j, !grouped && StrToFloatLenient(figures) == 0.0};
   }
   if (run.readsAsZero) InsertSpace(s, i + 1);
 }
 
 // A Latin "N" before a number (or before a letter, hyphen and number, as in "N А-5") is the
-// numero sign, unless it ends a Latin word ("N" before it does not count as one).
+// numero sign, unless it ends a Latin word ("N" before it does not count as one) or a sign
+// of arithmetic follows it: "N-1" is a formula.
 void LatinNAsNumeroSign(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) != U'N') return;
+  if (At(s, i) != U'N' || IsArithmeticSign(At(s, i + 1))) return;
   const bool beforeNumber = IsDigit(At(s, i + 1)) || At(s, i + 1) == kNumero || IsDigit(At(s, i + 2)) ||
                             At(s, i + 2) == kNumero ||
                             (IsCyr(At(s, i + 2)) && At(s, i + 3) == U'-' && IsDigit(At(s, i + 4)));
@@ -101,12 +180,17 @@ void SpacesInNumeroList(ScanLine& s, Pos i, Pos) {
   }
 }
 
-// A slash after a space that is glued to the next word opens a bracket; a slash glued to
-// the word before it and followed by a space closes one.
+// Slashes used as brackets around a word, as in "ВКП /б/": the one after a space that is
+// glued to the next word opens a bracket, the one glued to the word before it and followed
+// by a space closes one. A slash that is not one of such a pair stays ("стр. 5 /").
 void SlashAsBracket(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U'/') return;
-  if (At(s, i - 1) == kSpace && At(s, i + 1) != U'/' && At(s, i + 1) != kSpace) SetAt(s, i, U'(');
-  if (At(s, i + 1) == kSpace && At(s, i - 1) != U'/' && At(s, i - 1) != kSpace) SetAt(s, i, U')');
+  if (At(s, i - 1) == kSpace && At(s, i + 1) != U'/' && At(s, i + 1) != kSpace && OpensSlashPair(s, i)) {
+    SetAt(s, i, U'(');
+  }
+  if (At(s, i + 1) == kSpace && At(s, i - 1) != U'/' && At(s, i - 1) != kSpace && ClosesSlashPair(s, i)) {
+    SetAt(s, i, U')');
+  }
 }
 
 // A period followed by a Cyrillic capital: after a small letter it ends a sentence, after an
@@ -121,9 +205,12 @@ void SpaceAfterPeriodBeforeCapital(ScanLine& s, Pos i, Pos lengthCount) {
   }
 }
 
-// "слово ." becomes "слово.".
+// "слово ." becomes "слово."; a period that begins a word stays apart: ".bashrc", "...и".
 void NoSpaceBeforePeriod(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U'.' || i <= 2 || At(s, i - 1) != kSpace) return;
+  Pos after = i + 1;
+  while (At(s, after) == U'.') ++after;
+  if (text::IsAlNum(At(s, after))) return;
   const Char word = At(s, i - 2);
   if (word == kQuote || IsDigit(word) || IsCyr(word)) DeleteAt(s, i - 1);
 }
@@ -152,14 +239,21 @@ void SpaceAfterSemicolon(ScanLine& s, Pos i, Pos) {
   if (At(s, i) == U';' && At(s, i + 1) != kSpace) InsertSpace(s, i + 1);
 }
 
-// "a:b" becomes "a: b"; ":/" stays together, as in a scheme prefix.
+// "слово:слово" becomes "слово: слово"; ":/" stays together, as in a scheme prefix, and so
+// does a colon between Latin letters or digits ("root:root", "B2:B6") or before the mark
+// that closes a quotation or a bracket ("«ID:»").
 void SpaceAfterColon(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) == U':' && At(s, i + 1) != kSpace && At(s, i + 1) != U'/') InsertSpace(s, i + 1);
+  if (At(s, i) != U':') return;
+  const Char after = At(s, i + 1);
+  if (after == kSpace || after == U'/' || ClosesQuotation(s, i + 1)) return;
+  if (EndsNameOrNumber(At(s, i - 1)) && EndsNameOrNumber(after)) return;
+  InsertSpace(s, i + 1);
 }
 
 // A hyphen between numbers is closed up ("1941 -1945" becomes "1941-1945"); a hyphen between
 // a word and a capitalised word is a dash with a space on each side; a hyphen after ")", ","
-// or "." and a space gets a space after it too.
+// or "." and a space gets a space after it too, unless it begins a command's option ("-o")
+// or is the minus of a number ("-1").
 void SpacesAroundHyphen(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U'-') return;
   if (i > 2 && IsDigit(At(s, i - 2)) && At(s, i - 1) == kSpace && IsDigit(At(s, i + 1))) DeleteAt(s, i - 1);
@@ -168,7 +262,8 @@ void SpacesAroundHyphen(ScanLine& s, Pos i, Pos) {
     InsertSpace(s, i + 1);
   }
   if (IsCyrLower(At(s, i - 1)) && At(s, i + 1) == kSpace && IsCyrUpper(At(s, i + 2))) InsertSpace(s, i);
-  if (i > 2 && InSet(At(s, i - 2), U"),.") && At(s, i - 1) == kSpace && At(s, i + 1) != kSpace) {
+  if (i > 2 && InSet(At(s, i - 2), U"),.") && At(s, i - 1) == kSpace && At(s, i + 1) != kSpace &&
+      !IsLatin(At(s, i + 1)) && !IsDigit(At(s, i + 1)) && At(s, i + 1) != U'-') {
     InsertSpace(s, i + 1);
   }
 }
@@ -182,9 +277,9 @@ void SpaceAfterNumberGluedToWord(ScanLine& s, Pos i, Pos) {
   }
 }
 
-// "стр5" becomes "стр 5".
+// "стр5" becomes "стр 5"; a unit and its power stay together: "м2".
 void SpaceAfterWordGluedToNumber(ScanLine& s, Pos i, Pos) {
-  if (IsCyr(At(s, i)) && IsDigit(At(s, i + 1))) InsertSpace(s, i + 1);
+  if (IsCyr(At(s, i)) && IsDigit(At(s, i + 1)) && !IsUnitWithPower(s, i)) InsertSpace(s, i + 1);
 }
 
 }  // namespace skorlin::format

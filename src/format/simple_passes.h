@@ -10,11 +10,12 @@ namespace skorlin::format {
 void TrimPass(text::Text& s);
 // Every run of spaces made one space.
 void CollapsePass(text::Text& s);
-// Every "#" written as the numero sign.
+// Every "#" before a digit written as the numero sign ("#5"); "#include" and "C#" stay.
 void HashSignPass(text::Text& s);
-// Every backslash written as a slash.
+// A backslash written as a slash ("ВКП \б\", "и\или"), unless it begins an escape of code
+// (an ASCII character follows it: "\n", "\0", "\*") or continues the line after a space.
 void BackslashPass(text::Text& s);
-// A slash that ends the line closes a bracket: it becomes ")".
+// A slash that ends the line and closes a pair around a word becomes ")" ("ВКП (б/").
 void TrailingSlashPass(text::Text& s);
 
 }  // namespace skorlin::format

@@ -9,8 +9,21 @@
 #include "text/toolkit.h"
 
 namespace skorlin::format {
+namespace {
+
+// A line with an odd number of straight quotes opens or closes a quotation that goes on
+// in another line: which of its quotes open and which close cannot be told from the line,
+// so the spacing around them stays as written.
+bool QuotesPairUp(text::TextView s) {
+  std::size_t count = 0;
+  for (const text::Char c : s) count += c == U'"' ? 1 : 0;
+  return count % 2 == 0;
+}
+
+}  // namespace
 
 void FirstQuotePass(text::Text& s, Pos& lengthCount) {
+  if (!QuotesPairUp(s)) return;
   const auto p = static_cast<Pos>(FindText(U"\"", s, 1));
   if (p > 0 && p < lengthCount && At(s, p + 1) == U' ') {
     DeleteAt(s, p + 1);
@@ -23,6 +36,7 @@ void FirstQuotePass(text::Text& s, Pos& lengthCount) {
 }
 
 void LastQuotePass(text::Text& s, Pos& lengthCount) {
+  if (!QuotesPairUp(s)) return;
   Pos i = lengthCount;
   while (i > 1 && At(s, i) != U'"') --i;
   if (i <= 1) return;
@@ -38,7 +52,7 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
 }
 
 void SpacedQuotePairsPass(text::Text& s) {
-  if (FindText(U" \" ", s, 1) == 0) return;
+  if (FindText(U" \" ", s, 1) == 0 || !QuotesPairUp(s)) return;
   EditLine line(std::move(s));
   Pos count = 0;
   for (Pos i = 1; i < Length(line) - 2; ++i) {

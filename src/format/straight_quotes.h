@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The straight double quote put against the words it encloses: only the spaces around
 // quotes change, the quotes themselves stay. A quote after "=" or before ">" keeps that
-// neighbour unspaced, so attribute values of HTML-like text stay intact.
+// neighbour unspaced, so attribute values of HTML-like text stay intact. A line with an
+// odd number of quotes (a quotation begun or ended in another line) is left as written.
 #pragma once
 
 #include "format/line_access.h"

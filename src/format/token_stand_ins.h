@@ -29,6 +29,9 @@ class TokenStandIns {
 
   static void AppendAsItWas(text::TextView token, text::Text& out) { out.append(token); }
 
+  // The same tokens, stood in by the same characters.
+  bool operator==(const TokenStandIns&) const = default;
+
  private:
   using Tokens = std::vector<std::pair<text::Char, text::Text>>;  // stand-in and token, stand-ins ascending
   Tokens::const_iterator Find(text::Char c) const;

@@ -60,8 +60,20 @@ void ConvertStoodInLineToHtml(text::Text& s, const format::TokenStandIns& standI
 
 void AppendTokenAsHtml(text::TextView token, text::Text& out) {
   for (std::size_t i = 0; i < token.size(); ++i) {
-    out.push_back(token[i]);
-    if (token[i] == U'&' && token.substr(i, 5) != U"&amp;") out.append(U"amp;");
+    switch (token[i]) {
+      case U'"':
+        out.append(U"&quot;");
+        break;
+      case U'<':
+        out.append(U"&lt;");
+        break;
+      case U'>':
+        out.append(U"&gt;");
+        break;
+      default:
+        out.push_back(token[i]);
+        if (token[i] == U'&' && token.substr(i, 5) != U"&amp;") out.append(U"amp;");
+    }
   }
 }
 

@@ -24,8 +24,9 @@ text::Text ConvertLineToHtml(text::TextView line, int dashStyle, bool wrapNobr, 
 // (standIns); the stand-ins stay in it.
 void ConvertStoodInLineToHtml(text::Text& s, const format::TokenStandIns& standIns, int dashStyle,
                               bool wrapNobr, bool keepTabs);
-// A protected token as HTML source: every ampersand not already written "&amp;" becomes
-// "&amp;", as the converter escapes the rest of the line.
+// A protected token as HTML source, escaped as the converter escapes the rest of the line:
+// every ampersand not already written "&amp;" becomes "&amp;", and a quote or an angle
+// bracket (which code such as "$(cat <a)" may hold) its entity.
 void AppendTokenAsHtml(text::TextView token, text::Text& out);
 
 }  // namespace skorlin::html

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/html_view.h"
 
-#include "format/normalize_line.h"
 #include "format/token_stand_ins.h"
 #include "html/convert_line.h"
 #include "text/line_list.h"
@@ -27,11 +26,12 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   text::Lines lines = text::SplitLines(trimmed);
   bool inTable = false;  // whether the previous line became a table row
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    // The line is normalized, then converted (which normalizes it again); its protected
-    // tokens are found on the line as given and kept out of both.
+    // The line is normalized and converted, its protected tokens found on the line as given
+    // and kept out of both. The converter normalizes the line first; normalizing it once
+    // more, as the view once did, would change nothing: the normalizer's output is its own
+    // fixpoint.
     text::Text s = lines[i];
     const format::TokenStandIns standIns(s);
-    format::RunNormalizerPasses(s);
     ConvertStoodInLineToHtml(s, standIns, kViewDashStyle, true, options.table);
     standIns.PutBack(s, AppendTokenAsHtml);
     const bool row = options.table && HasTab(s);

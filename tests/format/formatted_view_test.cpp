@@ -15,7 +15,7 @@ TEST(FormattedView, TrimsSplitsNormalizesAndJoins) {
       {U" \t\r\n\r\n ", U""},
       {U"\r\n\r\n  стр5  \r\n\r\nN5\n", U"стр 5\r\n\r\n№ 5\r\n"},
       // Every kind of break ends a line; an empty line stays; the last break opens no line.
-      {U"a,b\rx;y\n\nz:w\r\n", U"a, b\r\nx; y\r\n\r\nz: w\r\n"},
+      {U"a,b\rx;y\n\nз:ш\r\n", U"a, b\r\nx; y\r\n\r\nз: ш\r\n"},
       // Lines are trimmed one by one as well.
       {U"a\r\n   b  \r\nc", U"a\r\nb\r\nc\r\n"},
   };

@@ -21,13 +21,13 @@ TEST(NormalizeLineOddInput, TinyAndStrangeLines) {
       {U"\"", U"\""},
       {U"\"\"", U"\"\""},
       {U"\" \"", U"\"\""},
-      {U" \" \" \" ", U"\"\"\""},
+      {U" \" \" \" ", U"\" \" \""},
       {U"\"\"\"\"", U"\"\"\"\""},
       {U"№", U"№"},
       {U"№№", U"№№"},
       {U"№ №", U"№№"},
-      {U"/", U")"},
-      {U"///", U"//)"},
+      {U"/", U"/"},
+      {U"///", U"///"},
       {U"N", U"N"},
       {U"N N", U"N N"},
       {U"(", U"("},
@@ -84,13 +84,17 @@ void ExpectSoundResult(const Text& input, const Text& output) {
   }
 }
 
+// The output is the normalizer's own fixpoint: normalizing it again changes nothing, and
+// the passes settle long before their bound.
 TEST(NormalizeLineOddInput, GeneratedLinesAndTheirOwnOutput) {
   testing::RandomLines lines(testing::TypographyPieces(), 31);
   for (int n = 0; n < 200000; ++n) {
     const Text line = lines.Next(n % 20 == 0 ? 40 : 10);
     const Text once = NormalizeLine(line);
     ExpectSoundResult(line, once);
-    ExpectSoundResult(once, NormalizeLine(once));
+    ASSERT_EQ(text::ToUtf8(NormalizeLine(once)), text::ToUtf8(once)) << text::ToUtf8(line);
+    Text passed = line;
+    ASSERT_LT(RunNormalizerPasses(passed), kMaxNormalizerRounds) << text::ToUtf8(line);
   }
 }
 

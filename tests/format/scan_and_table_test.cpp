@@ -38,6 +38,8 @@ void LiteralClosingTable(Text& s) {
   for (const ReplacementRow& row : kClosingReplacements) {
     if (row.mode == ReplaceMode::kAll) {
       s = text::ReplaceAll(s, row.find, row.repl);
+    } else if (row.mode == ReplaceMode::kRunsOutsideCode) {
+      CollapseHyphenRunsOutsideCode(s);
     } else {
       while (text::FindStr(row.find, s, 1) != 0) s = text::ReplaceAll(s, row.find, row.repl);
     }
@@ -71,11 +73,10 @@ TEST(ClosingReplacements, SkippingRowsThatCannotMatchChangesNothing) {
   }
 }
 
-// Every pass run on every line, the scan and the closing table in their literal form; the
-// protected tokens stand aside as they do for the normalizer.
-Text LiteralNormalizeLine(const Text& line) {
-  Text s = line;
-  const TokenStandIns standIns(s);
+// Every pass run on every line, the scan and the closing table in their literal form, again
+// until the line stops changing; the protected tokens stand aside as they do for the
+// normalizer.
+void LiteralPasses(Text& s) {
   TrimPass(s);
   CollapsePass(s);
   Pos lengthCount = Length(s);
@@ -93,7 +94,23 @@ Text LiteralNormalizeLine(const Text& line) {
   LiteralClosingTable(s);
   SpacedQuotePairsPass(s);
   CollapsePass(s);
-  standIns.PutBack(s);
+}
+
+// Rounds again until the line stops changing, its tokens looked for afresh in every round,
+// as many rounds at most as the normalizer runs.
+Text LiteralNormalizeLine(const Text& line) {
+  Text s = line;
+  Text before;
+  for (int round = 0; round < kMaxNormalizerRounds && (round == 0 || before != s); ++round) {
+    before = s;
+    const TokenStandIns standIns(s);
+    Text passed;
+    for (int pass = 0; pass < kMaxNormalizerRounds && passed != s; ++pass) {
+      passed = s;
+      LiteralPasses(s);
+    }
+    standIns.PutBack(s);
+  }
   return s;
 }
 
@@ -141,7 +158,7 @@ TEST(ScanRules, LaterRulesSeeTheLineAsEarlierRulesLeftIt) {
       // After the sign, every comma of the list gets a space, one at the end of the line none.
       {U" №1,2,3,", 2, U" № 1, 2, 3,"},
       // A deleted space before the period: the rules that follow look at the next character.
-      {U"5 .Я", 3, U"5.Я"},
+      {U"5 .;", 3, U"5.; "},
       // Hyphen between numbers closed up on both sides.
       {U"1 -2", 3, U"1-2"},
       {U"1 - 2", 3, U"1 - 2"},
