@@ -13,12 +13,13 @@ const bool kRegistered = RegisterCommand({
     .name = "format",
     .synopsis = "[--diff]",
     .summary = "the formatted view: every line with its typography put in order",
-    .options = {{"--diff", "",
-                 "a unified diff of the input against it, for patch (exit 0 no change, 1 changes, 2 trouble)"}},
+    .options =
+        {{"--diff", "",
+          "a unified diff of the input against it, for patch (exit 0 no change, 1 changes, 2 trouble)"}},
     .run =
         [](const Invocation& invocation) {
           text::CommandResult result;
-          text::AppendUtf8(result.text, format::FormattedView(text::DecodeUtf8(invocation.text)));
+          result.text = format::FormattedViewFromUtf8(invocation.text);
           return result;
         },
 });

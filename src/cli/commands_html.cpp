@@ -31,7 +31,7 @@ const bool kRegistered[] = {
                options.addPEmpty = !invocation.HasOption(kNoSkipEmpty);
                options.table = !invocation.HasOption(kNoTables);
                text::CommandResult result;
-               text::AppendUtf8(result.text, html::HtmlView(text::DecodeUtf8(invocation.text), options));
+               result.text = html::HtmlViewFromUtf8(invocation.text, options);
                return result;
              }}),
     RegisterCommand(

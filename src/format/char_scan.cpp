@@ -3,6 +3,8 @@
 #include "format/char_scan.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "format/scan_line.h"
@@ -11,36 +13,44 @@
 namespace skorlin::format {
 namespace {
 
-// What a character at i tells about the rules: none can act, some may, or some may when a
-// digit follows (a Cyrillic letter, for the last rule).
-enum class Quiet : unsigned char { kYes, kNo, kIfDigitFollows };
+// The rules that may act at a character, as a set of their indexes.
+using RuleSet = std::uint32_t;
+static_assert(kScanRules.size() <= 32);
 
-// Every rule needs one of these characters at i; the numero sign lies beyond the table.
-constexpr std::array<Quiet, 0x460> MakeQuietTable() {
-  std::array<Quiet, 0x460> table{};
-  for (const char32_t c : U")(,N/.;:-0123456789") table[c] = Quiet::kNo;
-  for (char32_t c = 0x400; c < 0x460; ++c) table[c] = Quiet::kIfDigitFollows;
+// The sets for the characters up to the end of the Cyrillic letters; beyond them only the
+// numero sign lets a rule act.
+constexpr std::size_t kTableSize = 0x460;
+
+constexpr std::array<RuleSet, kTableSize> MakeRuleTable() {
+  std::array<RuleSet, kTableSize> table{};
+  for (std::size_t c = 0; c < kTableSize; ++c) {
+    for (std::size_t r = 0; r < kScanRules.size(); ++r) {
+      if (MayAct(kScanRules[r], static_cast<text::Char>(c))) table[c] |= RuleSet{1} << r;
+    }
+  }
   return table;
 }
 
-constexpr auto kQuietTable = MakeQuietTable();
+constexpr auto kRuleTable = MakeRuleTable();
 
-// Whether any rule could act at i. Most positions of a text fail this at once.
-bool ScanMayActAt(const ScanLine& s, Pos i) {
-  const text::Char c = At(s, i);
-  if (c >= kQuietTable.size()) return c == U'№';
-  switch (kQuietTable[c]) {
-    case Quiet::kYes:
-      return false;
-    case Quiet::kNo:
-      return true;
-    case Quiet::kIfDigitFollows: {
-      const text::Char next = At(s, i + 1);
-      return next >= U'0' && next <= U'9';
-    }
+constexpr RuleSet MakeNumeroRules() {
+  RuleSet rules = 0;
+  for (std::size_t r = 0; r < kScanRules.size(); ++r) {
+    if (MayAct(kScanRules[r], U'№')) rules |= RuleSet{1} << r;
   }
-  return true;
+  return rules;
 }
+
+constexpr RuleSet kNumeroRules = MakeNumeroRules();
+
+RuleSet RulesAt(text::Char c) {
+  if (c < kTableSize) return kRuleTable[c];
+  return c == U'№' ? kNumeroRules : 0;
+}
+
+// A Cyrillic letter lets only the last rule act, and only before a digit: most positions
+// of a Russian text are passed over at this test.
+constexpr RuleSet kCyrillicRules = RuleSet{1} << (kScanRules.size() - 1);
 
 }  // namespace
 
@@ -48,12 +58,25 @@ void CharacterScanPass(text::Text& s, Pos lengthCount) {
   if (lengthCount - 1 < 2) return;
   ScanLine line(std::move(s));
   for (Pos i = lengthCount - 1; i >= 2; --i) {
-    if (!ScanMayActAt(line, i)) continue;
+    // Where i and i + 1 both lie before the gap (left of every change made so far, which is
+    // most of the walk), the quiet positions are passed over reading the characters directly.
+    const text::TextView front = line.Front();
+    while (i >= 2 && i < static_cast<Pos>(front.size())) {
+      const RuleSet rules = RulesAt(front[static_cast<std::size_t>(i - 1)]);
+      if (rules != 0 && (rules != kCyrillicRules || text::IsDigit(front[static_cast<std::size_t>(i)]))) break;
+      --i;
+    }
+    if (i < 2) break;
     text::Char c = At(line, i);
-    for (const ScanRule& rule : kScanRules) {
-      if (!MayAct(rule, c)) continue;
-      rule.apply(line, i, lengthCount);
-      c = At(line, i);  // the rule may have changed what stands at i
+    RuleSet pending = RulesAt(c);
+    if (pending == kCyrillicRules && !text::IsDigit(At(line, i + 1))) continue;
+    // The rules in their order, each as long as what stands at i still lets it act (a rule
+    // may have changed it).
+    while (pending != 0) {
+      const int r = std::countr_zero(pending);
+      kScanRules[static_cast<std::size_t>(r)].apply(line, i, lengthCount);
+      c = At(line, i);
+      pending = RulesAt(c) & ~((RuleSet{2} << r) - 1);
     }
   }
   s = line.Release();

@@ -2,55 +2,96 @@
 // The closing table of fixed replacements.
 #include "format/closing_replacements.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 
 #include "format/collapse_spaces.h"
-#include "text/text.h"
 #include "format/search.h"
+#include "text/text.h"
 
 namespace skorlin::format {
 namespace {
 
-// A line holds few of the sequences the rows look for: a 1024-bit mask of the pairs and
-// triples of adjacent characters present (several share a bit) tells which rows cannot
-// match at all, so their search is skipped. The mask may claim too much, never too little.
-struct PairMask {
-  std::array<std::uint64_t, 16> bits{};
+// A line holds few of the texts the rows look for. One look at each character finds every
+// row that occurs in the line, so the others are never searched for; the look is taken again
+// only after a row has changed the line.
+using RowSet = std::uint32_t;
+static_assert(kClosingReplacements.size() <= 32);
 
-  constexpr void Set(std::uint32_t h) {
-    h >>= 22;
-    bits[h >> 6] |= std::uint64_t{1} << (h & 63u);
-  }
-  constexpr bool Covers(const PairMask& needed) const {
-    for (std::size_t w = 0; w < bits.size(); ++w) {
-      if ((needed.bits[w] & bits[w]) != needed.bits[w]) return false;
-    }
-    return true;
-  }
+// The rows whose text begins with each character, and those whose text has each character
+// second (a one-character text has any character second), for the characters up to the end
+// of the Cyrillic letters; above, only the numero sign begins a row or stands second in one.
+// A row can begin at k only if it is in both sets of s[k] and s[k + 1], which rules out
+// almost every position, the spaces between words among them, at once.
+constexpr std::size_t kCharTableSize = 0x460;
+
+struct RowTables {
+  std::array<RowSet, kCharTableSize> first{};
+  std::array<RowSet, kCharTableSize> second{};
+  RowSet numeroFirst = 0;
+  RowSet numeroSecond = 0;
+  RowSet anySecond = 0;  // the rows of one character
 };
 
-// Adds the pairs and triples that begin at first to last (0-based), as far as s reaches.
-constexpr void AddSequences(PairMask& mask, text::TextView s, std::size_t first, std::size_t last) {
-  for (std::size_t k = first + 1; k < s.size() && k <= last + 1; ++k) {
-    const std::uint32_t pair = s[k - 1] * 0x9E3779B1u + s[k] * 0x85EBCA77u;
-    mask.Set(pair);
-    if (k + 1 < s.size()) mask.Set((pair ^ 0x5bd1e995u) + s[k + 1] * 0xC2B2AE3Du);
+constexpr RowTables MakeRowTables() {
+  RowTables tables;
+  for (std::size_t r = 0; r < kClosingReplacements.size(); ++r) {
+    const RowSet row = RowSet{1} << r;
+    const text::TextView find = kClosingReplacements[r].find;
+    if (find[0] < kCharTableSize) tables.first[find[0]] |= row;
+    if (find[0] == U'№') tables.numeroFirst |= row;
+    if (find.size() < 2) {
+      tables.anySecond |= row;
+    } else if (find[1] < kCharTableSize) {
+      tables.second[find[1]] |= row;
+    } else if (find[1] == U'№') {
+      tables.numeroSecond |= row;
+    }
   }
+  return tables;
 }
 
-constexpr PairMask PairsOf(text::TextView s) {
-  PairMask mask;
-  if (!s.empty()) AddSequences(mask, s, 0, s.size() - 1);
-  return mask;
+constexpr RowTables kRowTables = MakeRowTables();
+static_assert(kRowTables.anySecond == 0, "every row's text has two characters or more");
+
+RowSet RowsWithSecond(text::Char c) {
+  if (c < kCharTableSize) return kRowTables.second[c];
+  return c == U'№' ? kRowTables.numeroSecond : 0;
 }
 
-constexpr std::array<PairMask, kClosingReplacements.size()> MakeRowMasks() {
-  std::array<PairMask, kClosingReplacements.size()> masks{};
-  for (std::size_t r = 0; r < masks.size(); ++r) masks[r] = PairsOf(kClosingReplacements[r].find);
-  return masks;
+// The rows that occur in s beginning at first to last (0-based, as far as s reaches).
+RowSet RowsBeginningIn(text::TextView s, std::size_t first, std::size_t last) {
+  RowSet present = 0;
+  const text::Char* const data = s.data();
+  const std::size_t end = std::min(last + 1, s.size() > 0 ? s.size() - 1 : 0);
+  for (std::size_t k = first; k < end; ++k) {
+    const text::Char c = data[k];
+    // Most characters begin no row: one test of a table passes them over.
+    RowSet candidates = c < kCharTableSize ? kRowTables.first[c] : (c == U'№' ? kRowTables.numeroFirst : 0);
+    if (candidates == 0) continue;
+    candidates &= RowsWithSecond(data[k + 1]) & ~present;
+    while (candidates != 0) {
+      const int r = std::countr_zero(candidates);
+      candidates &= candidates - 1;
+      if (s.substr(k).starts_with(kClosingReplacements[static_cast<std::size_t>(r)].find)) {
+        present |= RowSet{1} << r;
+      }
+    }
+  }
+  return present;
 }
 
-constexpr auto kRowMasks = MakeRowMasks();
+RowSet RowsIn(text::TextView s) { return s.empty() ? 0 : RowsBeginningIn(s, 0, s.size() - 1); }
+
+constexpr std::size_t LongestFind() {
+  std::size_t longest = 0;
+  for (const ReplacementRow& row : kClosingReplacements) longest = std::max(longest, row.find.size());
+  return longest;
+}
+
+constexpr std::size_t kLongestFind = LongestFind();
 
 }  // namespace
 
@@ -69,7 +110,8 @@ void CollapseHyphenRunsOutsideCode(text::Text& s) {
     }
     std::size_t end = read;
     while (end < s.size() && s[end] == U'-') ++end;
-    const bool betweenLetters = read > 0 && end < s.size() && text::IsLetter(s[read - 1]) && text::IsLetter(s[end]);
+    const bool betweenLetters =
+        read > 0 && end < s.size() && text::IsLetter(s[read - 1]) && text::IsLetter(s[end]);
     const bool code = (read > 0 && isCode(s[read - 1])) || (end < s.size() && isCode(s[end])) ||
                       (end - read >= kRuleOfHyphens && !betweenLetters);
     const std::size_t kept = code ? end - read : 1;
@@ -96,20 +138,30 @@ bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row) {
 }
 
 void ClosingReplacementsPass(text::Text& s) {
-  PairMask present = PairsOf(s);
-  for (std::size_t r = 0; r < kClosingReplacements.size(); ++r) {
-    if (!present.Covers(kRowMasks[r])) continue;
-    const ReplacementRow& row = kClosingReplacements[r];
-    if (row.mode != ReplaceMode::kAll) {
-      if (ApplyReplacementRow(s, row)) present = PairsOf(s);
-      continue;
+  // The set may claim a row a change has taken away (its search then finds nothing), never
+  // miss one: after a row replaced every occurrence of its text, a new occurrence of a later
+  // row can only begin near a place where it wrote.
+  RowSet present = RowsIn(s);
+  for (std::size_t r = 0; r < kClosingReplacements.size() && present != 0; ++r) {
+    const RowSet row = RowSet{1} << r;
+    if ((present & row) == 0) continue;
+    const ReplacementRow& replacement = kClosingReplacements[r];
+    if (replacement.mode != ReplaceMode::kAll) {
+      ApplyReplacementRow(s, replacement);
+      present = RowsIn(s);
+    } else {
+      // Many places are looked at again more cheaply as the whole line, once.
+      constexpr std::size_t kPlacesLookedAtOneByOne = 8;
+      std::size_t places = 0;
+      const auto added = [&](std::size_t at) {
+        if (++places > kPlacesLookedAtOneByOne) return;
+        const std::size_t first = at >= kLongestFind ? at - kLongestFind : 0;
+        present |= RowsBeginningIn(s, first, at + replacement.repl.size());
+      };
+      ReplaceAllInPlace(s, replacement.find, replacement.repl, added);
+      if (places > kPlacesLookedAtOneByOne) present |= RowsIn(s);
     }
-    // The sequences the line had stay in the mask (it may claim too much); the new ones are
-    // those that touch an inserted text or the place where the found text was cut out.
-    const auto added = [&present, &s, &row](std::size_t at) {
-      AddSequences(present, s, at >= 2 ? at - 2 : 0, at + row.repl.size());
-    };
-    ReplaceAllInPlace(s, row.find, row.repl, added);
+    present &= ~((row << 1) - 1);  // only the rows still to come matter
   }
 }
 

@@ -11,8 +11,8 @@
 namespace skorlin::format {
 
 enum class ReplaceMode {
-  kAll,     // every occurrence once, left to right, the inserted text not searched again
-  kRepeat,  // again and again until none is left
+  kAll,              // every occurrence once, left to right, the inserted text not searched again
+  kRepeat,           // again and again until none is left
   kRunsOutsideCode,  // as kRepeat, but a run that touches a Latin letter or a digit stays
                      // (a command's option or code: "--prefix", "i--"), and so does a line
                      // drawn with four or more

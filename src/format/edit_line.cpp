@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "text/toolkit.h"
+
 namespace skorlin::format {
 
 // The gap starts empty at the end; the first insertion makes room.
@@ -60,13 +62,25 @@ void EditLine::Erase(Pos p) {
 
 Pos EditLine::Find(text::TextView sub, Pos start) const {
   if (sub.empty()) return 0;
-  const auto size = static_cast<Pos>(sub.size());
-  for (Pos p = std::max<Pos>(start, 1); p + size - 1 <= Length(); ++p) {
-    Pos k = 0;
-    while (k < size && At(p + k) == sub[static_cast<std::size_t>(k)]) ++k;
-    if (k == size) return p;
+  const auto from = static_cast<std::size_t>(std::max<Pos>(start, 1) - 1);
+  const auto length = static_cast<std::size_t>(Length());
+  if (from >= length || sub.size() > length - from) return 0;
+  // The text before the gap, the places where a match would span the gap, then the text
+  // after it: in that order the first match found is the leftmost one.
+  const text::TextView before(buffer_.data(), gapBegin_);
+  if (from < gapBegin_) {
+    const std::size_t found = text::FindStr(sub, before, from + 1);
+    if (found != 0) return static_cast<Pos>(found);
+    const std::size_t spanFrom = std::max(from, gapBegin_ >= sub.size() ? gapBegin_ - sub.size() + 1 : 0);
+    for (std::size_t p = spanFrom; p < gapBegin_ && p + sub.size() <= length; ++p) {
+      std::size_t k = 0;
+      while (k < sub.size() && At(static_cast<Pos>(p + k + 1)) == sub[k]) ++k;
+      if (k == sub.size()) return static_cast<Pos>(p + 1);
+    }
   }
-  return 0;
+  const text::TextView after(buffer_.data() + gapEnd_, buffer_.size() - gapEnd_);
+  const std::size_t found = text::FindStr(sub, after, std::max(from, gapBegin_) - gapBegin_ + 1);
+  return found == 0 ? 0 : static_cast<Pos>(gapBegin_ + found);
 }
 
 void EditLine::Set(Pos p, text::Char c) {

@@ -35,6 +35,10 @@ class EditLine {
   // none (as FindStr on the line as it now stands).
   Pos Find(text::TextView sub, Pos start) const;
 
+  // The characters before the gap, at positions 1 to Front().size(): read directly by a
+  // walk that stays left of every change it makes.
+  text::TextView Front() const { return {buffer_.data(), gapBegin_}; }
+
  private:
   void MoveGapTo(std::size_t index);
 

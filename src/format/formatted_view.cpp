@@ -3,6 +3,7 @@
 #include "format/formatted_view.h"
 
 #include "format/normalize_line.h"
+#include "text/line_chunks.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
 
@@ -36,6 +37,14 @@ void AddLineChanges(text::TextView before, text::TextView after, std::size_t lin
   }
 }
 
+// A line of UTF-8 decoded into out.
+void DecodeLine(std::string_view utf8, text::Text& out) {
+  out.resize(utf8.size());  // never fewer bytes than characters
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < utf8.size();) out[count++] = text::NextUtf8Char(utf8, i);
+  out.resize(count);
+}
+
 }  // namespace
 
 text::Text FormattedView(text::TextView text) {
@@ -58,6 +67,24 @@ FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges) {
     if (withChanges && input != line) AddLineChanges(input, line, lineStart, view.changes);
   }
   return view;
+}
+
+std::string FormattedViewFromUtf8(std::string_view utf8) {
+  std::size_t begin = 0;
+  std::size_t end = utf8.size();
+  // A character of code 0 to 32 is one byte of the same value.
+  while (end > 0 && static_cast<unsigned char>(utf8[end - 1]) <= 32) --end;
+  while (begin < end && static_cast<unsigned char>(utf8[begin]) <= 32) ++begin;
+  const text::LineViews lines = text::SplitLines(utf8.substr(begin, end - begin));
+  return text::WorkOnLines(lines, [&lines](std::size_t first, std::size_t last, std::string& out) {
+    text::Text line;
+    for (std::size_t i = first; i < last; ++i) {
+      DecodeLine(lines[i], line);
+      NormalizeLineInPlace(line);
+      text::AppendUtf8(out, line);
+      out += "\r\n";
+    }
+  });
 }
 
 }  // namespace skorlin::format

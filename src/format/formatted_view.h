@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/char_diff.h"
@@ -23,5 +24,9 @@ struct FormattedViewBytes {
   std::vector<text::CharChange> changes;
 };
 FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges);
+
+// The UTF-8 form of FormattedView of UTF-8 text, each line decoded, normalized and encoded
+// in turn (a large text's lines on two threads).
+std::string FormattedViewFromUtf8(std::string_view utf8);
 
 }  // namespace skorlin::format

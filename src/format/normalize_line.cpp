@@ -2,10 +2,13 @@
 // The typographic normalizer of one line: its passes, in their fixed order.
 #include "format/normalize_line.h"
 
+#include <array>
+
 #include "format/char_scan.h"
 #include "format/closing_replacements.h"
 #include "format/line_access.h"
 #include "format/numero_years.h"
+#include "format/protected_tokens.h"
 #include "format/simple_passes.h"
 #include "format/straight_quotes.h"
 #include "format/token_stand_ins.h"
@@ -26,33 +29,45 @@ struct Signs {
   bool numeroSource = false;
 };
 
+// The sign each character of the table gives (none for the others): one look each.
+enum SignBit : unsigned char {
+  kQuoteSign = 1,
+  kHashSign = 2,
+  kBackslashSign = 4,
+  kSmallGSign = 8,
+  kHyphenSign = 16,
+  kNumeroSourceSign = 32,
+};
+
+constexpr std::array<unsigned char, 0x460> MakeSignTable() {
+  std::array<unsigned char, 0x460> table{};
+  table[U'"'] = kQuoteSign;
+  table[U'#'] = kHashSign | kNumeroSourceSign;
+  table[U'\\'] = kBackslashSign;
+  table[U'г'] = kSmallGSign;
+  table[U'-'] = kHyphenSign;
+  table[U'N'] = kNumeroSourceSign;
+  return table;
+}
+
+constexpr auto kSignTable = MakeSignTable();
+
 Signs SignsOf(const text::Text& s) {
-  Signs signs;
+  unsigned bits = 0;
   for (const text::Char c : s) {
-    switch (c) {
-      case U'"':
-        signs.quote = true;
-        break;
-      case U'#':
-        signs.hash = signs.numeroSource = true;
-        break;
-      case U'\\':
-        signs.backslash = true;
-        break;
-      case U'г':
-        signs.smallG = true;
-        break;
-      case U'-':
-        signs.hyphen = true;
-        break;
-      case U'№':
-      case U'N':
-        signs.numeroSource = true;
-        break;
-      default:
-        break;
+    if (c < kSignTable.size()) {
+      bits |= kSignTable[c];
+    } else if (c == U'№') {
+      bits |= kNumeroSourceSign;
     }
   }
+  Signs signs;
+  signs.quote = (bits & kQuoteSign) != 0;
+  signs.hash = (bits & kHashSign) != 0;
+  signs.backslash = (bits & kBackslashSign) != 0;
+  signs.smallG = (bits & kSmallGSign) != 0;
+  signs.hyphen = (bits & kHyphenSign) != 0;
+  signs.numeroSource = (bits & kNumeroSourceSign) != 0;
   return signs;
 }
 
@@ -94,6 +109,7 @@ void NormalizeLineInPlace(text::Text& s) {
   for (int round = 1;; ++round) {
     const TokenStandIns standIns(s);
     RunNormalizerPasses(s);
+    if (standIns.Empty() && FindProtectedTokens(s).empty()) return;  // most lines of prose
     const text::Text stoodIn = s;
     standIns.PutBack(s);
     text::Text again = s;

@@ -42,6 +42,14 @@ void CloseUpYearRange(EditLine& s, Pos p) {
   DeleteAt(s, p + 1);
 }
 
+// Whether some "г" of s follows a digit: a year can be written with "г" only there.
+bool HasDigitBeforeG(const text::Text& s) {
+  for (std::size_t g = text::FindChar(s, kSmallG, 1); g < s.size(); g = text::FindChar(s, kSmallG, g + 1)) {
+    if (IsDigit(s[g - 1])) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void LeadingNumeroPass(text::Text& s) {
@@ -58,7 +66,9 @@ void LeadingNumeroPass(text::Text& s) {
 }
 
 void YearsWithGPass(text::Text& s) {
-  if (s.find(kSmallG) == text::Text::npos) return;
+  // The walk below inserts only right of the place it looks at, so a line in which no "г"
+  // follows a digit, where it can find nothing, is passed over.
+  if (!HasDigitBeforeG(s)) return;
   EditLine line(std::move(s));
   for (Pos i = Length(line) - 5; i >= 1; --i) {
     // Most positions fail this first test.

@@ -4,6 +4,8 @@
 #include "format/protected_tokens.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 namespace skorlin::format {
 namespace {
@@ -231,41 +233,154 @@ std::size_t EmoticonAt(TextView s, std::size_t i) {
   return text::IsAlNum(CharAt(s, end)) ? kNoMatch : end;
 }
 
-// The kinds of token, in the order they are tried at each position.
-constexpr std::size_t (*kMatchers[])(TextView, std::size_t) = {
-    WebAddressAt,  EmailAt,     PathAt,         JoinedPathAt, IpAddressWithPortAt, TimeOrRatioAt,
-    CodeVariableAt, BraceListAt, CodeOperatorAt, EmoticonAt};
+// What a line must hold before a kind of token can be found in it.
+enum Clue : unsigned {
+  kSchemeOrWww = 1u << 0,      // "://" or "www.": a web address
+  kAtSign = 1u << 1,           // "@": an e-mail address
+  kSlash = 1u << 2,            // a slash that may begin a path, joined or not
+  kDigitColonDigit = 1u << 3,  // an IP address with its port, a time, a ratio
+  kDollar = 1u << 4,           // a code variable
+  kBrace = 1u << 5,            // a brace list
+  kOperator = 1u << 6,         // "!=", "?=", ":=", "->"
+  kEyes = 1u << 7,             // the eyes and mouth of an emoticon
+};
 
-// Every token holds one of these signs or "www.": a line without them (most lines of prose)
-// is passed over in one quick look.
-constexpr TextView kTokenSigns = U":@/$={;>";
+// What a kind of token may begin with.
+enum Start : unsigned {
+  kLatin = 1u << 0,
+  kDigit = 1u << 1,
+  kCyrillic = 1u << 2,
+};
 
-bool MayHoldTokens(TextView line) {
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const Char c = line[i];
-    if (c < 0x80 && Holds(kTokenSigns, c)) return true;
-    if (c == U'.' && i >= 3 && StartsWithNoCase(line, i - 3, U"www.")) return true;
+// The kinds of token, in the order they are tried at each position, each with the clue
+// without which it cannot match and what it may begin with.
+struct Matcher {
+  std::size_t (*at)(TextView, std::size_t);
+  unsigned clue;
+  unsigned starts;
+  TextView startSigns;
+};
+constexpr Matcher kMatchers[] = {
+    {WebAddressAt, kSchemeOrWww, kLatin, U""},
+    {EmailAt, kAtSign, kLatin | kDigit | kCyrillic, kMailboxSigns},
+    {PathAt, kSlash, kLatin, U"~./"},
+    {JoinedPathAt, kSlash, 0, kPathJoiners},
+    {IpAddressWithPortAt, kDigitColonDigit, kDigit, U""},
+    {TimeOrRatioAt, kDigitColonDigit, kDigit, U""},
+    {CodeVariableAt, kDollar, 0, U"$"},
+    {BraceListAt, kBrace, 0, U"{"},
+    {CodeOperatorAt, kOperator, 0, U"!?:-"},
+    {EmoticonAt, kEyes, 0, kEmoticonEyes},
+};
+constexpr std::size_t kMatcherCount = std::size(kMatchers);
+
+// Which matchers may begin at each ASCII character, and at a Cyrillic letter, as sets of
+// their indexes.
+struct BeginTable {
+  std::array<unsigned, 128> ascii{};
+  unsigned cyrillic = 0;
+};
+
+constexpr BeginTable MakeBeginTable() {
+  BeginTable table;
+  for (std::size_t m = 0; m < kMatcherCount; ++m) {
+    const unsigned bit = 1u << m;
+    for (char32_t c = 0; c < 128; ++c) {
+      const bool latin = (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+      const bool digit = c >= U'0' && c <= U'9';
+      if ((latin && (kMatchers[m].starts & kLatin)) || (digit && (kMatchers[m].starts & kDigit)) ||
+          kMatchers[m].startSigns.find(c) != TextView::npos) {
+        table.ascii[c] |= bit;
+      }
+    }
+    if (kMatchers[m].starts & kCyrillic) table.cyrillic |= bit;
   }
-  return false;
+  return table;
 }
 
-// Only these can begin a token: a letter or a digit (a scheme, "www.", a drive, an e-mail
-// name, a time, an IP address) or one of the signs the other kinds begin with.
-bool MayBeginToken(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || Holds(U"._%+-~/:=;${!?", c); }
+constexpr BeginTable kBeginTable = MakeBeginTable();
+
+unsigned MatchersBeginningWith(Char c) {
+  if (c < 128) return kBeginTable.ascii[c];
+  return text::IsCyr(c) ? kBeginTable.cyrillic : 0;
+}
+
+// Whether the eyes at i, at the start of the line or after a blank, have a mouth after them
+// (maybe after a nose).
+bool HasFaceAt(TextView line, std::size_t i) {
+  if (i > 0 && !text::IsBlank(line[i - 1])) return false;
+  const std::size_t mouth = Holds(kEmoticonNoses, CharAt(line, i + 1)) ? i + 2 : i + 1;
+  return Holds(kEmoticonMouths, CharAt(line, mouth));
+}
+
+// The clues a line holds, in one look at each character: most lines of prose hold none,
+// and then no matcher runs at all.
+unsigned CluesIn(TextView line) {
+  unsigned clues = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const Char c = line[i];
+    if (c >= 0x80) continue;
+    const Char next = CharAt(line, i + 1);
+    switch (c) {
+      case U':':
+        if (line.substr(i, 3) == U"://") clues |= kSchemeOrWww;
+        if (text::IsDigit(CharBefore(line, i)) && text::IsDigit(next)) clues |= kDigitColonDigit;
+        if (next == U'=') clues |= kOperator;
+        if (HasFaceAt(line, i)) clues |= kEyes;
+        break;
+      case U';':
+      case U'=':
+        if (HasFaceAt(line, i)) clues |= kEyes;
+        break;
+      case U'.':
+        if (i >= 3 && StartsWithNoCase(line, i - 3, U"www.")) clues |= kSchemeOrWww;
+        break;
+      case U'@':
+        clues |= kAtSign;
+        break;
+      case U'/':
+      case U'\\':
+        // A path begins with its first slash, after a blank, a bracket, a quote, ":",
+        // "=", "~" or "." (or at the start of the line); a slash after a word ("1/2",
+        // "и/или") begins none.
+        if (i == 0 || text::IsBlank(line[i - 1]) || Holds(U"([\"':=~.", line[i - 1])) clues |= kSlash;
+        break;
+      case U'$':
+        clues |= kDollar;
+        break;
+      case U'{':
+        clues |= kBrace;
+        break;
+      case U'!':
+      case U'?':
+        if (next == U'=') clues |= kOperator;
+        break;
+      case U'-':
+        if (next == U'>') clues |= kOperator;
+        break;
+      default:
+        break;
+    }
+  }
+  return clues;
+}
 
 }  // namespace
 
 std::vector<TokenSpan> FindProtectedTokens(text::TextView line) {
   std::vector<TokenSpan> tokens;
-  if (!MayHoldTokens(line)) return tokens;
+  const unsigned clues = CluesIn(line);
+  if (clues == 0) return tokens;
+  unsigned active = 0;
+  for (std::size_t m = 0; m < kMatcherCount; ++m) {
+    if ((kMatchers[m].clue & clues) != 0) active |= 1u << m;
+  }
   std::size_t i = 0;
   while (i < line.size()) {
     std::size_t end = kNoMatch;
-    if (MayBeginToken(line[i])) {
-      for (const auto matcher : kMatchers) {
-        end = matcher(line, i);
-        if (end > i) break;
-      }
+    for (unsigned candidates = MatchersBeginningWith(line[i]) & active; candidates != 0 && end <= i;
+         candidates &= candidates - 1) {
+      end = kMatchers[std::countr_zero(candidates)].at(line, i);
     }
     if (end <= i) {
       ++i;

@@ -27,7 +27,7 @@ struct ScanRule {
 };
 
 // Whether c at i lets the rule act at all.
-inline bool MayAct(const ScanRule& rule, text::Char c) {
+constexpr bool MayAct(const ScanRule& rule, text::Char c) {
   if (rule.needs == kAnyDigit) return c >= U'0' && c <= U'9';
   if (rule.needs == kAnyCyrillic) return c >= U'\u0400' && c <= U'\u045F';
   return c == rule.needs;

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/html_view.h"
 
+#include <string_view>
+
 #include "format/token_stand_ins.h"
 #include "html/convert_line.h"
+#include "text/line_chunks.h"
 #include "text/line_list.h"
 #include "text/toolkit.h"
+#include "text/utf8.h"
 
 namespace skorlin::html {
 namespace {
@@ -17,6 +21,36 @@ constexpr text::TextView kTableEnd = U"</Table>";
 constexpr int kViewDashStyle = 2;  // em dashes
 
 bool HasTab(text::TextView s) { return s.find(U'\t') != text::TextView::npos; }
+bool HasTab(std::string_view s) { return s.find('\t') != std::string_view::npos; }
+
+// An input line normalized and converted, its protected tokens found on the line as given
+// and kept out of both. The converter normalizes the line first; normalizing it once more,
+// as the view once did, would change nothing: the normalizer's output is its own fixpoint.
+text::Text Converted(text::Text s, const HtmlViewOptions& options) {
+  const format::TokenStandIns standIns(s);
+  ConvertStoodInLineToHtml(s, standIns, kViewDashStyle, true, options.table);
+  standIns.PutBack(s, AppendTokenAsHtml);
+  return s;
+}
+
+bool IsRow(text::TextView converted, const HtmlViewOptions& options) {
+  return options.table && HasTab(converted);
+}
+
+// A converted line as the view shows it: with its paragraph tag, or as a row of a table
+// that the row opens (when the line before was no row) or closes (when the next input line,
+// as it stands before its own conversion, holds no tab, or there is none).
+text::Text ViewLine(text::Text s, const HtmlViewOptions& options, bool afterRow, bool nextHasTab) {
+  if (!IsRow(s, options)) {
+    if (options.addP && (!options.addPEmpty || !s.empty())) s.insert(0, kParagraph);
+    return s;
+  }
+  text::Text html(kRowStart);
+  html.append(text::ReplaceAll(s, U"\t", U"<td>"));
+  if (!afterRow) html.insert(0, kTableStart);
+  if (!nextHasTab) html.append(kTableEnd);
+  return html;
+}
 
 }  // namespace
 
@@ -24,30 +58,37 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   text::Text trimmed(input);
   text::TrimBlanks(trimmed);
   text::Lines lines = text::SplitLines(trimmed);
-  bool inTable = false;  // whether the previous line became a table row
+  bool afterRow = false;  // whether the previous line became a table row
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    // The line is normalized and converted, its protected tokens found on the line as given
-    // and kept out of both. The converter normalizes the line first; normalizing it once
-    // more, as the view once did, would change nothing: the normalizer's output is its own
-    // fixpoint.
-    text::Text s = lines[i];
-    const format::TokenStandIns standIns(s);
-    ConvertStoodInLineToHtml(s, standIns, kViewDashStyle, true, options.table);
-    standIns.PutBack(s, AppendTokenAsHtml);
-    const bool row = options.table && HasTab(s);
-    if (options.addP && !row && (!options.addPEmpty || !s.empty())) s.insert(0, kParagraph);
-    if (row) {
-      text::Text html(kRowStart);
-      html.append(text::ReplaceAll(s, U"\t", U"<td>"));
-      if (i == 0 || !inTable) html.insert(0, kTableStart);
-      // The next line is tested as it stands in the input, before its own conversion.
-      if (i + 1 == lines.size() || !HasTab(lines[i + 1])) html.append(kTableEnd);
-      s = std::move(html);
-    }
-    inTable = row;
-    lines[i] = std::move(s);
+    text::Text s = Converted(lines[i], options);
+    const bool row = IsRow(s, options);
+    const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
+    lines[i] = ViewLine(std::move(s), options, afterRow, nextHasTab);
+    afterRow = row;
   }
   return text::JoinLines(lines);
+}
+
+std::string HtmlViewFromUtf8(std::string_view utf8, const HtmlViewOptions& options) {
+  std::size_t begin = 0;
+  std::size_t end = utf8.size();
+  // A character of code 0 to 32 is one byte of the same value.
+  while (end > 0 && static_cast<unsigned char>(utf8[end - 1]) <= 32) --end;
+  while (begin < end && static_cast<unsigned char>(utf8[begin]) <= 32) ++begin;
+  const text::LineViews lines = text::SplitLines(utf8.substr(begin, end - begin));
+  return text::WorkOnLines(lines, [&](std::size_t first, std::size_t last, std::string& out) {
+    // A run that starts after other lines converts the line before it once more, to know
+    // whether that line became a table row.
+    bool afterRow = first > 0 && IsRow(Converted(text::DecodeUtf8(lines[first - 1]), options), options);
+    for (std::size_t i = first; i < last; ++i) {
+      text::Text s = Converted(text::DecodeUtf8(lines[i]), options);
+      const bool row = IsRow(s, options);
+      const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
+      text::AppendUtf8(out, ViewLine(std::move(s), options, afterRow, nextHasTab));
+      out += "\r\n";
+      afterRow = row;
+    }
+  });
 }
 
 }  // namespace skorlin::html

@@ -2,6 +2,9 @@
 // The HTML view: the whole input text as HTML source, line by line.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "text/text.h"
 
 namespace skorlin::html {
@@ -17,5 +20,8 @@ struct HtmlViewOptions {
 // normalized and converted to HTML, with its paragraph tag or as a table row, joined
 // again with CR LF after every line. The empty (or blank) input gives the empty text.
 text::Text HtmlView(text::TextView input, const HtmlViewOptions& options);
+// The UTF-8 form of HtmlView of UTF-8 input, each line decoded, converted and encoded in
+// turn (a large text's lines on two threads).
+std::string HtmlViewFromUtf8(std::string_view input, const HtmlViewOptions& options);
 
 }  // namespace skorlin::html

@@ -3,6 +3,7 @@
 #include "text/toolkit.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace skorlin::text {
 namespace {
@@ -39,6 +40,20 @@ Text ReplaceWith(TextView s, TextView find, TextView repl, Find findFrom) {
 
 }  // namespace
 
+// Where the C library's wide characters are as wide as ours, its vectorised search does
+// the work.
+std::size_t FindChar(TextView s, Char c, std::size_t from) {
+  if constexpr (sizeof(wchar_t) == sizeof(Char)) {
+    if (from >= s.size()) return s.size();
+    const auto* begin = reinterpret_cast<const wchar_t*>(s.data());
+    const wchar_t* hit = std::wmemchr(begin + from, static_cast<wchar_t>(c), s.size() - from);
+    return hit == nullptr ? s.size() : static_cast<std::size_t>(hit - begin);
+  } else {
+    while (from < s.size() && s[from] != c) ++from;
+    return from;
+  }
+}
+
 std::size_t FindStr(TextView sub, TextView s, std::size_t start) {
   if (sub.empty() || s.empty()) return 0;
   if (start == 0) start = 1;
@@ -51,11 +66,10 @@ std::size_t FindStr(TextView sub, TextView s, std::size_t start) {
   const Char anchorChar = sub[anchor];
   const std::size_t last = s.size() - sub.size();
   // Candidates in order from the left, so the first match is the leftmost one.
-  for (std::size_t k = start - 1; k <= last; ++k) {
-    if (s[k + anchor] == anchorChar &&
-        std::equal(sub.begin(), sub.end(), s.begin() + static_cast<std::ptrdiff_t>(k))) {
-      return k + 1;
-    }
+  const TextView anchors = s.substr(anchor, last + 1);
+  for (std::size_t k = FindChar(anchors, anchorChar, start - 1); k <= last;
+       k = FindChar(anchors, anchorChar, k + 1)) {
+    if (std::equal(sub.begin(), sub.end(), s.begin() + static_cast<std::ptrdiff_t>(k))) return k + 1;
   }
   return 0;
 }

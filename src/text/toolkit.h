@@ -9,6 +9,10 @@
 
 namespace skorlin::text {
 
+// The 0-based index of the first c in s at index from or after; s.size() when there is
+// none.
+std::size_t FindChar(TextView s, Char c, std::size_t from);
+
 // The position of the first occurrence of sub in s that begins at start or later; 0 if none.
 // A start of 0 is taken as 1.
 std::size_t FindStr(TextView sub, TextView s, std::size_t start = 1);

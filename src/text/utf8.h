@@ -32,6 +32,14 @@ inline Char NextUtf8Char(std::string_view utf8, std::size_t& i) {
     ++i;
     return lead;
   }
+  // Two bytes, as every Cyrillic letter takes: a lead of C2 to DF and exactly one
+  // continuation byte after it.
+  if (lead >= 0xC2 && lead < 0xE0 && i + 1 < utf8.size() && IsUtf8Continuation(utf8[i + 1]) &&
+      (i + 2 == utf8.size() || !IsUtf8Continuation(utf8[i + 2]))) {
+    const auto trail = static_cast<unsigned char>(utf8[i + 1]);
+    i += 2;
+    return (Char{lead & 0x1Fu} << 6) | (trail & 0x3Fu);
+  }
   return NextUtf8CharSlow(utf8, i);
 }
 

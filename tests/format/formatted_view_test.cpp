@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "random_lines.h"
+#include "text/line_chunks.h"
+#include "text/utf8.h"
+
 namespace skorlin::format {
 namespace {
 
@@ -47,6 +53,23 @@ TEST(FormattedView, ChangesAreTheNormalizersOwnInBytesOfTheView) {
     const FormattedViewBytes view = FormattedViewUtf8(text::FromUtf8(c.input), true);
     EXPECT_EQ(view.changes, c.changes) << c.input;
     EXPECT_TRUE(FormattedViewUtf8(text::FromUtf8(c.input), false).changes.empty());
+  }
+}
+
+// The command-line tool formats UTF-8 line by line, a large text on two threads: the result
+// is the view's, byte for byte, bad bytes and every kind of break included.
+TEST(FormattedView, FromUtf8SameAsTheView) {
+  testing::RandomLines lines(testing::TypographyPieces(), 41);
+  std::string utf8 = "  \r\n";
+  while (utf8.size() < 2 * text::kParallelBytes) {
+    text::Text line = lines.Next(30);
+    std::replace(line.begin(), line.end(), text::Char{0}, text::Char{U'x'});  // a NUL ends the text
+    text::AppendUtf8(utf8, line);
+    utf8 += utf8.size() % 7 == 0 ? "\xD0\r" : utf8.size() % 5 == 0 ? "\n" : "\r\n";
+  }
+  for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{5000}, utf8.size()}) {
+    const std::string_view input = std::string_view(utf8).substr(0, size);
+    ASSERT_EQ(FormattedViewFromUtf8(input), text::ToUtf8(FormattedView(text::DecodeUtf8(input)))) << size;
   }
 }
 

@@ -48,7 +48,7 @@ TEST(NormalizeLine, TrimsCollapsesAndClosesUp) {
       {"a и т. д.", "a и т.д."},
       {"a и т. п.", "a и т.п."},
       {"и т. д.", "и т. д."},  // the abbreviation rows need a space before them
-      {"text/", "text/"},  // a slash is a bracket only in a pair around a word
+      {"text/", "text/"},      // a slash is a bracket only in a pair around a word
   });
 }
 

@@ -55,7 +55,8 @@ TEST(ProtectedTokens, FindsEachKindWithItsBoundaries) {
       // an IP address with its port; without one it is no token
       {"127.0.0.1:8080 и 10.0.0.1", {"127.0.0.1:8080"}},
       // code: variables and brace lists
-      {"$(CC) -o $@ ${A} $NAME $1 и $50 {a,b} {1..5} {x} { a,b }", {"$(CC)", "$@", "${A}", "$NAME", "$1", "{a,b}", "{1..5}"}},
+      {"$(CC) -o $@ ${A} $NAME $1 и $50 {a,b} {1..5} {x} { a,b }",
+       {"$(CC)", "$@", "${A}", "$NAME", "$1", "{a,b}", "{1..5}"}},
       {"$(echo $(pwd)) $(нет)", {"$(echo $(pwd))"}},
       // emoticons: after a blank, no letter or digit after them
       {":-) ну ;) да :(( и =) но a:) :Pascal 8)", {":-)", ";)", ":((", "=)"}},

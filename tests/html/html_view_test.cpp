@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "html_test_util.h"
+#include "text/line_chunks.h"
+#include "text/utf8.h"
 
 namespace skorlin::html {
 namespace {
@@ -62,6 +64,24 @@ TEST(HtmlView, BuildsParagraphsAndTables) {
     EXPECT_EQ(U8(HtmlView(T(c.input), c.options)), c.expected)
         << "'" << c.input << "' addP " << c.options.addP << " addPEmpty " << c.options.addPEmpty << " table "
         << c.options.table;
+  }
+}
+
+// The command-line tool converts UTF-8 line by line, a large text on two threads: the
+// result is the view's, byte for byte, also where a table runs across the middle.
+TEST(HtmlView, FromUtf8SameAsTheView) {
+  std::mt19937 random(5);
+  const std::vector<text::Text> pieces{U"a",  U"б",    U" ",  U"\t", U" \t ", U"\"", U"&", U"<", U"-",
+                                       U" - ", U"1945", U"г.", U"№",  U"x",    U"(",  U")", U"..."};
+  std::string utf8;
+  for (int n = 0; utf8.size() < 2 * text::kParallelBytes; ++n) {
+    // Runs of table rows, some of them long enough to reach across the middle.
+    const bool tabs = (n / 500) % 2 == 0;
+    text::AppendUtf8(utf8, testing::RandomLineOf(random, pieces, 12));
+    utf8 += tabs ? "\tb\r\n" : "\r\n";
+  }
+  for (const HtmlViewOptions options : {HtmlViewOptions{}, HtmlViewOptions{false, false, false}}) {
+    EXPECT_EQ(HtmlViewFromUtf8(utf8, options), U8(HtmlView(text::DecodeUtf8(utf8), options)));
   }
 }
 
