@@ -100,7 +100,10 @@ constexpr std::size_t kLongestFind = LongestFind();
 constexpr std::size_t kRuleOfHyphens = 4;
 
 void CollapseHyphenRunsOutsideCode(text::Text& s) {
-  const auto isCode = [](text::Char c) { return text::IsLatin(c) || text::IsDigit(c); };
+  // Code and lines drawn with signs: "--prefix", "i--", "+--+", "|--", "-->", "--\".
+  const auto isCode = [](text::Char c) {
+    return text::IsLatin(c) || text::IsDigit(c) || text::TextView(U"\\/|+<>").find(c) != text::TextView::npos;
+  };
   std::size_t write = 0;
   std::size_t read = 0;
   while (read < s.size()) {

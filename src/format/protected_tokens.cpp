@@ -18,7 +18,7 @@ constexpr TextView kAddressSigns = U"-._~:/?#[]@!$&'()*+,;=%";
 constexpr TextView kMailboxSigns = U"._%+-";
 constexpr TextView kPathSigns = U"._-~/\\+:";
 // What may stand right before a path.
-constexpr TextView kBeforePath = U" \t([\"'";
+constexpr TextView kBeforePath = U" \u00A0\t([\"'";
 // What joins a path to the word before it ("Каталог:/var/log/", "--prefix=/opt").
 constexpr TextView kPathJoiners = U":=";
 // The schemes that may stand before an e-mail address.
@@ -36,6 +36,8 @@ constexpr TextView kSentenceEnd = U".,;:!?)]'";
 constexpr std::size_t kNoMatch = 0;
 
 bool IsAsciiAlNum(Char c) { return text::IsLatin(c) || text::IsDigit(c); }
+// A blank or a no-break space: what may stand before a path or an emoticon.
+bool IsBlankOrNoBreak(Char c) { return text::IsBlank(c) || c == U'\u00A0'; }
 bool Holds(TextView set, Char c) { return set.find(c) != TextView::npos; }
 // Addresses may hold Cyrillic letters: "https://кремль.рф/", "sales@магазин.рф".
 bool IsAddressChar(Char c) { return IsAsciiAlNum(c) || text::IsCyr(c) || Holds(kAddressSigns, c); }
@@ -209,8 +211,27 @@ std::size_t BraceListAt(TextView s, std::size_t i) {
   return list ? k + 1 : kNoMatch;
 }
 
-// The operators of code that the punctuation rules would take apart: "!=", "?=", ":=", "->".
-constexpr TextView kCodeOperators[] = {U"!=", U"?=", U":=", U"->"};
+// A spreadsheet formula: "=" before the name of a function (Latin or Cyrillic letters, digits
+// and dots) and its bracketed arguments, closed in the same line: "=СУММ(A1:A5; 2)".
+std::size_t FormulaAt(TextView s, std::size_t i) {
+  if (CharAt(s, i) != U'=' || (i > 0 && !IsBlankOrNoBreak(s[i - 1]) && !Holds(U"(\"{", s[i - 1])))
+    return kNoMatch;
+  const auto isNameChar = [](Char c) {
+    return text::IsLetter(c) || text::IsDigit(c) || c == U'.' || c == U'_';
+  };
+  const std::size_t open = SkipWhile(s, i + 1, isNameChar);
+  if (open == i + 1 || !text::IsLetter(s[i + 1]) || CharAt(s, open) != U'(') return kNoMatch;
+  int depth = 0;
+  for (std::size_t k = open; k < s.size(); ++k) {
+    if (s[k] == U'(') ++depth;
+    if (s[k] == U')' && --depth == 0) return k + 1;
+  }
+  return kNoMatch;
+}
+
+// The operators of code that the punctuation rules would take apart: "!=", "?=", ":=", "->",
+// "::" (as in "Aptitude::Theme" and "std::string").
+constexpr TextView kCodeOperators[] = {U"!=", U"?=", U":=", U"->", U"::"};
 
 std::size_t CodeOperatorAt(TextView s, std::size_t i) {
   for (const TextView op : kCodeOperators) {
@@ -220,7 +241,7 @@ std::size_t CodeOperatorAt(TextView s, std::size_t i) {
 }
 
 std::size_t EmoticonAt(TextView s, std::size_t i) {
-  if (i > 0 && !text::IsBlank(s[i - 1])) return kNoMatch;
+  if (i > 0 && !IsBlankOrNoBreak(s[i - 1])) return kNoMatch;
   if (!Holds(kEmoticonEyes, CharAt(s, i))) return kNoMatch;
   std::size_t mouth = i + 1;
   if (Holds(kEmoticonNoses, CharAt(s, mouth))) ++mouth;
@@ -243,6 +264,7 @@ enum Clue : unsigned {
   kBrace = 1u << 5,            // a brace list
   kOperator = 1u << 6,         // "!=", "?=", ":=", "->"
   kEyes = 1u << 7,             // the eyes and mouth of an emoticon
+  kFormula = 1u << 8,          // "=" before a letter: a spreadsheet formula
 };
 
 // What a kind of token may begin with.
@@ -270,6 +292,7 @@ constexpr Matcher kMatchers[] = {
     {CodeVariableAt, kDollar, 0, U"$"},
     {BraceListAt, kBrace, 0, U"{"},
     {CodeOperatorAt, kOperator, 0, U"!?:-"},
+    {FormulaAt, kFormula, 0, U"="},
     {EmoticonAt, kEyes, 0, kEmoticonEyes},
 };
 constexpr std::size_t kMatcherCount = std::size(kMatchers);
@@ -308,7 +331,7 @@ unsigned MatchersBeginningWith(Char c) {
 // Whether the eyes at i, at the start of the line or after a blank, have a mouth after them
 // (maybe after a nose).
 bool HasFaceAt(TextView line, std::size_t i) {
-  if (i > 0 && !text::IsBlank(line[i - 1])) return false;
+  if (i > 0 && !IsBlankOrNoBreak(line[i - 1])) return false;
   const std::size_t mouth = Holds(kEmoticonNoses, CharAt(line, i + 1)) ? i + 2 : i + 1;
   return Holds(kEmoticonMouths, CharAt(line, mouth));
 }
@@ -325,12 +348,15 @@ unsigned CluesIn(TextView line) {
       case U':':
         if (line.substr(i, 3) == U"://") clues |= kSchemeOrWww;
         if (text::IsDigit(CharBefore(line, i)) && text::IsDigit(next)) clues |= kDigitColonDigit;
-        if (next == U'=') clues |= kOperator;
+        if (next == U'=' || next == U':') clues |= kOperator;
         if (HasFaceAt(line, i)) clues |= kEyes;
         break;
       case U';':
+        if (HasFaceAt(line, i)) clues |= kEyes;
+        break;
       case U'=':
         if (HasFaceAt(line, i)) clues |= kEyes;
+        if (text::IsLetter(next)) clues |= kFormula;
         break;
       case U'.':
         if (i >= 3 && StartsWithNoCase(line, i - 3, U"www.")) clues |= kSchemeOrWww;
@@ -343,7 +369,7 @@ unsigned CluesIn(TextView line) {
         // A path begins with its first slash, after a blank, a bracket, a quote, ":",
         // "=", "~" or "." (or at the start of the line); a slash after a word ("1/2",
         // "и/или") begins none.
-        if (i == 0 || text::IsBlank(line[i - 1]) || Holds(U"([\"':=~.", line[i - 1])) clues |= kSlash;
+        if (i == 0 || IsBlankOrNoBreak(line[i - 1]) || Holds(U"([\"':=~.", line[i - 1])) clues |= kSlash;
         break;
       case U'$':
         clues |= kDollar;

@@ -36,8 +36,9 @@ struct TokenSpan {
 //     the port ("127.0.0.1:8080");
 //   time of day or ratio: numbers joined by ":" ("11:30", "9:05:30", "2:1"), with no digit
 //     right before, nor ":" and a digit right after;
-//   code: a variable ("$(CC)", "${HOME}", "$NAME", "$@", "$1"), a brace list ("{a,b}") or
-//     an operator ("!=", "?=", ":=", "->");
+//   code: a variable ("$(CC)", "${HOME}", "$NAME", "$@", "$1"), a brace list ("{a,b}"),
+//     an operator ("!=", "?=", ":=", "->", "::") or a spreadsheet formula
+//     ("=СУММ(A1:A5; 2)");
 //   emoticon: ":", ";" or "=", maybe a nose ("-", "^", "'"), and a mouth (") ( D P p O o | /
 //     \", brackets maybe repeated) at the start of the line or after a blank, with no letter
 //     or digit right after it (":-)", ";)", ":((").

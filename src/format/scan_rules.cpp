@@ -48,14 +48,21 @@ bool ClosesPartOfWord(const ScanLine& s, Pos i) {
   return k < i - 1 && At(s, k) == U'(' && !IsLetter(At(s, k - 1));
 }
 
+// The quotation marks: the straight one and the typographic ones it may become. Where a rule
+// treats a straight quote in some way, it treats them all so, so that typesetting the
+// quotes changes nothing a rule does.
+constexpr text::TextView kQuoteMarks = U"\"«»„“”";
+
 // The marks that close a quotation or a bracket: no space goes before them.
 constexpr text::TextView kClosingMarks = U"»“”'";
 
 // Whether the mark at p closes a quotation or a bracket: one of the closing marks, or a
-// straight quote with no word right after it.
+// straight quote that a blank, the end of the line or a sign of punctuation follows.
 bool ClosesQuotation(const ScanLine& s, Pos p) {
   const Char c = At(s, p);
-  return InSet(c, kClosingMarks) || InSet(c, U")]") || (c == kQuote && !text::IsAlNum(At(s, p + 1)));
+  const Char next = At(s, p + 1);
+  const bool quoteCloses = next == kNoChar || InSet(next, U" \u00A0\t.,;:!?…)]}»“”'\"");
+  return InSet(c, kClosingMarks) || InSet(c, U")]") || (c == kQuote && quoteCloses);
 }
 
 // The signs of arithmetic: "N-1", "N+1", "N*2" are formulas, not numbers.
@@ -95,18 +102,24 @@ bool IsDigitGroups(const text::Text& figures) {
 }  // namespace
 
 // ")" followed by a word gets a space after it, unless the bracket closes a part of the
-// word ("(пере)сборка") or a quotation closes right after it.
+// word ("(пере)сборка"), a quotation or a brace closes right after it, an escape of code
+// follows it ("mcheck()\n"), or a quotation mark of any kind (as a straight quote there
+// gets none).
 void SpaceAfterClosingBracket(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) != U')' || InSet(At(s, i + 1), U" \",.") || InSet(At(s, i + 1), kClosingMarks)) return;
+  if (At(s, i) != U')' || InSet(At(s, i + 1), U" ,.…}\\") || InSet(At(s, i + 1), kQuoteMarks) ||
+      InSet(At(s, i + 1), kClosingMarks)) {
+    return;
+  }
   if (!ClosesPartOfWord(s, i)) InsertSpace(s, i + 1);
 }
 
-// "(" glued to what precedes it gets a space before it; a doubled space goes in the later
+// "(" glued to what precedes it gets a space before it (not when a quotation mark of any
+// kind follows it, as a straight quote there gets none); a doubled space goes in the later
 // collapse, a space after the bracket in the closing table. A bracket after a Latin name, a
 // number or a word in capitals is a call or a formula and stays ("f(x)", "main()",
 // "МЕДИАНА(1; 5)"), and so does one right after an opening quote or bracket.
 void SpaceBeforeOpeningBracket(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) != U'(' || InSet(At(s, i + 1), U" \"")) return;
+  if (At(s, i) != U'(' || At(s, i + 1) == kSpace || InSet(At(s, i + 1), kQuoteMarks)) return;
   const Char before = At(s, i - 1);
   if (EndsNameOrNumber(before) || InSet(before, U"«„“([") || EndsCapitalsWord(s, i - 1)) return;
   InsertSpace(s, i);
@@ -150,9 +163,13 @@ void SpaceAfterCommaOutsideNumber(ScanLine& s, Pos i, Pos) {
 // of arithmetic follows it: "N-1" is a formula.
 void LatinNAsNumeroSign(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U'N' || IsArithmeticSign(At(s, i + 1))) return;
-  const bool beforeNumber = IsDigit(At(s, i + 1)) || At(s, i + 1) == kNumero || IsDigit(At(s, i + 2)) ||
-                            At(s, i + 2) == kNumero ||
-                            (IsCyr(At(s, i + 2)) && At(s, i + 3) == U'-' && IsDigit(At(s, i + 4)));
+  // The number may follow after one space ("N 15", "N А-5"), but not after another sign
+  // ("N…1", "N.5").
+  const bool spaced = At(s, i + 1) == kSpace;
+  const bool beforeNumber =
+      IsDigit(At(s, i + 1)) || At(s, i + 1) == kNumero ||
+      (spaced && (IsDigit(At(s, i + 2)) || At(s, i + 2) == kNumero ||
+                  (IsCyr(At(s, i + 2)) && At(s, i + 3) == U'-' && IsDigit(At(s, i + 4)))));
   const Char before = At(s, i - 1);
   const bool afterLatinWord = IsLatin(before) && before != U'N';
   if (beforeNumber && !afterLatinWord) SetAt(s, i, kNumero);
@@ -163,9 +180,13 @@ void SpaceAfterNumeroSign(ScanLine& s, Pos i, Pos) {
   if (At(s, i) == kNumero && At(s, i + 1) != kSpace && At(s, i + 1) != kNumero) InsertSpace(s, i + 1);
 }
 
-// "abc№" becomes "abc №", except right after a quote or an opening bracket or quote mark.
+// "abc№" becomes "abc №", except right after a quotation mark of any kind or an opening
+// bracket.
 void SpaceBeforeNumeroSign(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) == kNumero && !InSet(At(s, i - 1), U" \"(“«")) InsertSpace(s, i);
+  if (At(s, i) == kNumero && At(s, i - 1) != kSpace && At(s, i - 1) != U'(' &&
+      !InSet(At(s, i - 1), kQuoteMarks)) {
+    InsertSpace(s, i);
+  }
 }
 
 // In the numbers listed after the numero sign every comma gets a space after it (a doubled
@@ -198,7 +219,8 @@ void SlashAsBracket(ScanLine& s, Pos i, Pos) {
 void SpaceAfterPeriodBeforeCapital(ScanLine& s, Pos i, Pos lengthCount) {
   if (At(s, i) != U'.' || !IsCyrUpper(At(s, i + 1))) return;
   if (IsCyrLower(At(s, i - 1))) InsertSpace(s, i + 1);
-  const bool initialStartsHere = i == 2 || InSet(At(s, i - 2), U" !\"()-?") ||
+  const bool initialStartsHere = i == 2 || InSet(At(s, i - 2), U" !()-?") ||
+                                 InSet(At(s, i - 2), kQuoteMarks) ||
                                  (i > 3 && At(s, i - 2) == U'.' && IsCyrUpper(At(s, i - 3)));
   if (i < lengthCount - 2 && IsCyrLower(At(s, i + 2)) && IsCyrUpper(At(s, i - 1)) && initialStartsHere) {
     InsertSpace(s, i + 1);
@@ -212,7 +234,7 @@ void NoSpaceBeforePeriod(ScanLine& s, Pos i, Pos) {
   while (At(s, after) == U'.') ++after;
   if (text::IsAlNum(At(s, after))) return;
   const Char word = At(s, i - 2);
-  if (word == kQuote || IsDigit(word) || IsCyr(word)) DeleteAt(s, i - 1);
+  if (InSet(word, kQuoteMarks) || IsDigit(word) || IsCyr(word)) DeleteAt(s, i - 1);
 }
 
 // "А. С." becomes "А.С.".
@@ -245,7 +267,7 @@ void SpaceAfterSemicolon(ScanLine& s, Pos i, Pos) {
 void SpaceAfterColon(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U':') return;
   const Char after = At(s, i + 1);
-  if (after == kSpace || after == U'/' || ClosesQuotation(s, i + 1)) return;
+  if (after == kSpace || after == U'/' || after == U'\\' || ClosesQuotation(s, i + 1)) return;
   if (EndsNameOrNumber(At(s, i - 1)) && EndsNameOrNumber(after)) return;
   InsertSpace(s, i + 1);
 }

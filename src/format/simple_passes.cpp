@@ -20,12 +20,20 @@ void HashSignPass(text::Text& s) {
 }
 
 void BackslashPass(text::Text& s) {
+  // A backslash typed for a slash stands in Russian text: between Russian letters ("и\или"),
+  // or with a Russian word on one side and a blank or the end of the line on the other
+  // ("ВКП \б\"). Anywhere else it belongs to code or a drawing ("\n", "C:\", "--\ main").
+  const auto isBlankOrNone = [](text::Char c) { return c == 0 || c == U' ' || c == U'\u00A0' || c == U'\t'; };
   for (std::size_t i = 0; i < s.size(); ++i) {
     if (s[i] != U'\\') continue;
-    const text::Char next = i + 1 < s.size() ? s[i + 1] : text::Char{0};
-    const bool escape = next > U' ' && next <= U'~';
-    const bool continuation = i + 1 == s.size() && i > 0 && s[i - 1] == U' ';
-    if (!escape && !continuation) s[i] = U'/';
+    const text::Char before = i > 0 ? s[i - 1] : text::Char{0};
+    const text::Char after = i + 1 < s.size() ? s[i + 1] : text::Char{0};
+    const bool russianBefore = text::IsCyr(before);
+    const bool russianAfter = text::IsCyr(after);
+    if ((russianBefore && (russianAfter || isBlankOrNone(after))) ||
+        (russianAfter && isBlankOrNone(before))) {
+      s[i] = U'/';
+    }
   }
 }
 

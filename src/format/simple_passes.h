@@ -12,8 +12,9 @@ void TrimPass(text::Text& s);
 void CollapsePass(text::Text& s);
 // Every "#" before a digit written as the numero sign ("#5"); "#include" and "C#" stay.
 void HashSignPass(text::Text& s);
-// A backslash written as a slash ("ВКП \б\", "и\или"), unless it begins an escape of code
-// (an ASCII character follows it: "\n", "\0", "\*") or continues the line after a space.
+// A backslash in Russian text written as a slash: between Russian letters ("и\или"), or
+// between a Russian word and a blank or the end of the line ("ВКП \б\"). Code, paths and
+// drawings keep theirs: "\n", "'\0'", "--\ main".
 void BackslashPass(text::Text& s);
 // A slash that ends the line and closes a pair around a word becomes ")" ("ВКП (б/").
 void TrailingSlashPass(text::Text& s);

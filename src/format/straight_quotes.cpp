@@ -13,10 +13,15 @@ namespace {
 
 // A line with an odd number of straight quotes opens or closes a quotation that goes on
 // in another line: which of its quotes open and which close cannot be told from the line,
-// so the spacing around them stays as written.
+// so the spacing around them stays as written. So it does in a line that holds typographic
+// quotation marks: its quotes were typeset (by hand, or by typesetting that left the quotes
+// it could not pair straight), and their spacing with them.
 bool QuotesPairUp(text::TextView s) {
   std::size_t count = 0;
-  for (const text::Char c : s) count += c == U'"' ? 1 : 0;
+  for (const text::Char c : s) {
+    if (text::TextView(U"«»„“”").find(c) != text::TextView::npos) return false;
+    count += c == U'"' ? 1 : 0;
+  }
   return count % 2 == 0;
 }
 
@@ -40,8 +45,9 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
   Pos i = lengthCount;
   while (i > 1 && At(s, i) != U'"') --i;
   if (i <= 1) return;
-  // A space after the quote, unless one is there, an HTML tag closes, or the sentence ends.
-  if (i < lengthCount && !InSet(At(s, i + 1), U" >.…")) {
+  // A space after the quote, unless one is there, an HTML tag closes, the sentence ends, or
+  // an outer quotation closes.
+  if (i < lengthCount && !InSet(At(s, i + 1), U" >.…»“”")) {
     InsertAt(s, i + 1, U' ');
     ++lengthCount;
   }

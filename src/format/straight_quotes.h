@@ -2,7 +2,8 @@
 // The straight double quote put against the words it encloses: only the spaces around
 // quotes change, the quotes themselves stay. A quote after "=" or before ">" keeps that
 // neighbour unspaced, so attribute values of HTML-like text stay intact. A line with an
-// odd number of quotes (a quotation begun or ended in another line) is left as written.
+// odd number of quotes (a quotation begun or ended in another line), or with typographic
+// quotation marks, is left as written.
 #pragma once
 
 #include "format/line_access.h"

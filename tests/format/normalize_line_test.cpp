@@ -176,6 +176,11 @@ TEST(NormalizeLine, LeavesCorrectTextAlone) {
       {"[q]Ты слишком много знал,[q] - сказал он.", "[q]Ты слишком много знал,[q] - сказал он."},
       {"строка «ID:» и «Мягкое (устар.)»", "строка «ID:» и «Мягкое (устар.)»"},
       {"(пере)сборка, (un)subscription, a)b", "(пере)сборка, (un)subscription, a) b"},
+      // scopes, formulas, trees drawn with signs, escapes after a bracket
+      {"Опция: Aptitude::UI::Theme", "Опция: Aptitude::UI::Theme"},
+      {"=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}", "=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}"},
+      {"--\\ main - архив, +--+ и |--", "--\\ main - архив, +--+ и |--"},
+      {"fprintf(stderr, [q]ошибка mcheck()\\n[q]);", "fprintf(stderr, [q]ошибка mcheck()\\n[q]);"},
   });
 }
 
