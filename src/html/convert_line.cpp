@@ -9,6 +9,8 @@
 namespace skorlin::html {
 namespace {
 
+constexpr text::TextView kNbsp = U"&nbsp;";
+
 // The quote rules read a token as a word, as they read the letters and digits it mostly
 // begins and ends with: a quote right after a token closes, one right before it opens.
 void FixQuotesBesideTokens(text::Text& s, const format::TokenStandIns& standIns) {
@@ -47,14 +49,14 @@ void ConvertStoodInLineToHtml(text::Text& s, const format::TokenStandIns& standI
   FixQuotesBesideTokens(s, standIns);
   EscapeAmpersands(s);
   ApplyReplacements(s, kEntityRows);
-  if (!dash.empty()) WriteDashes(s, dash);
+  if (!dash.empty()) WriteDashes(s, dash, dash, dash);
   ApplyReplacements(s, kNumeroRows);
   if (wrapNobr) ApplyReplacements(s, kNobrRows);
-  WriteMultiplicationSigns(s);
-  if (!dash.empty()) WriteNumberRanges(s);
-  JoinYearsAndCities(s);
-  JoinInitials(s);
-  JoinShortWords(s);
+  WriteMultiplicationSigns(s, U"&times;");
+  if (!dash.empty()) WriteNumberRanges(s, U"&ndash;");
+  JoinYearsAndCities(s, kNbsp);
+  JoinInitials(s, kNbsp);
+  JoinShortWords(s, kNbsp);
   ApplyReplacements(s, kClosingRows);
 }
 

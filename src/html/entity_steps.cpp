@@ -117,16 +117,18 @@ void EscapeAmpersands(Text& s) {
   s = std::move(result);
 }
 
-void WriteDashes(Text& s, TextView dash) {
+void WriteDashes(Text& s, TextView dash, TextView enDash, TextView emDash) {
   Text spaced(U" ");
   spaced.append(dash);
   spaced.push_back(U' ');
   const std::array rows{
       Replacement{U" - ", spaced},
-      Replacement{U"–", dash},
-      Replacement{U"—", dash},
+      Replacement{U"–", enDash},
+      Replacement{U"—", emDash},
   };
-  ApplyReplacements(s, rows);
+  for (const Replacement& row : rows) {
+    if (row.find != row.replace) ApplyReplacements(s, std::span(&row, 1));
+  }
 }
 
 }  // namespace skorlin::html

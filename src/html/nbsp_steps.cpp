@@ -22,8 +22,6 @@ using text::TextView;
 
 namespace {
 
-constexpr TextView kNbsp = U"&nbsp;";
-
 bool IsTimesLetter(Char c) { return c == U'x' || c == U'х'; }
 bool IsRangeChar(Char c) { return text::IsDigit(c) || c == U'-' || c == U'–'; }
 
@@ -39,7 +37,7 @@ constexpr std::array<TextView, 8> kShortWords{U"не", U"с", U"в", U"на", U"
 
 }  // namespace
 
-void WriteMultiplicationSigns(Text& s) {
+void WriteMultiplicationSigns(Text& s, TextView sign) {
   // The walk runs from the right. A sign put at p + 1 turns the character at p + 2 into
   // "t", so the letter at p then fails its test; a sign put anywhere else changes nothing
   // that the test at p reads.
@@ -53,10 +51,10 @@ void WriteMultiplicationSigns(Text& s) {
     putRight = put;
   }
   std::reverse(positions.begin(), positions.end());
-  PutEntities(s, positions, U"&times;");
+  PutEntities(s, positions, sign);
 }
 
-void WriteNumberRanges(Text& s) {
+void WriteNumberRanges(Text& s, TextView dash, RangeTest isRange) {
   // A hyphen is replaced only when it is the one dash of its run of digits and dashes;
   // runs are bounded by characters the entity does not change, so every run can be judged
   // on the unchanged line.
@@ -79,14 +77,17 @@ void WriteNumberRanges(Text& s) {
       ++p;
     }
     const std::ptrdiff_t length = p - start;
-    if (dashes == 1 && length > 3 && CharAt(s, dashAt) == U'-' && dashAt >= 2 && dashAt <= n - 2) {
+    if (dashes == 1 && length > 3 && CharAt(s, dashAt) == U'-' && dashAt >= 2 && dashAt <= n - 2 &&
+        (isRange == nullptr ||
+         isRange(s, static_cast<std::size_t>(start - 1), static_cast<std::size_t>(dashAt - 1),
+                 static_cast<std::size_t>(p - 1)))) {
       positions.push_back(static_cast<std::size_t>(dashAt));
     }
   }
-  PutEntities(s, positions, U"&ndash;");
+  PutEntities(s, positions, dash);
 }
 
-void JoinYearsAndCities(Text& s) {
+void JoinYearsAndCities(Text& s, TextView nbsp) {
   // The walk visits every character of the unchanged line from position 3 while it lies
   // before the last two, and skips the characters of the entities it puts. A space that
   // has been put reads ";", which matters only where a space before "г" is tested: a
@@ -104,10 +105,10 @@ void JoinYearsAndCities(Text& s) {
       positions.push_back(static_cast<std::size_t>(p + 2));
     }
   }
-  PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, nbsp);
 }
 
-void JoinInitials(Text& s) {
+void JoinInitials(Text& s, TextView nbsp) {
   // As in the walk, a space already put after initials reads ";" and so does not start
   // the next initials ('А.Б. В.Г. Иванов' joins only the first pair); every other test
   // reads characters no entity has replaced yet.
@@ -128,10 +129,10 @@ void JoinInitials(Text& s) {
       positions.push_back(static_cast<std::size_t>(lastPut));
     }
   }
-  PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, nbsp);
 }
 
-void JoinShortWords(Text& s) {
+void JoinShortWords(Text& s, TextView nbsp) {
   // Words are taken between consecutive spaces of the unchanged line; the word after a
   // space that has just been put reads "nbsp;" and more, so it is never short.
   std::vector<std::size_t> positions;
@@ -150,7 +151,7 @@ void JoinShortWords(Text& s) {
     putAtA = put;
     a = b;
   }
-  PutEntities(s, positions, kNbsp);
+  PutEntities(s, positions, nbsp);
 }
 
 }  // namespace skorlin::html

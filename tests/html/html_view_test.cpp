@@ -71,7 +71,7 @@ TEST(HtmlView, BuildsParagraphsAndTables) {
 // result is the view's, byte for byte, also where a table runs across the middle.
 TEST(HtmlView, FromUtf8SameAsTheView) {
   std::mt19937 random(5);
-  const std::vector<text::Text> pieces{U"a",  U"б",    U" ",  U"\t", U" \t ", U"\"", U"&", U"<", U"-",
+  const std::vector<text::Text> pieces{U"a",   U"б",    U" ",  U"\t", U" \t ", U"\"", U"&", U"<",  U"-",
                                        U" - ", U"1945", U"г.", U"№",  U"x",    U"(",  U")", U"..."};
   std::string utf8;
   for (int n = 0; utf8.size() < 2 * text::kParallelBytes; ++n) {

@@ -85,7 +85,7 @@ TEST(HtmlSteps, DashesBecomeTheDashEntity) {
   EXPECT_EQ(U8(DashEntity(0)), "");
   EXPECT_EQ(U8(DashEntity(3)), "");
   ExpectStep(
-      "WriteDashes", [](text::Text& s) { WriteDashes(s, U"&mdash;"); },
+      "WriteDashes", [](text::Text& s) { WriteDashes(s, U"&mdash;", U"&mdash;", U"&mdash;"); },
       {{"a - b", "a &mdash; b"}, {"a – b—c", "a &mdash; b&mdash;c"}, {"a-b", "a-b"}, {"a -b", "a -b"}});
 }
 
@@ -97,7 +97,7 @@ TEST(HtmlSteps, NumeroPartyAndNobrRows) {
 }
 
 TEST(HtmlSteps, MultiplicationSignBetweenNumbers) {
-  ExpectStep("WriteMultiplicationSigns", WriteMultiplicationSigns,
+  ExpectStep("WriteMultiplicationSigns", [](text::Text& s) { WriteMultiplicationSigns(s, U"&times;"); },
              {{"2 x 3", "2 &times; 3"},
               {"2 х 3", "2 &times; 3"},  // the Cyrillic letter
               {"12x34", "12&times;34"},
@@ -113,7 +113,7 @@ TEST(HtmlSteps, MultiplicationSignBetweenNumbers) {
 }
 
 TEST(HtmlSteps, NumberRangesGetAnEnDash) {
-  ExpectStep("WriteNumberRanges", WriteNumberRanges,
+  ExpectStep("WriteNumberRanges", [](text::Text& s) { WriteNumberRanges(s, U"&ndash;"); },
              {{"1941-1945", "1941&ndash;1945"},
               {"1-2", "1-2"},
               {"12-34", "12&ndash;34"},
@@ -129,7 +129,7 @@ TEST(HtmlSteps, NumberRangesGetAnEnDash) {
 }
 
 TEST(HtmlSteps, YearsAndCitiesAreJoined) {
-  ExpectStep("JoinYearsAndCities", JoinYearsAndCities,
+  ExpectStep("JoinYearsAndCities", [](text::Text& s) { JoinYearsAndCities(s, U"&nbsp;"); },
              {{"В 1945 г. было", "В 1945&nbsp;г. было"},
               {"1945 г.", "1945 г."},  // the walk stops before the last two characters
               {"в 1941 гг. шла", "в 1941&nbsp;гг. шла"},
@@ -147,7 +147,7 @@ TEST(HtmlSteps, YearsAndCitiesAreJoined) {
 }
 
 TEST(HtmlSteps, InitialsStayWithTheSurname) {
-  ExpectStep("JoinInitials", JoinInitials,
+  ExpectStep("JoinInitials", [](text::Text& s) { JoinInitials(s, U"&nbsp;"); },
              {{"А.С. Пушкин", "А.С.&nbsp;Пушкин"},
               {"Пушкин А.С. писал", "Пушкин&nbsp;А.С. писал"},
               {"Пушкин А.С.", "Пушкин А.С."},
@@ -162,7 +162,7 @@ TEST(HtmlSteps, InitialsStayWithTheSurname) {
 }
 
 TEST(HtmlSteps, ShortWordsJoinTheNextWord) {
-  ExpectStep("JoinShortWords", JoinShortWords,
+  ExpectStep("JoinShortWords", [](text::Text& s) { JoinShortWords(s, U"&nbsp;"); },
              {{"не в доме", "не в&nbsp;доме"},
               {"и не в доме", "и не&nbsp;в доме"},
               {"дом на горе", "дом на&nbsp;горе"},
