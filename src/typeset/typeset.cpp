@@ -1,18 +1,288 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Typesetting a whole text: paragraph by paragraph, each line normalized, its quotes paired
+// with those of its paragraph, then typeset by the line rules in their order.
 #include "typeset/typeset.h"
 
+#include <span>
+#include <utility>
+#include <vector>
+
 #include "format/normalize_line.h"
+#include "format/token_stand_ins.h"
+#include "text/char_diff.h"
+#include "text/line_chunks.h"
 #include "text/line_list.h"
 #include "text/utf8.h"
+#include "typeset/character_writer.h"
+#include "typeset/line_rules.h"
+#include "typeset/look_alikes.h"
+#include "typeset/quote_pairing.h"
 
 namespace skorlin::typeset {
+namespace {
 
-text::Text Typeset(text::TextView text) { return format::FormattedView(text); }
+// The no-break spaces a text may already hold: the plain one and the narrow one.
+bool IsNoBreakSpace(text::Char c) { return c == U'\u00A0' || c == U'\u202F'; }
+// What the normalizer trims from a line, once no-break spaces are read as spaces.
+bool IsBlankOrNoBreak(text::Char c) { return text::IsBlank(c) || IsNoBreakSpace(c); }
 
-format::FormattedViewBytes TypesetViewUtf8(text::TextView text, bool withChanges) {
-  return format::FormattedViewUtf8(text, withChanges);
+// A line as the normalizer is to read it: the characters typesetting writes read as the
+// plain ones they come from, a dash between spaces as a hyphen (a dash that opens speech,
+// which the normalizer leaves alone, stays as it is), an en dash
+// between digits as a hyphen, "…" as three periods, "©" before a year as "(c)", a no-break
+// space as a space. The normalizer's rules were written for the plain characters, and so
+// a typeset line reads to them as the line it was typeset from. noBreak gets, for each
+// character of the result, the no-break space it stands for (0 for the others).
+text::Text PlainForNormalizer(const text::Text& line, text::Text& noBreak) {
+  text::Text plain;
+  plain.reserve(line.size() + 8);
+  noBreak.clear();
+  const auto at = [&line](std::size_t i) { return i < line.size() ? line[i] : text::Char{0}; };
+  const auto put = [&](text::TextView chars, text::Char from) {
+    plain.append(chars);
+    noBreak.append(chars.size(), from);
+  };
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const text::Char c = line[i];
+    const bool spaceBefore = i == 0 || line[i - 1] == U' ' || IsNoBreakSpace(line[i - 1]);
+    const bool spaceAfter = i + 1 == line.size() || at(i + 1) == U' ' || IsNoBreakSpace(at(i + 1));
+    if (IsNoBreakSpace(c)) {
+      put(U" ", c);
+    } else if (c == U'—' && i > 0 && spaceBefore && spaceAfter) {
+      put(U"-", 0);
+    } else if (c == U'–' && i > 0 && text::IsDigit(line[i - 1]) && text::IsDigit(at(i + 1))) {
+      put(U"-", 0);
+    } else if (c == U'…') {
+      put(U"...", 0);
+    } else if (c == U'©' && (text::IsDigit(at(i + 1)) || (at(i + 1) == U' ' && text::IsDigit(at(i + 2))))) {
+      put(U"(c)", 0);
+    } else {
+      put(text::TextView(&c, 1), 0);
+    }
+  }
+  return plain;
 }
 
-std::string TypesetFromUtf8(std::string_view utf8) { return format::FormattedViewFromUtf8(utf8); }
+// The line normalized, read as PlainForNormalizer reads it. Where the normalizer keeps a
+// space that stands for a no-break space, the no-break space comes back (a text typeset by
+// hand keeps the no-break spaces it has); the rest typesetting writes anew.
+void Normalize(text::Text& line) {
+  bool typeset = false;
+  for (const text::Char c : line) {
+    typeset = typeset || IsNoBreakSpace(c) || c == U'—' || c == U'–' || c == U'…' || c == U'©';
+  }
+  if (!typeset) {
+    format::NormalizeLineInPlace(line);
+    return;
+  }
+  text::Text noBreak;
+  const text::Text plain = PlainForNormalizer(line, noBreak);
+  line = plain;
+  format::NormalizeLineInPlace(line);
+  std::size_t before = 0;
+  std::size_t after = 0;
+  for (const text::EditRun& run : text::DiffCharacters(plain, line)) {
+    if (run.op == text::EditOp::kKeep) {
+      for (std::size_t k = 0; k < run.count; ++k) {
+        if (noBreak[before + k] != 0 && line[after + k] == U' ') line[after + k] = noBreak[before + k];
+      }
+    }
+    if (run.op != text::EditOp::kInsert) before += run.count;
+    if (run.op != text::EditOp::kDelete) after += run.count;
+  }
+}
+
+// Letters of the wrong alphabet mended, outside the protected tokens; whether any was.
+bool FixLetters(text::Text& line) {
+  const format::TokenStandIns tokens(line);
+  const bool changed = FixLookAlikeLetters(line);
+  tokens.PutBack(line);
+  return changed;
+}
+
+// The line normalized with its letters of the wrong alphabet mended: first, since the
+// normalizer's rules read them, and again after it, since it may cut a word in two
+// ("кoфеN5" becomes "кoфе № 5"), as long as that mends any (a few rounds at most).
+void NormalizeWithLetters(text::Text& line) {
+  constexpr int kRounds = 3;
+  FixLetters(line);
+  for (int round = 0; round < kRounds; ++round) {
+    Normalize(line);
+    if (!FixLetters(line)) return;
+  }
+}
+
+// Whether a line is Russian text: a Cyrillic letter stands in it outside the strings in
+// straight quotes. Code with Russian strings ("printf("Ошибка");") and lines in other
+// languages are no Russian text, and Russian typesetting leaves them as they are.
+bool IsRussianText(text::TextView line) {
+  // A quote left without its pair in the line begins no string.
+  std::size_t quotes = 0;
+  for (const text::Char c : line) quotes += c == U'"' ? 1 : 0;
+  bool quoted = false;
+  std::size_t seen = 0;
+  for (const text::Char c : line) {
+    if (c == U'"' && ++seen <= quotes - quotes % 2) quoted = !quoted;
+    if (!quoted && text::IsCyr(c)) return true;
+  }
+  return false;
+}
+
+// Typesets one paragraph (a run of non-empty lines) in place.
+void TypesetParagraph(std::span<text::Text> lines) {
+  std::vector<format::TokenStandIns> standIns;
+  standIns.reserve(lines.size());
+  std::vector<std::size_t> russian;  // the lines of Russian text
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    NormalizeWithLetters(lines[i]);
+    standIns.emplace_back(lines[i]);
+    if (IsRussianText(lines[i])) russian.push_back(i);
+  }
+  // The quotations of the Russian lines are paired together.
+  std::vector<text::Text> prose;
+  prose.reserve(russian.size());
+  for (const std::size_t i : russian) prose.push_back(std::move(lines[i]));
+  PairQuotes(prose);
+  for (std::size_t k = 0; k < russian.size(); ++k) {
+    lines[russian[k]] = std::move(prose[k]);
+    for (const LineRule& rule : kLineRules) rule.apply(lines[russian[k]]);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) standIns[i].PutBack(lines[i]);
+}
+
+// Whether a line holds nothing but blanks, which the normalizer trims away: such a line ends
+// a paragraph.
+bool IsBlankLine(text::TextView line) {
+  for (const text::Char c : line) {
+    if (!IsBlankOrNoBreak(c)) return false;
+  }
+  return true;
+}
+
+// Typesets lines in place, paragraph by paragraph; a blank line becomes empty.
+void TypesetLines(std::span<text::Text> lines) {
+  std::size_t begin = 0;
+  while (begin < lines.size()) {
+    if (IsBlankLine(lines[begin])) {
+      lines[begin].clear();
+      ++begin;
+      continue;
+    }
+    std::size_t end = begin + 1;
+    while (end < lines.size() && !IsBlankLine(lines[end])) ++end;
+    TypesetParagraph(lines.subspan(begin, end - begin));
+    begin = end;
+  }
+}
+
+// The lines of text trimmed of blanks and no-break spaces at both ends (a no-break space at
+// either end of the text would only come out as a blank line).
+text::Lines TrimmedLines(text::TextView text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (end > 0 && IsBlankOrNoBreak(text[end - 1])) --end;
+  while (begin < end && IsBlankOrNoBreak(text[begin])) ++begin;
+  text::Lines lines = text::SplitLines(text.substr(begin, end - begin));
+  // A NUL ends the text, and may leave blank lines before it at the end.
+  while (!lines.empty() && IsBlankLine(lines.back())) lines.pop_back();
+  return lines;
+}
+
+std::size_t Utf8Length(text::Char c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
+
+// The changes of one line, moved from its characters to the bytes of the view.
+void AddLineChanges(text::TextView before, text::TextView after, std::size_t lineStart,
+                    std::vector<text::CharChange>& changes) {
+  std::size_t character = 0;
+  std::size_t byte = lineStart;
+  const auto byteAt = [&](std::size_t position) {
+    for (; character < position; ++character) byte += Utf8Length(after[character]);
+    return byte;
+  };
+  for (const text::CharChange& change : text::CharChanges(before, after)) {
+    const std::size_t begin = byteAt(change.begin);
+    changes.push_back({begin, byteAt(change.begin + change.length) - begin});
+  }
+}
+
+// UTF-8 text trimmed as TrimmedLines trims: a character of code 0 to 32 is one byte of the
+// same value, the no-break spaces are C2 A0 and E2 80 AF.
+std::string_view TrimUtf8(std::string_view utf8) {
+  constexpr std::string_view kNoBreak = "\xC2\xA0";
+  constexpr std::string_view kNarrowNoBreak = "\xE2\x80\xAF";
+  for (;;) {
+    if (!utf8.empty() && static_cast<unsigned char>(utf8.back()) <= 32) {
+      utf8.remove_suffix(1);
+    } else if (utf8.ends_with(kNoBreak)) {
+      utf8.remove_suffix(kNoBreak.size());
+    } else if (utf8.ends_with(kNarrowNoBreak)) {
+      utf8.remove_suffix(kNarrowNoBreak.size());
+    } else {
+      break;
+    }
+  }
+  for (;;) {
+    if (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) {
+      utf8.remove_prefix(1);
+    } else if (utf8.starts_with(kNoBreak)) {
+      utf8.remove_prefix(kNoBreak.size());
+    } else if (utf8.starts_with(kNarrowNoBreak)) {
+      utf8.remove_prefix(kNarrowNoBreak.size());
+    } else {
+      break;
+    }
+  }
+  return utf8;
+}
+
+bool IsBlankLine(std::string_view utf8) {
+  for (const char c : utf8) {
+    if (static_cast<unsigned char>(c) > 32) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+text::Text Typeset(text::TextView text) {
+  text::Lines lines = TrimmedLines(text);
+  TypesetLines(lines);
+  return text::JoinLines(lines);
+}
+
+format::FormattedViewBytes TypesetViewUtf8(text::TextView text, bool withChanges) {
+  const text::Lines input = TrimmedLines(text);
+  text::Lines lines = input;
+  TypesetLines(lines);
+  format::FormattedViewBytes view;
+  view.utf8.reserve(text.size() * 2);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t lineStart = view.utf8.size();
+    text::AppendUtf8(view.utf8, lines[i]);
+    view.utf8 += "\r\n";
+    if (withChanges && input[i] != lines[i]) AddLineChanges(input[i], lines[i], lineStart, view.changes);
+  }
+  return view;
+}
+
+std::string TypesetFromUtf8(std::string_view utf8) {
+  text::LineViews lines = text::SplitLines(TrimUtf8(utf8));
+  while (!lines.empty() && IsBlankLine(text::DecodeUtf8(lines.back()))) lines.pop_back();
+  // The quotes of a paragraph are paired together: the text is cut only before a blank line.
+  const auto cutsParagraphs = [&lines](std::size_t i) { return IsBlankLine(lines[i]); };
+  return text::WorkOnLines(
+      lines,
+      [&lines](std::size_t first, std::size_t last, std::string& out) {
+        text::Lines run;
+        run.reserve(last - first);
+        for (std::size_t i = first; i < last; ++i) run.push_back(text::DecodeUtf8(lines[i]));
+        TypesetLines(run);
+        for (const text::Text& line : run) {
+          text::AppendUtf8(out, line);
+          out += "\r\n";
+        }
+      },
+      cutsParagraphs);
+}
 
 }  // namespace skorlin::typeset
