@@ -38,7 +38,7 @@ python3 "$here/bench/generate.py" prose 2 prose.txt
 cp "$here/examples/sample.txt" .
 
 commands=(
-  "convert" "format" "format --diff" "html" "html --no-p --no-skip-empty --no-tables" "stats" "stats --json"
+  "convert" "format" "format --diff" "typeset" "typeset --diff" "html" "html --no-p --no-skip-empty --no-tables" "stats" "stats --json"
   "trim" "delete-empty" "collapse-spaces" "dedupe" "delete-repeated" "delete-unique"
   "sort --locale ru_RU.UTF-8" "sort-mirror --locale ru_RU.UTF-8" "sort-length" "invert"
   "shuffle --seed 5" "shuffle --seed 5 --derived" "split-paragraphs --seed 3"

@@ -3,8 +3,8 @@
 # Installed as share/bash-completion/completions/skorlin-cli; works without the
 # bash-completion package too (source this file).
 
-_skorlin_cli_commands="convert format html save-html stats trim delete-empty collapse-spaces
-  dedupe delete-repeated delete-unique sort sort-mirror sort-length invert shuffle
+_skorlin_cli_commands="convert format typeset html save-html stats trim delete-empty
+  collapse-spaces dedupe delete-repeated delete-unique sort sort-mirror sort-length invert shuffle
   split-paragraphs insert-urls insert-anchors keep-urls keep-domain keep-folder
   keep-filename add-http remove-http initials first-patronymic dative salutation decline"
 
@@ -18,7 +18,7 @@ _skorlin_cli_value_options=" --encoding --output-encoding --eol --decimal-separa
 # The options of one command.
 _skorlin_cli_command_options() {
   case $1 in
-    format) echo "--diff" ;;
+    format | typeset) echo "--diff" ;;
     html) echo "--no-p --no-skip-empty --no-tables" ;;
     stats) echo "--rate --json" ;;
     shuffle) echo "--seed --derived" ;;

@@ -45,11 +45,12 @@ QPushButton* MakeButton(const char* name, const char* caption, const char* hint,
   return button;
 }
 
-QCheckBox* MakeCheckBox(const char* name, const char* caption, const char* hint, QWidget* parent) {
+QCheckBox* MakeCheckBox(const char* name, const char* caption, const char* hint, QWidget* parent,
+                        bool checked = true) {
   auto* box = new QCheckBox(Tr(caption), parent);
   box->setObjectName(QLatin1String(name));
   box->setToolTip(Tr(hint));
-  box->setChecked(true);
+  box->setChecked(checked);
   return box;
 }
 
@@ -160,7 +161,12 @@ QWidget* TfmMain::CreateChangeOptions() {
                                 "Выделять то, что изменило форматирование; F8 и Shift+F8 — к следующей и "
                                 "предыдущей изменённой строке",
                                 panel);
+  chkTypograf = MakeCheckBox("chkTypograf", "Типографика",
+                             "Кавычки «ёлочки» и „лапки“, тире, неразрывные пробелы и многоточия вместо "
+                             "прямых кавычек и дефисов",
+                             panel, false);
   boxes->addWidget(chkShowChanges);
+  boxes->addWidget(chkTypograf);
   boxes->addStretch(1);
   panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   return panel;
@@ -245,6 +251,7 @@ void TfmMain::FormCreate() {
   }
   connect(chkShowChanges, &QCheckBox::toggled, this,
           [this] { RunHandler([this] { chkShowChangesClick(); }); });
+  connect(chkTypograf, &QCheckBox::toggled, this, [this] { RunHandler([this] { chkTypografClick(); }); });
   ConnectViews();
 
   location_ = ChooseSettingsLocation(environment_.programDir, environment_.appDataDir);

@@ -81,6 +81,8 @@ class TfmMain : public QMainWindow {
   void cbxHTMLClick();
   // The check box "Показывать изменения": the changes drawn again by a rebuild, or taken away.
   void chkShowChangesClick();
+  // The check box "Типографика": the formatted view rebuilt at once, typeset or not.
+  void chkTypografClick();
   // F8 and Shift+F8 on the formatted view: the caret to the next or the previous line the
   // formatter changed.
   void GoToChange(bool forward);
@@ -252,6 +254,7 @@ class TfmMain : public QMainWindow {
   QCheckBox* cbxAddPEmpty = nullptr;
   QCheckBox* cbxTable = nullptr;
   QCheckBox* chkShowChanges = nullptr;
+  QCheckBox* chkTypograf = nullptr;
   QCheckBox* chkEnterStart = nullptr;
   QCheckBox* chkFolders = nullptr;
   QGroupBox* gbAbz = nullptr;

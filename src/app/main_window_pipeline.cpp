@@ -23,6 +23,7 @@
 #include "stats/labels.h"
 #include "stats/text_stats.h"
 #include "text/line_breaks.h"
+#include "typeset/typeset.h"
 
 namespace skorlin::app {
 namespace {
@@ -89,7 +90,11 @@ void TfmMain::PageControlChange() {
   std::string bytes;
   std::vector<text::CharChange> changes;
   if (tab == 1) {
-    format::FormattedViewBytes formatted = format::FormattedViewUtf8(input, chkShowChanges->isChecked());
+    // Typeset or not, as "Типографика" says; the changes are those of the view shown.
+    const bool withChanges = chkShowChanges->isChecked();
+    format::FormattedViewBytes formatted = chkTypograf->isChecked()
+                                               ? typeset::TypesetViewUtf8(input, withChanges)
+                                               : format::FormattedViewUtf8(input, withChanges);
     bytes = std::move(formatted.utf8);
     changes = std::move(formatted.changes);
   } else {
@@ -119,6 +124,10 @@ void TfmMain::chkShowChangesClick() {
   } else if (PageControl->currentIndex() == 1) {
     PageControlChange();
   }
+}
+
+void TfmMain::chkTypografClick() {
+  if (PageControl->currentIndex() == 1) PageControlChange();
 }
 
 void TfmMain::GoToChange(bool forward) { GoToChangedLine(*views_[1].widget, forward); }

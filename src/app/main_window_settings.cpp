@@ -28,6 +28,7 @@ void TfmMain::LoadSettings() {
       {kMain, chkEnterStart, "chkEnterStart.Checked"},
       {kMain, chkFolders, "chkFolders.Checked"},
       {kMain, chkShowChanges, "chkShowChanges.Checked"},  // under the formatted view
+      {kMain, chkTypograf, "chkTypograf.Checked"},        // beside it
       {kHtml, cbxAddP, "cbxAddP.Checked"},
       {kHtml, cbxAddPEmpty, "cbxAddPEmpty.Checked"},
       {kHtml, cbxTable, "cbxTable.Checked"},
@@ -69,6 +70,7 @@ void TfmMain::SaveSettings() {
   Settings->WriteBool(kMain, QStringLiteral("chkEnterStart.Checked"), chkEnterStart->isChecked());
   Settings->WriteBool(kMain, QStringLiteral("chkFolders.Checked"), chkFolders->isChecked());
   Settings->WriteBool(kMain, QStringLiteral("chkShowChanges.Checked"), chkShowChanges->isChecked());
+  Settings->WriteBool(kMain, QStringLiteral("chkTypograf.Checked"), chkTypograf->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxAddP.Checked"), cbxAddP->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxAddPEmpty.Checked"), cbxAddPEmpty->isChecked());
   Settings->WriteBool(kHtml, QStringLiteral("cbxTable.Checked"), cbxTable->isChecked());

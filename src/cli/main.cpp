@@ -59,7 +59,7 @@ void WriteOutput(const std::string& out) {
   if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
 }
 
-// --diff, an option of format.
+// --diff, an option of format and of typeset: the same diff for either.
 bool WantsDiff(const cli::Arguments& args) { return args.commandOptions.count("--diff") != 0; }
 
 int WriteDiff(std::string_view input, std::string_view output, const std::string& file) {
@@ -72,7 +72,7 @@ int WriteDiff(std::string_view input, std::string_view output, const std::string
 // The one adapter of a command's result: its text on standard output in the encoding and
 // with the breaks asked for, its caption on standard error, its outcome as the exit
 // status. inputEncoding and inputEol are what the input was read in and its first break.
-// With original (format --diff), the rendered text is not written but compared with the
+// With original (--diff), the rendered text is not written but compared with the
 // input's own bytes: a unified diff goes out instead, and the exit status is diff's.
 int Finish(const cli::Arguments& args, text::CommandResult result, text::Encoding inputEncoding,
            cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt) {
@@ -87,8 +87,9 @@ int Finish(const cli::Arguments& args, text::CommandResult result, text::Encodin
   }
   if (args.command->output != cli::Output::kNothing) {
     const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
-    const std::string rendered = cli::RenderOutput(
-        std::move(result.text), format, args.command->output == cli::Output::kTextWithBreaks, args.eol.has_value());
+    const std::string rendered =
+        cli::RenderOutput(std::move(result.text), format,
+                          args.command->output == cli::Output::kTextWithBreaks, args.eol.has_value());
     if (original) return WriteDiff(*original, rendered, args.file);
     WriteOutput(rendered);
   }

@@ -16,11 +16,14 @@
 #include <QTest>
 #include <QUrl>
 #include <optional>
+#include <string>
 
 #include "app/desktop.h"
 #include "app/folder_listing.h"
 #include "run_as_nobody.h"
 #include "test_classes.h"
+#include "text/encoding.h"
+#include "typeset/typeset.h"
 #include "window_harness.h"
 
 namespace skorlin::app::testing {
@@ -241,6 +244,30 @@ class FilesTest : public QObject {
     QTest::mouseClick(h.Find<QPushButton>("btPaste"), Qt::LeftButton);
     h.Action("mmSaveAs")->trigger();
     QCOMPARE(h.ReadFile(h.ProgramDir() + "pasted.txt"), QByteArray("\xCF\xEE\xEA\xE0"));
+  }
+
+  // The typeset view is copied and saved as shown. Its «ёлочки», „лапки“, dashes, ellipses
+  // and no-break spaces are all in Windows-1251: a Windows-1251 input's view is saved in
+  // Windows-1251, not widened to UTF-8.
+  void TheTypesetViewIsCopiedAndSavedAsShown() {
+    WindowHarness h;
+    h.Open();
+    const QString in = h.ProgramDir() + "in.txt";
+    // «Да»,\u00A0— ответил он… „Да“ - "нет"
+    h.WriteFile(in,
+                "\xAB\xC4\xE0\xBB,\xA0\x97 \xEE\xF2\xE2\xE5\xF2\xE8\xEB \xEE\xED\x85 \x84\xC4\xE0\x93 - "
+                "\"\xED\xE5\xF2\"\r\n");
+    ScriptedDialogs dialogs({in, h.ProgramDir() + "typeset.txt"});
+    h.Action("mmOpen")->trigger();
+    h.Find<QCheckBox>("chkTypograf")->setChecked(true);
+    h.SelectTab(1);
+    const std::string shown = typeset::TypesetViewUtf8(ViewText(*h.View(0)), false).utf8;
+    QTest::mouseClick(h.Find<QPushButton>("btCopy"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), ClipboardString(shown));
+    h.Action("mmSaveAs")->trigger();
+    QCOMPARE(h.ReadFile(h.ProgramDir() + "typeset.txt").toStdString(),
+             text::EncodeFromUtf8(shown, text::Encoding::Cp1251));
+    QVERIFY(!h.window->windowTitle().contains(QStringLiteral("UTF-8")));
   }
 
   void TextOutsideWindows1251IsSavedInUtf8AndTheCaptionSaysSo() {

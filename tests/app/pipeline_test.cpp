@@ -6,12 +6,16 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "app/text_view.h"
 #include "app/view_text.h"
 #include "format/formatted_view.h"
 #include "html/html_view.h"
 #include "test_classes.h"
+#include "text/char_diff.h"
+#include "typeset/typeset.h"
 #include "window_harness.h"
 
 namespace skorlin::app::testing {
@@ -20,6 +24,25 @@ namespace {
 // A click on the box itself, as a user makes it.
 void ClickCheckBox(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+// The bytes of a view under the mark of inserted and changed characters, and the bytes
+// changes say should be under it.
+std::vector<long> MarkedBytes(TextView* view) {
+  std::vector<long> marked;
+  for (long at = 0; at < static_cast<long>(view->Length()); ++at) {
+    if (view->SendScintilla(TextView::SCI_INDICATORVALUEAT, TextView::INDIC_CONTAINER, at) != 0)
+      marked.push_back(at);
+  }
+  return marked;
+}
+std::vector<long> ChangedBytes(const std::vector<text::CharChange>& changes) {
+  std::vector<long> changed;
+  for (const text::CharChange& change : changes) {
+    for (std::size_t at = change.begin; at < change.begin + change.length; ++at)
+      changed.push_back(static_cast<long>(at));
+  }
+  return changed;
 }
 
 class PipelineTest : public QObject {
@@ -66,6 +89,33 @@ class PipelineTest : public QObject {
     h.SelectTab(2);
     QCOMPARE(ViewText(*h.View(2)), html::HtmlView(ViewText(*h.View(0)), html::HtmlViewOptions{}));
     QVERIFY(h.Text(2).contains(QStringLiteral("<Table")));
+  }
+
+  // With "Типографика" on, the formatted view is the typeset text, marked where typesetting
+  // changed it; a click on the box rebuilds the view shown at once, either way.
+  void TheTypesetViewIsTheCoreResultAndItsBoxRebuildsAtOnce() {
+    WindowHarness h;
+    h.Open();
+    h.SetText(0, QStringLiteral("- Ну что ж, - сказал он, - пойдём \"домой\".\n- Пойдём... "));
+    h.SelectTab(1);
+    const std::string formatted(h.View(1)->Utf8());
+    auto* box = h.Find<QCheckBox>("chkTypograf");
+    for (bool on : {true, false}) {
+      h.View(1)->setFocus();
+      WindowHarness::Type(h.View(1), QStringLiteral("добавка"));
+      ClickCheckBox(box);
+      QCOMPARE(box->isChecked(), on);
+      QCOMPARE(std::string(h.View(1)->Utf8()),
+               on ? typeset::TypesetViewUtf8(ViewText(*h.View(0)), true).utf8 : formatted);
+    }
+    box->setChecked(true);
+    h.SelectTab(0);
+    h.SetText(0, QStringLiteral("Он ответил:\"Нет\" ,и ушёл -- домой."));
+    h.SelectTab(1);
+    const format::FormattedViewBytes expected = typeset::TypesetViewUtf8(ViewText(*h.View(0)), true);
+    QCOMPARE(std::string(h.View(1)->Utf8()), expected.utf8);
+    QVERIFY(!expected.changes.empty());
+    QCOMPARE(MarkedBytes(h.View(1)), ChangedBytes(expected.changes));
   }
 
   void TypingIntoADerivedViewIsLostAtItsNextRebuild() {

@@ -21,6 +21,7 @@ const char* const kAllKeys[][2] = {
     {"Main", "chkEnterStart.Checked"},
     {"Main", "chkFolders.Checked"},
     {"Main", "chkShowChanges.Checked"},
+    {"Main", "chkTypograf.Checked"},
     {"HTML", "cbxAddP.Checked"},
     {"HTML", "cbxAddPEmpty.Checked"},
     {"HTML", "cbxTable.Checked"},
@@ -31,6 +32,15 @@ const char* const kAllKeys[][2] = {
     {"Main", "Left"},
     {"Main", "Width"},
     {"Main", "Height"},
+};
+
+// The check boxes kept in the settings file, with their state in a window without one.
+const struct {
+  const char* name;
+  bool checked;
+} kCheckBoxes[] = {
+    {"chkEnterStart", true}, {"chkFolders", true},   {"chkShowChanges", true}, {"chkTypograf", false},
+    {"cbxAddP", true},       {"cbxAddPEmpty", true}, {"cbxTable", true},
 };
 
 // Every line of before is still in after, in the same order (a CR before the LF aside:
@@ -60,10 +70,8 @@ class SettingsTest : public QObject {
     WindowHarness h;
     h.Open();
     QCOMPARE(h.window->Location().filePath, h.UserSettingsPath());
-    for (const char* name :
-         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
-      QVERIFY2(h.Find<QCheckBox>(name)->isChecked(), name);
-    }
+    for (const auto& [name, checked] : kCheckBoxes)
+      QVERIFY2(h.Find<QCheckBox>(name)->isChecked() == checked, name);
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
     QCOMPARE(h.Find<QLineEdit>("edAbzMax")->text(), QStringLiteral("400"));
     QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QStringLiteral("0,8"));
@@ -80,6 +88,7 @@ class SettingsTest : public QObject {
     for (const auto& [section, key] : kAllKeys) QVERIFY2(ini.Find(section, key).has_value(), key);
     QCOMPARE(ini.ReadString("Main", "chkEnterStart.Checked", ""), QStringLiteral("1"));
     QCOMPARE(ini.ReadString("Main", "chkFolders.Checked", ""), QStringLiteral("0"));
+    QCOMPARE(ini.ReadString("Main", "chkTypograf.Checked", ""), QStringLiteral("0"));
     QCOMPARE(ini.ReadString("Abzac", "edAbzMax.Text", ""), QStringLiteral("500"));
     QCOMPARE(ini.ReadString("Main", "edCena.Text", ""), QStringLiteral("0,8"));
     QCOMPARE(ini.ReadInteger("Main", "Width", 0), 500);
@@ -89,10 +98,7 @@ class SettingsTest : public QObject {
   void EverythingWrittenAtCloseIsReadAtTheNextStart() {
     WindowHarness h;
     h.Open();
-    for (const char* name :
-         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
-      h.Find<QCheckBox>(name)->setChecked(false);
-    }
+    for (const auto& [name, checked] : kCheckBoxes) h.Find<QCheckBox>(name)->setChecked(!checked);
     h.Find<QLineEdit>("edAbzMin")->setText(QStringLiteral("100"));
     h.Find<QLineEdit>("edAbzMax")->setText(QStringLiteral("200"));
     h.Find<QLineEdit>("edCena")->setText(QStringLiteral("1,25 руб"));
@@ -102,10 +108,8 @@ class SettingsTest : public QObject {
     h.window->close();
 
     h.Open();
-    for (const char* name :
-         {"chkEnterStart", "chkFolders", "chkShowChanges", "cbxAddP", "cbxAddPEmpty", "cbxTable"}) {
-      QVERIFY2(!h.Find<QCheckBox>(name)->isChecked(), name);
-    }
+    for (const auto& [name, checked] : kCheckBoxes)
+      QVERIFY2(h.Find<QCheckBox>(name)->isChecked() != checked, name);
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("100"));
     QCOMPARE(h.Find<QLineEdit>("edAbzMax")->text(), QStringLiteral("200"));
     QCOMPARE(h.Find<QLineEdit>("edCena")->text(), QStringLiteral("1,25 руб"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// skorlin-cli format: the formatted view of a file or of standard input.
+// skorlin-cli format and typeset: the formatted view of a file or of standard input, and
+// that view typeset.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,13 +32,14 @@ TEST(CliFormat, EmptyInputGivesEmptyOutput) {
   EXPECT_EQ(run.out, "");
 }
 
-// format --diff on a file, checked against diff -u and patch: the diff is the one diff
-// writes, and patch turns the file into exactly what format prints.
-void ExpectDiffThatPatchApplies(const std::string& bytes, const std::vector<std::string>& options = {}) {
+// format --diff (or typeset --diff) on a file, checked against diff -u and patch: the diff
+// is the one diff writes, and patch turns the file into exactly what the command prints.
+// command is the command and its options.
+void ExpectDiffThatPatchApplies(const std::string& bytes,
+                                const std::vector<std::string>& command = {"format"}) {
   TempDir dir;
   const std::string in = dir.Write("in.txt", bytes);
-  std::vector<std::string> args{"format"};
-  args.insert(args.end(), options.begin(), options.end());
+  std::vector<std::string> args = command;
   args.push_back(in);
   const CliRun formatted = RunCli(args);
   ASSERT_EQ(formatted.exitCode, 0) << formatted.err;
@@ -63,9 +65,14 @@ TEST(CliFormatDiff, PatchTurnsTheInputIntoTheFormattedText) {
   // CR LF breaks, blank lines dropped at both ends, and the same with LF written.
   const std::string crlf = "\r\n \r\n  дом N12,кв.5\r\nok\r\nв 1999г\r\n\r\nтак\r\n\r\n\r\n";
   ExpectDiffThatPatchApplies(crlf);
-  ExpectDiffThatPatchApplies(crlf, {"--eol", "lf"});
-  // Windows-1251 ("стр5", "Он сказал "Да" ."), in and out.
-  ExpectDiffThatPatchApplies("\xF1\xF2\xF0\x35\r\nx\r\n\xCE\xED \xF1\xEA\xE0\xE7\xE0\xEB \"\xC4\xE0\" .\r\n");
+  ExpectDiffThatPatchApplies(crlf, {"format", "--eol", "lf"});
+  // Windows-1251 ("стр5", "Он сказал "Да" ."), in and out, formatted and typeset.
+  const std::string cp1251 = "\xF1\xF2\xF0\x35\r\nx\r\n\xCE\xED \xF1\xEA\xE0\xE7\xE0\xEB \"\xC4\xE0\" .\r\n";
+  ExpectDiffThatPatchApplies(cp1251);
+  ExpectDiffThatPatchApplies(cp1251, {"typeset"});
+  // Typeset dialogue: quotes, dashes and an ellipsis to set, LF written for CR LF.
+  ExpectDiffThatPatchApplies("- Ну что ж, - сказал он, - пойдём \"домой\".\r\n- Пойдём...\r\n",
+                             {"typeset", "--eol", "lf"});
   // A byte order mark, lone CRs and mixed breaks; a text without its last break.
   ExpectDiffThatPatchApplies(
       "\xEF\xBB\xBF"
@@ -94,10 +101,12 @@ TEST(CliFormatDiff, StandardInputIsNamedAndTroubleIsStatusTwo) {
   EXPECT_EQ(stdinDiff.exitCode, 1);
   EXPECT_EQ(stdinDiff.out, "--- -\n+++ -\n@@ -1 +1 @@\n-x,y\n\\ No newline at end of file\n+x, y\n");
 
-  const CliRun missing = RunCli({"format", "--diff", "/nonexistent/in.txt"});
-  EXPECT_EQ(missing.exitCode, 2);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_NE(missing.err.find("/nonexistent/in.txt"), std::string::npos) << missing.err;
+  for (const char* command : {"format", "typeset"}) {
+    const CliRun missing = RunCli({command, "--diff", "/nonexistent/in.txt"});
+    EXPECT_EQ(missing.exitCode, 2) << command;
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("/nonexistent/in.txt"), std::string::npos) << missing.err;
+  }
 
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"html", "--diff"}, std::vector<std::string>{"trim", "--diff"}}) {
@@ -105,6 +114,19 @@ TEST(CliFormatDiff, StandardInputIsNamedAndTroubleIsStatusTwo) {
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_EQ(usage.out, "");
     EXPECT_NE(usage.err.find("unknown option '--diff'"), std::string::npos) << usage.err;
+  }
+}
+
+// Typeset text typeset again is the same text: its diff against itself is empty, exit 0.
+TEST(CliTypesetDiff, TypesetTextIsAFixpoint) {
+  for (const char* example : {"sample.txt", "dialogue.txt"}) {
+    const std::string file = std::string(SKORLIN_SOURCE_DIR) + "/examples/" + example;
+    const CliRun typeset = RunCli({"typeset", file});
+    ASSERT_EQ(typeset.exitCode, 0) << typeset.err;
+    EXPECT_NE(typeset.out, "");
+    const CliRun again = RunCli({"typeset", "--diff"}, typeset.out);
+    EXPECT_EQ(again.exitCode, 0) << file << "\n" << again.out << again.err;
+    EXPECT_EQ(again.out, "");
   }
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a picture of the whole screen for each tab of the window, with a sample text in
-// the input view: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]. Meant to run inside a virtual
-// X server with a window manager (scripts/screenshot.sh), so the title bar shows too.
-// Uses a temporary settings folder, never the user's own.
+// the input view: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]. With --typeset
+// first, one picture instead, window-typeset.png: the tab "Skorlin" with "Типографика" on
+// and the changes marked. Meant to run inside a virtual X server with a window manager
+// (scripts/screenshot.sh), so the title bar shows too. Uses a temporary settings folder,
+// never the user's own.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
@@ -11,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <cstring>
 
 #include "app/main_window.h"
 
@@ -23,45 +27,56 @@ void Settle(int milliseconds) {
   }
 }
 
+// Selects a tab, lets it settle and saves a picture of the window with its frame.
+bool Shoot(skorlin::app::TfmMain& window, int tab, const QString& path) {
+  window.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(tab);
+  Settle(600);
+  const QRect frame = window.frameGeometry().adjusted(-10, -10, 10, 10);
+  const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+  if (!shot.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 3 && argc != 5) {
-    std::fprintf(stderr, "usage: skorlin-screenshots SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]\n");
+  const bool typeset = argc > 1 && std::strcmp(argv[1], "--typeset") == 0;
+  char** const args = typeset ? argv + 1 : argv;
+  const int count = typeset ? argc - 1 : argc;
+  if (count != 3 && count != 5) {
+    std::fprintf(stderr, "usage: skorlin-screenshots [--typeset] SAMPLE OUTPUT_FOLDER [WIDTH HEIGHT]\n");
     return 2;
   }
   QTemporaryDir settings;
   skorlin::app::WindowEnvironment environment;
   environment.programDir = settings.path() + QStringLiteral("/program");
   environment.appDataDir = settings.path() + QStringLiteral("/config");
-  environment.arguments = {QString::fromLocal8Bit(argv[1])};
+  environment.arguments = {QString::fromLocal8Bit(args[1])};
   QDir().mkpath(environment.programDir);
 
   skorlin::app::TfmMain window(environment);
   window.move(40, 30);
-  window.resize(argc == 5 ? QString::fromLocal8Bit(argv[3]).toInt() : 640,
-                argc == 5 ? QString::fromLocal8Bit(argv[4]).toInt() : 560);
+  window.resize(count == 5 ? QString::fromLocal8Bit(args[3]).toInt() : 640,
+                count == 5 ? QString::fromLocal8Bit(args[4]).toInt() : 560);
   window.show();
   window.raise();
   window.activateWindow();
   Settle(1500);
 
-  const QString folder = QString::fromLocal8Bit(argv[2]);
+  const QString folder = QString::fromLocal8Bit(args[2]) + QLatin1Char('/');
   QDir().mkpath(folder);
+  if (typeset) {
+    window.findChild<QCheckBox*>(QStringLiteral("chkTypograf"))->setChecked(true);
+    return Shoot(window, 1, folder + QStringLiteral("window-typeset.png")) ? 0 : 1;
+  }
   const char* names[] = {"window-text.png", "window-formatted.png", "window-html.png", "window-settings.png"};
-  auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl"));
   for (int tab = 0; tab < 4; ++tab) {
-    tabs->setCurrentIndex(tab);
-    Settle(600);
-    const QRect frame = window.frameGeometry().adjusted(-10, -10, 10, 10);
-    const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    const QString path = folder + QLatin1Char('/') + QLatin1String(names[tab]);
-    if (!shot.save(path)) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-      return 1;
-    }
-    std::printf("%s\n", qPrintable(path));
+    if (!Shoot(window, tab, folder + QLatin1String(names[tab]))) return 1;
   }
   return 0;
 }
