@@ -174,11 +174,11 @@ void WriteEllipsis(Text& s) { html::ApplyReplacements(s, kEllipsisRows); }
 void WriteDialogueDash(Text& s) {
   std::size_t dashes = 0;
   while (dashes < 3 && InSet(At(s, dashes), U"-–—")) ++dashes;
-  // Speech begins with a capital, a number, a quotation or an ellipsis; "- games" in a tree
-  // of folders does not.
+  // Speech begins with a word, a number, a quotation, an ellipsis; "- games" (a lower-case
+  // Latin word) and "- + $" are items of a list or of code.
   const Char first = At(s, dashes + 1);
-  const bool speech = text::IsCyrUpper(first) || (first >= U'A' && first <= U'Z') || text::IsDigit(first) ||
-                      InSet(first, U"«„\"….");
+  const bool speech = first != 0 && !IsSpace(first) && !(first >= U'a' && first <= U'z') &&
+                      !InSet(first, U"+-–—$(){}[]<>=|/\\*#~");
   if (dashes == 0 || !IsSpace(At(s, dashes)) || !speech) return;
   s.replace(0, dashes, kEmDash);
 }

@@ -17,7 +17,7 @@ void WriteCopyrightSign(text::Text& s);
 // Three periods become "…".
 void WriteEllipsis(text::Text& s);
 // A line of dialogue begins with "— ": a hyphen, "--", an en dash or an em dash before the
-// first space.
+// first space, and speech after it.
 void WriteDialogueDash(text::Text& s);
 // A hyphen between spaces becomes a dash, and so does one that ends the line after a
 // space; en and em dashes stay as typed.
@@ -49,24 +49,25 @@ void SpaceDashAfterColon(text::Text& s);
 struct LineRule {
   const char* name;
   void (*apply)(text::Text& s);
+  bool everyLanguage;  // serves prose in other languages too (dashes, ellipsis)
 };
 
 inline constexpr std::array<LineRule, 15> kLineRules{{
-    {"copyright sign", &WriteCopyrightSign},
-    {"ellipsis", &WriteEllipsis},
-    {"dialogue dash", &WriteDialogueDash},
-    {"spaced dashes", &WriteSpacedDashes},
-    {"numero sign", &JoinNumeroSign},
-    {"section sign", &JoinSectionSign},
-    {"number ranges", &WriteNumberRanges},
-    {"years and cities", &JoinYearsAndCities},
-    {"initials", &JoinInitials},
-    {"short words", &JoinShortWords},
-    {"particles", &JoinParticles},
-    {"abbreviations", &JoinAbbreviations},
-    {"numbers and units", &JoinNumbersAndUnits},
-    {"dashes", &JoinDashes},
-    {"dash after a colon", &SpaceDashAfterColon},
+    {"copyright sign", &WriteCopyrightSign, false},
+    {"ellipsis", &WriteEllipsis, true},
+    {"dialogue dash", &WriteDialogueDash, true},
+    {"spaced dashes", &WriteSpacedDashes, true},
+    {"numero sign", &JoinNumeroSign, false},
+    {"section sign", &JoinSectionSign, false},
+    {"number ranges", &WriteNumberRanges, false},
+    {"years and cities", &JoinYearsAndCities, false},
+    {"initials", &JoinInitials, false},
+    {"short words", &JoinShortWords, false},
+    {"particles", &JoinParticles, false},
+    {"abbreviations", &JoinAbbreviations, false},
+    {"numbers and units", &JoinNumbersAndUnits, false},
+    {"dashes", &JoinDashes, true},
+    {"dash after a colon", &SpaceDashAfterColon, true},
 }};
 
 }  // namespace skorlin::typeset

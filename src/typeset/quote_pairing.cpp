@@ -24,6 +24,7 @@ struct Opener {
   Place place;
   bool straight;
   bool lowOpening;  // a „, which a “ closes
+  bool code;        // the value of an attribute, right after "=": it and its pair stay straight
 };
 
 bool IsBlankOrNone(Char c) { return c == 0 || c == U' ' || c == U'\u00A0' || c == U'\t'; }
@@ -66,7 +67,7 @@ class Pairing {
   std::vector<Place> UnpairedOpeners() const {
     std::vector<Place> places;
     for (const Opener& opener : open_) {
-      if (opener.straight) places.push_back(opener.place);
+      if (opener.straight && !opener.code) places.push_back(opener.place);
     }
     return places;
   }
@@ -114,7 +115,9 @@ class Pairing {
     const Char after = At(place.line, place.index, 1);
     const bool mayOpen = OpensBefore(before) && !IsBlankOrNone(after);
     const bool mayClose = !IsBlankOrNone(before) && ClosesBefore(after);
-    if (mayOpen && !mayClose) {
+    if (before == U'=') {
+      open_.push_back({place, true, false, true});
+    } else if (mayOpen && !mayClose) {
       Open(place, true, false);
     } else if (mayClose && !mayOpen) {
       Close(place, true);
@@ -125,12 +128,15 @@ class Pairing {
     }
   }
 
-  void Open(Place place, bool straight, bool lowOpening) { open_.push_back({place, straight, lowOpening}); }
+  void Open(Place place, bool straight, bool lowOpening) {
+    open_.push_back({place, straight, lowOpening, false});
+  }
 
   void Close(Place place, bool straight) {
     if (open_.empty()) return;  // no quotation to close: a straight one stays straight
     const Opener opener = open_.back();
     open_.pop_back();
+    if (opener.code) return;
     const bool inner = !open_.empty();
     if (opener.straight) decided_.emplace_back(opener.place, inner ? U'„' : U'«');
     if (straight) decided_.emplace_back(place, inner ? U'“' : U'»');

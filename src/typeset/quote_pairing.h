@@ -15,7 +15,7 @@ namespace skorlin::typeset {
 // a sign closes); where its neighbours cannot tell, it closes the quotation left open, or
 // opens one. Quotes already typographic are kept and counted in the pairing. A quote whose
 // pair the paragraph does not hold (a quotation begun or ended in another paragraph, an
-// inch sign) stays straight.
+// inch sign) stays straight, and so do the quotes of an attribute's value (after "=").
 void PairQuotes(std::span<text::Text> lines);
 
 }  // namespace skorlin::typeset

@@ -113,41 +113,78 @@ void NormalizeWithLetters(text::Text& line) {
 }
 
 // Whether a line is Russian text: a Cyrillic letter stands in it outside the strings in
-// straight quotes. Code with Russian strings ("printf("Ошибка");") and lines in other
-// languages are no Russian text, and Russian typesetting leaves them as they are.
+// straight quotes, or, where all its Russian is quoted (speech: "Правда?" - "Правда."),
+// nothing outside them is Latin or a sign of code. Code with Russian strings
+// (puts("Ошибка");) and lines in other languages are no Russian text, and Russian
+// typesetting leaves them as they are.
 bool IsRussianText(text::TextView line) {
   // A quote left without its pair in the line begins no string.
   std::size_t quotes = 0;
   for (const text::Char c : line) quotes += c == U'"' ? 1 : 0;
   bool quoted = false;
+  bool russianQuoted = false;
+  bool foreignOutside = false;
   std::size_t seen = 0;
   for (const text::Char c : line) {
     if (c == U'"' && ++seen <= quotes - quotes % 2) quoted = !quoted;
-    if (!quoted && text::IsCyr(c)) return true;
+    if (text::IsCyr(c)) {
+      if (!quoted) return true;
+      russianQuoted = true;
+    } else if (!quoted &&
+               (text::IsLatin(c) || text::TextView(U"(){}[];=<>_").find(c) != text::TextView::npos)) {
+      foreignOutside = true;
+    }
   }
-  return false;
+  return russianQuoted && !foreignOutside;
+}
+
+// Whether a line of another language is prose, which takes the dashes and the ellipsis:
+// no sign of code stands in it.
+bool IsProse(text::TextView line) { return line.find_first_of(U";{}=<>|\\") == text::TextView::npos; }
+
+// The start of a line drawn with three hyphens or more, as a tree of folders is ("--- Задачи"),
+// and the blank after it, taken off the line: it is no dash of speech, and comes back as it
+// was. Empty for other lines.
+text::Text TakeDrawnStart(text::Text& line) {
+  std::size_t begin = 0;
+  while (begin < line.size() && text::IsBlank(line[begin])) ++begin;
+  std::size_t end = begin;
+  while (end < line.size() && line[end] == U'-') ++end;
+  if (end - begin < 3 || end == line.size() || line[end] != U' ') return {};
+  text::Text drawing = line.substr(begin, end - begin + 1);
+  line.erase(0, end + 1);
+  return drawing;
 }
 
 // Typesets one paragraph (a run of non-empty lines) in place.
 void TypesetParagraph(std::span<text::Text> lines) {
   std::vector<format::TokenStandIns> standIns;
   standIns.reserve(lines.size());
+  std::vector<text::Text> drawnStarts(lines.size());
+  std::vector<bool> isRussian(lines.size());
   std::vector<std::size_t> russian;  // the lines of Russian text
   for (std::size_t i = 0; i < lines.size(); ++i) {
+    drawnStarts[i] = TakeDrawnStart(lines[i]);
     NormalizeWithLetters(lines[i]);
     standIns.emplace_back(lines[i]);
-    if (IsRussianText(lines[i])) russian.push_back(i);
+    isRussian[i] = IsRussianText(lines[i]);
+    if (isRussian[i]) russian.push_back(i);
   }
   // The quotations of the Russian lines are paired together.
   std::vector<text::Text> prose;
   prose.reserve(russian.size());
   for (const std::size_t i : russian) prose.push_back(std::move(lines[i]));
   PairQuotes(prose);
-  for (std::size_t k = 0; k < russian.size(); ++k) {
-    lines[russian[k]] = std::move(prose[k]);
-    for (const LineRule& rule : kLineRules) rule.apply(lines[russian[k]]);
+  for (std::size_t k = 0; k < russian.size(); ++k) lines[russian[k]] = std::move(prose[k]);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (isRussian[i] || IsProse(lines[i])) {
+      for (const LineRule& rule : kLineRules) {
+        if (isRussian[i] || rule.everyLanguage) rule.apply(lines[i]);
+      }
+    }
+    standIns[i].PutBack(lines[i]);
+    lines[i].insert(0, drawnStarts[i]);
   }
-  for (std::size_t i = 0; i < lines.size(); ++i) standIns[i].PutBack(lines[i]);
 }
 
 // Whether a line holds nothing but blanks, which the normalizer trims away: such a line ends

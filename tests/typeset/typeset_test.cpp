@@ -50,7 +50,7 @@ TEST(Typeset, EachRuleOnItsCases) {
        "— Ну~что~ж,~— сказал он,~— пойдём «домой»."},
       {"dialogue dash", "-- Дж.Р.Толкин", "— Дж. Р.~Толкин"},
       {"dialogue dash", "— Уже набрано.", "— Уже набрано."},
-      {"dialogue dash", "--- games - игры", "- games~— игры"},  // a tree of folders, not speech
+      {"dialogue dash", "--- games - игры", "--- games~— игры"},  // a tree of folders, not speech
       {"dash after a colon", "Он сказал: - Иди.", "Он сказал: — Иди."},
       {"spaced dashes", "Брак - это лотерея", "Брак~— это лотерея"},
       {"spaced dashes", "Добро, одолевающее зло, -", "Добро, одолевающее зло,~—"},
