@@ -292,6 +292,15 @@ compare format "$prose" differ "skorlin-cli format" "typograf (ru, default rules
 
 ours=("$cli" html -q "$prose"); theirs=("${typograf[@]}")
 compare html "$prose" differ "skorlin-cli html" "typograf (ru, default rules)"
+# An earlier build may have no typeset command: it runs without the earlier side then.
+ours=("$cli" typeset -q "$prose"); theirs=("${typograf[@]}")
+if [ -n "$before_cli" ] && ! "$before_cli" typeset -q </dev/null >/dev/null 2>&1; then
+  before_kept="$before_cli"; before_cli=""
+  compare typeset "$prose" differ "skorlin-cli typeset" "typograf (ru, default rules)"
+  before_cli="$before_kept"
+else
+  compare typeset "$prose" differ "skorlin-cli typeset" "typograf (ru, default rules)"
+fi
 
 window_results="$work/window.tsv"
 : >"$window_results"
