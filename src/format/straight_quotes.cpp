@@ -19,8 +19,11 @@ namespace {
 bool QuotesPairUp(text::TextView s) {
   std::size_t count = 0;
   for (const text::Char c : s) {
-    if (text::TextView(U"«»„“”").find(c) != text::TextView::npos) return false;
-    count += c == U'"' ? 1 : 0;
+    if (c == U'"') {
+      ++count;
+    } else if (c == U'«' || c == U'»' || c == U'„' || c == U'“' || c == U'”') {
+      return false;
+    }
   }
   return count % 2 == 0;
 }

@@ -32,11 +32,15 @@ std::size_t WordEnd(const Text& s, std::size_t i) {
   return i;
 }
 
-// Whether the lower-case form of word is one of words.
+// Whether the lower-case form of word is one of words (all of them short).
 template <std::size_t N>
 bool OneOf(TextView word, const std::array<TextView, N>& words) {
-  const Text lower = text::LowerStr(word);
-  return std::find(words.begin(), words.end(), TextView(lower)) != words.end();
+  constexpr std::size_t kLongest = 8;
+  if (word.size() > kLongest) return false;
+  Char lower[kLongest];
+  for (std::size_t k = 0; k < word.size(); ++k) lower[k] = text::LowerChar(word[k]);
+  const TextView lowered(lower, word.size());
+  return std::find(words.begin(), words.end(), lowered) != words.end();
 }
 
 // What may stand right before a word that a rule binds: the start of the line, a blank, an
@@ -72,7 +76,20 @@ constexpr std::array<TextView, 27> kUnits{
 };
 
 // The roman digits of a century: "XIX в.".
-bool IsRomanDigit(Char c) { return InSet(c, U"IVXLCDM"); }
+bool IsRomanDigit(Char c) {
+  switch (c) {
+    case U'I':
+    case U'V':
+    case U'X':
+    case U'L':
+    case U'C':
+    case U'D':
+    case U'M':
+      return true;
+    default:
+      return false;
+  }
+}
 
 // Writes the characters of s from i on after the changes collected so far; a change is a
 // replacement of length characters at index by text.
@@ -156,6 +173,44 @@ bool EndsCapitalisedWord(const Text& s, std::size_t end) {
 
 }  // namespace
 
+namespace {
+
+// The sign each character up to the end of the Cyrillic letters gives; beyond them only
+// the dashes and the numero and section signs give one.
+constexpr std::size_t kSignTableSize = 0x460;
+
+constexpr std::array<unsigned, kSignTableSize> MakeSignTable() {
+  std::array<unsigned, kSignTableSize> table{};
+  table[U'('] = kBracket;
+  table[U'.'] = kPeriod;
+  table[U'-'] = kHyphen;
+  table[U'«'] = kDash;
+  table[U'Ц'] = kNumero;
+  table[U'§'] = kSection;
+  table[U'г'] = kSmallG;
+  table[U':'] = kColon;
+  for (const Char c : TextView(U"0123456789IVXLCDM")) table[c] = kNumber;
+  return table;
+}
+
+constexpr auto kSignTable = MakeSignTable();
+
+}  // namespace
+
+unsigned SignsOf(TextView s) {
+  unsigned signs = 0;
+  for (const Char c : s) {
+    if (c < kSignTableSize) {
+      signs |= kSignTable[c];
+    } else if (c == U'—' || c == U'–') {
+      signs |= kDash;
+    } else if (c == U'№') {
+      signs |= kNumero;
+    }
+  }
+  return signs;
+}
+
 void WriteCopyrightSign(Text& s) {
   Edits edits;
   for (std::size_t i = 0; i + 2 < s.size(); ++i) {
@@ -228,6 +283,7 @@ void JoinInitials(Text& s) {
   // ("Пушкин А.С.").
   Edits edits;
   for (std::size_t i = 0; i < s.size(); ++i) {
+    if (!text::IsCyrUpper(s[i]) || At(s, i + 1) != U'.') continue;
     const std::size_t end = InitialsEnd(s, i);
     if (end == 0) continue;
     if (IsSpace(At(s, end)) && IsCapitalisedWord(s, end + 1)) {
@@ -242,14 +298,19 @@ void JoinInitials(Text& s) {
 }
 
 void JoinShortWords(Text& s) {
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (!text::IsCyr(s[i]) || !StartsWordAfter(Before(s, i))) continue;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (!text::IsCyr(s[i])) {
+      ++i;
+      continue;
+    }
     const std::size_t end = WordEnd(s, i);
-    if (end - i <= 3 && At(s, end) == U' ' && !IsSpace(At(s, end + 1)) && !InSet(At(s, end + 1), U"—–-") &&
-        At(s, end + 1) != 0 && OneOf(TextView(s).substr(i, end - i), kShortWords)) {
+    if (end - i <= 3 && At(s, end) == U' ' && StartsWordAfter(Before(s, i)) && !IsSpace(At(s, end + 1)) &&
+        !InSet(At(s, end + 1), U"—–-") && At(s, end + 1) != 0 &&
+        OneOf(TextView(s).substr(i, end - i), kShortWords)) {
       s[end] = kNoBreakSpace;
     }
-    i = end;
+    i = end + 1;
   }
 }
 
@@ -303,6 +364,7 @@ void JoinNumbersAndUnits(Text& s) {
   for (std::size_t i = 1; i + 1 < s.size(); ++i) {
     if (s[i] != U' ') continue;
     const Char before = s[i - 1];
+    if (!text::IsDigit(before) && !IsRomanDigit(before)) continue;
     const std::size_t word = i + 1;
     const std::size_t end = WordEnd(s, word);
     if (end == word) continue;

@@ -46,28 +46,47 @@ void JoinDashes(text::Text& s);
 // Speech after a colon, "сказал: — Иди", takes a plain space before its dash.
 void SpaceDashAfterColon(text::Text& s);
 
+// The signs a rule needs in a line before it can change anything: a rule whose signs a
+// line lacks (counting those the rules before it may bring in) is passed over.
+enum Sign : unsigned {
+  kAnyLine = 0,
+  kBracket = 1u << 0,  // "("
+  kPeriod = 1u << 1,   // "."
+  kHyphen = 1u << 2,   // "-"
+  kDash = 1u << 3,     // "—", "–", or "«" (before "О")
+  kNumero = 1u << 4,   // "№", or "Ц" of "ЦК КПСС"
+  kSection = 1u << 5,  // "§"
+  kNumber = 1u << 6,   // a digit, or a roman one
+  kSmallG = 1u << 7,   // "г"
+  kColon = 1u << 8,    // ":"
+};
+
+// The signs a line holds.
+unsigned SignsOf(text::TextView s);
+
 struct LineRule {
   const char* name;
   void (*apply)(text::Text& s);
   bool everyLanguage;  // serves prose in other languages too (dashes, ellipsis)
+  unsigned needs;      // any of these signs (kAnyLine: none needed)
 };
 
 inline constexpr std::array<LineRule, 15> kLineRules{{
-    {"copyright sign", &WriteCopyrightSign, false},
-    {"ellipsis", &WriteEllipsis, true},
-    {"dialogue dash", &WriteDialogueDash, true},
-    {"spaced dashes", &WriteSpacedDashes, true},
-    {"numero sign", &JoinNumeroSign, false},
-    {"section sign", &JoinSectionSign, false},
-    {"number ranges", &WriteNumberRanges, false},
-    {"years and cities", &JoinYearsAndCities, false},
-    {"initials", &JoinInitials, false},
-    {"short words", &JoinShortWords, false},
-    {"particles", &JoinParticles, false},
-    {"abbreviations", &JoinAbbreviations, false},
-    {"numbers and units", &JoinNumbersAndUnits, false},
-    {"dashes", &JoinDashes, true},
-    {"dash after a colon", &SpaceDashAfterColon, true},
+    {"copyright sign", &WriteCopyrightSign, false, kBracket},
+    {"ellipsis", &WriteEllipsis, true, kPeriod},
+    {"dialogue dash", &WriteDialogueDash, true, kHyphen | kDash},
+    {"spaced dashes", &WriteSpacedDashes, true, kHyphen},
+    {"numero sign", &JoinNumeroSign, false, kNumero},
+    {"section sign", &JoinSectionSign, false, kSection},
+    {"number ranges", &WriteNumberRanges, false, kHyphen},
+    {"years and cities", &JoinYearsAndCities, false, kSmallG},
+    {"initials", &JoinInitials, false, kPeriod},
+    {"short words", &JoinShortWords, false, kAnyLine},
+    {"particles", &JoinParticles, false, kAnyLine},
+    {"abbreviations", &JoinAbbreviations, false, kPeriod},
+    {"numbers and units", &JoinNumbersAndUnits, false, kNumber},
+    {"dashes", &JoinDashes, true, kHyphen | kDash},
+    {"dash after a colon", &SpaceDashAfterColon, true, kColon},
 }};
 
 }  // namespace skorlin::typeset

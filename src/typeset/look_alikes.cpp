@@ -107,4 +107,15 @@ bool FixLookAlikeLetters(text::Text& s) {
   return changed;
 }
 
+bool HasMixedWord(text::TextView s) {
+  // Per character: 1 a Latin letter, 2 a Cyrillic one, 0 anything else (which ends a word).
+  unsigned word = 0;
+  for (const Char c : s) {
+    const unsigned alphabet = text::IsLatin(c) ? 1u : text::IsCyr(c) ? 2u : 0u;
+    word = alphabet == 0 ? 0 : word | alphabet;
+    if (word == 3) return true;
+  }
+  return false;
+}
+
 }  // namespace skorlin::typeset

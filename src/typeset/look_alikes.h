@@ -14,4 +14,7 @@ namespace skorlin::typeset {
 // Whether anything changed.
 bool FixLookAlikeLetters(text::Text& s);
 
+// Whether some word of s (a run of letters) holds letters of both alphabets.
+bool HasMixedWord(text::TextView s);
+
 }  // namespace skorlin::typeset

@@ -27,6 +27,10 @@ struct Opener {
   bool code;        // the value of an attribute, right after "=": it and its pair stay straight
 };
 
+bool IsQuoteMark(Char c) {
+  return c == kStraight || c == U'«' || c == U'»' || c == U'„' || c == U'“' || c == U'”';
+}
+
 bool IsBlankOrNone(Char c) { return c == 0 || c == U' ' || c == U'\u00A0' || c == U'\t'; }
 
 // What may stand right before an opening quote besides a blank: a bracket, a dash, another
@@ -55,6 +59,7 @@ class Pairing {
     for (std::size_t l = 0; l < lines_.size(); ++l) {
       const text::Text& line = lines_[l];
       for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!IsQuoteMark(line[i])) continue;
         if (std::find(passedOver_.begin(), passedOver_.end(), Place{l, i}) == passedOver_.end())
           Visit({l, i}, line[i]);
       }

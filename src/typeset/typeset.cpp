@@ -94,6 +94,8 @@ void Normalize(text::Text& line) {
 
 // Letters of the wrong alphabet mended, outside the protected tokens; whether any was.
 bool FixLetters(text::Text& line) {
+  // Most lines hold no word of letters of both alphabets, and have nothing to mend.
+  if (!HasMixedWord(line)) return false;
   const format::TokenStandIns tokens(line);
   const bool changed = FixLookAlikeLetters(line);
   tokens.PutBack(line);
@@ -178,8 +180,10 @@ void TypesetParagraph(std::span<text::Text> lines) {
   for (std::size_t k = 0; k < russian.size(); ++k) lines[russian[k]] = std::move(prose[k]);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (isRussian[i] || IsProse(lines[i])) {
+      const unsigned signs = SignsOf(lines[i]);
       for (const LineRule& rule : kLineRules) {
-        if (isRussian[i] || rule.everyLanguage) rule.apply(lines[i]);
+        const bool serves = isRussian[i] || rule.everyLanguage;
+        if (serves && (rule.needs == kAnyLine || (rule.needs & signs) != 0)) rule.apply(lines[i]);
       }
     }
     standIns[i].PutBack(lines[i]);
@@ -240,6 +244,15 @@ void AddLineChanges(text::TextView before, text::TextView after, std::size_t lin
     const std::size_t begin = byteAt(change.begin);
     changes.push_back({begin, byteAt(change.begin + change.length) - begin});
   }
+}
+
+// A line of UTF-8 as characters.
+text::Text DecodeLine(std::string_view utf8) {
+  text::Text line(utf8.size(), 0);  // never fewer bytes than characters
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < utf8.size();) line[count++] = text::NextUtf8Char(utf8, i);
+  line.resize(count);
+  return line;
 }
 
 // UTF-8 text trimmed as TrimmedLines trims: a character of code 0 to 32 is one byte of the
@@ -312,7 +325,7 @@ std::string TypesetFromUtf8(std::string_view utf8) {
       [&lines](std::size_t first, std::size_t last, std::string& out) {
         text::Lines run;
         run.reserve(last - first);
-        for (std::size_t i = first; i < last; ++i) run.push_back(text::DecodeUtf8(lines[i]));
+        for (std::size_t i = first; i < last; ++i) run.push_back(DecodeLine(lines[i]));
         TypesetLines(run);
         for (const text::Text& line : run) {
           text::AppendUtf8(out, line);
