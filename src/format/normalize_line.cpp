@@ -71,16 +71,19 @@ Signs SignsOf(const text::Text& s) {
   return signs;
 }
 
-void RunPassesOnce(text::Text& s) {
+// collapsed: s holds no two spaces in a row (it is the result of an earlier run, which
+// ends with a collapse), and the first collapse can be passed over.
+void RunPassesOnce(text::Text& s, bool collapsed) {
   TrimPass(s);
-  CollapsePass(s);
+  if (!collapsed) CollapsePass(s);
   const Signs signs = SignsOf(s);
+  const bool quotes = signs.quote && QuotesPairUp(s);
   // The quote passes keep their own count of the line's length, and the character scan
   // walks back from the figure they leave, however the scan changes the line.
   Pos lengthCount = Length(s);
-  if (signs.quote) FirstQuotePass(s, lengthCount);
+  if (quotes) FirstQuotePass(s, lengthCount);
   if (signs.hash) HashSignPass(s);
-  if (signs.quote) LastQuotePass(s, lengthCount);
+  if (quotes) LastQuotePass(s, lengthCount);
   if (signs.backslash) BackslashPass(s);
   CharacterScanPass(s, lengthCount);
   LeadingNumeroPass(s);
@@ -90,7 +93,7 @@ void RunPassesOnce(text::Text& s) {
   TrailingSlashPass(s);
   CollapsePass(s);
   ClosingReplacementsPass(s);
-  if (signs.quote) SpacedQuotePairsPass(s);
+  if (quotes) SpacedQuotePairsPass(s);
   CollapsePass(s);
 }
 
@@ -125,7 +128,7 @@ int RunNormalizerPasses(text::Text& s) {
   text::Text before;
   for (int round = 1;; ++round) {
     before = s;
-    RunPassesOnce(s);
+    RunPassesOnce(s, round > 1);
     if (s == before || round == kMaxNormalizerRounds) return round;
   }
 }

@@ -9,7 +9,6 @@
 #include "text/toolkit.h"
 
 namespace skorlin::format {
-namespace {
 
 // A line with an odd number of straight quotes opens or closes a quotation that goes on
 // in another line: which of its quotes open and which close cannot be told from the line,
@@ -28,10 +27,7 @@ bool QuotesPairUp(text::TextView s) {
   return count % 2 == 0;
 }
 
-}  // namespace
-
 void FirstQuotePass(text::Text& s, Pos& lengthCount) {
-  if (!QuotesPairUp(s)) return;
   const auto p = static_cast<Pos>(FindText(U"\"", s, 1));
   if (p > 0 && p < lengthCount && At(s, p + 1) == U' ') {
     DeleteAt(s, p + 1);
@@ -44,7 +40,6 @@ void FirstQuotePass(text::Text& s, Pos& lengthCount) {
 }
 
 void LastQuotePass(text::Text& s, Pos& lengthCount) {
-  if (!QuotesPairUp(s)) return;
   Pos i = lengthCount;
   while (i > 1 && At(s, i) != U'"') --i;
   if (i <= 1) return;
@@ -61,7 +56,7 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
 }
 
 void SpacedQuotePairsPass(text::Text& s) {
-  if (FindText(U" \" ", s, 1) == 0 || !QuotesPairUp(s)) return;
+  if (FindText(U" \" ", s, 1) == 0) return;
   EditLine line(std::move(s));
   Pos count = 0;
   for (Pos i = 1; i < Length(line) - 2; ++i) {

@@ -11,6 +11,11 @@
 
 namespace skorlin::format {
 
+// Whether the quote passes act on s: its straight quotes pair up (an even number of them)
+// and it holds no typographic quotation mark. Otherwise the line opens or closes a
+// quotation that goes on in another line, or its quotes were typeset, and the spacing
+// around its quotes stays as written. The passes do not change the answer.
+bool QuotesPairUp(text::TextView s);
 // The first quote of the line opens: no space after it, a space before it.
 // lengthCount follows every insertion and deletion made here.
 void FirstQuotePass(text::Text& s, Pos& lengthCount);

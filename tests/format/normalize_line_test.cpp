@@ -178,7 +178,8 @@ TEST(NormalizeLine, LeavesCorrectTextAlone) {
       {"(пере)сборка, (un)subscription, a)b", "(пере)сборка, (un)subscription, a) b"},
       // scopes, formulas, trees drawn with signs, escapes after a bracket
       {"Опция: Aptitude::UI::Theme", "Опция: Aptitude::UI::Theme"},
-      {"=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}", "=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}"},
+      {"=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}",
+       "=АДРЕС(1; 1; 2; ;[q]Лист2[q]) и {=COLUMN(Rabbit)}"},
       {"--\\ main - архив, +--+ и |--", "--\\ main - архив, +--+ и |--"},
       {"fprintf(stderr, [q]ошибка mcheck()\\n[q]);", "fprintf(stderr, [q]ошибка mcheck()\\n[q]);"},
   });

@@ -80,9 +80,10 @@ void LiteralPasses(Text& s) {
   TrimPass(s);
   CollapsePass(s);
   Pos lengthCount = Length(s);
-  FirstQuotePass(s, lengthCount);
+  const bool quotes = QuotesPairUp(s);
+  if (quotes) FirstQuotePass(s, lengthCount);
   HashSignPass(s);
-  LastQuotePass(s, lengthCount);
+  if (quotes) LastQuotePass(s, lengthCount);
   BackslashPass(s);
   LiteralScan(s, lengthCount);
   LeadingNumeroPass(s);
@@ -92,7 +93,7 @@ void LiteralPasses(Text& s) {
   TrailingSlashPass(s);
   CollapsePass(s);
   LiteralClosingTable(s);
-  SpacedQuotePairsPass(s);
+  if (quotes) SpacedQuotePairsPass(s);
   CollapsePass(s);
 }
 
