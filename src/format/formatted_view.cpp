@@ -54,19 +54,33 @@ text::Text FormattedView(text::TextView text) {
 }
 
 FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges) {
-  FormattedViewBytes view;
   text::Lines lines = TrimmedLines(text);
-  view.utf8.reserve(text.size() * 2);
-  text::Text input;
-  for (text::Text& line : lines) {
-    if (withChanges) input = line;
-    NormalizeLineInPlace(line);
-    const std::size_t lineStart = view.utf8.size();
-    text::AppendUtf8(view.utf8, line);
-    view.utf8 += "\r\n";
-    if (withChanges && input != line) AddLineChanges(input, line, lineStart, view.changes);
-  }
-  return view;
+  FormattedViewBytes views[2];
+  const auto work = [&](std::size_t first, std::size_t last, std::size_t run) {
+    FormattedViewBytes& view = views[run];
+    text::Text input;
+    for (std::size_t i = first; i < last; ++i) {
+      text::Text& line = lines[i];
+      if (withChanges) input = line;
+      NormalizeLineInPlace(line);
+      const std::size_t lineStart = view.utf8.size();
+      text::AppendUtf8(view.utf8, line);
+      view.utf8 += "\r\n";
+      if (withChanges && input != line) AddLineChanges(input, line, lineStart, view.changes);
+    }
+  };
+  const std::size_t runs = text::WorkInTwoRuns(
+      lines.size(), [&lines](std::size_t i) { return lines[i].size(); }, nullptr, work);
+  if (runs == 2) AppendView(views[0], std::move(views[1]));
+  return std::move(views[0]);
+}
+
+void AppendView(FormattedViewBytes& to, FormattedViewBytes&& from) {
+  const std::size_t shift = to.utf8.size();
+  to.utf8 += from.utf8;
+  to.changes.reserve(to.changes.size() + from.changes.size());
+  for (const text::CharChange& change : from.changes)
+    to.changes.push_back({change.begin + shift, change.length});
 }
 
 std::string FormattedViewFromUtf8(std::string_view utf8) {

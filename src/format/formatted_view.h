@@ -24,6 +24,8 @@ struct FormattedViewBytes {
   std::vector<text::CharChange> changes;
 };
 FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges);
+// to followed by from: from's changes moved past the bytes of to.
+void AppendView(FormattedViewBytes& to, FormattedViewBytes&& from);
 
 // The UTF-8 form of FormattedView of UTF-8 text, each line decoded, normalized and encoded
 // in turn (a large text's lines on two threads).

@@ -57,16 +57,23 @@ text::Text ViewLine(text::Text s, const HtmlViewOptions& options, bool afterRow,
 text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   text::Text trimmed(input);
   text::TrimBlanks(trimmed);
-  text::Lines lines = text::SplitLines(trimmed);
-  bool afterRow = false;  // whether the previous line became a table row
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    text::Text s = Converted(lines[i], options);
-    const bool row = IsRow(s, options);
-    const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
-    lines[i] = ViewLine(std::move(s), options, afterRow, nextHasTab);
-    afterRow = row;
-  }
-  return text::JoinLines(lines);
+  const text::Lines lines = text::SplitLines(trimmed);
+  text::Lines view(lines.size());
+  const auto work = [&](std::size_t first, std::size_t last, std::size_t) {
+    // A run that starts after other lines converts the line before it once more, to know
+    // whether that line became a table row.
+    bool afterRow = first > 0 && IsRow(Converted(lines[first - 1], options), options);
+    for (std::size_t i = first; i < last; ++i) {
+      text::Text s = Converted(lines[i], options);
+      const bool row = IsRow(s, options);
+      const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
+      view[i] = ViewLine(std::move(s), options, afterRow, nextHasTab);
+      afterRow = row;
+    }
+  };
+  text::WorkInTwoRuns(
+      lines.size(), [&lines](std::size_t i) { return lines[i].size(); }, nullptr, work);
+  return text::JoinLines(view);
 }
 
 std::string HtmlViewFromUtf8(std::string_view utf8, const HtmlViewOptions& options) {

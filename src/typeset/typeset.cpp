@@ -303,16 +303,23 @@ text::Text Typeset(text::TextView text) {
 format::FormattedViewBytes TypesetViewUtf8(text::TextView text, bool withChanges) {
   const text::Lines input = TrimmedLines(text);
   text::Lines lines = input;
-  TypesetLines(lines);
-  format::FormattedViewBytes view;
-  view.utf8.reserve(text.size() * 2);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t lineStart = view.utf8.size();
-    text::AppendUtf8(view.utf8, lines[i]);
-    view.utf8 += "\r\n";
-    if (withChanges && input[i] != lines[i]) AddLineChanges(input[i], lines[i], lineStart, view.changes);
-  }
-  return view;
+  format::FormattedViewBytes views[2];
+  const auto work = [&](std::size_t first, std::size_t last, std::size_t run) {
+    TypesetLines(std::span(lines).subspan(first, last - first));
+    format::FormattedViewBytes& view = views[run];
+    for (std::size_t i = first; i < last; ++i) {
+      const std::size_t lineStart = view.utf8.size();
+      text::AppendUtf8(view.utf8, lines[i]);
+      view.utf8 += "\r\n";
+      if (withChanges && input[i] != lines[i]) AddLineChanges(input[i], lines[i], lineStart, view.changes);
+    }
+  };
+  // The quotes of a paragraph are paired together: the text is cut only before a blank line.
+  const std::size_t runs = text::WorkInTwoRuns(
+      lines.size(), [&lines](std::size_t i) { return lines[i].size(); },
+      [&lines](std::size_t i) { return IsBlankLine(lines[i]); }, work);
+  if (runs == 2) format::AppendView(views[0], std::move(views[1]));
+  return std::move(views[0]);
 }
 
 std::string TypesetFromUtf8(std::string_view utf8) {

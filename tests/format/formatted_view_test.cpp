@@ -71,6 +71,16 @@ TEST(FormattedView, FromUtf8SameAsTheView) {
     const std::string_view input = std::string_view(utf8).substr(0, size);
     ASSERT_EQ(FormattedViewFromUtf8(input), text::ToUtf8(FormattedView(text::DecodeUtf8(input)))) << size;
   }
+  // The window's view with its changes, on two threads, against the views of the text's two
+  // halves (each small enough for one), cut before a line that begins with a letter.
+  const text::Text text = text::DecodeUtf8(utf8);
+  std::size_t cut = text.size() / 2;
+  while (!(text[cut - 1] == U'\n' && text::IsLetter(text[cut]))) ++cut;
+  FormattedViewBytes halves = FormattedViewUtf8(text.substr(0, cut), true);
+  AppendView(halves, FormattedViewUtf8(text.substr(cut), true));
+  const FormattedViewBytes whole = FormattedViewUtf8(text, true);
+  EXPECT_EQ(whole.utf8, halves.utf8);
+  EXPECT_EQ(whole.changes, halves.changes);
 }
 
 }  // namespace
