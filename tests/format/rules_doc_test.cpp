@@ -12,9 +12,11 @@
 namespace skorlin::format {
 namespace {
 
-// The page writes TAB, CR and LF, which a line of an example cannot show, as ␉, ␍ and ␊.
+// The page writes TAB, CR and LF, which a line of an example cannot show, as ␉, ␍ and ␊,
+// and the no-break space, which cannot be seen, as ⍽.
 std::string WithControlCharacters(std::string s) {
-  for (const auto& [picture, control] : {std::pair{"␉", "\t"}, std::pair{"␍", "\r"}, std::pair{"␊", "\n"}}) {
+  for (const auto& [picture, control] :
+       {std::pair{"␉", "\t"}, std::pair{"␍", "\r"}, std::pair{"␊", "\n"}, std::pair{"⍽", "\u00A0"}}) {
     for (std::size_t p = s.find(picture); p != std::string::npos; p = s.find(picture, p + 1)) {
       s.replace(p, std::string(picture).size(), control);
     }
