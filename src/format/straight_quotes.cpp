@@ -43,9 +43,9 @@ void LastQuotePass(text::Text& s, Pos& lengthCount) {
   Pos i = lengthCount;
   while (i > 1 && At(s, i) != U'"') --i;
   if (i <= 1) return;
-  // A space after the quote, unless one is there, an HTML tag closes, the sentence ends, or
-  // an outer quotation closes.
-  if (i < lengthCount && !InSet(At(s, i + 1), U" >.…»“”")) {
+  // A space after the quote, unless one is there, an HTML tag opens or closes, or the
+  // sentence ends.
+  if (i < lengthCount && !InSet(At(s, i + 1), U" <>.…")) {
     InsertAt(s, i + 1, U' ');
     ++lengthCount;
   }

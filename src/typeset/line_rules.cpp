@@ -233,7 +233,7 @@ void WriteDialogueDash(Text& s) {
   // Latin word) and "- + $" are items of a list or of code.
   const Char first = At(s, dashes + 1);
   const bool speech = first != 0 && !IsSpace(first) && !(first >= U'a' && first <= U'z') &&
-                      !InSet(first, U"+-–—$(){}[]<>=|/\\*#~");
+                      !InSet(first, U"+-–—${}[]<>=|/\\*#~");
   if (dashes == 0 || !IsSpace(At(s, dashes)) || !speech) return;
   s.replace(0, dashes, kEmDash);
 }

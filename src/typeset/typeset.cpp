@@ -26,14 +26,22 @@ bool IsNoBreakSpace(text::Char c) { return c == U'\u00A0' || c == U'\u202F'; }
 // What the normalizer trims from a line, once no-break spaces are read as spaces.
 bool IsBlankOrNoBreak(text::Char c) { return text::IsBlank(c) || IsNoBreakSpace(c); }
 
-// A line as the normalizer is to read it: the characters typesetting writes read as the
-// plain ones they come from, a dash between spaces as a hyphen (a dash that opens speech,
-// which the normalizer leaves alone, stays as it is), an en dash
-// between digits as a hyphen, "…" as three periods, "©" before a year as "(c)", a no-break
-// space as a space. The normalizer's rules were written for the plain characters, and so
-// a typeset line reads to them as the line it was typeset from. noBreak gets, for each
-// character of the result, the no-break space it stands for (0 for the others).
-text::Text PlainForNormalizer(const text::Text& line, text::Text& noBreak) {
+// What a line is to typesetting, judged on the line as it was typed.
+enum class LineKind {
+  kRussian,  // Russian text: every rule
+  kProse,    // prose in another language: the dashes and the ellipsis
+  kOther,    // code, or signs: left to the normalizer
+};
+
+// A line as the normalizer is to read it: the characters typesetting writes for a line of
+// its kind read as the plain ones they come from (a dash between spaces as a hyphen, "…" as
+// three periods, and in Russian text "©" before a year as "(c)"), and a no-break space as a
+// space. The normalizer's rules were written for the plain characters, and so a typeset
+// line reads to them as the line it was typeset from; a character the rules would not write
+// back stays as it is. A dash that opens speech, which the normalizer leaves alone, stays
+// too, and so does an en dash. noBreak gets, for each character of the result, the no-break
+// space it stands for (0 for the others).
+text::Text PlainForNormalizer(const text::Text& line, LineKind kind, text::Text& noBreak) {
   text::Text plain;
   plain.reserve(line.size() + 8);
   noBreak.clear();
@@ -42,19 +50,20 @@ text::Text PlainForNormalizer(const text::Text& line, text::Text& noBreak) {
     plain.append(chars);
     noBreak.append(chars.size(), from);
   };
+  const bool dashes = kind != LineKind::kOther;
+  const bool signs = kind == LineKind::kRussian;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const text::Char c = line[i];
     const bool spaceBefore = i == 0 || line[i - 1] == U' ' || IsNoBreakSpace(line[i - 1]);
     const bool spaceAfter = i + 1 == line.size() || at(i + 1) == U' ' || IsNoBreakSpace(at(i + 1));
     if (IsNoBreakSpace(c)) {
       put(U" ", c);
-    } else if (c == U'—' && i > 0 && spaceBefore && spaceAfter) {
+    } else if (dashes && c == U'—' && i > 0 && spaceBefore && spaceAfter) {
       put(U"-", 0);
-    } else if (c == U'–' && i > 0 && text::IsDigit(line[i - 1]) && text::IsDigit(at(i + 1))) {
-      put(U"-", 0);
-    } else if (c == U'…') {
+    } else if (dashes && c == U'…') {
       put(U"...", 0);
-    } else if (c == U'©' && (text::IsDigit(at(i + 1)) || (at(i + 1) == U' ' && text::IsDigit(at(i + 2))))) {
+    } else if (signs && c == U'©' &&
+               (text::IsDigit(at(i + 1)) || (at(i + 1) == U' ' && text::IsDigit(at(i + 2))))) {
       put(U"(c)", 0);
     } else {
       put(text::TextView(&c, 1), 0);
@@ -63,20 +72,24 @@ text::Text PlainForNormalizer(const text::Text& line, text::Text& noBreak) {
   return plain;
 }
 
+// Whether a line holds a character that PlainForNormalizer may read as another.
+bool HoldsTypesetCharacters(text::TextView line) {
+  for (const text::Char c : line) {
+    if (IsNoBreakSpace(c) || c == U'—' || c == U'…' || c == U'©') return true;
+  }
+  return false;
+}
+
 // The line normalized, read as PlainForNormalizer reads it. Where the normalizer keeps a
 // space that stands for a no-break space, the no-break space comes back (a text typeset by
 // hand keeps the no-break spaces it has); the rest typesetting writes anew.
-void Normalize(text::Text& line) {
-  bool typeset = false;
-  for (const text::Char c : line) {
-    typeset = typeset || IsNoBreakSpace(c) || c == U'—' || c == U'–' || c == U'…' || c == U'©';
-  }
-  if (!typeset) {
+void Normalize(text::Text& line, LineKind kind) {
+  if (!HoldsTypesetCharacters(line)) {
     format::NormalizeLineInPlace(line);
     return;
   }
   text::Text noBreak;
-  const text::Text plain = PlainForNormalizer(line, noBreak);
+  const text::Text plain = PlainForNormalizer(line, kind, noBreak);
   line = plain;
   format::NormalizeLineInPlace(line);
   std::size_t before = 0;
@@ -105,11 +118,11 @@ bool FixLetters(text::Text& line) {
 // The line normalized with its letters of the wrong alphabet mended: first, since the
 // normalizer's rules read them, and again after it, since it may cut a word in two
 // ("кoфеN5" becomes "кoфе № 5"), as long as that mends any (a few rounds at most).
-void NormalizeWithLetters(text::Text& line) {
+void NormalizeWithLetters(text::Text& line, LineKind kind) {
   constexpr int kRounds = 3;
   FixLetters(line);
   for (int round = 0; round < kRounds; ++round) {
-    Normalize(line);
+    Normalize(line, kind);
     if (!FixLetters(line)) return;
   }
 }
@@ -158,19 +171,43 @@ text::Text TakeDrawnStart(text::Text& line) {
   return drawing;
 }
 
+LineKind KindOf(text::TextView line) {
+  return IsRussianText(line) ? LineKind::kRussian : IsProse(line) ? LineKind::kProse : LineKind::kOther;
+}
+
+// The line normalized, and what it is to typesetting. The kind is judged on the line as
+// normalized with every character typesetting writes read as the plain one, which is the
+// line it was typeset from when it was typeset before; a line that is not Russian text is
+// then normalized keeping the characters the rules would not write back for it ("© 2024"
+// in a line of code stays).
+LineKind NormalizeForKind(text::Text& line) {
+  if (!HoldsTypesetCharacters(line)) {
+    NormalizeWithLetters(line, LineKind::kRussian);
+    return KindOf(line);
+  }
+  text::Text probe = line;
+  NormalizeWithLetters(probe, LineKind::kRussian);
+  const LineKind kind = KindOf(probe);
+  if (kind == LineKind::kRussian) {
+    line = std::move(probe);
+  } else {
+    NormalizeWithLetters(line, kind);
+  }
+  return kind;
+}
+
 // Typesets one paragraph (a run of non-empty lines) in place.
 void TypesetParagraph(std::span<text::Text> lines) {
   std::vector<format::TokenStandIns> standIns;
   standIns.reserve(lines.size());
   std::vector<text::Text> drawnStarts(lines.size());
-  std::vector<bool> isRussian(lines.size());
+  std::vector<LineKind> kinds(lines.size());
   std::vector<std::size_t> russian;  // the lines of Russian text
   for (std::size_t i = 0; i < lines.size(); ++i) {
     drawnStarts[i] = TakeDrawnStart(lines[i]);
-    NormalizeWithLetters(lines[i]);
+    kinds[i] = NormalizeForKind(lines[i]);
     standIns.emplace_back(lines[i]);
-    isRussian[i] = IsRussianText(lines[i]);
-    if (isRussian[i]) russian.push_back(i);
+    if (kinds[i] == LineKind::kRussian) russian.push_back(i);
   }
   // The quotations of the Russian lines are paired together.
   std::vector<text::Text> prose;
@@ -179,10 +216,10 @@ void TypesetParagraph(std::span<text::Text> lines) {
   PairQuotes(prose);
   for (std::size_t k = 0; k < russian.size(); ++k) lines[russian[k]] = std::move(prose[k]);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (isRussian[i] || IsProse(lines[i])) {
+    if (kinds[i] != LineKind::kOther) {
       const unsigned signs = SignsOf(lines[i]);
       for (const LineRule& rule : kLineRules) {
-        const bool serves = isRussian[i] || rule.everyLanguage;
+        const bool serves = kinds[i] == LineKind::kRussian || rule.everyLanguage;
         if (serves && (rule.needs == kAnyLine || (rule.needs & signs) != 0)) rule.apply(lines[i]);
       }
     }

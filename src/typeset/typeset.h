@@ -10,12 +10,13 @@
 
 namespace skorlin::typeset {
 
-// The text trimmed of characters with codes 0 to 32 at both ends and split into lines, as
-// the formatted view splits it; every line normalized and typeset («ёлочки» and „лапки“
-// paired over each paragraph, a run of non-empty lines; dashes; no-break spaces; "…", "©",
-// "×"; look-alike letters of the other alphabet), its protected tokens untouched; joined
-// again with CR LF after every line. Only characters Windows-1251 holds are brought in, and
-// typesetting the result again changes nothing.
+// The text trimmed of blanks at both ends and split into lines, as the formatted view
+// splits it; every line normalized and typeset: «ёлочки» and „лапки“ paired over each
+// paragraph (a run of non-empty lines), dashes, no-break spaces, "…", "©" before a year,
+// letters of the other alphabet that look alike mended; protected tokens, code and lines
+// in other languages left as the normalizer leaves them (prose in another language takes
+// the dashes and the ellipsis); joined again with CR LF after every line. Only characters
+// Windows-1251 holds are brought in, and typesetting the result again changes nothing.
 text::Text Typeset(text::TextView text);
 
 // Typeset as a view holds it (UTF-8), with what typesetting changed in each line, in bytes
