@@ -98,10 +98,8 @@ class Pairing {
         break;
       case U'“':
         // Closes a „; otherwise, before a word, it opens (as English quotes do).
-        if (!open_.empty() && open_.back().lowOpening) {
-          Close(place, false);
-        } else if (!IsBlankOrNone(At(place.line, place.index, 1)) &&
-                   OpensBefore(At(place.line, place.index, -1))) {
+        if ((open_.empty() || !open_.back().lowOpening) && !IsBlankOrNone(At(place.line, place.index, 1)) &&
+            OpensBefore(At(place.line, place.index, -1))) {
           Open(place, false, false);
         } else {
           Close(place, false);
@@ -120,16 +118,15 @@ class Pairing {
     const Char after = At(place.line, place.index, 1);
     const bool mayOpen = OpensBefore(before) && !IsBlankOrNone(after);
     const bool mayClose = !IsBlankOrNone(before) && ClosesBefore(after);
+    // By what stands around it; where that cannot tell, it closes a quotation left open, or
+    // opens one.
+    const bool opens = mayOpen != mayClose ? mayOpen : open_.empty();
     if (before == U'=') {
       open_.push_back({place, true, false, true});
-    } else if (mayOpen && !mayClose) {
+    } else if (opens) {
       Open(place, true, false);
-    } else if (mayClose && !mayOpen) {
-      Close(place, true);
-    } else if (!open_.empty()) {
-      Close(place, true);
     } else {
-      Open(place, true, false);
+      Close(place, true);
     }
   }
 
