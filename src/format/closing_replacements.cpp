@@ -115,8 +115,10 @@ void CollapseHyphenRunsOutsideCode(text::Text& s) {
     while (end < s.size() && s[end] == U'-') ++end;
     const bool betweenLetters =
         read > 0 && end < s.size() && text::IsLetter(s[read - 1]) && text::IsLetter(s[end]);
+    // Three hyphens and a space that begin the line draw a tree of folders ("--- Задачи").
+    const bool treeDrawn = read == 0 && end - read >= 3 && end < s.size() && s[end] == U' ';
     const bool code = (read > 0 && isCode(s[read - 1])) || (end < s.size() && isCode(s[end])) ||
-                      (end - read >= kRuleOfHyphens && !betweenLetters);
+                      (end - read >= kRuleOfHyphens && !betweenLetters) || treeDrawn;
     const std::size_t kept = code ? end - read : 1;
     for (std::size_t k = 0; k < kept; ++k) s[write++] = U'-';
     read = end;

@@ -59,7 +59,8 @@ inline constexpr std::array<ReplacementRow, 30> kClosingReplacements = {{
 
 // Every run of two or three hyphens made one hyphen, unless a Latin letter, a digit or one
 // of the signs lines are drawn with ("\ / | + < >") stands right before or right after the
-// run; a longer run that does not join two words draws a line and stays.
+// run; a longer run that does not join two words draws a line and stays, and so do three
+// hyphens and a space that begin the line (a tree of folders drawn: "--- Задачи").
 void CollapseHyphenRunsOutsideCode(text::Text& s);
 // Applies one row to s; false when the row's text does not occur.
 bool ApplyReplacementRow(text::Text& s, const ReplacementRow& row);

@@ -53,6 +53,9 @@ bool ClosesPartOfWord(const ScanLine& s, Pos i) {
 // quotes changes nothing a rule does.
 constexpr text::TextView kQuoteMarks = U"\"«»„“”";
 
+// The signs of a formula that a bracket stays glued to: "(100*0)+(50*1)", "x=(a)".
+constexpr text::TextView kFormulaSigns = U"+*/=^";
+
 // The marks that close a quotation or a bracket: no space goes before them.
 constexpr text::TextView kClosingMarks = U"»“”'";
 
@@ -103,11 +106,11 @@ bool IsDigitGroups(const text::Text& figures) {
 
 // ")" followed by a word gets a space after it, unless the bracket closes a part of the
 // word ("(пере)сборка"), a quotation or a brace closes right after it, an escape of code
-// follows it ("mcheck()\n"), or a quotation mark of any kind (as a straight quote there
-// gets none).
+// follows it ("mcheck()\n"), a sign of a formula ("(1*2)+(3*4)"), or a quotation mark of any
+// kind (as a straight quote there gets none).
 void SpaceAfterClosingBracket(ScanLine& s, Pos i, Pos) {
-  if (At(s, i) != U')' || InSet(At(s, i + 1), U" ,.…}\\") || InSet(At(s, i + 1), kQuoteMarks) ||
-      InSet(At(s, i + 1), kClosingMarks)) {
+  if (At(s, i) != U')' || InSet(At(s, i + 1), U" ,.…}\\") || InSet(At(s, i + 1), kFormulaSigns) ||
+      InSet(At(s, i + 1), kQuoteMarks) || InSet(At(s, i + 1), kClosingMarks)) {
     return;
   }
   if (!ClosesPartOfWord(s, i)) InsertSpace(s, i + 1);
@@ -116,12 +119,16 @@ void SpaceAfterClosingBracket(ScanLine& s, Pos i, Pos) {
 // "(" glued to what precedes it gets a space before it (not when a quotation mark of any
 // kind follows it, as a straight quote there gets none); a doubled space goes in the later
 // collapse, a space after the bracket in the closing table. A bracket after a Latin name, a
-// number or a word in capitals is a call or a formula and stays ("f(x)", "main()",
-// "МЕДИАНА(1; 5)"), and so does one right after an opening quote or bracket.
+// number, a word in capitals or a sign of a formula is a call or a formula and stays ("f(x)",
+// "main()", "МЕДИАНА(1; 5)", "+(50*1)"), and so does one right after an opening quote or
+// bracket.
 void SpaceBeforeOpeningBracket(ScanLine& s, Pos i, Pos) {
   if (At(s, i) != U'(' || At(s, i + 1) == kSpace || InSet(At(s, i + 1), kQuoteMarks)) return;
   const Char before = At(s, i - 1);
-  if (EndsNameOrNumber(before) || InSet(before, U"«„“([") || EndsCapitalsWord(s, i - 1)) return;
+  if (EndsNameOrNumber(before) || InSet(before, U"«„“([") || InSet(before, kFormulaSigns) ||
+      EndsCapitalsWord(s, i - 1)) {
+    return;
+  }
   InsertSpace(s, i);
 }
 

@@ -247,6 +247,13 @@ void WriteSpacedDashes(Text& s) {
   for (std::size_t i = 1; i < s.size(); ++i) {
     if (s[i] == U'-' && IsSpace(s[i - 1]) && (i + 1 == s.size() || IsSpace(s[i + 1]))) s[i] = U'—';
   }
+  // A hyphen glued to the quotation before it and followed by a space is the dash of speech
+  // ("Сорок»- сказал"): a no-break space goes in before it.
+  Edits edits;
+  for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+    if (s[i] == U'-' && InSet(s[i - 1], U"»“”") && s[i + 1] == U' ') edits.Replace(i, 1, U"\u00A0—");
+  }
+  edits.Apply(s);
 }
 
 void JoinNumeroSign(Text& s) { html::ApplyReplacements(s, kNumeroRows); }
@@ -280,18 +287,19 @@ void JoinYearsAndCities(Text& s) {
 void JoinInitials(Text& s) {
   WithNoBreakSpacesAsSpaces(s, [](Text& line) { html::JoinInitials(line, kNbsp); });
   // Initials before the surname ("А. Пушкин"), and after it at the end of a clause
-  // ("Пушкин А.С.").
+  // ("Пушкин А.С."); two initials written together take a no-break space between them
+  // ("А.⍽С.⍽Пушкин").
   Edits edits;
   for (std::size_t i = 0; i < s.size(); ++i) {
     if (!text::IsCyrUpper(s[i]) || At(s, i + 1) != U'.') continue;
     const std::size_t end = InitialsEnd(s, i);
     if (end == 0) continue;
-    if (IsSpace(At(s, end)) && IsCapitalisedWord(s, end + 1)) {
-      if (At(s, end) == U' ') edits.Replace(end, 1, kNbsp);
-    } else if (Before(s, i) == U' ' && i >= 1 && EndsCapitalisedWord(s, i - 1) &&
-               EndsWordBefore(At(s, end))) {
-      edits.Replace(i - 1, 1, kNbsp);
-    }
+    const bool surnameAfter = IsSpace(At(s, end)) && IsCapitalisedWord(s, end + 1);
+    const bool surnameBefore = !surnameAfter && Before(s, i) == U' ' && i >= 1 &&
+                               EndsCapitalisedWord(s, i - 1) && EndsWordBefore(At(s, end));
+    if (surnameBefore) edits.Replace(i - 1, 1, kNbsp);
+    if (end == i + 4) edits.Replace(i + 2, 0, kNbsp);
+    if (surnameAfter && At(s, end) == U' ') edits.Replace(end, 1, kNbsp);
     i = end - 1;
   }
   edits.Apply(s);
