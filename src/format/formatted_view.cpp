@@ -19,32 +19,6 @@ text::Lines TrimmedLines(text::TextView text) {
   return text::SplitLines(text.substr(begin, end - begin));
 }
 
-std::size_t Utf8Length(text::Char c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
-
-// The changes of one line, moved from its characters to the bytes of the view, the line
-// starting at byte lineStart.
-void AddLineChanges(text::TextView before, text::TextView after, std::size_t lineStart,
-                    std::vector<text::CharChange>& changes) {
-  std::size_t character = 0;
-  std::size_t byte = lineStart;
-  const auto byteAt = [&](std::size_t position) {
-    for (; character < position; ++character) byte += Utf8Length(after[character]);
-    return byte;
-  };
-  for (const text::CharChange& change : text::CharChanges(before, after)) {
-    const std::size_t begin = byteAt(change.begin);
-    changes.push_back({begin, byteAt(change.begin + change.length) - begin});
-  }
-}
-
-// A line of UTF-8 decoded into out.
-void DecodeLine(std::string_view utf8, text::Text& out) {
-  out.resize(utf8.size());  // never fewer bytes than characters
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < utf8.size();) out[count++] = text::NextUtf8Char(utf8, i);
-  out.resize(count);
-}
-
 }  // namespace
 
 text::Text FormattedView(text::TextView text) {
@@ -66,7 +40,7 @@ FormattedViewBytes FormattedViewUtf8(text::TextView text, bool withChanges) {
       const std::size_t lineStart = view.utf8.size();
       text::AppendUtf8(view.utf8, line);
       view.utf8 += "\r\n";
-      if (withChanges && input != line) AddLineChanges(input, line, lineStart, view.changes);
+      if (withChanges && input != line) text::AppendUtf8CharChanges(input, line, lineStart, view.changes);
     }
   };
   const std::size_t runs = text::WorkInTwoRuns(
@@ -93,7 +67,7 @@ std::string FormattedViewFromUtf8(std::string_view utf8) {
   return text::WorkOnLines(lines, [&lines](std::size_t first, std::size_t last, std::string& out) {
     text::Text line;
     for (std::size_t i = first; i < last; ++i) {
-      DecodeLine(lines[i], line);
+      text::DecodeUtf8Into(lines[i], line);
       NormalizeLineInPlace(line);
       text::AppendUtf8(out, line);
       out += "\r\n";

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "text/utf8.h"
+
 namespace skorlin::text {
 namespace {
 
@@ -169,6 +171,20 @@ std::vector<CharChange> CharChanges(TextView before, TextView after) {
     position += inserted;
   }
   return changes;
+}
+
+void AppendUtf8CharChanges(TextView before, TextView after, std::size_t firstByte,
+                           std::vector<CharChange>& changes) {
+  std::size_t character = 0;
+  std::size_t byte = firstByte;
+  const auto byteAt = [&](std::size_t position) {
+    for (; character < position; ++character) byte += Utf8Length(after[character]);
+    return byte;
+  };
+  for (const CharChange& change : CharChanges(before, after)) {
+    const std::size_t begin = byteAt(change.begin);
+    changes.push_back({begin, byteAt(change.begin + change.length) - begin});
+  }
 }
 
 }  // namespace skorlin::text

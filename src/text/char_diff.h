@@ -34,4 +34,9 @@ struct CharChange {
 // the two are equal.
 std::vector<CharChange> CharChanges(TextView before, TextView after);
 
+// Appends CharChanges(before, after) to changes with begin and length counted in bytes of
+// after's UTF-8 form, after starting at byte firstByte of the text the changes are for.
+void AppendUtf8CharChanges(TextView before, TextView after, std::size_t firstByte,
+                           std::vector<CharChange>& changes);
+
 }  // namespace skorlin::text

@@ -73,11 +73,6 @@ char* PutUtf8(char* out, Char c) {
   return out;
 }
 
-// The UTF-8 length of c; a value beyond U+10FFFF is written as U+FFFD.
-std::size_t Utf8Length(Char c) {
-  return c < 0x80 ? 1 : c < 0x800 ? 2 : (c < 0x10000 || c > 0x10FFFF) ? 3 : 4;
-}
-
 // Whether the eight bytes of a word are UTF-8 made of characters of one and two bytes, the
 // word starting inside a two-byte character when carry (0x80) says so; sets carry to 0x80
 // when its last byte starts a two-byte character. Words holding anything else (a longer
@@ -170,6 +165,13 @@ Text DecodeUtf8(std::string_view utf8) {
   text.reserve(CountUtf8Chars(utf8) + 1);
   for (std::size_t i = 0; i < utf8.size();) text.push_back(NextUtf8Char(utf8, i));
   return text;
+}
+
+void DecodeUtf8Into(std::string_view utf8, Text& out) {
+  out.resize(utf8.size());  // never fewer bytes than characters
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < utf8.size();) out[count++] = NextUtf8Char(utf8, i);
+  out.resize(count);
 }
 
 void AppendUtf8(std::string& out, TextView text) {

@@ -43,8 +43,15 @@ inline Char NextUtf8Char(std::string_view utf8, std::size_t& i) {
   return NextUtf8CharSlow(utf8, i);
 }
 
+// The number of bytes of c's UTF-8 form; a value beyond U+10FFFF is written as U+FFFD.
+inline std::size_t Utf8Length(Char c) {
+  return c < 0x80 ? 1 : c < 0x800 ? 2 : (c < 0x10000 || c > 0x10FFFF) ? 3 : 4;
+}
+
 // The characters of UTF-8 text (a line, where a rule reads it character by character).
 Text DecodeUtf8(std::string_view utf8);
+// The same into out, whose storage is used again line after line.
+void DecodeUtf8Into(std::string_view utf8, Text& out);
 // Appends the UTF-8 form of text (a lone surrogate in its three-byte form).
 void AppendUtf8(std::string& out, TextView text);
 void AppendUtf8(std::string& out, Char c);

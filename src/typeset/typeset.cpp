@@ -266,59 +266,26 @@ text::Lines TrimmedLines(text::TextView text) {
   return lines;
 }
 
-std::size_t Utf8Length(text::Char c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
-
-// The changes of one line, moved from its characters to the bytes of the view.
-void AddLineChanges(text::TextView before, text::TextView after, std::size_t lineStart,
-                    std::vector<text::CharChange>& changes) {
-  std::size_t character = 0;
-  std::size_t byte = lineStart;
-  const auto byteAt = [&](std::size_t position) {
-    for (; character < position; ++character) byte += Utf8Length(after[character]);
-    return byte;
-  };
-  for (const text::CharChange& change : text::CharChanges(before, after)) {
-    const std::size_t begin = byteAt(change.begin);
-    changes.push_back({begin, byteAt(change.begin + change.length) - begin});
-  }
+// The bytes of the blank or no-break space that starts (ends) UTF-8 text, 0 if none: a
+// character of code 0 to 32 is one byte of the same value, the no-break spaces are C2 A0
+// and E2 80 AF.
+constexpr std::string_view kNoBreak = "\xC2\xA0";
+constexpr std::string_view kNarrowNoBreak = "\xE2\x80\xAF";
+std::size_t LeadingBlankBytes(std::string_view utf8) {
+  if (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) return 1;
+  if (utf8.starts_with(kNoBreak)) return kNoBreak.size();
+  return utf8.starts_with(kNarrowNoBreak) ? kNarrowNoBreak.size() : 0;
+}
+std::size_t TrailingBlankBytes(std::string_view utf8) {
+  if (!utf8.empty() && static_cast<unsigned char>(utf8.back()) <= 32) return 1;
+  if (utf8.ends_with(kNoBreak)) return kNoBreak.size();
+  return utf8.ends_with(kNarrowNoBreak) ? kNarrowNoBreak.size() : 0;
 }
 
-// A line of UTF-8 as characters.
-text::Text DecodeLine(std::string_view utf8) {
-  text::Text line(utf8.size(), 0);  // never fewer bytes than characters
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < utf8.size();) line[count++] = text::NextUtf8Char(utf8, i);
-  line.resize(count);
-  return line;
-}
-
-// UTF-8 text trimmed as TrimmedLines trims: a character of code 0 to 32 is one byte of the
-// same value, the no-break spaces are C2 A0 and E2 80 AF.
+// UTF-8 text trimmed as TrimmedLines trims.
 std::string_view TrimUtf8(std::string_view utf8) {
-  constexpr std::string_view kNoBreak = "\xC2\xA0";
-  constexpr std::string_view kNarrowNoBreak = "\xE2\x80\xAF";
-  for (;;) {
-    if (!utf8.empty() && static_cast<unsigned char>(utf8.back()) <= 32) {
-      utf8.remove_suffix(1);
-    } else if (utf8.ends_with(kNoBreak)) {
-      utf8.remove_suffix(kNoBreak.size());
-    } else if (utf8.ends_with(kNarrowNoBreak)) {
-      utf8.remove_suffix(kNarrowNoBreak.size());
-    } else {
-      break;
-    }
-  }
-  for (;;) {
-    if (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) {
-      utf8.remove_prefix(1);
-    } else if (utf8.starts_with(kNoBreak)) {
-      utf8.remove_prefix(kNoBreak.size());
-    } else if (utf8.starts_with(kNarrowNoBreak)) {
-      utf8.remove_prefix(kNarrowNoBreak.size());
-    } else {
-      break;
-    }
-  }
+  while (const std::size_t blank = TrailingBlankBytes(utf8)) utf8.remove_suffix(blank);
+  while (const std::size_t blank = LeadingBlankBytes(utf8)) utf8.remove_prefix(blank);
   return utf8;
 }
 
@@ -348,7 +315,8 @@ format::FormattedViewBytes TypesetViewUtf8(text::TextView text, bool withChanges
       const std::size_t lineStart = view.utf8.size();
       text::AppendUtf8(view.utf8, lines[i]);
       view.utf8 += "\r\n";
-      if (withChanges && input[i] != lines[i]) AddLineChanges(input[i], lines[i], lineStart, view.changes);
+      if (withChanges && input[i] != lines[i])
+        text::AppendUtf8CharChanges(input[i], lines[i], lineStart, view.changes);
     }
   };
   // The quotes of a paragraph are paired together: the text is cut only before a blank line.
@@ -369,7 +337,7 @@ std::string TypesetFromUtf8(std::string_view utf8) {
       [&lines](std::size_t first, std::size_t last, std::string& out) {
         text::Lines run;
         run.reserve(last - first);
-        for (std::size_t i = first; i < last; ++i) run.push_back(DecodeLine(lines[i]));
+        for (std::size_t i = first; i < last; ++i) run.push_back(text::DecodeUtf8(lines[i]));
         TypesetLines(run);
         for (const text::Text& line : run) {
           text::AppendUtf8(out, line);
