@@ -317,10 +317,17 @@ elapsed=$(($(date +%s) - started))
 
 # --- The report -------------------------------------------------------------------------
 
+# The earlier build is named by the commit of the sources it was configured from, when
+# those are still a checkout; else by its folder.
+before_label=""
+if [ -n "$before" ]; then
+  before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null)"
+  before_label="$(git -C "${before_source:-$before/..}" rev-parse --short HEAD 2>/dev/null || echo "$before")"
+fi
 mkdir -p "$(dirname "$out")"
 python3 "$here/write_report.py" \
   --results "$results" --memory "$memory_results" --window "$window_results" --notes "$here/benchmarks-notes.md" \
-  --before "${before:+$(git -C "$before/.." rev-parse --short HEAD 2>/dev/null || echo "$before")}" \
+  --before "$before_label" \
   --runs "$runs" --window-runs "$window_runs" --lines "$lines" --prose-mb "$prose_mb" \
   --list-bytes "$(stat -c %s "$list")" --prose-bytes "$(stat -c %s "$prose")" \
   --load-before "$load_before" --load-after "$load_after" --elapsed "$elapsed" \
