@@ -175,12 +175,25 @@ void DecodeUtf8Into(std::string_view utf8, Text& out) {
 }
 
 void AppendUtf8(std::string& out, TextView text) {
-  std::size_t size = 0;
-  for (const Char c : text) size += Utf8Length(c);
+  // Room for the longest form first, cut to what was written after: one pass over the
+  // characters. A character below U+0800 (ASCII and Cyrillic, which alternate too often
+  // to predict) is written as two bytes without a branch, the second one kept only for
+  // a two-byte character; the room always holds the byte past the last character.
   const std::size_t at = out.size();
-  out.resize(at + size);
-  char* end = out.data() + at;
-  for (const Char c : text) end = PutUtf8(end, c > 0x10FFFF ? kReplacement : c);
+  out.resize(at + 4 * text.size() + 1);
+  char* const begin = out.data() + at;
+  char* end = begin;
+  for (const Char c : text) {
+    if (c < 0x800) {
+      const bool twoBytes = c >= 0x80;
+      end[0] = static_cast<char>(twoBytes ? 0xC0 | (c >> 6) : c);
+      end[1] = static_cast<char>(0x80 | (c & 0x3F));
+      end += 1 + static_cast<std::size_t>(twoBytes);
+    } else {
+      end = PutUtf8(end, c > 0x10FFFF ? kReplacement : c);
+    }
+  }
+  out.resize(at + static_cast<std::size_t>(end - begin));
 }
 
 void AppendUtf8(std::string& out, Char c) { AppendUtf8(out, TextView(&c, 1)); }
