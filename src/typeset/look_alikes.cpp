@@ -9,6 +9,18 @@ namespace {
 
 using text::Char;
 
+// The alphabet of each character below the end of the Cyrillic letters: 1 a Latin letter,
+// 2 a Cyrillic one, 0 anything else.
+constexpr Char kAlphabetsEnd = U'ё' + 1;
+constexpr std::array<unsigned char, kAlphabetsEnd> MakeAlphabets() {
+  std::array<unsigned char, kAlphabetsEnd> alphabets{};
+  for (Char c = U'A'; c <= U'Z'; ++c) alphabets[c] = alphabets[c + (U'a' - U'A')] = 1;
+  for (Char c = U'А'; c <= U'я'; ++c) alphabets[c] = 2;
+  alphabets[U'Ё'] = alphabets[U'ё'] = 2;
+  return alphabets;
+}
+constexpr std::array<unsigned char, kAlphabetsEnd> kAlphabets = MakeAlphabets();
+
 // The letters of the two alphabets that look the same.
 struct Twins {
   Char latin;
@@ -108,11 +120,12 @@ bool FixLookAlikeLetters(text::Text& s) {
 }
 
 bool HasMixedWord(text::TextView s) {
-  // Per character: 1 a Latin letter, 2 a Cyrillic one, 0 anything else (which ends a word).
+  // Per character: 1 a Latin letter, 2 a Cyrillic one, 0 anything else (which ends a word);
+  // read from a table, the word's alphabets kept without a branch on the letters.
   unsigned word = 0;
   for (const Char c : s) {
-    const unsigned alphabet = text::IsLatin(c) ? 1u : text::IsCyr(c) ? 2u : 0u;
-    word = alphabet == 0 ? 0 : word | alphabet;
+    const unsigned alphabet = c < kAlphabets.size() ? kAlphabets[c] : 0u;
+    word = (word | alphabet) & (0u - unsigned{alphabet != 0});
     if (word == 3) return true;
   }
   return false;
