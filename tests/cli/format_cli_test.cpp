@@ -117,16 +117,19 @@ TEST(CliFormatDiff, StandardInputIsNamedAndTroubleIsStatusTwo) {
   }
 }
 
-// Typeset text typeset again is the same text: its diff against itself is empty, exit 0.
-TEST(CliTypesetDiff, TypesetTextIsAFixpoint) {
-  for (const char* example : {"sample.txt", "dialogue.txt"}) {
-    const std::string file = std::string(SKORLIN_SOURCE_DIR) + "/examples/" + example;
-    const CliRun typeset = RunCli({"typeset", file});
-    ASSERT_EQ(typeset.exitCode, 0) << typeset.err;
-    EXPECT_NE(typeset.out, "");
-    const CliRun again = RunCli({"typeset", "--diff"}, typeset.out);
-    EXPECT_EQ(again.exitCode, 0) << file << "\n" << again.out << again.err;
-    EXPECT_EQ(again.out, "");
+// Formatted text formatted again, and typeset text typeset again, is the same text: its
+// diff against itself is empty, exit 0.
+TEST(CliFormatDiff, OwnOutputIsAFixpoint) {
+  for (const char* command : {"format", "typeset"}) {
+    for (const char* example : {"sample.txt", "dialogue.txt"}) {
+      const std::string file = std::string(SKORLIN_SOURCE_DIR) + "/examples/" + example;
+      const CliRun once = RunCli({command, file});
+      ASSERT_EQ(once.exitCode, 0) << once.err;
+      EXPECT_NE(once.out, "");
+      const CliRun again = RunCli({command, "--diff"}, once.out);
+      EXPECT_EQ(again.exitCode, 0) << command << " " << file << "\n" << again.out << again.err;
+      EXPECT_EQ(again.out, "");
+    }
   }
 }
 
