@@ -58,12 +58,7 @@ void AppendView(FormattedViewBytes& to, FormattedViewBytes&& from) {
 }
 
 std::string FormattedViewFromUtf8(std::string_view utf8) {
-  std::size_t begin = 0;
-  std::size_t end = utf8.size();
-  // A character of code 0 to 32 is one byte of the same value.
-  while (end > 0 && static_cast<unsigned char>(utf8[end - 1]) <= 32) --end;
-  while (begin < end && static_cast<unsigned char>(utf8[begin]) <= 32) ++begin;
-  const text::LineViews lines = text::SplitLines(utf8.substr(begin, end - begin));
+  const text::LineViews lines = text::SplitLines(text::TrimBlankBytes(utf8));
   return text::WorkOnLines(lines, [&lines](std::size_t first, std::size_t last, std::string& out) {
     text::Text line;
     for (std::size_t i = first; i < last; ++i) {

@@ -52,6 +52,22 @@ text::Text ViewLine(text::Text s, const HtmlViewOptions& options, bool afterRow,
   return html;
 }
 
+// Hands put each view line of the input lines [first, last), with its index; decode gives an
+// input line's characters. A run that starts after other lines converts the line before it
+// once more, to know whether that line became a table row.
+template <typename InputLines, typename Decode, typename Put>
+void ViewLines(const InputLines& lines, std::size_t first, std::size_t last, const HtmlViewOptions& options,
+               const Decode& decode, const Put& put) {
+  bool afterRow = first > 0 && IsRow(Converted(decode(lines[first - 1]), options), options);
+  for (std::size_t i = first; i < last; ++i) {
+    text::Text s = Converted(decode(lines[i]), options);
+    const bool row = IsRow(s, options);
+    const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
+    put(i, ViewLine(std::move(s), options, afterRow, nextHasTab));
+    afterRow = row;
+  }
+}
+
 }  // namespace
 
 text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
@@ -60,16 +76,9 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
   const text::Lines lines = text::SplitLines(trimmed);
   text::Lines view(lines.size());
   const auto work = [&](std::size_t first, std::size_t last, std::size_t) {
-    // A run that starts after other lines converts the line before it once more, to know
-    // whether that line became a table row.
-    bool afterRow = first > 0 && IsRow(Converted(lines[first - 1], options), options);
-    for (std::size_t i = first; i < last; ++i) {
-      text::Text s = Converted(lines[i], options);
-      const bool row = IsRow(s, options);
-      const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
-      view[i] = ViewLine(std::move(s), options, afterRow, nextHasTab);
-      afterRow = row;
-    }
+    ViewLines(
+        lines, first, last, options, [](const text::Text& line) { return line; },
+        [&view](std::size_t i, text::Text line) { view[i] = std::move(line); });
   };
   text::WorkInTwoRuns(
       lines.size(), [&lines](std::size_t i) { return lines[i].size(); }, nullptr, work);
@@ -77,24 +86,14 @@ text::Text HtmlView(text::TextView input, const HtmlViewOptions& options) {
 }
 
 std::string HtmlViewFromUtf8(std::string_view utf8, const HtmlViewOptions& options) {
-  std::size_t begin = 0;
-  std::size_t end = utf8.size();
-  // A character of code 0 to 32 is one byte of the same value.
-  while (end > 0 && static_cast<unsigned char>(utf8[end - 1]) <= 32) --end;
-  while (begin < end && static_cast<unsigned char>(utf8[begin]) <= 32) ++begin;
-  const text::LineViews lines = text::SplitLines(utf8.substr(begin, end - begin));
+  const text::LineViews lines = text::SplitLines(text::TrimBlankBytes(utf8));
   return text::WorkOnLines(lines, [&](std::size_t first, std::size_t last, std::string& out) {
-    // A run that starts after other lines converts the line before it once more, to know
-    // whether that line became a table row.
-    bool afterRow = first > 0 && IsRow(Converted(text::DecodeUtf8(lines[first - 1]), options), options);
-    for (std::size_t i = first; i < last; ++i) {
-      text::Text s = Converted(text::DecodeUtf8(lines[i]), options);
-      const bool row = IsRow(s, options);
-      const bool nextHasTab = i + 1 < lines.size() && HasTab(lines[i + 1]);
-      text::AppendUtf8(out, ViewLine(std::move(s), options, afterRow, nextHasTab));
-      out += "\r\n";
-      afterRow = row;
-    }
+    ViewLines(
+        lines, first, last, options, [](std::string_view line) { return text::DecodeUtf8(line); },
+        [&out](std::size_t, const text::Text& line) {
+          text::AppendUtf8(out, line);
+          out += "\r\n";
+        });
   });
 }
 

@@ -15,17 +15,6 @@ namespace skorlin::lines {
 
 namespace {
 
-// Blanks are codes 0 to 32: single bytes of UTF-8.
-bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view TrimmedView(std::string_view line) {
-  std::size_t begin = 0;
-  std::size_t end = line.size();
-  while (begin < end && IsBlankByte(line[begin])) ++begin;
-  while (end > begin && IsBlankByte(line[end - 1])) --end;
-  return line.substr(begin, end - begin);
-}
-
 std::size_t CountLines(std::string_view text) {
   std::size_t n = 0;
   text::ForEachLine(text, [&n](std::string_view) { ++n; });
@@ -43,7 +32,7 @@ CommandResult TrimLineBlanks(std::string_view text, const Progress& progress) {
   long counter = 0;
   std::size_t i = 0;
   text::ForEachLine(text, [&](std::string_view line) {
-    const std::string_view trimmed = TrimmedView(line);
+    const std::string_view trimmed = text::TrimBlankBytes(line);
     if (trimmed.size() != line.size()) ++counter;
     text::AppendLine(out, trimmed);
     if (i % 100 == 0) reporter.Offer(kLabel, Percent(i, n - 1), counter);

@@ -3,6 +3,7 @@
 // reading the commands use on the lines that need it.
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -159,6 +160,16 @@ Char NextUtf8CharSlow(std::string_view utf8, std::size_t& i) {
     return kReplacement;
   return value;
 }
+
+std::string_view TrimBlankBytes(std::string_view utf8) {
+  std::size_t begin = 0;
+  std::size_t end = utf8.size();
+  while (begin < end && IsBlankByte(utf8[begin])) ++begin;
+  while (end > begin && IsBlankByte(utf8[end - 1])) --end;
+  return utf8.substr(begin, end - begin);
+}
+
+bool IsBlankUtf8(std::string_view utf8) { return std::all_of(utf8.begin(), utf8.end(), IsBlankByte); }
 
 Text DecodeUtf8(std::string_view utf8) {
   Text text;

@@ -16,6 +16,13 @@
 
 namespace skorlin::text {
 
+// Blanks are codes 0 to 32: in UTF-8, each is the one byte of the same value.
+inline bool IsBlankByte(char byte) { return static_cast<unsigned char>(byte) <= 32; }
+// UTF-8 text without the blanks at its ends.
+std::string_view TrimBlankBytes(std::string_view utf8);
+// Whether UTF-8 text holds nothing but blanks (or nothing).
+bool IsBlankUtf8(std::string_view utf8);
+
 // Whether a byte continues a character rather than starting one.
 inline bool IsUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 

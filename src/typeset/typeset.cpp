@@ -272,12 +272,12 @@ text::Lines TrimmedLines(text::TextView text) {
 constexpr std::string_view kNoBreak = "\xC2\xA0";
 constexpr std::string_view kNarrowNoBreak = "\xE2\x80\xAF";
 std::size_t LeadingBlankBytes(std::string_view utf8) {
-  if (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) return 1;
+  if (!utf8.empty() && text::IsBlankByte(utf8.front())) return 1;
   if (utf8.starts_with(kNoBreak)) return kNoBreak.size();
   return utf8.starts_with(kNarrowNoBreak) ? kNarrowNoBreak.size() : 0;
 }
 std::size_t TrailingBlankBytes(std::string_view utf8) {
-  if (!utf8.empty() && static_cast<unsigned char>(utf8.back()) <= 32) return 1;
+  if (!utf8.empty() && text::IsBlankByte(utf8.back())) return 1;
   if (utf8.ends_with(kNoBreak)) return kNoBreak.size();
   return utf8.ends_with(kNarrowNoBreak) ? kNarrowNoBreak.size() : 0;
 }
@@ -287,13 +287,6 @@ std::string_view TrimUtf8(std::string_view utf8) {
   while (const std::size_t blank = TrailingBlankBytes(utf8)) utf8.remove_suffix(blank);
   while (const std::size_t blank = LeadingBlankBytes(utf8)) utf8.remove_prefix(blank);
   return utf8;
-}
-
-bool IsBlankLine(std::string_view utf8) {
-  for (const char c : utf8) {
-    if (static_cast<unsigned char>(c) > 32) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -331,7 +324,7 @@ std::string TypesetFromUtf8(std::string_view utf8) {
   text::LineViews lines = text::SplitLines(TrimUtf8(utf8));
   while (!lines.empty() && IsBlankLine(text::DecodeUtf8(lines.back()))) lines.pop_back();
   // The quotes of a paragraph are paired together: the text is cut only before a blank line.
-  const auto cutsParagraphs = [&lines](std::size_t i) { return IsBlankLine(lines[i]); };
+  const auto cutsParagraphs = [&lines](std::size_t i) { return text::IsBlankUtf8(lines[i]); };
   return text::WorkOnLines(
       lines,
       [&lines](std::size_t first, std::size_t last, std::string& out) {

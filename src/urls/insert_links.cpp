@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "urls/insert_links.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 
+#include "text/utf8.h"
 #include "urls/line_frame.h"
 
 namespace skorlin::urls {
@@ -14,11 +14,6 @@ constexpr std::string_view kOpening = "<a href=\"";
 constexpr std::string_view kMiddle = "\">";
 constexpr std::string_view kClosing = "</a>";
 
-// Blanks are codes 0 to 32: single bytes of UTF-8.
-bool IsBlankLine(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
-}
-
 // Wraps every non-blank line into a link; addressFromView says whether the view line is
 // the address (anchors from the clipboard) or the link text (addresses from the clipboard).
 text::CommandResult InsertLinks(std::string_view viewText, std::string_view clipboardText,
@@ -27,7 +22,8 @@ text::CommandResult InsertLinks(std::string_view viewText, std::string_view clip
   if (clipboard.empty()) return NothingToDo(viewText, kEmptyClipboardCaption);
   // What the links add: the pieces, and the clipboard lines in turn.
   std::size_t nonBlank = 0;
-  text::ForEachLine(viewText, [&nonBlank](std::string_view line) { nonBlank += IsBlankLine(line) ? 0 : 1; });
+  text::ForEachLine(viewText,
+                    [&nonBlank](std::string_view line) { nonBlank += text::IsBlankUtf8(line) ? 0 : 1; });
   std::size_t cycle = 0;
   for (const std::string_view line : clipboard) cycle += line.size();
   std::size_t growth =
@@ -38,7 +34,7 @@ text::CommandResult InsertLinks(std::string_view viewText, std::string_view clip
   return ChangeEachLine(
       viewText,
       [&](std::string& line) {
-        if (IsBlankLine(line)) return false;
+        if (text::IsBlankUtf8(line)) return false;
         const std::string_view other = clipboard[k];
         k = (k + 1 == clipboard.size()) ? 0 : k + 1;
         const std::string_view address = addressFromView ? std::string_view(line) : other;

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <string>
-#include <utility>
+#include <vector>
 
+#include "format/rules_page.h"
 #include "text/text.h"
 #include "typeset/typeset.h"
 
@@ -16,14 +16,7 @@ namespace skorlin::typeset {
 namespace {
 
 // The page writes the no-break space, which cannot be seen, as ⍽, and a line break as ⏎.
-std::string WithRealCharacters(std::string s) {
-  for (const auto& [picture, real] : {std::pair{"⍽", "\u00A0"}, std::pair{"⏎", "\n"}}) {
-    for (std::size_t p = s.find(picture); p != std::string::npos; p = s.find(picture, p + 1)) {
-      s.replace(p, std::string(picture).size(), real);
-    }
-  }
-  return s;
-}
+const format::testing::Pictures kPictures{{"⍽", "\u00A0"}, {"⏎", "\n"}};
 
 // The typeset text with its lines joined by "\n": Typeset ends every line with CR LF,
 // the last one too, which the page leaves out.
@@ -44,30 +37,20 @@ std::string Typeset(const std::string& utf8) {
 
 TEST(RulesPage, EveryExampleIsWhatTypesettingDoes) {
   const std::string path = std::string(SKORLIN_SOURCE_DIR) + "/docs/typesetting-rules.md";
-  std::ifstream page(path);
-  ASSERT_TRUE(page) << "cannot read " << path;
-  const std::regex example("`([^`]*)` → `([^`]*)`");
-  int examples = 0;
+  ASSERT_TRUE(std::ifstream(path)) << "cannot read " << path;
+  const std::vector<format::testing::PageExample> examples = format::testing::PageExamples(path, kPictures);
   int paragraphs = 0;
   int noBreakSpaces = 0;
-  int lineNumber = 0;
-  for (std::string line; std::getline(page, line);) {
-    ++lineNumber;
-    for (std::sregex_iterator match(line.begin(), line.end(), example), end; match != end; ++match) {
-      ++examples;
-      const std::string before = WithRealCharacters((*match)[1]);
-      const std::string after = WithRealCharacters((*match)[2]);
-      paragraphs += after.find('\n') != std::string::npos ? 1 : 0;
-      noBreakSpaces += after.find("\u00A0") != std::string::npos ? 1 : 0;
-      const std::string where = "typesetting-rules.md:" + std::to_string(lineNumber) + ": " + match->str();
-      EXPECT_EQ(Typeset(before), after) << where;
-      // The page promises that typesetting twice changes nothing.
-      EXPECT_EQ(Typeset(after), after) << where << " (typeset again)";
-    }
+  for (const auto& [before, after, where] : examples) {
+    paragraphs += after.find('\n') != std::string::npos ? 1 : 0;
+    noBreakSpaces += after.find("\u00A0") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(Typeset(before), after) << where;
+    // The page promises that typesetting twice changes nothing.
+    EXPECT_EQ(Typeset(after), after) << where << " (typeset again)";
   }
   // A page whose examples the pattern, or the stand-ins, no longer find must not pass for
   // a checked one.
-  EXPECT_GE(examples, 150);
+  EXPECT_GE(examples.size(), 150u);
   EXPECT_GE(paragraphs, 5);
   EXPECT_GE(noBreakSpaces, 90);
 }
