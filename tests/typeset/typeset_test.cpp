@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "text/encoding.h"
 #include "text/line_chunks.h"
+#include "text/text_file.h"
 #include "text/utf8.h"
 
 namespace skorlin::typeset {
@@ -106,13 +105,6 @@ TEST(Typeset, TextTypesetByHandStaysAsItIs) {
   }
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 // Typesetting the output again changes nothing: on real texts, on every file the fuzz
 // targets start from, and on generated paragraphs of messy text.
 TEST(Typeset, OwnOutputIsAFixpoint) {
@@ -120,7 +112,7 @@ TEST(Typeset, OwnOutputIsAFixpoint) {
   for (const char* folder : {"fuzz/corpus/common", "fuzz/corpus/typeset_fuzz", "examples"}) {
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::path(SKORLIN_SOURCE_DIR) / folder)) {
-      texts.push_back(text::DecodeAuto(ReadFile(entry.path())).text);
+      texts.push_back(text::DecodeAuto(text::ReadFileBytes(entry.path().string())).text);
     }
   }
   // Messy prose: words and signs between blanks, as a hurried typist leaves them, quotes
