@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cp1251.h"
 
+#include "literal.h"
+
 namespace fleks {
 
 std::string LowerWord(std::string_view word) {
@@ -15,5 +17,9 @@ std::string Cp1251FromUtf8(std::string_view utf8) {
   ForEachCp1251Byte(utf8, [&out](char b) { out.push_back(b); });
   return out;
 }
+
+// The literals and the tables read the same letters alike, Ukrainian and Belarusian ones too.
+static_assert("ЁЄІЇЎҐ"_cp == "\xA8\xAA\xB2\xAF\xA1\xA5");
+static_assert("ёєіїўґ’"_cp == "\xB8\xBA\xB3\xBF\xA2\xB4\x92");
 
 }  // namespace fleks

@@ -24,4 +24,11 @@ std::string DeclineFullName(std::string_view fio, int caseNo);
 // the sex for sure, and when the text cannot be read as a name.
 Sex GuessSex(std::string_view text);
 
+enum class NameOrder { NotAName, Usual, FirstNameFirst };
+
+// How a line reads as a name: not a name at all (a heading, an address, a phrase), or a
+// name in the order lists usually give it, or two words written first name first, a known
+// first name and then a surname by its form (Зульфия Ахметова, Никита Шевченко).
+NameOrder ReadNameOrder(std::string_view text);
+
 }  // namespace fleks

@@ -43,8 +43,16 @@ FLEKS_API int FLEKS_CALL GetFIOFleksFSAS(const char* fio, int caseNo, char* buff
    first name whose ending both sexes share). */
 FLEKS_API int FLEKS_CALL GetSex(const char* text);
 
+/* How the text reads as a name: -1 not a name (the text GetFIOFleksFSAS returns
+   unchanged), 1 two words written first name first, a known first name and then a surname
+   by its form (Зульфия Ахметова), 0 any other name (surname first as lists usually give
+   it, or an order nothing tells), a name in Latin letters (Smith John) included, which
+   the library does not decline. */
+FLEKS_API int FLEKS_CALL GetFIOOrder(const char* fio);
+
 typedef int(FLEKS_CALL* GetFIOFleksFSASFunc)(const char*, int, char*, int*);
 typedef int(FLEKS_CALL* GetSexFunc)(const char*);
+typedef int(FLEKS_CALL* GetFIOOrderFunc)(const char*);
 
 #ifdef __cplusplus
 }
