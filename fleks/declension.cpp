@@ -68,6 +68,26 @@ std::string DeclineAs(std::string_view fio, const Parsed& p, const Person& perso
   return out;
 }
 
+// A name written in Latin letters (Smith John Paul, O'Neil J.): one to three words, each a
+// capital and letters (a hyphen or an apostrophe between two), or an initial with its
+// period. The engine does not decline such a name, but it is a name all the same.
+bool IsLatinName(std::string_view s) {
+  auto latin = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  int words = 0;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && static_cast<unsigned char>(s[i]) <= 32) ++i;
+    if (i == s.size()) break;
+    if (++words > 3 || s[i] < 'A' || s[i] > 'Z') return false;
+    for (++i; i < s.size() && static_cast<unsigned char>(s[i]) > 32; ++i) {
+      const bool joint = (s[i] == '-' || s[i] == '\'') && i + 1 < s.size() && latin(s[i + 1]);
+      const bool period = s[i] == '.' && latin(s[i - 1]);
+      if (!latin(s[i]) && !joint && !period) return false;
+    }
+  }
+  return words > 0;
+}
+
 }  // namespace
 
 std::string DeclineFullName(std::string_view fio, int caseNo) {
@@ -94,30 +114,6 @@ Sex GuessSex(std::string_view text) {
   if (p.groups.size() == 1) return SexOfFirstName(p.tokens[p.groups[0].main].key);
   return Sex::Unknown;
 }
-
-namespace {
-
-// A name written in Latin letters (Smith John Paul, O'Neil J.): one to three words, each a
-// capital and letters (a hyphen or an apostrophe between two), or an initial with its
-// period. The engine does not decline such a name, but it is a name all the same.
-bool IsLatinName(std::string_view s) {
-  auto latin = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
-  int words = 0;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && static_cast<unsigned char>(s[i]) <= 32) ++i;
-    if (i == s.size()) break;
-    if (++words > 3 || s[i] < 'A' || s[i] > 'Z') return false;
-    for (++i; i < s.size() && static_cast<unsigned char>(s[i]) > 32; ++i) {
-      const bool joint = (s[i] == '-' || s[i] == '\'') && i + 1 < s.size() && latin(s[i + 1]);
-      const bool period = s[i] == '.' && latin(s[i - 1]);
-      if (!latin(s[i]) && !joint && !period) return false;
-    }
-  }
-  return words > 0;
-}
-
-}  // namespace
 
 NameOrder ReadNameOrder(std::string_view text) {
   Parsed p;

@@ -153,10 +153,10 @@ Text NameLine(NameCommand command, TextView line, DeclensionLibrary& library, in
 text::CommandResult RunNameCommand(NameCommand command, std::string_view text, DeclensionLibrary& library,
                                    int caseNo) {
   text::CommandResult result;
-  // A line may grow: by the salutation's words, by the periods of the initials, by the
-  // endings of a declined name. The result is sized for that at once.
   // Whether the library is there is asked once, not again for every line.
   const bool libraryThere = !ReadsLinesOnly(command) || library.Available();
+  // A line may grow: by the salutation's words, by the periods of the initials, by the
+  // endings of a declined name. The result is sized for that at once.
   std::string out;
   text::ReserveLarge(
       out, text::WholeTextSizeBound(text) + kLineGrowth * (text::WholeTextSizeBound(text) - text.size()));
