@@ -234,7 +234,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
     {"йжан", ForSex::Female},    // Айжан
     {"ьжан", ForSex::Female},    // Гульжан
-    {"лжан", ForSex::Female},    // Гулжан, Балжан
+    {"улжан", ForSex::Female},   // Гулжан, Улжан
+    {"алжан", ForSex::Female},   // Балжан
     {"мжан", ForSex::Male},      // Каримжан, Галымжан
     {"кжан", ForSex::Male},      // Серикжан
     {"жан", ForSex::Any},        // Ержан and Маржан, Тогжан
