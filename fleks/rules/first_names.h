@@ -195,11 +195,14 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"лиль", ForSex::Male},    // Джалиль, Халиль
     {"ь", ForSex::Any},        // Игорь, Рауль and Адель, Абигейль, Севиль
     // Consonants and й.
-    {"гул", ForSex::Female},     // Айгул, Ойгул
+    {"йгул", ForSex::Female},    // Айгул, Ойгул
+    {"згул", ForSex::Female},    // Назгул
+    {"ыгул", ForSex::Female},    // Бактыгул
+    {"ргул", ForSex::Female},    // Нургул
     {"ият", ForSex::Female},     // Асият, Разият: women's names of Dagestan
     {"имат", ForSex::Female},    // Патимат, Калимат
     {"ижат", ForSex::Female},    // Хадижат
-    {"ихат", ForSex::Female},    // Салихат
+    {"лихат", ForSex::Female},   // Салихат
     {"идат", ForSex::Female},    // Загидат
     {"ибат", ForSex::Female},    // Габибат
     {"икат", ForSex::Female},    // Маликат
@@ -232,12 +235,10 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ядин", ForSex::Male},      // Зиядин
     {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
-    {"йжан", ForSex::Female},    // Айжан
     {"ьжан", ForSex::Female},    // Гульжан
     {"улжан", ForSex::Female},   // Гулжан, Улжан
     {"алжан", ForSex::Female},   // Балжан
     {"мжан", ForSex::Male},      // Каримжан, Галымжан
-    {"кжан", ForSex::Male},      // Серикжан
     {"жан", ForSex::Any},        // Ержан and Маржан, Тогжан
     {"шан", ForSex::Any},        // Рушан and Раушан
     {"пан", ForSex::Any},        // Шолпан
@@ -272,6 +273,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ой", ForSex::Any},         // Рой and Угилой, Турсуной
     {"жамал", ForSex::Female},   // Айжамал, Жамал (Джамал is in the lists)
     {"ихан", ForSex::Any},       // Алихан and Неслихан
+    {"жибек", ForSex::Female},   // Жибек, Кызжибек
     {"бек", ForSex::Male},       // Улугбек
     {"ек", ForSex::Any},         // Ирек, Марек and Жибек, Дилек
     {"ачак", ForSex::Female},    // Гульчачак
@@ -280,7 +282,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ел", ForSex::Any},         // Дэниел and Рейчел, Забел
     {"йл", ForSex::Any},         // Кайл and Гэйл
     {"тл", ForSex::Any},         // Мотл and Гитл
-    {"нам", ForSex::Female},     // Шабнам, Гулсанам
+    {"бнам", ForSex::Female},    // Шабнам
+    {"санам", ForSex::Female},   // Гулсанам
     {"ззам", ForSex::Female},    // Муаззам
     {"ем", ForSex::Any},         // Керем and Озлем
     {"сезим", ForSex::Female},   // Сезим, Айсезим
@@ -289,7 +292,6 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"фар", ForSex::Any},        // Джафар and Нилуфар
     {"мар", ForSex::Any},        // Омар and Тамар, Хумар
     {"лар", ForSex::Any},        // Пилар, Саглар
-    {"гяр", ForSex::Female},     // Нигяр
     {"сияр", ForSex::Female},    // Ильсияр
     {"сеяр", ForSex::Female},    // Ильсеяр
     {"сяр", ForSex::Female},     // Гульсесяр
@@ -305,6 +307,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"сьон", ForSex::Female},    // Асунсьон
     {"сон", ForSex::Any},        // Самсон and Эллисон
     {"пон", ForSex::Female},     // Чолпон
+    {"жахон", ForSex::Any},      // Шохжахон and Гулжахон
+    {"ахон", ForSex::Female},    // Нигорахон, Умидахон
     {"хон", ForSex::Any},        // Шерхон and Гулжахон
     {"арун", ForSex::Male},      // Харун, Гарун
     {"ун", ForSex::Any},         // Харун and Гудрун, Айсун
@@ -323,7 +327,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"эл", ForSex::Any},         // Мюриэл
     {"рут", ForSex::Female},     // Рут
     {"най", ForSex::Female},     // Алтынай, Турсунай: Kyrgyz and Kazakh women's names
-    {"дай", ForSex::Female},     // Айдай
+    {"йдай", ForSex::Female},    // Айдай
     {"ханум", ForSex::Female},   // Гульханум
     {"бегим", ForSex::Female},   // Айбегим
     {"", ForSex::Male},          // Иван, Сергей, Тагир, Улугбек
