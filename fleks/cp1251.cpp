@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cp1251.h"
 
+#include "literal.h"
+
 namespace fleks {
 
 std::string LowerWord(std::string_view word) {
@@ -12,52 +14,12 @@ std::string LowerWord(std::string_view word) {
 std::string Cp1251FromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-      ++i;
-      continue;
-    }
-    if (i + 1 >= utf8.size()) break;
-    unsigned cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-    i += 2;
-    unsigned char code = '?';
-    if (cp >= 0x410 && cp <= 0x44F) {
-      code = static_cast<unsigned char>(cp - 0x410 + 0xC0);
-    } else {
-      switch (cp) {
-        case 0x401:
-          code = 0xA8;
-          break;
-        case 0x451:
-          code = 0xB8;
-          break;
-        case 0x404:
-          code = 0xAA;
-          break;
-        case 0x454:
-          code = 0xBA;
-          break;
-        case 0x406:
-          code = 0xB2;
-          break;
-        case 0x456:
-          code = 0xB3;
-          break;
-        case 0x407:
-          code = 0xAF;
-          break;
-        case 0x457:
-          code = 0xBF;
-          break;
-        default:
-          break;
-      }
-    }
-    out.push_back(static_cast<char>(code));
-  }
+  ForEachCp1251Byte(utf8, [&out](char b) { out.push_back(b); });
   return out;
 }
+
+// The literals and the tables read the same letters alike, Ukrainian and Belarusian ones too.
+static_assert("ЁЄІЇЎҐ"_cp == "\xA8\xAA\xB2\xAF\xA1\xA5");
+static_assert("ёєіїўґ’"_cp == "\xB8\xBA\xB3\xBF\xA2\xB4\x92");
 
 }  // namespace fleks

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -85,7 +86,63 @@ inline bool IsConsonant(unsigned char c) {
 
 std::string LowerWord(std::string_view word);
 
-// Converts a UTF-8 literal of the rule tables (ASCII and Cyrillic only) to Windows-1251.
+namespace detail {
+
+// The characters of Windows-1251 bytes 0x80..0xBF (0x98, undefined there, stands for
+// U+0098); bytes 0xC0..0xFF are А..я, bytes below 0x80 are ASCII.
+inline constexpr char32_t kUpperHalf[64] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
+    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0098, 0x2122,
+    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
+    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
+    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+};
+
+// The character that starts at s[i] (one to four bytes), i moved past it; a malformed
+// sequence reads as one byte that no code page holds.
+constexpr char32_t NextUtf8(std::string_view s, std::size_t& i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char lead = byte(i);
+  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+  if (length == 0 || i + length > s.size()) {
+    ++i;
+    return 0xFFFD;
+  }
+  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFD;
+    }
+    c = (c << 6) | (byte(i + k) & 0x3Fu);
+  }
+  i += length;
+  return c;
+}
+
+}  // namespace detail
+
+// The Windows-1251 byte of a character, or -1 when the code page does not hold it.
+constexpr int Cp1251Code(char32_t c) {
+  if (c < 0x80) return static_cast<int>(c);
+  if (c >= 0x410 && c <= 0x44F) return static_cast<int>(c - 0x410 + 0xC0);
+  for (int k = 0; k < 64; ++k)
+    if (detail::kUpperHalf[k] == c) return 0x80 + k;
+  return -1;
+}
+
+// Hands put the Windows-1251 byte of every character of a UTF-8 text, '?' for a character
+// the code page does not hold. The one conversion of the library: its rule tables and its
+// literals are written in UTF-8.
+template <typename Put>
+constexpr void ForEachCp1251Byte(std::string_view utf8, Put put) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const int code = Cp1251Code(detail::NextUtf8(utf8, i));
+    put(static_cast<char>(code < 0 ? '?' : code));
+  }
+}
+
+// A UTF-8 text of the rule tables in Windows-1251.
 std::string Cp1251FromUtf8(std::string_view utf8);
 
 }  // namespace fleks

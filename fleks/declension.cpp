@@ -48,17 +48,9 @@ void AppendDeclined(std::string& out, std::string_view core, const WordInfo* inf
   }
 }
 
-}  // namespace
-
-std::string DeclineFullName(std::string_view fio, int caseNo) {
-  if (caseNo < 2 || caseNo > 6) return std::string(fio);
-  Parsed p;
-  ReadLine(fio, p);
-  Person person = DecideRolesAndSex(p);
-  if (!person.name) return std::string(fio);
-  if (person.sex == Sex::Unknown) person.sex = Sex::Male;
+// The words of a line read as a name, each declined in its role for the person's sex.
+std::string DeclineAs(std::string_view fio, const Parsed& p, const Person& person, int caseNo) {
   const Tables& t = Tables::Get();
-
   std::string out;
   out.reserve(fio.size() + 16);
   std::size_t copied = 0;
@@ -76,19 +68,59 @@ std::string DeclineFullName(std::string_view fio, int caseNo) {
   return out;
 }
 
+// A name written in Latin letters (Smith John Paul, O'Neil J.): one to three words, each a
+// capital and letters (a hyphen or an apostrophe between two), or an initial with its
+// period. The engine does not decline such a name, but it is a name all the same.
+bool IsLatinName(std::string_view s) {
+  auto latin = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  int words = 0;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && static_cast<unsigned char>(s[i]) <= 32) ++i;
+    if (i == s.size()) break;
+    if (++words > 3 || s[i] < 'A' || s[i] > 'Z') return false;
+    for (++i; i < s.size() && static_cast<unsigned char>(s[i]) > 32; ++i) {
+      const bool joint = (s[i] == '-' || s[i] == '\'') && i + 1 < s.size() && latin(s[i + 1]);
+      const bool period = s[i] == '.' && latin(s[i - 1]);
+      if (!latin(s[i]) && !joint && !period) return false;
+    }
+  }
+  return words > 0;
+}
+
+}  // namespace
+
+std::string DeclineFullName(std::string_view fio, int caseNo) {
+  if (caseNo < 2 || caseNo > 6) return std::string(fio);
+  Parsed p;
+  ReadLine(fio, p);
+  Person person = DecideRolesAndSex(p);
+  if (!person.name) return std::string(fio);
+  if (person.sex != Sex::Unknown) return DeclineAs(fio, p, person, caseNo);
+  // Nothing tells the sex: the name is declined only where both sexes decline it alike
+  // (Шевченко Саша → Шевченко Саше), else it stays as it was rather than risk the wrong one.
+  person.sex = Sex::Male;
+  std::string male = DeclineAs(fio, p, person, caseNo);
+  person.sex = Sex::Female;
+  return male == DeclineAs(fio, p, person, caseNo) ? male : std::string(fio);
+}
+
 Sex GuessSex(std::string_view text) {
   Parsed p;
   ReadLine(text, p);
   const Person person = DecideRolesAndSex(p);
-  if (!person.name) return Sex::Unknown;
-  if (person.sex != Sex::Unknown) return person.sex;
+  if (!person.name || person.sex != Sex::Unknown) return person.sex;
   // One word that tells nothing in its part: judge it by its ending as a first name.
-  if (p.groups.size() == 1) {
-    const Sex s = SexOfFirstName(p.tokens[p.groups[0].main].key);
-    if (s != Sex::Unknown) return s;
-  }
-  // A name that tells nothing is taken as a man's, as its declension is.
-  return Sex::Male;
+  if (p.groups.size() == 1) return SexOfFirstName(p.tokens[p.groups[0].main].key);
+  return Sex::Unknown;
+}
+
+NameOrder ReadNameOrder(std::string_view text) {
+  Parsed p;
+  ReadLine(text, p);
+  const Person person = DecideRolesAndSex(p);
+  if (!person.name) return IsLatinName(text) ? NameOrder::Usual : NameOrder::NotAName;
+  return person.firstNameFirst ? NameOrder::FirstNameFirst : NameOrder::Usual;
 }
 
 }  // namespace fleks

@@ -30,7 +30,8 @@ extern "C" {
 /* Declines the full name fio (surname, first name, patronymic; any may be missing) into
    case caseNo: 1 nominative, 2 genitive, 3 dative, 4 accusative, 5 instrumental,
    6 prepositional. A text that cannot be read as a name (digits, an address, punctuation
-   inside a word, more words than a name has, a phrase) is returned byte for byte.
+   inside a word, more words than a name has, a phrase) is returned byte for byte, and so
+   is a name whose sex cannot be told when its forms would depend on it.
    buffer receives the result and a terminating zero; *size holds the size of buffer in
    bytes on entry and the length of the result (without the zero) on return. Nothing is
    written beyond *size bytes. */
@@ -38,11 +39,20 @@ FLEKS_API int FLEKS_CALL GetFIOFleksFSAS(const char* fio, int caseNo, char* buff
 
 /* The sex of a full name or of a part of it (a patronymic, a first name): 1 male,
    0 female, -1 when the text cannot be read as a name (the text GetFIOFleksFSAS returns
-   unchanged). A name that tells nothing of the sex counts as a man's. */
+   unchanged) and when nothing in the name tells the sex for sure (Шевченко Саша, a rare
+   first name whose ending both sexes share). */
 FLEKS_API int FLEKS_CALL GetSex(const char* text);
+
+/* How the text reads as a name: -1 not a name (the text GetFIOFleksFSAS returns
+   unchanged), 1 two words written first name first, a known first name and then a surname
+   by its form (Зульфия Ахметова), 0 any other name (surname first as lists usually give
+   it, or an order nothing tells), a name in Latin letters (Smith John) included, which
+   the library does not decline. */
+FLEKS_API int FLEKS_CALL GetFIOOrder(const char* fio);
 
 typedef int(FLEKS_CALL* GetFIOFleksFSASFunc)(const char*, int, char*, int*);
 typedef int(FLEKS_CALL* GetSexFunc)(const char*);
+typedef int(FLEKS_CALL* GetFIOOrderFunc)(const char*);
 
 #ifdef __cplusplus
 }

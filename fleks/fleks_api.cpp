@@ -51,3 +51,18 @@ extern "C" FLEKS_API int FLEKS_CALL GetSex(const char* text) {
   }
   return -1;
 }
+
+extern "C" FLEKS_API int FLEKS_CALL GetFIOOrder(const char* fio) {
+  try {
+    switch (fleks::ReadNameOrder(Input(fio))) {
+      case fleks::NameOrder::NotAName:
+        return -1;
+      case fleks::NameOrder::Usual:
+        return 0;
+      case fleks::NameOrder::FirstNameFirst:
+        return 1;
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return 0;
+}

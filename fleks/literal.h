@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "cp1251.h"
+
 namespace fleks {
 
 template <std::size_t N>
@@ -13,29 +15,7 @@ struct Cp1251Literal {
   std::size_t size = 0;
 
   consteval Cp1251Literal(const char (&utf8)[N]) {
-    std::size_t i = 0;
-    while (i + 1 < N) {
-      unsigned char b = static_cast<unsigned char>(utf8[i]);
-      if (b < 0x80) {
-        data[size++] = static_cast<char>(b);
-        ++i;
-        continue;
-      }
-      unsigned cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-      i += 2;
-      unsigned char code = '?';
-      if (cp >= 0x410 && cp <= 0x44F)
-        code = static_cast<unsigned char>(cp - 0x410 + 0xC0);
-      else if (cp == 0x401)
-        code = 0xA8;
-      else if (cp == 0x451)
-        code = 0xB8;
-      else if (cp == 0x456)  // і
-        code = 0xB3;
-      else if (cp == 0x457)  // ї
-        code = 0xBF;
-      data[size++] = static_cast<char>(code);
-    }
+    ForEachCp1251Byte(std::string_view(utf8, N - 1), [this](char b) { data[size++] = b; });
   }
 };
 

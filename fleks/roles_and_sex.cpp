@@ -224,6 +224,18 @@ Sex ReadWithInitials(const std::array<Group*, 3>& words, std::size_t n, const st
   return votes.Winner();
 }
 
+// Two words written first name first: the first a known first name (not one that is a
+// common surname too, as Ким, Лев), the second a surname by its form and neither a known
+// first name nor a patronymic, so the line cannot be read the other way round.
+bool WrittenFirstNameFirst(const Parsed& p, const std::array<Facts, 3>& facts, std::size_t n) {
+  if (n != 2 || p.groups.size() != 2 || p.initialLetters > 0) return false;
+  for (const Group& g : p.groups)
+    if (g.particle || g.turkic != Sex::Unknown) return false;
+  const Facts &first = facts[0], &second = facts[1];
+  return first.listed != nullptr && !first.listed->Has(kAlsoSurname) && second.listed == nullptr &&
+         !second.patronymic && second.surnameForm > 0;
+}
+
 // What makes a line written all in one case a name rather than a phrase.
 bool HasNameEvidence(const Parsed& p, const std::array<Facts, 3>& facts, std::size_t n) {
   if (p.initialLetters > 0) return true;
@@ -246,6 +258,7 @@ Person DecideRolesAndSex(Parsed& p) {
   for (std::size_t i = 0; i < n; ++i) facts[i] = FactsOf(p, *words[i]);
   if (p.caseUniform && !HasNameEvidence(p, facts, n)) return person;
   person.name = true;
+  person.firstNameFirst = WrittenFirstNameFirst(p, facts, n);
 
   if (p.initialLetters > 0) {
     person.sex = ReadWithInitials(words, n, facts);

@@ -11,9 +11,10 @@
 namespace fleks {
 
 struct Person {
-  bool name = false;       // the line reads as a name
-  Sex sex = Sex::Unknown;  // Unknown when nothing in the line tells it
-  bool foreign = false;    // a Western first name and no patronymic (Чарльз Дарвин)
+  bool name = false;            // the line reads as a name
+  Sex sex = Sex::Unknown;       // Unknown when nothing in the line tells it
+  bool foreign = false;         // a Western first name and no patronymic (Чарльз Дарвин)
+  bool firstNameFirst = false;  // two words, a known first name and a surname (Зульфия Ахметова)
 };
 
 // Gives every group of a line read by ReadLine its part of the name and tells the sex.

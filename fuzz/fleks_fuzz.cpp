@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The declension library's two exports on any bytes, with any case number and any buffer
+// The declension library's exports on any bytes, with any case number and any buffer
 // size (zero, negative, one short, large), as an outside caller may pass them: nothing is
 // written past the size given, the size returned says what happened, and a larger buffer
 // always gives the same result.
@@ -51,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int sex = GetSex(fio);
   FUZZ_CHECK(sex >= -1 && sex <= 1);
   FUZZ_CHECK(GetSex(fio) == sex);
+  // A text the library reads as no name has no sex and no order of its parts.
+  const int order = GetFIOOrder(fio);
+  FUZZ_CHECK(order >= -1 && order <= 1);
+  FUZZ_CHECK(order >= 0 || sex == -1);
 
   std::string result;
   int returned = 0;

@@ -77,67 +77,260 @@ inline constexpr const char* kStressedYaNames = R"(
 )";
 
 // The sex of a first name that is in none of the lists, by its ending; the first row
-// whose ending matches decides. Names in -а and -я are women's (the men's ones, Никита,
-// Илья, and the pet forms Миша, Петя, are in the lists); so are the foreign names in -е,
-// -и, -ю, -э and the Turkic ones in -гуль, -зель, -сель. Consonants are men's.
+// whose ending matches decides, and Any means the ending does not tell. An ending tells the
+// sex only where names of the other sex hardly ever end so (no more than about one in
+// fifty, and those are in the lists): names in -а and -я are women's (the men's ones,
+// Никита, Илья, Муса and the pet forms Миша, Петя, are in the lists), so are the foreign
+// names in -ине, -гуль, -ият; names in -ей, -ий, -ов, -бек and most consonants are men's.
+// Where both sexes end alike (-и, -е, -о, -у, -ь, -ин, -ен, -ат, -жан, -нур …) the
+// ending decides nothing, and a name the lists do not know is of unknown sex.
 inline constexpr SexEnding kFirstNameSexEndings[] = {
-    {"улла", ForSex::Male},     // Абдулла, Хабибулла, Нурулла
-    {"рза", ForSex::Male},      // Мирза, Рза
-    {"а", ForSex::Female},      // Анна, Гулнара
-    {"я", ForSex::Female},      // Мария, Джамиля
-    {"джи", ForSex::Male},      // Гаджи, Луиджи
-    {"али", ForSex::Male},      // Магомедали, Шерали
-    {"кули", ForSex::Male},     // Ниязкули
-    {"и", ForSex::Female},      // Натали, Этери, Кадри
-    {"эле", ForSex::Male},      // Даниэле, Габриэле
-    {"ппе", ForSex::Male},      // Джузеппе, Фелипе
-    {"торе", ForSex::Male},     // Сальваторе, Этторе
-    {"е", ForSex::Female},      // Гаяне, Инесе, Бируте
-    {"э", ForSex::Female},      // Гаянэ, Лусинэ
-    {"ю", ForSex::Female},      // Марью
-    {"луу", ForSex::Female},    // Айсулуу
-    {"лу", ForSex::Female},     // Айсылу, Нурсулу
-    {"су", ForSex::Female},     // Алсу
-    {"ану", ForSex::Female},    // Гульбану
-    {"йу", ForSex::Female},     // Тийу
-    {"у", ForSex::Male},        // Думитру, Раду, Докку
-    {"нисо", ForSex::Female},   // Гульнисо
-    {"ико", ForSex::Female},    // Тамрико, Софико
-    {"о", ForSex::Male},        // Отто, Марио, Бесо
-    {"гуль", ForSex::Female},   // Айгуль, Назгуль
-    {"гюль", ForSex::Female},   // Айгюль
-    {"зель", ForSex::Female},   // Гузель
-    {"сель", ForSex::Female},   // Айсель, Асель
-    {"эль", ForSex::Male},      // Рафаэль, Даниэль
-    {"ель", ForSex::Female},    // Адель, Нинель, Жизель
-    {"оль", ForSex::Female},    // Ассоль
-    {"вь", ForSex::Female},     // Любовь
-    {"фь", ForSex::Female},     // Юдифь, Руфь
-    {"ь", ForSex::Male},        // Игорь, Шамиль, Рауль
-    {"гул", ForSex::Female},    // Айгул, Ойгул
-    {"ият", ForSex::Female},    // Асият, Разият: women's names of Dagestan
-    {"имат", ForSex::Female},   // Патимат, Калимат
-    {"ижат", ForSex::Female},   // Хадижат
-    {"ихат", ForSex::Female},   // Салихат
-    {"идат", ForSex::Female},   // Загидат
-    {"ибат", ForSex::Female},   // Габибат
-    {"икат", ForSex::Female},   // Маликат
-    {"исат", ForSex::Female},   // Написат
-    {"лым", ForSex::Female},    // Аяулым, Арайлым
-    {"нуш", ForSex::Female},    // Ануш, Сирануш
-    {"етт", ForSex::Female},    // Жозетт, Колетт
-    {"абет", ForSex::Female},   // Элизабет
-    {"арет", ForSex::Female},   // Маргарет
-    {"рин", ForSex::Female},    // Кэтрин, Ширин
-    {"дит", ForSex::Female},    // Эдит, Джудит
-    {"грид", ForSex::Female},   // Ингрид
-    {"трид", ForSex::Female},   // Астрид
-    {"най", ForSex::Female},    // Алтынай, Турсунай: Kyrgyz and Kazakh women's names
-    {"рай", ForSex::Female},    // Нурай
-    {"дай", ForSex::Female},    // Айдай
-    {"ханум", ForSex::Female},  // Гульханум
-    {"бегим", ForSex::Female},  // Айбегим
-    {"", ForSex::Male},         // Иван, Сергей, Тагир
+    // Vowels.
+    {"улла", ForSex::Male},    // Абдулла, Хабибулла, Нурулла
+    {"булла", ForSex::Male},   // Хайбулла
+    {"зула", ForSex::Male},    // Пайзула
+    {"рза", ForSex::Male},     // Мирза, Рза
+    {"мза", ForSex::Male},     // Хамза
+    {"иха", ForSex::Female},   // Сабиха, Малиха
+    {"ха", ForSex::Any},       // Таха, Ваха and Ксюха, Лёха
+    {"ша", ForSex::Any},       // pet forms of both: Гоша, Наташа
+    {"ня", ForSex::Any},       // Ваня, Таня
+    {"ся", ForSex::Any},       // Вася, Люся
+    {"тя", ForSex::Any},       // Петя, Катя
+    {"дя", ForSex::Any},       // Федя, Надя
+    {"ька", ForSex::Any},      // Колька and Манька
+    {"ама", ForSex::Any},      // Осама
+    {"ума", ForSex::Any},      // Джума
+    {"ема", ForSex::Any},      // Лема
+    {"зьма", ForSex::Any},     // Кузьма
+    {"еа", ForSex::Any},       // Андреа
+    {"ъя", ForSex::Any},       // Яхъя
+    {"а", ForSex::Female},     // Анна, Гулнара
+    {"емия", ForSex::Male},    // Иеремия, Нехемия
+    {"я", ForSex::Female},     // Мария, Джамиля
+    {"джи", ForSex::Male},     // Гаджи, Луиджи
+    {"кули", ForSex::Male},    // Ниязкули
+    {"биби", ForSex::Female},  // Огульбиби
+    {"нби", ForSex::Male},     // Хасанби, Асланби: Circassian men's names
+    {"рби", ForSex::Male},     // Аскерби
+    {"зби", ForSex::Male},     // Хазби
+    {"дби", ForSex::Male},     // Мухамедби
+    {"тали", ForSex::Any},     // Натали
+    {"лали", ForSex::Any},     // Лали
+    {"жали", ForSex::Any},     // Анжали
+    {"али", ForSex::Male},     // Магомедали, Курбанали
+    {"и", ForSex::Any},        // Анри, Махди, Низами and Натали, Этери
+    {"эле", ForSex::Male},     // Даниэле, Габриэле
+    {"ппе", ForSex::Male},     // Джузеппе
+    {"торе", ForSex::Male},    // Сальваторе, Этторе
+    {"ине", ForSex::Female},   // Армине, Лусине, Кристине
+    {"яне", ForSex::Female},   // Гаяне
+    {"лике", ForSex::Female},  // Мелике
+    {"идже", ForSex::Female},  // Хатидже
+    {"е", ForSex::Any},        // Хосе, Эмре, Андре and Бируте, Инесе
+    {"нэ", ForSex::Female},    // Гаянэ, Лусинэ
+    {"оэ", ForSex::Female},    // Зоэ
+    {"э", ForSex::Any},
+    {"тью", ForSex::Male},  // Мэтью
+    {"хью", ForSex::Male},  // Хью
+    {"рю", ForSex::Male},   // Эндрю
+    {"ю", ForSex::Any},
+    {"луу", ForSex::Female},   // Айсулуу
+    {"сулу", ForSex::Female},  // Айсулу, Нурсулу
+    {"су", ForSex::Female},    // Алсу
+    {"ану", ForSex::Female},   // Гульбану
+    {"тру", ForSex::Male},     // Думитру, Петру
+    {"у", ForSex::Any},        // Раду and Арзу, Меседу
+    {"нисо", ForSex::Female},  // Гульнисо
+    {"лло", ForSex::Male},     // Абдулло, Файзулло
+    {"иано", ForSex::Male},    // Адриано, Мариано
+    {"нтино", ForSex::Male},   // Валентино
+    {"ико", ForSex::Any},      // Энрико and Тамрико
+    {"ко", ForSex::Any},       // Франко and Кэйко
+    {"но", ForSex::Any},       // Бруно and Нино, Барно
+    {"хло", ForSex::Any},      // Шахло
+    {"йло", ForSex::Any},      // Лайло
+    {"эло", ForSex::Any},      // Консуэло
+    {"бо", ForSex::Any},       // Зебо
+    {"ро", ForSex::Any},       // Педро and Маро
+    {"рио", ForSex::Any},      // Марио and Росарио
+    {"фио", ForSex::Any},      // Софио
+    {"сио", ForSex::Any},      // Росио
+    {"ягу", ForSex::Male},     // Элиягу
+    {"ио", ForSex::Male},      // Антонио, Эгидио
+    {"ео", ForSex::Male},      // Тадео, Маттео
+    {"ьдо", ForSex::Male},     // Альдо
+    {"ндо", ForSex::Male},     // Фернандо
+    {"рдо", ForSex::Male},     // Бернардо
+    {"рто", ForSex::Male},     // Роберто
+    {"тто", ForSex::Male},     // Отто
+    {"ито", ForSex::Male},     // Вито, Бенито
+    {"ьфо", ForSex::Male},     // Родольфо
+    {"мо", ForSex::Male},      // Джеронимо, Массимо
+    {"зо", ForSex::Male},      // Томмазо
+    {"цо", ForSex::Male},      // Лоренцо
+    {"ччо", ForSex::Male},     // Ферруччо
+    {"ло", ForSex::Male},      // Пабло, Паоло, Анджело
+    {"во", ForSex::Male},      // Густаво
+    {"его", ForSex::Male},     // Диего
+    {"уго", ForSex::Male},     // Уго
+    {"ао", ForSex::Male},      // Жоао
+    {"о", ForSex::Any},        // Дато and Нато, Додо, Марго
+    {"гулы", ForSex::Male},    // Ниязгулы
+    {"газы", ForSex::Male},    // Абылгазы
+    {"ы", ForSex::Any},
+    // The soft sign.
+    {"гуль", ForSex::Female},  // Айгуль, Назгуль
+    {"гюль", ForSex::Female},  // Айгюль
+    {"зель", ForSex::Female},  // Гузель
+    {"вь", ForSex::Female},    // Любовь
+    {"фь", ForSex::Female},    // Юдифь, Руфь
+    {"аэль", ForSex::Male},    // Исмаэль, Михаэль
+    {"уэль", ForSex::Male},    // Мануэль, Самуэль
+    {"силь", ForSex::Any},     // Сесиль, Люсиль
+    {"миль", ForSex::Male},    // Шамиль, Камиль, Рамиль
+    {"ниль", ForSex::Male},    // Фаниль
+    {"аиль", ForSex::Male},    // Наиль, Раиль
+    {"киль", ForSex::Male},    // Вакиль
+    {"лиль", ForSex::Male},    // Джалиль, Халиль
+    {"ь", ForSex::Any},        // Игорь, Рауль and Адель, Абигейль, Севиль
+    // Consonants and й.
+    {"йгул", ForSex::Female},    // Айгул, Ойгул
+    {"згул", ForSex::Female},    // Назгул
+    {"ыгул", ForSex::Female},    // Бактыгул
+    {"ргул", ForSex::Female},    // Нургул
+    {"ият", ForSex::Female},     // Асият, Разият: women's names of Dagestan
+    {"имат", ForSex::Female},    // Патимат, Калимат
+    {"ижат", ForSex::Female},    // Хадижат
+    {"лихат", ForSex::Female},   // Салихат
+    {"идат", ForSex::Female},    // Загидат
+    {"ибат", ForSex::Female},    // Габибат
+    {"икат", ForSex::Female},    // Маликат
+    {"исат", ForSex::Female},    // Написат
+    {"гат", ForSex::Male},       // Талгат, Асгат
+    {"лзат", ForSex::Female},    // Асылзат
+    {"булат", ForSex::Male},     // Булат, Айбулат
+    {"болат", ForSex::Male},     // Болат, Жанболат
+    {"ат", ForSex::Any},         // Азат, Фархат and Салтанат, Мухаббат
+    {"лым", ForSex::Female},     // Аяулым, Арайлым
+    {"ым", ForSex::Any},         // Касым and Назым
+    {"нуш", ForSex::Female},     // Ануш, Сирануш
+    {"еуш", ForSex::Male},       // Тадеуш, Матеуш
+    {"иуш", ForSex::Male},       // Дариуш, Мариуш
+    {"ош", ForSex::Male},        // Милош, Бартош
+    {"ш", ForSex::Any},          // Лукаш and Айнаш, Карлыгаш
+    {"етт", ForSex::Female},     // Жозетт, Колетт
+    {"хмет", ForSex::Male},      // Ахмет, Мехмет
+    {"ммет", ForSex::Male},      // Мухаммет
+    {"ет", ForSex::Any},         // Маргарет, Бермет
+    {"ит", ForSex::Any},         // Эдит, Джудит and Фарит
+    {"грид", ForSex::Female},    // Ингрид
+    {"трид", ForSex::Female},    // Астрид
+    {"ддин", ForSex::Male},      // Насреддин, Нуриддин
+    {"тдин", ForSex::Male},      // Камалутдин
+    {"удин", ForSex::Male},      // Шамсудин
+    {"бдин", ForSex::Male},      // Зайнулабдин
+    {"ттин", ForSex::Male},      // Хайреттин
+    {"етин", ForSex::Male},      // Метин
+    {"ядин", ForSex::Male},      // Зиядин
+    {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
+    {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
+    {"ьжан", ForSex::Female},    // Гульжан
+    {"улжан", ForSex::Female},   // Гулжан, Улжан
+    {"алжан", ForSex::Female},   // Балжан
+    {"мжан", ForSex::Male},      // Каримжан, Галымжан
+    {"жан", ForSex::Any},        // Ержан and Маржан, Тогжан
+    {"шан", ForSex::Any},        // Рушан and Раушан
+    {"пан", ForSex::Any},        // Шолпан
+    {"бан", ForSex::Any},        // Мехрибан
+    {"нон", ForSex::Any},        // Манон, Нинон
+    {"нур", ForSex::Any},        // Ильнур and Айнур, Гульнур
+    {"нар", ForSex::Any},        // Ильнар and Жанар, Гульнар
+    {"хар", ForSex::Any},        // Гавхар, Бахар
+    {"хор", ForSex::Any},        // Гулбахор
+    {"наз", ForSex::Any},        // Ильназ and Гульназ
+    {"дыз", ForSex::Female},     // Жулдыз, Кундыз
+    {"лдуз", ForSex::Female},    // Юлдуз
+    {"герим", ForSex::Female},   // Айгерим
+    {"эрим", ForSex::Female},    // Мээрим
+    {"риам", ForSex::Female},    // Мириам, Мариам
+    {"рьям", ForSex::Female},    // Марьям
+    {"наб", ForSex::Female},     // Зайнаб
+    {"вейг", ForSex::Female},    // Сольвейг
+    {"борг", ForSex::Female},    // Ингеборг
+    {"дад", ForSex::Female},     // Соледад, Каридад
+    {"ильд", ForSex::Female},    // Матильд, Клотильд
+    {"дегард", ForSex::Female},  // Хильдегард
+    {"мгард", ForSex::Female},   // Ирмгард
+    {"ангиз", ForSex::Female},   // Фарангиз, Мехрангиз
+    {"ргиз", ForSex::Female},    // Наргиз
+    {"оиз", ForSex::Female},     // Элоиз
+    {"уиз", ForSex::Female},     // Луиз
+    {"ноз", ForSex::Female},     // Гулноз
+    {"гоз", ForSex::Female},     // Ботагоз
+    {"лай", ForSex::Any},        // Абылай and Акылай, Куралай
+    {"имай", ForSex::Female},    // Бегимай
+    {"ой", ForSex::Any},         // Рой and Угилой, Турсуной
+    {"жамал", ForSex::Female},   // Айжамал, Жамал (Джамал is in the lists)
+    {"ихан", ForSex::Any},       // Алихан and Неслихан
+    {"жибек", ForSex::Female},   // Жибек, Кызжибек
+    {"бек", ForSex::Male},       // Улугбек
+    {"ек", ForSex::Any},         // Ирек, Марек and Жибек, Дилек
+    {"ачак", ForSex::Female},    // Гульчачак
+    {"ушак", ForSex::Female},    // Манушак
+    {"марал", ForSex::Female},   // Акмарал
+    {"ел", ForSex::Any},         // Дэниел and Рейчел, Забел
+    {"йл", ForSex::Any},         // Кайл and Гэйл
+    {"тл", ForSex::Any},         // Мотл and Гитл
+    {"бнам", ForSex::Female},    // Шабнам
+    {"санам", ForSex::Female},   // Гулсанам
+    {"ззам", ForSex::Female},    // Муаззам
+    {"ем", ForSex::Any},         // Керем and Озлем
+    {"сезим", ForSex::Female},   // Сезим, Айсезим
+    {"гор", ForSex::Any},        // Григор and Нигор, Долгор
+    {"бар", ForSex::Any},        // Акбар and Дилбар, Санобар
+    {"фар", ForSex::Any},        // Джафар and Нилуфар
+    {"мар", ForSex::Any},        // Омар and Тамар, Хумар
+    {"лар", ForSex::Any},        // Пилар, Саглар
+    {"сияр", ForSex::Female},    // Ильсияр
+    {"сеяр", ForSex::Female},    // Ильсеяр
+    {"сяр", ForSex::Female},     // Гульсесяр
+    {"юляр", ForSex::Female},    // Гюляр
+    {"аман", ForSex::Any},       // Аман and Хураман, Ясаман
+    {"дан", ForSex::Any},        // Вардан and Фидан, Русудан
+    {"зан", ForSex::Any},        // Рамзан and Рузан
+    {"кан", ForSex::Any},        // Хакан and Тюркан
+    {"ган", ForSex::Any},        // Цаган, Меган
+    {"жахан", ForSex::Any},      // Гульжахан
+    {"йсан", ForSex::Female},    // Лейсан, Ляйсан
+    {"оан", ForSex::Female},     // Джоан
+    {"сьон", ForSex::Female},    // Асунсьон
+    {"сон", ForSex::Any},        // Самсон and Эллисон
+    {"пон", ForSex::Female},     // Чолпон
+    {"жахон", ForSex::Any},      // Шохжахон and Гулжахон
+    {"ахон", ForSex::Female},    // Нигорахон, Умидахон
+    {"хон", ForSex::Any},        // Шерхон and Гулжахон
+    {"арун", ForSex::Male},      // Харун, Гарун
+    {"ун", ForSex::Any},         // Харун and Гудрун, Айсун
+    {"ын", ForSex::Any},         // Мартын and Толкын, Шырын
+    {"эн", ForSex::Any},         // Ирэн
+    {"юн", ForSex::Any},         // Айгюн
+    {"нс", ForSex::Any},         // Ханс and Констанс, Флоранс
+    {"йс", ForSex::Any},         // Грейс, Джойс
+    {"йт", ForSex::Any},         // Кейт, Фэйт
+    {"ес", ForSex::Any},         // Агнес, Долорес, Мерседес
+    {"ис", ForSex::Any},         // Янис, Идрис and Томирис, Ирис
+    {"фик", ForSex::Male},       // Рафик, Тауфик
+    {"ик", ForSex::Any},         // Рафик and Астхик, Асмик
+    {"нер", ForSex::Male},       // Вернер
+    {"ер", ForSex::Any},         // Вальтер and Эстер, Харпер
+    {"эл", ForSex::Any},         // Мюриэл
+    {"рут", ForSex::Female},     // Рут
+    {"най", ForSex::Female},     // Алтынай, Турсунай: Kyrgyz and Kazakh women's names
+    {"йдай", ForSex::Female},    // Айдай
+    {"ханум", ForSex::Female},   // Гульханум
+    {"бегим", ForSex::Female},   // Айбегим
+    {"", ForSex::Male},          // Иван, Сергей, Тагир, Улугбек
 };
 
 }  // namespace fleks::rules

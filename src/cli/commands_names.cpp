@@ -30,21 +30,25 @@ const bool kRegistered[] = {
     RegisterCommand(
         {.order = 100,
          .name = "initials",
-         .summary = "shorten every full name to the surname and initials",
+         .summary = "shorten every full name to the surname and initials; a line that is not a name "
+                    "stays (recognised only with libfleks.so)",
          .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Initials, 3); }}),
     RegisterCommand(
         {.order = 101,
          .name = "first-patronymic",
-         .summary = "keep the first name and patronymic of every full name",
+         .summary = "keep the first name and patronymic of every full name; a line that is not a name "
+                    "stays (recognised only with libfleks.so)",
          .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::NameAndPatronymic, 3); }}),
     RegisterCommand({.order = 102,
                      .name = "dative",
-                     .summary = "decline every full name into the dative case (кому)",
+                     .summary = "decline every full name into the dative case (кому); a line that is not "
+                                "a name, or whose sex cannot be told, stays",
                      .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Decline, 3); }}),
     RegisterCommand(
         {.order = 103,
          .name = "salutation",
-         .summary = "replace every surname by \"Уважаемый\" or \"Уважаемая\" as the patronymic says",
+         .summary = "replace every surname by \"Уважаемый\" or \"Уважаемая\" as the name says; a line "
+                    "that is not a name, or whose sex cannot be told, stays",
          .run = [](const Invocation& i) { return RunNames(i, names::NameCommand::Salutation, 3); }}),
     RegisterCommand(
         {.order = 104,

@@ -21,9 +21,11 @@ namespace {
 
 using GetFioFunc = int(SKORLIN_FLEKS_CALL*)(const char*, int, char*, int*);
 using GetSexFunc = int(SKORLIN_FLEKS_CALL*)(const char*);
+using GetOrderFunc = int(SKORLIN_FLEKS_CALL*)(const char*);
 
 constexpr const char* kDeclineExport = "GetFIOFleksFSAS";
 constexpr const char* kSexExport = "GetSex";
+constexpr const char* kOrderExport = "GetFIOOrder";
 
 std::string MissingExportMessage(const char* name) {
   return std::string("Функция '") + name + "' в библиотеке FLEKS.DLL не найдена";
@@ -196,6 +198,23 @@ text::Text DeclensionLibrary::DeclineFio(text::TextView fio, int caseNo) {
 int DeclensionLibrary::FioSex(text::TextView s) {
   auto sex = reinterpret_cast<GetSexFunc>(Export(kSexExport));
   return sex(SexQueryBytes(s).c_str());
+}
+
+LineReading DeclensionLibrary::ReadLine(text::TextView line) {
+  Load();
+  auto order = reinterpret_cast<GetOrderFunc>(FindExport(handle_, kOrderExport));
+  if (order == nullptr) return LineReading::Unknown;
+  const int code = order(SexQueryBytes(line).c_str());
+  return code < 0 ? LineReading::NotAName : code == 1 ? LineReading::FirstNameFirst : LineReading::Usual;
+}
+
+bool DeclensionLibrary::Available() {
+  try {
+    Load();
+    return true;
+  } catch (const LibraryLoadError&) {
+    return false;
+  }
 }
 
 }  // namespace skorlin::names

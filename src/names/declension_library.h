@@ -18,6 +18,11 @@ class LibraryLoadError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// How the library reads a line: not a name, a name in the usual order (surname first), or
+// two words written first name first (Зульфия Ахметова). Unknown when the library cannot
+// tell (it has no such export).
+enum class LineReading { Unknown, NotAName, Usual, FirstNameFirst };
+
 // An export is missing or the library reported an error: the program's own message.
 class DeclensionError : public std::runtime_error {
  public:
@@ -50,6 +55,14 @@ class DeclensionLibrary {
   // Windows-1251 are replaced by their nearest Windows-1251 letter, or left out.
   // Throws LibraryLoadError, DeclensionError.
   int FioSex(text::TextView text);
+
+  // How the library reads a line as a name, the text handed over as for FioSex. The
+  // export is optional: a library without it gives Unknown. Throws LibraryLoadError.
+  LineReading ReadLine(text::TextView line);
+
+  // Loads the library if it is not loaded yet; false when it cannot be loaded (for the
+  // commands that work without it).
+  bool Available();
 
   bool IsLoaded() const { return handle_ != nullptr; }
 

@@ -2,6 +2,7 @@
 #include "names/name_commands.h"
 
 #include <exception>
+#include <utility>
 
 #include "format/collapse_spaces.h"
 #include "text/huge_pages.h"
@@ -70,8 +71,16 @@ FioParts SplitFio(TextView line) {
   return parts;
 }
 
-Text SurnameWithInitials(TextView line) {
-  const FioParts parts = SplitFio(Prepared(line));
+FioParts SplitAsRead(TextView line, LineReading reading) {
+  FioParts parts = SplitFio(line);
+  if (reading == LineReading::FirstNameFirst) std::swap(parts.surname, parts.name);
+  return parts;
+}
+
+Text SurnameWithInitials(TextView line, LineReading reading) {
+  Text prepared = Prepared(line);
+  if (reading == LineReading::NotAName) return prepared;
+  const FioParts parts = SplitAsRead(prepared, reading);
   Text out = parts.surname;
   out += U' ';
   if (!parts.name.empty()) out += parts.name[0];
@@ -81,8 +90,10 @@ Text SurnameWithInitials(TextView line) {
   return Trimmed(std::move(out));
 }
 
-Text NameAndPatronymic(TextView line) {
-  const FioParts parts = SplitFio(Prepared(line));
+Text NameAndPatronymic(TextView line, LineReading reading) {
+  Text prepared = Prepared(line);
+  if (reading == LineReading::NotAName) return prepared;
+  const FioParts parts = SplitAsRead(prepared, reading);
   return Trimmed(parts.name + U" " + parts.patronymic);
 }
 
@@ -94,10 +105,11 @@ Text SalutationLine(TextView line, DeclensionLibrary& library) {
   Text prepared = Prepared(line);
   // The library reads the whole line: the patronymic decides when there is one, else the
   // rest of the name (Иванова Мария). A line it cannot read as a name (-1: a heading, an
-  // address, a note) gets no salutation and stays as it is.
+  // address, a note), or a name whose sex it cannot tell, gets no salutation and stays as
+  // it is: a wrong one would be worse than none.
   const int sex = library.FioSex(prepared);
   if (sex < 0) return prepared;
-  const FioParts parts = SplitFio(prepared);
+  const FioParts parts = SplitAsRead(prepared, library.ReadLine(prepared));
   Text out = sex == 0 ? U"Уважаемая " : U"Уважаемый ";
   out += parts.name;
   out += U' ';
@@ -105,12 +117,25 @@ Text SalutationLine(TextView line, DeclensionLibrary& library) {
   return Trimmed(std::move(out));
 }
 
-Text NameLine(NameCommand command, TextView line, DeclensionLibrary& library, int caseNo) {
+namespace {
+
+// Whether a command needs the library only to recognise lines that are not names.
+bool ReadsLinesOnly(NameCommand command) {
+  return command == NameCommand::Initials || command == NameCommand::NameAndPatronymic;
+}
+
+// How the library reads a line, when it is there.
+LineReading ReadingOf(TextView line, DeclensionLibrary& library, bool libraryThere) {
+  return libraryThere ? library.ReadLine(Prepared(line)) : LineReading::Unknown;
+}
+
+Text LineUnder(NameCommand command, TextView line, DeclensionLibrary& library, int caseNo,
+               bool libraryThere) {
   switch (command) {
     case NameCommand::Initials:
-      return SurnameWithInitials(line);
+      return SurnameWithInitials(line, ReadingOf(line, library, libraryThere));
     case NameCommand::NameAndPatronymic:
-      return NameAndPatronymic(line);
+      return NameAndPatronymic(line, ReadingOf(line, library, libraryThere));
     case NameCommand::Decline:
       return DeclineLine(line, caseNo, library);
     case NameCommand::Salutation:
@@ -119,9 +144,17 @@ Text NameLine(NameCommand command, TextView line, DeclensionLibrary& library, in
   return Text(line);
 }
 
+}  // namespace
+
+Text NameLine(NameCommand command, TextView line, DeclensionLibrary& library, int caseNo) {
+  return LineUnder(command, line, library, caseNo, !ReadsLinesOnly(command) || library.Available());
+}
+
 text::CommandResult RunNameCommand(NameCommand command, std::string_view text, DeclensionLibrary& library,
                                    int caseNo) {
   text::CommandResult result;
+  // Whether the library is there is asked once, not again for every line.
+  const bool libraryThere = !ReadsLinesOnly(command) || library.Available();
   // A line may grow: by the salutation's words, by the periods of the initials, by the
   // endings of a declined name. The result is sized for that at once.
   std::string out;
@@ -134,7 +167,7 @@ text::CommandResult RunNameCommand(NameCommand command, std::string_view text, D
   for (; lines.Next(view); ++i) {
     try {
       line.clear();
-      text::AppendUtf8(line, NameLine(command, text::DecodeUtf8(view), library, caseNo));
+      text::AppendUtf8(line, LineUnder(command, text::DecodeUtf8(view), library, caseNo, libraryThere));
     } catch (const LibraryLoadError& error) {
       result.outcome = text::Outcome::kLibraryMissing;
       result.message = error.what();

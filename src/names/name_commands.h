@@ -20,23 +20,29 @@ struct FioParts {
 // bracketed second word joins the surname ('Иванова (Петрова) Мария Ивановна'); initials
 // written together at the end ('И.И.') count as two words, and an initial 'И.' as 'И'.
 FioParts SplitFio(text::TextView line);
+// SplitFio of a line as the library reads it: of a line written first name first
+// ('Зульфия Ахметова') the first word is the name and the second the surname.
+FioParts SplitAsRead(text::TextView line, LineReading reading);
 
-// The new form of one line, spaces collapsed and blanks trimmed first.
+// The new form of one line, spaces collapsed and blanks trimmed first. A line the library
+// reads as not a name (a heading, a total, an address) is left as it is; reading Unknown
+// (no library) recognises none.
 // "Оставить фамилию и инициалы": 'Иванов Иван Иванович' → 'Иванов И.И.'
-text::Text SurnameWithInitials(text::TextView line);
+text::Text SurnameWithInitials(text::TextView line, LineReading reading = LineReading::Unknown);
 // "Оставить имя отчество": 'Иванов Иван Иванович' → 'Иван Иванович'
-text::Text NameAndPatronymic(text::TextView line);
+text::Text NameAndPatronymic(text::TextView line, LineReading reading = LineReading::Unknown);
 // "Склонить ФИО": the whole line declined by the library.
 text::Text DeclineLine(text::TextView line, int caseNo, DeclensionLibrary& library);
 // Заменить фамилию на "Уважаемый(ая)": 'Уважаемая Мария Ивановна' when the library says
-// the name is a woman's, else 'Уважаемый …'; a line the library cannot read as a name
-// (its sex code is negative) is left as it is.
+// the name is a woman's, 'Уважаемый …' when a man's; a line the library cannot read as a
+// name, or whose sex it cannot tell (its sex code is negative), is left as it is.
 text::Text SalutationLine(text::TextView line, DeclensionLibrary& library);
 
 enum class NameCommand { Initials, NameAndPatronymic, Decline, Salutation };
 
 // The new form of one line under a command (caseNo for Decline). Throws what the library
-// throws.
+// throws; the initials and the first name with patronymic need the library only to
+// recognise lines that are not names, and do without it when it cannot be loaded.
 text::Text NameLine(NameCommand command, text::TextView line, DeclensionLibrary& library, int caseNo);
 
 // Rewrites every line of a view's text (UTF-8), each line decoded on its own; caption

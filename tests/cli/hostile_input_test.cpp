@@ -280,10 +280,41 @@ TEST(CliDeclensionLibrary, MissingLibraryIsReportedAndNothingIsWritten) {
               std::string::npos)
         << run.err;
   }
-  // The commands that need no library still work.
+  // The commands that need no library still work, and recognise no line that is not a name.
   const CliRun initials = cli.Run("initials -q", kNames);
   EXPECT_EQ(initials.exitCode, 0) << initials.err;
   EXPECT_EQ(initials.out, "\xC8\xE2\xE0\xED\xEE\xE2 \xC8.\xC8.\r\n\xCF\xE5\xF2\xF0\xEE\xE2\xE0 \xCC..\r\n");
+  const CliRun heading = cli.Run("first-patronymic -q", "Список участников:\n");
+  EXPECT_EQ(heading.exitCode, 0) << heading.err;
+  EXPECT_EQ(heading.out, "участников:\n");
+}
+
+// With the library beside the program: lines that are not names stay as they are, a list
+// written first name first is read so, and a salutation is never given to the wrong sex.
+TEST(CliDeclensionLibrary, NamesAndLinesThatAreNot) {
+  const LonelyCli cli((fs::path(SKORLIN_CLI_PATH).parent_path() / "libfleks.so").string());
+  const std::string list =
+      "Список участников:\nИтого: 15 человек\nВ 1999 году компания открыла офис\nhttp://x.ru/a\n"
+      "Иванов Иван Иванович\n";
+  const std::string kept =
+      "Список участников:\nИтого: 15 человек\nВ 1999 году компания открыла офис\n"
+      "http://x.ru/a\n";
+  const struct {
+    const char* command;
+    std::string input, output;
+  } cases[] = {
+      {"initials -q", list, kept + "Иванов И.И.\n"},
+      {"first-patronymic -q", list, kept + "Иван Иванович\n"},
+      {"salutation -q", "Шевченко Абдулла\nШевченко Абигейль\nЗульфия Ахметова\nШевченко Саша\n",
+       "Уважаемый Абдулла\nУважаемая Абигейль\nУважаемая Зульфия\nШевченко Саша\n"},
+      {"initials -q", "Зульфия Ахметова\n", "Ахметова З..\n"},
+      {"dative -q", "Зульфия Ахметова\n", "Зульфии Ахметовой\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = cli.Run(c.command, c.input);
+    EXPECT_EQ(run.exitCode, 0) << c.command << ": " << run.err;
+    EXPECT_EQ(run.out, c.output) << c.command;
+  }
 }
 
 TEST(CliDeclensionLibrary, EveryFaultOfTheLibraryIsReportedAndNothingIsWritten) {

@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fleks.h"
@@ -55,6 +56,20 @@ inline std::vector<DevRow> LoadDevSet(const std::string& path) {
     rows.push_back(row);
   }
   return rows;
+}
+
+// The check set of first names (data/first_names_sex.tsv): each name with the sex GetSex
+// should tell, 1 male or 0 female.
+inline std::vector<std::pair<std::string, int>> LoadSexSet(const std::string& path) {
+  std::vector<std::pair<std::string, int>> names;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t tab = line.find('\t');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
+    names.emplace_back(line.substr(0, tab), line.compare(tab + 1, std::string::npos, "f") == 0 ? 0 : 1);
+  }
+  return names;
 }
 
 // The companions of a name part: surname, first name and patronymic in the six cases.

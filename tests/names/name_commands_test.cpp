@@ -16,6 +16,7 @@ namespace skorlin::names {
 namespace {
 
 using text::FromUtf8;
+using text::Text;
 using text::ToUtf8;
 
 struct SplitCase {
@@ -48,10 +49,25 @@ TEST(SplitFio, CutsSurnameNameAndPatronymic) {
   }
 }
 
+DeclensionLibrary& Fleks() {
+  static DeclensionLibrary library({SKORLIN_FLEKS_PATH});
+  return library;
+}
+
+// Where no library can be loaded.
+DeclensionLibrary& NoLibrary() {
+  static DeclensionLibrary library({"/nonexistent/" + DeclensionLibraryFileName()});
+  return library;
+}
+
+// Both commands without the library, and with it where it reads the line otherwise: a line
+// that is not a name stays as it is, a line written first name first is taken so.
 struct LineCase {
   const char* line;
   const char* initials;
   const char* namePatronymic;
+  const char* initialsRead = nullptr;  // with the library, when it differs
+  const char* namePatronymicRead = nullptr;
 };
 
 TEST(NameCommands, InitialsAndNameWithPatronymic) {
@@ -62,21 +78,35 @@ TEST(NameCommands, InitialsAndNameWithPatronymic) {
       {"Иванова (Петрова) Мария Ивановна", "Иванова (Петрова) М.И.", "Мария Ивановна"},
       {"Иванов Иван Иванович младший", "Иванов И.И.", "Иван Иванович младший"},
       {"Иванов", "Иванов ..", ""},
-      {"", "..", ""},
-      {"   ", "..", ""},
+      {"", "..", "", ""},  // with the library: not a name
+      {"   ", "..", "", ""},
       {"\tИванов Иван\t", "Иванов И..", "Иван"},
       {"Smith John Paul", "Smith J.P.", "John Paul"},
       {"Петров 😀 Ильич", "Петров 😀.И.", "😀 Ильич"},
+      {"Список участников:", "Список у..", "участников:", "Список участников:", "Список участников:"},
+      {"Итого: 15 человек", "Итого: 1.ч.", "15 человек", "Итого: 15 человек", "Итого: 15 человек"},
+      {"В 1999 году компания открыла офис", "В 1.г.", "1999 году компания открыла офис",
+       "В 1999 году компания открыла офис", "В 1999 году компания открыла офис"},
+      {"http://x.ru/a", "http://x.ru/a ..", "", "http://x.ru/a", "http://x.ru/a"},
+      {"Зульфия Ахметова", "Зульфия А..", "Ахметова", "Ахметова З..", "Зульфия"},
+      {"Никита  Шевченко", "Никита Ш..", "Шевченко", "Шевченко Н..", "Никита"},
+      {"Ахметова Зульфия", "Ахметова З..", "Зульфия"},
+      {"Анна Петровна", "Анна П..", "Петровна"},  // a patronymic is no surname
   };
   for (const LineCase& c : cases) {
-    EXPECT_EQ(ToUtf8(SurnameWithInitials(FromUtf8(c.line))), c.initials) << c.line;
-    EXPECT_EQ(ToUtf8(NameAndPatronymic(FromUtf8(c.line))), c.namePatronymic) << c.line;
+    const Text line = FromUtf8(c.line);
+    EXPECT_EQ(ToUtf8(SurnameWithInitials(line)), c.initials) << c.line;
+    EXPECT_EQ(ToUtf8(NameAndPatronymic(line)), c.namePatronymic) << c.line;
+    EXPECT_EQ(ToUtf8(NameLine(NameCommand::Initials, line, NoLibrary(), 3)), c.initials) << c.line;
+    EXPECT_EQ(ToUtf8(NameLine(NameCommand::NameAndPatronymic, line, NoLibrary(), 3)), c.namePatronymic)
+        << c.line;
+    EXPECT_EQ(ToUtf8(NameLine(NameCommand::Initials, line, Fleks(), 3)),
+              c.initialsRead != nullptr ? c.initialsRead : c.initials)
+        << c.line;
+    EXPECT_EQ(ToUtf8(NameLine(NameCommand::NameAndPatronymic, line, Fleks(), 3)),
+              c.namePatronymicRead != nullptr ? c.namePatronymicRead : c.namePatronymic)
+        << c.line;
   }
-}
-
-DeclensionLibrary& Fleks() {
-  static DeclensionLibrary library({SKORLIN_FLEKS_PATH});
-  return library;
 }
 
 TEST(NameCommands, DativeOfFullNames) {
@@ -91,6 +121,9 @@ TEST(NameCommands, DativeOfFullNames) {
       {"г. Москва, ул. Ленина, д. 5", "г. Москва, ул. Ленина, д. 5"},
       {"Иванов Иван 😀", "Иванов Иван 😀"},  // cannot be passed intact: left as it is
       {"Нұрланов Ерлан", "Нұрланов Ерлан"},
+      {"Зульфия Ахметова", "Зульфии Ахметовой"},  // in the line's own order
+      {"Шевченко Саша", "Шевченко Саше"},         // the same for either sex
+      {"Ковальчук Саша", "Ковальчук Саша"},       // Ковальчуку or Ковальчук: left as it is
   };
   for (const auto& [line, dative] : cases)
     EXPECT_EQ(ToUtf8(DeclineLine(FromUtf8(line), 3, Fleks())), dative) << line;
@@ -108,7 +141,16 @@ TEST(NameCommands, SalutationFollowsThePatronymic) {
       {"Хасанова Гульнара Рустамовна", "Уважаемая Гульнара Рустамовна"},
       {"Петрова Мария", "Уважаемая Мария"},  // no patronymic: the whole name decides
       {"Петров Иван", "Уважаемый Иван"},
-      {"Ким Аделина", "Уважаемая Аделина"},  // Ким is a man's name too: the other part decides
+      {"Ким Аделина", "Уважаемая Аделина"},       // Ким is a man's name too: the other part decides
+      {"Зульфия Ахметова", "Уважаемая Зульфия"},  // written first name first
+      {"Никита Шевченко", "Уважаемый Никита"},
+      // The first name alone tells the sex, or nothing does and the line stays as it is.
+      {"Шевченко Абдулла", "Уважаемый Абдулла"},
+      {"Шевченко Абигейль", "Уважаемая Абигейль"},
+      {"Шевченко Зайнаб", "Уважаемая Зайнаб"},
+      {"Шевченко Гоча", "Уважаемый Гоча"},
+      {"Шевченко Саша", "Шевченко Саша"},
+      {"Шевченко Женя", "Шевченко Женя"},
       // Not a name: no salutation, the line as it was (spaces collapsed like every line).
       {"", ""},
       {"В 1999 году  компания открыла офис", "В 1999 году компания открыла офис"},
@@ -127,8 +169,9 @@ TEST(NameCommands, RunRewritesEveryLine) {
     const char* text;
   };
   const Expected cases[] = {
-      {NameCommand::Initials, "Иванов И.И.\r\nПетрова М.И.\r\n..\r\nИванов ..\r\n😀 ..\r\n"},
-      {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n\r\n"},
+      // The empty line and the emoji are not names: they stay as they are.
+      {NameCommand::Initials, "Иванов И.И.\r\nПетрова М.И.\r\n\r\nИванов ..\r\n😀\r\n"},
+      {NameCommand::NameAndPatronymic, "Иван Иванович\r\nМария Ивановна\r\n\r\n\r\n😀\r\n"},
       {NameCommand::Decline, "Иванову Ивану Ивановичу\r\nПетровой Марии Ивановне\r\n\r\nИванову\r\n😀\r\n"},
       {NameCommand::Salutation,
        "Уважаемый Иван Иванович\r\nУважаемая Мария Ивановна\r\n\r\nУважаемый\r\n😀\r\n"},
