@@ -86,7 +86,9 @@ Text SurnameWithInitials(TextView line, LineReading reading) {
   if (!parts.name.empty()) out += parts.name[0];
   out += U'.';
   if (!parts.patronymic.empty()) out += parts.patronymic[0];
-  out += U'.';
+  // A list written first name first has two words and no patronymic: its one initial
+  // stands alone (Ахметова З.).
+  if (!parts.patronymic.empty() || reading != LineReading::FirstNameFirst) out += U'.';
   return Trimmed(std::move(out));
 }
 
