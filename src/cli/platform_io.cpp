@@ -40,6 +40,7 @@ std::vector<std::string> Utf8Arguments(int /*argc*/, char** /*argv*/) {
 void UseBinaryStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);  // messages end in LF, as elsewhere
   savedConsoleOutputPage = GetConsoleOutputCP();
   if (savedConsoleOutputPage != 0 && SetConsoleOutputCP(CP_UTF8)) std::atexit(RestoreConsoleOutputPage);
 }

@@ -12,8 +12,8 @@ namespace skorlin::cli {
 // wide-character command line, so that Cyrillic file names survive any code page.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// Standard input and output in binary mode: on Windows the C runtime would otherwise
-// write CR LF for every LF and end the input at a Ctrl-Z. Messages on a Windows console
+// Standard input, output and error in binary mode: on Windows the C runtime would
+// otherwise write CR LF for every LF and end the input at a Ctrl-Z. Messages on a Windows console
 // are shown in UTF-8 while the program runs. Nothing to do elsewhere.
 void UseBinaryStandardStreams();
 
