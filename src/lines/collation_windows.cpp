@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The collation on Windows: the sort keys of the system's locale API (LCMapStringEx),
-// case and character width ignored, punctuation sorted as symbols (string sort).
+// case and character width ignored, punctuation sorted as symbols (string sort). For the
+// languages written in Cyrillic, Cyrillic letters sort before Latin ones, as ICU's
+// collation of those languages has them.
 #ifdef _WIN32
 #include <windows.h>
 
@@ -16,12 +18,38 @@ namespace detail {
 
 struct Collator {
   std::wstring locale;  // the system's name ("ru-RU"), empty for the invariant locale
+  bool cyrillicFirst = false;
 };
 
 namespace {
 
 constexpr DWORD kKeyFlags =
     LCMAP_SORTKEY | NORM_IGNORECASE | NORM_IGNOREKANATYPE | NORM_IGNOREWIDTH | SORT_STRINGSORT;
+
+// The languages whose letters are Cyrillic ("sr" but for "sr-Latn").
+bool WrittenInCyrillic(const std::string& name) {
+  static constexpr const char* kLanguages[] = {"ru", "uk", "be", "bg", "mk", "sr", "kk", "ky", "mn"};
+  const std::string language = name.substr(0, name.find('_'));
+  if (name.find("Latn") != std::string::npos) return false;
+  for (const char* cyrillic : kLanguages)
+    if (language == cyrillic) return true;
+  return false;
+}
+
+// The key's primary weights are pairs of bytes, a script's number and a letter's weight,
+// up to the first 1. The scripts Latin, Greek and Cyrillic (0x0E, 0x0F, 0x10) are
+// renumbered Cyrillic 0x0E, Latin 0x0F, Greek 0x10. A weight of more than two bytes (a
+// script numbered from 0x80 on) ends the renumbering: what follows it keeps the system's
+// order, the same for every key.
+void PutCyrillicFirst(std::vector<std::uint8_t>& key) {
+  for (std::size_t i = 0; i + 1 < key.size() && key[i] > 1 && key[i] < 0x80; i += 2) {
+    if (key[i] == 0x10) {
+      key[i] = 0x0E;
+    } else if (key[i] == 0x0E || key[i] == 0x0F) {
+      ++key[i];
+    }
+  }
+}
 
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
@@ -55,7 +83,7 @@ Collator* OpenCollator(const std::string& name) {
   for (wchar_t& c : locale)
     if (c == L'_') c = L'-';
   if (!locale.empty() && !IsValidLocaleName(locale.c_str())) return nullptr;
-  return new Collator{std::move(locale)};
+  return new Collator{std::move(locale), WrittenInCyrillic(name)};
 }
 
 void CloseCollator(Collator* collator) { delete collator; }
@@ -73,8 +101,9 @@ int CompareUtf16(const Collator& collator, std::u16string_view a, std::u16string
 }
 
 bool AppendSortKey(const Collator& collator, std::u16string_view line, std::vector<std::uint8_t>& key) {
-  const std::vector<std::uint8_t> system = SystemKey(collator, line);
+  std::vector<std::uint8_t> system = SystemKey(collator, line);
   if (system.empty()) return false;
+  if (collator.cyrillicFirst) PutCyrillicFirst(system);
   // The bytes before the system's closing 0, with 0 and 1 written as two bytes (1 1 and
   // 1 2) so that the key holds no other 0 and keeps its bytewise order.
   for (std::size_t i = 0; i + 1 < system.size(); ++i) {
