@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "text/file_path.h"
 
 namespace skorlin::cli::testing {
 namespace {
@@ -254,10 +255,13 @@ constexpr const char* kFolderSeparator = "/";
 // A copy of skorlin-cli in a folder of its own, with a chosen library beside it (or none).
 class LonelyCli {
  public:
-  explicit LonelyCli(const std::string& library) {
-    program_ = dir_.path() + "/" + fs::path(SKORLIN_CLI_PATH).filename().string();
-    fs::copy_file(SKORLIN_CLI_PATH, program_);
-    if (!library.empty()) fs::copy_file(library, dir_.path() + "/" + kLibraryFile);
+  // The folder's name has Cyrillic letters: the library is found there all the same.
+  explicit LonelyCli(const std::string& library) : folder_(dir_.path() + kFolderSeparator + "Программа") {
+    fs::create_directory(text::PathFromUtf8(folder_));
+    program_ = folder_ + kFolderSeparator + fs::path(SKORLIN_CLI_PATH).filename().string();
+    fs::copy_file(SKORLIN_CLI_PATH, text::PathFromUtf8(program_));
+    if (!library.empty())
+      fs::copy_file(library, text::PathFromUtf8(folder_ + kFolderSeparator + kLibraryFile));
   }
   // command: the command and its options, separated by spaces.
   CliRun Run(const std::string& command, const std::string& input) const {
@@ -267,10 +271,11 @@ class LonelyCli {
     args.push_back(dir_.Write("in.txt", input));
     return RunProgram(program_, args);
   }
-  const std::string& folder() const { return dir_.path(); }
+  const std::string& folder() const { return folder_; }
 
  private:
   TempDir dir_;
+  std::string folder_;
   std::string program_;
 };
 
