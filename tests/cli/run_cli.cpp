@@ -131,7 +131,7 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
-  const std::string file = path_ + "/" + name;
+  std::string file = path_ + "/" + name;
   std::ofstream(text::PathFromUtf8(file), std::ios::binary) << bytes;
   return file;
 }
