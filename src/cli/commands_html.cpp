@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "html/html_view.h"
 #include "html/save_html.h"
+#include "text/file_path.h"
 #include "text/utf8.h"
 
 namespace skorlin::cli {
@@ -44,7 +45,8 @@ const bool kRegistered[] = {
              [](const Invocation& invocation) {
                try {
                  // The pages are Windows-1251 unless another encoding is asked for.
-                 html::SaveHtml(text::DecodeUtf8(invocation.text), invocation.arguments.at(0),
+                 html::SaveHtml(text::DecodeUtf8(invocation.text),
+                                text::PathFromUtf8(invocation.arguments.at(0)),
                                 invocation.outputEncoding.value_or(text::Encoding::Cp1251));
                } catch (const html::SaveHtmlError& error) {
                  throw CommandFailure{error.what()};

@@ -7,6 +7,7 @@
 #include <new>
 #include <system_error>
 
+#include "text/file_path.h"
 #include "text/huge_pages.h"
 #include "text/text_file.h"
 
@@ -35,10 +36,11 @@ text::FileError CannotOpen(const std::string& file, int errorNumber) {
 // Opens a file for reading, refusing a folder and a file larger than the limit.
 std::FILE* OpenInputFile(const std::string& file) {
   std::error_code error;
-  if (std::filesystem::is_directory(file, error)) throw CannotOpen(file, EISDIR);
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  const std::filesystem::path path = text::PathFromUtf8(file);
+  if (std::filesystem::is_directory(path, error)) throw CannotOpen(file, EISDIR);
+  std::FILE* stream = text::OpenFile(file, "rb");
   if (stream == nullptr) throw CannotOpen(file, errno);
-  const auto size = std::filesystem::file_size(file, error);
+  const auto size = std::filesystem::file_size(path, error);
   if (!error && size > text::kMaxFileBytes) {
     std::fclose(stream);
     throw text::FileError(FileTooLarge(file, size));
@@ -71,7 +73,8 @@ std::string ReadNamedFile(const std::string& file) {
 // fills it at its own size at once.
 void InputBytes::ReadToEnd(std::FILE* stream, const std::string& name) {
   std::error_code error;
-  const auto known = name.empty() ? std::uintmax_t{0} : std::filesystem::file_size(name, error);
+  const auto known =
+      name.empty() ? std::uintmax_t{0} : std::filesystem::file_size(text::PathFromUtf8(name), error);
   std::size_t capacity = error || known == 0 ? kBlockBytes : static_cast<std::size_t>(known) + 1;
   data_.reset(static_cast<char*>(std::malloc(capacity)));
   if (!data_) throw std::bad_alloc();

@@ -14,6 +14,7 @@
 #include "cli/command.h"
 #include "cli/input.h"
 #include "cli/output.h"
+#include "cli/platform_io.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
 #include "text/unified_diff.h"
@@ -207,9 +208,10 @@ int RunOnPieces(const cli::Arguments& args) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  cli::UseBinaryStandardStreams();
   cli::Arguments args;
   try {
-    args = cli::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    args = cli::ParseArguments(cli::Utf8Arguments(argc, argv));
   } catch (const cli::UsageError& error) {
     std::cerr << "skorlin-cli: " << error.what() << " (see skorlin-cli --help)\n";
     return 2;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "html/html_site.h"
+#include "text/file_path.h"
 #include "text/text_file.h"
 
 namespace skorlin::html {
@@ -59,20 +60,21 @@ std::string EncodeHtmlFile(text::TextView html, text::Encoding encoding) {
 }
 
 void SaveHtml(text::TextView text, const std::filesystem::path& indexPath, text::Encoding encoding) {
-  const HtmlSite site =
-      BuildHtmlSite(text, HtmlCharset(encoding), text::DecodeAuto(indexPath.filename().string()).text);
+  const HtmlSite site = BuildHtmlSite(text, HtmlCharset(encoding),
+                                      text::DecodeAuto(text::Utf8FromPath(indexPath.filename())).text);
   const std::filesystem::path folder = indexPath.parent_path();
   std::vector<std::string> failed;
   auto write = [&](text::TextView html, const std::filesystem::path& path) {
     try {
-      text::WriteFileAtomically(path.string(), EncodeHtmlFile(html, encoding));
+      text::WriteFileAtomically(text::Utf8FromPath(path), EncodeHtmlFile(html, encoding));
     } catch (const text::FileError&) {
-      failed.push_back(path.string());
+      failed.push_back(text::Utf8FromPath(path));
     }
   };
   // Pages go beside the index, so that its links resolve wherever the index is saved.
-  for (const HtmlPage& page : site.pages) write(page.html, folder / text::ToUtf8(page.fileName));
-  if (!failed.empty()) throw SaveHtmlError(std::move(failed), indexPath.string());
+  for (const HtmlPage& page : site.pages)
+    write(page.html, folder / text::PathFromUtf8(text::ToUtf8(page.fileName)));
+  if (!failed.empty()) throw SaveHtmlError(std::move(failed), text::Utf8FromPath(indexPath));
   write(site.index, indexPath);
   if (!failed.empty()) throw SaveHtmlError(std::move(failed), std::string());
 }

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Locale-aware, case-ignoring line comparison and sort keys on ICU's collator.
+// Locale-aware, case-ignoring line comparison and sort keys over the platform's collator,
+// with the empty line first and a code-point order where no collation data is found.
 #include "lines/collation.h"
 
-#include <unicode/ucol.h>
-#include <unicode/uloc.h>
-
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 
+#include "lines/collation_backend.h"
 #include "text/utf8.h"
 
 namespace skorlin::lines {
@@ -46,10 +43,6 @@ void ToUtf16(std::string_view line, std::u16string& out) {
   for (std::size_t i = 0; i < line.size();) PutUtf16(text::NextUtf8Char(line, i), out);
 }
 
-std::int32_t IcuLength(const std::u16string& s) {
-  return static_cast<std::int32_t>(std::min<std::size_t>(s.size(), INT32_MAX));
-}
-
 // Without collation data: characters compared by their lower case, as code points.
 char32_t FallbackWeight(char32_t c) { return std::min<char32_t>(text::LowerChar(c), 0x10FFFF); }
 
@@ -63,7 +56,10 @@ int FallbackCompare(TextView a, TextView b) {
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-// "ru_RU.UTF-8@euro" → "ru_RU"; "ru-RU" → "ru_RU"; "C", "POSIX", "C.UTF-8" → "".
+}  // namespace
+
+namespace detail {
+
 std::string CleanLocaleName(std::string name) {
   name = name.substr(0, name.find_first_of(".@"));
   std::replace(name.begin(), name.end(), '-', '_');
@@ -71,35 +67,16 @@ std::string CleanLocaleName(std::string name) {
   return name;
 }
 
-UCollator* OpenCollator(const std::string& name) {
-  UErrorCode status = U_ZERO_ERROR;
-  UCollator* collator = ucol_open(name.c_str(), &status);
-  if (U_FAILURE(status)) {
-    if (collator != nullptr) ucol_close(collator);
-    return nullptr;
-  }
-  ucol_setStrength(collator, UCOL_SECONDARY);
-  return collator;
-}
-
-}  // namespace
-
-std::string UserCollationLocale() {
-  for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return CleanLocaleName(value);
-  }
-  return "";
-}
+}  // namespace detail
 
 LineCollator::LineCollator(const std::string& localeName) {
-  const std::string name = localeName.empty() ? UserCollationLocale() : CleanLocaleName(localeName);
-  collator_ = OpenCollator(name);  // "" opens the root collation
-  if (collator_ == nullptr && !name.empty()) collator_ = OpenCollator("");
+  const std::string name = detail::CleanLocaleName(localeName.empty() ? UserCollationLocale() : localeName);
+  collator_ = detail::OpenCollator(name);  // "" opens the root collation
+  if (collator_ == nullptr && !name.empty()) collator_ = detail::OpenCollator("");
 }
 
 LineCollator::~LineCollator() {
-  if (collator_ != nullptr) ucol_close(collator_);
+  if (collator_ != nullptr) detail::CloseCollator(collator_);
 }
 
 int LineCollator::CompareLinesLocale(std::string_view a, std::string_view b) const {
@@ -109,9 +86,7 @@ int LineCollator::CompareLinesLocale(std::string_view a, std::string_view b) con
   std::u16string second;
   ToUtf16(a, first);
   ToUtf16(b, second);
-  const UCollationResult result =
-      ucol_strcoll(collator_, first.data(), IcuLength(first), second.data(), IcuLength(second));
-  return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);
+  return detail::CompareUtf16(*collator_, first, second);
 }
 
 void LineCollator::SortKey(std::string_view line, std::vector<std::uint8_t>& key) const {
@@ -149,31 +124,14 @@ void LineCollator::SortKeyOfBuffer(std::vector<std::uint8_t>& key) const {
     return;
   }
   key.push_back(kOtherLine);
-  const std::int32_t length = IcuLength(buffer_);
-  std::size_t room = std::min<std::size_t>(4 * static_cast<std::size_t>(length) + 16, INT32_MAX);
-  key.resize(1 + room);
-  std::int32_t needed =
-      ucol_getSortKey(collator_, buffer_.data(), length, key.data() + 1, static_cast<std::int32_t>(room));
-  if (needed > static_cast<std::int32_t>(room)) {
-    room = static_cast<std::size_t>(needed);
-    key.resize(1 + room);
-    needed =
-        ucol_getSortKey(collator_, buffer_.data(), length, key.data() + 1, static_cast<std::int32_t>(room));
-  }
-  if (needed <= 0 || needed > static_cast<std::int32_t>(room)) {
+  if (!detail::AppendSortKey(*collator_, buffer_, key)) {
     key.resize(1);  // no key: the line sorts as the first non-empty line
     key.push_back(0);
-    return;
   }
-  key.resize(1 + static_cast<std::size_t>(needed));  // the key's own 0 ends it
 }
 
 std::string LineCollator::LocaleName() const {
-  if (collator_ == nullptr) return "";
-  UErrorCode status = U_ZERO_ERROR;
-  const char* name = ucol_getLocaleByType(collator_, ULOC_ACTUAL_LOCALE, &status);
-  if (U_FAILURE(status) || name == nullptr || *name == '\0') return "root";
-  return name;
+  return collator_ == nullptr ? "" : detail::CollatorLocaleName(*collator_);
 }
 
 }  // namespace skorlin::lines

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "text/encoding.h"
+#include "text/file_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -79,7 +80,8 @@ std::string SexQueryBytes(text::TextView s) {
 
 void* OpenLibrary(const std::string& location) {
 #ifdef _WIN32
-  return reinterpret_cast<void*>(LoadLibraryA(location.c_str()));
+  // The wide-character call: the folder's name may hold letters of any code page.
+  return reinterpret_cast<void*>(LoadLibraryW(text::PathFromUtf8(location).c_str()));
 #else
   return dlopen(location.c_str(), RTLD_NOW | RTLD_LOCAL);
 #endif
@@ -113,10 +115,10 @@ std::string DeclensionLibraryFileName() {
 
 std::string ProgramFolder() {
 #ifdef _WIN32
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  wchar_t path[MAX_PATH];
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return "";
-  std::string s(path, n);
+  std::string s = text::Utf8FromPath(std::filesystem::path(std::wstring(path, n)));
   std::size_t slash = s.find_last_of("\\/");
 #else
   std::string s(4096, '\0');

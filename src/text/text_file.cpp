@@ -12,6 +12,8 @@
 #include <random>
 #include <system_error>
 
+#include "text/file_path.h"
+
 namespace skorlin::text {
 
 namespace {
@@ -58,8 +60,9 @@ bool SyncFile(const std::filesystem::path& file) {
 
 std::string ReadFileBytes(const std::string& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw FileError("Cannot open file " + path);
-  std::ifstream in(path, std::ios::binary);
+  const std::filesystem::path file = PathFromUtf8(path);
+  if (std::filesystem::is_directory(file, error)) throw FileError("Cannot open file " + path);
+  std::ifstream in(file, std::ios::binary);
   if (!in) throw FileError("Cannot open file " + path);
   try {
     return ReadOpenedFile(in, path);
@@ -73,7 +76,7 @@ std::string ReadFileBytes(const std::string& path) {
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
-  const fs::path target(path);
+  const fs::path target = PathFromUtf8(path);
   std::random_device random;
   // A short name of its own, so that a long target name cannot make it too long.
   const fs::path temporary = target.parent_path() / (".skorlin-" + std::to_string(random()) + ".tmp");

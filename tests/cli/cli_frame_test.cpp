@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line frame: usage errors, exit codes, encodings and line breaks.
-#include <fcntl.h>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <chrono>
@@ -113,6 +116,7 @@ TEST(CliUsage, TheReadmeTableListsExactlyTheCommandsOfHelp) {
 TEST(CliFiles, AFileThatCannotBeOpenedIsNamedWithTheReason) {
   TempDir dir;
   const std::string missing = dir.path() + "/missing.txt";
+  const std::string missingCyrillic = dir.path() + "/Нет такого.txt";
   const struct {
     std::vector<std::string> args;
     std::string file;
@@ -121,6 +125,7 @@ TEST(CliFiles, AFileThatCannotBeOpenedIsNamedWithTheReason) {
       {{"convert", missing}, missing, ENOENT},
       {{"convert", dir.path()}, dir.path(), EISDIR},
       {{"stats", missing}, missing, ENOENT},  // read in blocks
+      {{"convert", missingCyrillic}, missingCyrillic, ENOENT},
       {{"insert-urls", "--clipboard", missing}, missing, ENOENT},
   };
   for (const auto& c : cases) {
@@ -132,6 +137,7 @@ TEST(CliFiles, AFileThatCannotBeOpenedIsNamedWithTheReason) {
   }
 }
 
+#ifndef _WIN32  // a terminal of POSIX
 // Runs skorlin-cli with a pseudo-terminal as its standard input, types input into it, and
 // gives its standard output, or "(still reading)" when it has not ended within 10 seconds.
 std::string RunAtTerminal(const std::vector<std::string>& args, const std::string& typed) {
@@ -183,6 +189,8 @@ TEST(CliFiles, InputTypedAtATerminalEndsAtTheFirstEndOfFile) {
   }
 }
 
+#endif
+
 TEST(CliConvert, Cp1251AndBackGivesTheOriginalBytes) {
   TempDir dir;
   const std::string utf8 = "Съешь же ещё этих мягких «французских» булок — №5\r\nЁж\r\n";
@@ -205,6 +213,8 @@ TEST(CliConvert, EveryCp1251ByteSurvives) {
   EXPECT_EQ(run.out, bytes);
   const CliRun piped = RunCli({"convert", "-"}, bytes);
   EXPECT_EQ(piped.out, bytes);
+  // A file name with Cyrillic letters and a space.
+  EXPECT_EQ(RunCli({"convert", dir.Write("Все байты.txt", bytes)}).out, bytes);
 }
 
 TEST(CliConvert, RefusesOutputCp1251CannotHold) {
@@ -220,6 +230,7 @@ TEST(CliConvert, LineBreaksChangeOnlyWhenAsked) {
   EXPECT_EQ(RunCli({"convert"}, mixed).out, mixed);
   EXPECT_EQ(RunCli({"convert", "--eol", "lf"}, mixed).out, "a\nb\nc\nd");
   EXPECT_EQ(RunCli({"convert", "--eol=crlf"}, mixed).out, "a\r\nb\r\nc\r\nd");
+  EXPECT_EQ(RunCli({"invert"}, "x\ny\n").out, "y\nx\n");  // no CR added on the way out
 }
 
 TEST(CliFiles, ANulCutsTheViewAndIsReported) {

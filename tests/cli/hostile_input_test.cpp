@@ -4,19 +4,24 @@
 // declension library that is missing or misbehaves. Each run either gives the whole
 // result or fails with exit 1, a message on standard error and nothing on standard output.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "text/file_path.h"
 
 namespace skorlin::cli::testing {
 namespace {
@@ -107,13 +112,14 @@ TEST(CliHostileInput, InputThatCannotBeReadFailsWithNothingWritten) {
   { std::ofstream(large, std::ios::binary) << "x"; }
   fs::resize_file(large, std::uintmax_t{513} << 20);
   // A file whose opening works but whose reading fails.
-  const std::string unreadable = "/proc/self/mem";
   const struct Case {
     std::string path;
     const char* mentions;
   } cases[] = {
       {large, "large.txt is too large: 513 MB"},
-      {unreadable, "Cannot read file /proc/self/mem"},
+#ifndef _WIN32
+      {"/proc/self/mem", "Cannot read file /proc/self/mem"},
+#endif
       {dir.path() + "/missing.txt", "Cannot open file"},
       {dir.path(), "Cannot open file"},
   };
@@ -128,6 +134,7 @@ TEST(CliHostileInput, InputThatCannotBeReadFailsWithNothingWritten) {
   }
 }
 
+#ifndef _WIN32  // permissions, devices and limits of POSIX
 TEST(CliHostileInput, AFileWithoutReadPermissionIsNamed) {
   TempDir dir;
   const std::string file = dir.Write("secret.txt", "\xF2\xE5\xEA\xF1\xF2");
@@ -189,6 +196,8 @@ TEST(CliHostileInput, AWriteThatFailsHalfwayLeavesTheOldPageWhole) {
   }
 }
 
+#endif
+
 TEST(CliHostileInput, AHugeFileComesThroughWhole) {
   // The sanitizer build checks the same code on less: it is many times slower.
   const std::size_t size = kSanitized ? std::size_t{16} << 20 : std::size_t{200} << 20;
@@ -233,35 +242,47 @@ TEST(CliHostileInput, AHugeLineIsNoTrouble) {
   }
 }
 
+#ifdef _WIN32
+constexpr const char* kLibraryFile = "FLEKS.DLL";
+constexpr const char* kStubSuffix = ".dll";
+constexpr const char* kFolderSeparator = "\\";
+#else
+constexpr const char* kLibraryFile = "libfleks.so";
+constexpr const char* kStubSuffix = ".so";
+constexpr const char* kFolderSeparator = "/";
+#endif
+
 // A copy of skorlin-cli in a folder of its own, with a chosen library beside it (or none).
 class LonelyCli {
  public:
-  explicit LonelyCli(const std::string& library) {
-    program_ = dir_.path() + "/skorlin-cli";
-    fs::copy_file(SKORLIN_CLI_PATH, program_);
-    if (!library.empty()) fs::copy_file(library, dir_.path() + "/libfleks.so");
+  // The folder's name has Cyrillic letters: the library is found there all the same.
+  explicit LonelyCli(const std::string& library) : folder_(dir_.path() + kFolderSeparator + "Программа") {
+    fs::create_directory(text::PathFromUtf8(folder_));
+    program_ = folder_ + kFolderSeparator + fs::path(SKORLIN_CLI_PATH).filename().string();
+    fs::copy_file(SKORLIN_CLI_PATH, text::PathFromUtf8(program_));
+    if (!library.empty())
+      fs::copy_file(library, text::PathFromUtf8(folder_ + kFolderSeparator + kLibraryFile));
   }
+  // command: the command and its options, separated by spaces.
   CliRun Run(const std::string& command, const std::string& input) const {
-    const std::string in = dir_.Write("in.txt", input);
-    const std::string line =
-        program_ + " " + command + " " + in + " >" + dir_.path() + "/out.txt 2>" + dir_.path() + "/err.txt";
-    CliRun run;
-    run.exitCode = WEXITSTATUS(std::system(line.c_str()));
-    run.out = dir_.Read("out.txt");
-    run.err = dir_.Read("err.txt");
-    return run;
+    std::vector<std::string> args;
+    std::istringstream words(command);
+    for (std::string word; words >> word;) args.push_back(word);
+    args.push_back(dir_.Write("in.txt", input));
+    return RunProgram(program_, args);
   }
-  const std::string& folder() const { return dir_.path(); }
+  const std::string& folder() const { return folder_; }
 
  private:
   TempDir dir_;
+  std::string folder_;
   std::string program_;
 };
 
 // The stand-in libraries built beside the tests of the binding.
 std::string Stub(const std::string& variant) {
   const fs::path path = fs::path(SKORLIN_CLI_PATH).parent_path() / "tests" / "fleks" / "stubs" /
-                        ("libfleks_stub_" + variant + ".so");
+                        ("libfleks_stub_" + variant + kStubSuffix);
   return path.string();
 }
 
@@ -275,8 +296,8 @@ TEST(CliDeclensionLibrary, MissingLibraryIsReportedAndNothingIsWritten) {
     const CliRun run = cli.Run(command, kNames);
     EXPECT_EQ(run.exitCode, 1) << command;
     EXPECT_TRUE(run.out.empty()) << command;
-    EXPECT_NE(run.err.find("Cannot load the declension library libfleks.so; looked for " + cli.folder() +
-                           "/libfleks.so"),
+    EXPECT_NE(run.err.find(std::string("Cannot load the declension library ") + kLibraryFile +
+                           "; looked for " + cli.folder() + kFolderSeparator + kLibraryFile),
               std::string::npos)
         << run.err;
   }

@@ -3,6 +3,7 @@
 // written beside INDEX.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -95,7 +96,9 @@ TEST(CliHtml, SaveHtmlReportsTheFilesItCouldNotWrite) {
   const CliRun run = RunCli({"save-html", missing + "/index.htm"}, "a<h1>B</h1>c");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("Unable to write to " + missing + "/0.htm, " + missing + "/b.htm (the index " +
+  // The pages are named as the system joins a folder and a file name ("\\" on Windows).
+  const auto page = [&](const char* name) { return (std::filesystem::path(missing) / name).string(); };
+  EXPECT_NE(run.err.find("Unable to write to " + page("0.htm") + ", " + page("b.htm") + " (the index " +
                          missing + "/index.htm was not written)"),
             std::string::npos)
       << run.err;

@@ -4,7 +4,6 @@
 #include "html/save_html.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +12,7 @@
 
 #include "html/html_site.h"
 #include "html_test_util.h"
+#include "temp_folder.h"
 #include "text/encoding.h"
 
 namespace skorlin::html {
@@ -23,11 +23,7 @@ using testing::T;
 
 class SaveHtmlTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "skorlin-html-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
+  void SetUp() override { dir_ = skorlin::testing::MakeTempFolder("skorlin-html-"); }
   void TearDown() override {
     std::error_code ignored;
     fs::remove_all(dir_, ignored);

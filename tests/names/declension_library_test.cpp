@@ -3,8 +3,13 @@
 // claim too long a result, need a larger buffer, or fail on one line of a list.
 #include "names/declension_library.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 #include <string>
 
@@ -16,6 +21,20 @@ namespace {
 
 using text::FromUtf8;
 using text::ToUtf8;
+
+// An export of a stand-in library that the binding has loaded; nullptr when it has not.
+void* LoadedExport(const char* library, const char* name) {
+#ifdef _WIN32
+  const HMODULE module = GetModuleHandleA(library);
+  return module == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(module, name));
+#else
+  void* handle = dlopen(library, RTLD_NOW | RTLD_NOLOAD);
+  if (handle == nullptr) return nullptr;
+  void* symbol = dlsym(handle, name);
+  dlclose(handle);  // the binding holds the library
+  return symbol;
+#endif
+}
 
 // The message of the DeclensionError a call throws, or "" when it throws none.
 template <typename Call>
@@ -82,15 +101,12 @@ TEST(DeclensionLibrary, TextIsPassedInWindows1251) {
   EXPECT_EQ(ToUtf8(echo.DeclineFio(text::Text(U"Иван\0ов", 7), 2)), withNul);
   // The sex query gets the nearest letters: Kazakh қ as к, an emoji left out.
   echo.FioSex(U"Нұрланқызы😀");
-  void* handle = dlopen(SKORLIN_FLEKS_STUB_ECHO, RTLD_NOW | RTLD_NOLOAD);
-  ASSERT_NE(handle, nullptr);
-  auto last = reinterpret_cast<const char* (*)()>(dlsym(handle, "StubLastSexText"));
+  auto last = reinterpret_cast<const char* (*)()>(LoadedExport(SKORLIN_FLEKS_STUB_ECHO, "StubLastSexText"));
   ASSERT_NE(last, nullptr);
   std::string bytes = last();
   text::Text decoded;
   for (char c : bytes) decoded.push_back(text::Cp1251Char(static_cast<unsigned char>(c)));
   EXPECT_EQ(ToUtf8(decoded), "Нурланкызы");
-  dlclose(handle);
 }
 
 TEST(NameCommands, ALibraryErrorStopsAtItsLine) {
@@ -125,16 +141,13 @@ TEST(NameCommands, AMissingLibraryLeavesEveryLine) {
 TEST(NameCommands, SalutationAsksTheLibraryForEveryLine) {
   DeclensionLibrary echo({SKORLIN_FLEKS_STUB_ECHO});
   echo.FioSex(U"");  // loads the library
-  void* handle = dlopen(SKORLIN_FLEKS_STUB_ECHO, RTLD_NOW | RTLD_NOLOAD);
-  ASSERT_NE(handle, nullptr);
-  auto calls = reinterpret_cast<int (*)()>(dlsym(handle, "StubSexCalls"));
+  auto calls = reinterpret_cast<int (*)()>(LoadedExport(SKORLIN_FLEKS_STUB_ECHO, "StubSexCalls"));
   ASSERT_NE(calls, nullptr);
   const int before = calls();
   const std::string input = "Иванова Анна Петровна\r\n\r\nИванов Иван Петрович\r\n";
   const text::CommandResult result = RunNameCommand(NameCommand::Salutation, input, echo);
   EXPECT_EQ(calls() - before, 3);
   EXPECT_EQ(result.text, "Уважаемая Анна Петровна\r\nУважаемый\r\nУважаемый Иван Петрович\r\n");
-  dlclose(handle);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "temp_folder.h"
+
 namespace skorlin::text {
 namespace {
 
@@ -14,11 +16,7 @@ namespace fs = std::filesystem;
 
 class TextFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "skorlin-file-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
+  void SetUp() override { dir_ = skorlin::testing::MakeTempFolder("skorlin-file-"); }
   void TearDown() override { fs::remove_all(dir_); }
   fs::path dir_;
 };
