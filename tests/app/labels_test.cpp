@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics panel after each kind of change, and copying its labels.
+#include "stats/labels.h"
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
 #include <random>
 
+#include "app/statistics_panel.h"
 #include "test_classes.h"
 #include "window_harness.h"
 
@@ -87,6 +90,25 @@ class LabelsTest : public QObject {
       for (std::size_t i = 0; i < std::size(kLabels); ++i) {
         QCOMPARE(kept[static_cast<qsizetype>(i)], h.Label(kLabels[i]));
       }
+    }
+  }
+
+  // At the design size, with counts of seven and of ten digits, every label and link of
+  // the panel is shown whole: the window grows wider rather than cut one.
+  void ThePanelShowsEveryLabelWhole() {
+    WindowHarness h;
+    h.Open();
+    h.window->resize(416, 489);
+    auto* panel = h.Find<StatisticsPanel>("Panel2");
+    for (const std::int32_t n : {1234567, 1999999999}) {
+      panel->ShowChange(stats::ChangeLabels({n, n + 1, n, n, n, n, n + 7}, U"999,99", U","));
+      QApplication::processEvents();
+      for (const QLabel* label : panel->findChildren<QLabel*>()) {
+        const QRect shown = label->geometry();
+        QVERIFY2(shown.width() >= label->sizeHint().width() && panel->rect().contains(shown),
+                 qPrintable(label->objectName() + ": " + label->text()));
+      }
+      QVERIFY(h.window->rect().contains(QRect(panel->mapTo(h.window.get(), QPoint()), panel->size())));
     }
   }
 
