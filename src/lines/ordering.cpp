@@ -142,7 +142,8 @@ std::string SortByKeys(std::string_view text, const LineCollator& collator, Make
       std::vector<KeyedLine>().swap(secondItems);
     }
     keysDone();
-    QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys<Offset>);
+    QuickSortLinesOnTwoThreads(
+        items, [](const KeyedLine& a, const KeyedLine& b) { return CompareKeys<Offset>(a, b); });
     text::ReserveLarge(order, items.size());
     for (const KeyedLine& item : items) order.push_back(KeyStore<Offset>::LineStart(item.record));
   }
