@@ -28,13 +28,12 @@
 #include "app/profile_file.h"
 #include "app/statistics_panel.h"
 #include "app/text_view.h"
+#include "app/view_text.h"
 #include "app/wait_cursor.h"
 #include "lines/paragraphs.h"
 
 namespace skorlin::app {
 namespace {
-
-QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QPushButton* MakeButton(const char* name, const char* caption, const char* hint, QWidget* parent) {
   auto* button = new QPushButton(Tr(caption), parent);

@@ -19,9 +19,10 @@ class FileError : public std::runtime_error {
 // memory once decoded.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{512} << 20;
 
-// The bytes of a file. Throws FileError "Cannot open file %s" when it cannot be read and
-// a message naming the size when it is larger than kMaxFileBytes.
-std::string ReadFileBytes(const std::string& path);
+// The bytes of a file: the one reader of whole files. Throws FileError "Cannot open file
+// %s: " or "Cannot read file %s: " with the system's reason when it cannot be read, and a
+// message naming the size when it is larger than limit.
+std::string ReadFileBytes(const std::string& path, std::size_t limit = kMaxFileBytes);
 
 // Writes bytes to a temporary file in the same folder and renames it over path.
 // Throws FileError "Unable to write to %s" when that fails; the old file then stays.
