@@ -355,12 +355,13 @@ class FilesTest : public QObject {
   void ADropWaitsForTheCommandAtWork() {
     WindowHarness h;
     h.Open();
-    // Enough lines for the trimming to show its progress, and with it let timers run.
     h.SetText(0, QStringLiteral(" x\n").repeated(500));
     const QString file = h.ProgramDir() + "drop.txt";
     h.WriteFile(file, "файл");
-    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}, false));
     h.Action("mmDelSpaces")->trigger();
+    QVERIFY(h.window->CommandRunning());
+    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}));
+    QVERIFY(h.WaitForCommand());
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Пробелы: 100% 500"));
     QTRY_COMPARE(h.Text(0), QStringLiteral("файл"));
     QVERIFY(h.errors.isEmpty());

@@ -68,12 +68,12 @@ class Recorder {
   QMetaObject::Connection stats_;
 };
 
-// Starts a command from its menu item, as a click does.
+// Starts a command from its menu item, as a click does, and waits for it to end.
 bool Trigger(const WindowHarness& h, const char* action) {
   QAction* item = h.Action(action);
   if (!item || !item->isEnabled()) return false;
   item->trigger();
-  return true;
+  return h.WaitForCommand();
 }
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
