@@ -23,7 +23,7 @@ class CommandWorker {
  public:
   using Work = std::function<text::CommandResult(std::string_view text, const text::Progress& progress)>;
   using OnCaption = std::function<void(const std::string& caption)>;
-  using OnEnd = std::function<void(text::CommandResult result, std::exception_ptr error)>;
+  using OnEnd = std::function<void(text::CommandResult result, const std::exception_ptr& error)>;
 
   CommandWorker(QObject* receiver, std::string text, Work work, OnCaption onCaption, OnEnd onEnd);
   ~CommandWorker();

@@ -196,7 +196,8 @@ class TfmMain : public QMainWindow {
   // tab) the command runs on the empty text for its captions and no view changes.
   void RunCommand(ViewSlot* view, commands::CommandId id, Recount recount);
   // The interface thread's part when the worker has ended.
-  void EndCommand(ViewSlot* view, Recount recount, text::CommandResult result, std::exception_ptr error);
+  void EndCommand(ViewSlot* view, Recount recount, text::CommandResult result,
+                  const std::exception_ptr& error);
   // Esc while a command runs: its result, when it comes, is dropped and the views are the
   // user's again at once. The other commands wait until its worker has ended.
   void CancelCommand();

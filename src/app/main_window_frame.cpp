@@ -81,13 +81,13 @@ void TfmMain::RunCommand(ViewSlot* view, commands::CommandId id, Recount recount
       [this](const std::string& caption) {
         if (!commandCancelled_) ShowCaption(caption);
       },
-      [this, view, recount](text::CommandResult result, std::exception_ptr error) {
+      [this, view, recount](text::CommandResult result, const std::exception_ptr& error) {
         RunHandler([&] { EndCommand(view, recount, std::move(result), error); });
       });
 }
 
 void TfmMain::EndCommand(ViewSlot* view, Recount recount, text::CommandResult result,
-                         std::exception_ptr error) {
+                         const std::exception_ptr& error) {
   worker_.reset();  // its thread has done its work: this waits only for it to return
   const bool cancelled = std::exchange(commandCancelled_, false);
   if (cancelled || error) {

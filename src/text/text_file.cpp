@@ -27,7 +27,8 @@ std::string TooLarge(const std::string& path, std::uintmax_t size, std::size_t l
 
 // The program's message and the system's reason for the error number.
 FileError WithReason(const std::string& message, int errorNumber) {
-  return FileError(message + ": " + std::strerror(errorNumber));
+  const std::string reason = std::strerror(errorNumber);
+  return FileError(message + ": " + reason, reason);
 }
 
 struct CloseFile {
@@ -57,7 +58,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t limit) {
   const std::unique_ptr<std::FILE, CloseFile> stream(std::fopen(path.c_str(), "rb"));
   if (!stream) throw WithReason("Cannot open file " + path, errno);
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > limit) throw FileError(TooLarge(path, size, limit));
+  if (!error && size > limit) throw FileTooLargeError(TooLarge(path, size, limit));
   // A regular file is read at its own size (one byte more finds its end); one whose size is
   // not known in advance (a pipe, /proc) in growing blocks, one byte past the limit telling
   // one that is too large.
@@ -66,7 +67,8 @@ std::string ReadFileBytes(const std::string& path, std::size_t limit) {
   for (;;) {
     got += std::fread(bytes.data() + got, 1, bytes.size() - got, stream.get());
     if (got > limit) {
-      throw FileError("File " + path + " is too large (the limit is " + std::to_string(limit >> 20) + " MB)");
+      throw FileTooLargeError("File " + path + " is too large (the limit is " + std::to_string(limit >> 20) +
+                              " MB)");
     }
     if (got < bytes.size()) break;
     bytes.resize(std::min(bytes.size() * 2, limit + 1));
