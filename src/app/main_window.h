@@ -119,8 +119,6 @@ class TfmMain : public QMainWindow {
  signals:
   // The statistics panel has been rewritten for sender's text (a view or the price field).
   void StatisticsRefreshed(QObject* sender);
-  // A command has ended: its result is in its view, or it was cancelled or failed.
-  void CommandEnded();
 
  protected:
   void showEvent(QShowEvent* event) override;

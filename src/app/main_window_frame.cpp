@@ -31,6 +31,31 @@ struct CommandOwned {
   std::string clipboard;
 };
 
+// Suspends a view's redrawing for the lifetime of a scope.
+class FrozenView {
+ public:
+  explicit FrozenView(TextView* view) : view_(view) { view_->setUpdatesEnabled(false); }
+  ~FrozenView() { view_->setUpdatesEnabled(true); }
+  FrozenView(const FrozenView&) = delete;
+  FrozenView& operator=(const FrozenView&) = delete;
+
+ private:
+  TextView* view_;
+};
+
+// Runs a function when a scope ends, also when it ends by an exception.
+template <typename Function>
+class AtScopeEnd {
+ public:
+  explicit AtScopeEnd(Function function) : function_(std::move(function)) {}
+  ~AtScopeEnd() { function_(); }
+  AtScopeEnd(const AtScopeEnd&) = delete;
+  AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+ private:
+  Function function_;
+};
+
 }  // namespace
 
 void TfmMain::ShowCaption(const std::string& utf8) {
@@ -90,26 +115,25 @@ void TfmMain::EndCommand(ViewSlot* view, Recount recount, text::CommandResult re
                          const std::exception_ptr& error) {
   worker_.reset();  // its thread has done its work: this waits only for it to return
   const bool cancelled = std::exchange(commandCancelled_, false);
-  if (cancelled || error) {
-    // A cancelled command gave the views back at Esc.
+  // However this ends, the window is the user's again before an error box opens (a
+  // cancelled command gave the views back at Esc).
+  const AtScopeEnd release([this, cancelled] {
     if (!cancelled) HoldViews(false);
     HoldForCommand(false);
-    emit CommandEnded();
-    if (error) std::rethrow_exception(error);
-    return;
-  }
+  });
+  if (cancelled) return;
+  if (error) std::rethrow_exception(error);
   const std::string failure = text::FailureMessage(result);
   if (view != nullptr) {
     TextView* const widget = view->widget;
     bool changed = false;
     stats::TextStats counts;
     if (result.changed && failure.empty()) {
-      widget->setUpdatesEnabled(false);
+      const FrozenView frozen(widget);
       // The statistics are those of the text the command leaves in the view.
       counts = CountWhileWriting(
           result.text.size(), [&] { return stats::CountTextStats(result.text); },
           [&] { changed = widget->Replace(result.text); });
-      widget->setUpdatesEnabled(true);
     }
     // The redrawing has resumed: the statistics are shown once, for the text the command
     // left in the view.
@@ -119,11 +143,8 @@ void TfmMain::EndCommand(ViewSlot* view, Recount recount, text::CommandResult re
       ShowChangeLabels(widget, widget->Utf8());
     }
   }
-  // The final caption shows while the busy cursor is still up; an error box only after.
+  // The final caption shows while the busy cursor is still up.
   if (!result.caption.empty()) ShowCaption(result.caption);
-  HoldViews(false);
-  HoldForCommand(false);
-  emit CommandEnded();
   if (!failure.empty()) throw AppError(QString::fromStdString(failure));
 }
 
