@@ -266,7 +266,7 @@ std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
        [](TextView t, Random& r) {
          skorlin::html::HtmlViewOptions options;
          options.addP = r.OneIn(2);
-         options.addPEmpty = r.OneIn(2);
+         options.skipEmptyLines = r.OneIn(2);
          options.table = r.OneIn(2);
          return skorlin::html::HtmlView(t, options);
        }},

@@ -68,6 +68,10 @@ struct Window {
     QApplication::processEvents();
   }
   ~Window() { skorlin::app::SetErrorReporter({}); }
+  // A command runs on a worker: the window's events go on until it has ended.
+  void WaitForCommand() const {
+    while (window->CommandRunning()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
 };
 
 // A file as a view holds it: UTF-8 with CR LF line breaks.
@@ -227,6 +231,7 @@ int main(int argc, char** argv) {
       if (m.kind == Action::kKey) PlaceCaret(w.input, m.caret);
       if (m.kind == Action::kUndo) {
         action->trigger();
+        w.WaitForCommand();
         w.input->setFocus();
       }
       QApplication::processEvents();
@@ -256,6 +261,7 @@ int main(int argc, char** argv) {
           QTest::keyClick(w.input, Qt::Key_Z, Qt::ControlModifier);
           break;
       }
+      w.WaitForCommand();
       QApplication::processEvents();
       // The marks of a long text are filled a slice at a time between the window's events.
       while (m.untilMarked && w.window->findChild<QObject*>("changeFiller")) QApplication::processEvents();

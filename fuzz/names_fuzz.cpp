@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "format/collapse_spaces.h"
 #include "fuzz_input.h"
 #include "names/declension_library.h"
 #include "names/name_commands.h"
 #include "text/line_list.h"
+#include "text/space_runs.h"
 #include "text/toolkit.h"
 #include "text/utf8.h"
 
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Lines lines = text::SplitLines(raw);
 
   for (const Text& line : lines) {
-    Text prepared = format::CollapseSpaces(line);
+    Text prepared = text::CollapseSpaces(line);
     text::TrimBlanks(prepared);
     const names::FioParts parts = names::SplitFio(prepared);
     FUZZ_CHECK(parts.surname.size() + parts.name.size() + parts.patronymic.size() <= prepared.size());
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (command == names::NameCommand::Salutation) {
         // A salutation, or the line left as it was when the library reads no name in it.
         for (std::size_t i = 0; i < after.size(); ++i) {
-          Text prepared = format::CollapseSpaces(lines[i]);
+          Text prepared = text::CollapseSpaces(lines[i]);
           text::TrimBlanks(prepared);
           FUZZ_CHECK(after[i].starts_with(U"Уважаем") || after[i] == prepared);
         }

@@ -3,11 +3,10 @@
 
 #include "app/app_links.h"
 #include "app/version_info.h"
+#include "app/view_text.h"
 
 namespace skorlin::app {
 namespace {
-
-QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The site's address as its label shows it: without the scheme and the slashes.
 QString HomeCaption() { return HomeAddress().remove(QStringLiteral("https://")).remove(u'/'); }

@@ -7,7 +7,6 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
-#include "app/version_info.h"
 #include "version_notice.h"
 
 namespace {
@@ -63,7 +62,6 @@ bool AnswerCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (AnswerCommandLine(argc, argv)) return std::fflush(stdout) == 0 ? 0 : 1;
   Application app(argc, argv);
-  skorlin::app::SetAppVersionInfo(skorlin::app::ReadFileVersionInfo(QCoreApplication::applicationFilePath()));
   QApplication::setApplicationName(QStringLiteral("Skorlin"));
   skorlin::app::TfmMain fmMain(skorlin::app::WindowEnvironment::FromProcess());
   fmMain.show();

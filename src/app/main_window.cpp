@@ -23,18 +23,18 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/command_worker.h"
 #include "app/error_box.h"
 #include "app/link_labels.h"
 #include "app/profile_file.h"
 #include "app/statistics_panel.h"
 #include "app/text_view.h"
+#include "app/view_text.h"
 #include "app/wait_cursor.h"
 #include "lines/paragraphs.h"
 
 namespace skorlin::app {
 namespace {
-
-QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QPushButton* MakeButton(const char* name, const char* caption, const char* hint, QWidget* parent) {
   auto* button = new QPushButton(Tr(caption), parent);
@@ -87,7 +87,12 @@ TfmMain::TfmMain(const WindowEnvironment& environment, QWidget* parent)
   qApp->installEventFilter(this);
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain() {
+  if (!worker_) return;
+  // A command still at work: its thread is waited for and its result dropped.
+  worker_.reset();
+  if (!commandCancelled_) QApplication::restoreOverrideCursor();
+}
 
 void TfmMain::CreateControls() {
   auto* central = new QWidget(this);
@@ -334,7 +339,7 @@ bool TfmMain::DragOver(QDropEvent* event) {
 }
 
 void TfmMain::DropWhenIdle(const QStringList& names) {
-  if (busy_ > 0) {
+  if (CommandRunning()) {
     QTimer::singleShot(20, this, [this, names] { DropWhenIdle(names); });
     return;
   }
@@ -347,13 +352,19 @@ bool TfmMain::FormKeyDown(QKeyEvent* key) {
     return true;
   }
   if (key->key() != Qt::Key_Escape) return false;
-  RunHandler([this] { mmExitClick(); });
+  // Esc cancels a command at work; otherwise it closes the window.
+  if (CommandRunning()) {
+    CancelCommand();
+  } else {
+    RunHandler([this] { mmExitClick(); });
+  }
   return true;
 }
 
 bool TfmMain::RichEdit1KeyDown(QKeyEvent* key) {
   if (key->key() != Qt::Key_Insert || !(key->modifiers() & Qt::ShiftModifier)) return false;
-  RunHandler([this] { btPasteClick(ActiveSlot(), PasteForm::kAtCaret); });
+  // While a command runs the paste waits with the other commands.
+  if (!CommandRunning()) RunHandler([this] { btPasteClick(ActiveSlot(), PasteForm::kAtCaret); });
   // The view's own Shift+Insert would paste the clipboard a second time.
   return true;
 }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,15 +16,15 @@
 #include <string_view>
 
 #include "app/settings_location.h"
+#include "commands/command_table.h"
 #include "lines/collation.h"
 #include "lines/line_command.h"
-#include "lines/random.h"
 #include "names/declension_library.h"
-#include "names/name_commands.h"
 #include "stats/text_stats.h"
 #include "text/command_result.h"
 #include "text/encoding.h"
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -33,6 +34,7 @@ class QTabWidget;
 
 namespace skorlin::app {
 
+class CommandWorker;
 class ProfileFile;
 class StatisticsPanel;
 class TextView;
@@ -111,35 +113,8 @@ class TfmMain : public QMainWindow {
   // A click on a link label of the statistics panel.
   void OpenLink(const LinkLabel& link);
 
-  // The line commands of the menus "С&ервис" and "Со&ртировка" and of the popup menu.
-  void pmDelSpacesClick(ViewSlot* view);
-  void pmDelEmptyClick(ViewSlot* view);
-  void mmDelDSpacesClick(ViewSlot* view);
-  void pmDelDoubleClick(ViewSlot* view);
-  void pmDelAllDoubleClick(ViewSlot* view);
-  void mmDelUnikClick(ViewSlot* view);
-  void N14Click(ViewSlot* input);
-  void pmSortClick(ViewSlot* view);
-  void N4Click(ViewSlot* view);
-  void N16Click(ViewSlot* input);
-  void mmShuffleClick(ViewSlot* view);
-  void N18Click(ViewSlot* input);
-
-  // The URL commands (menu "&URL").
-  void mmInsURLsClick(ViewSlot* input);
-  void mmInsAnkClick(ViewSlot* input);
-  void mmSaveURLsClick(ViewSlot* input);
-  void N6Click(ViewSlot* input);
-  void N7Click(ViewSlot* input);
-  void N8Click(ViewSlot* input);
-  void http1Click(ViewSlot* input);
-  void http2Click(ViewSlot* input);
-
-  // The name commands (menu "Ф&ИО").
-  void N10Click(ViewSlot* input);
-  void N13Click(ViewSlot* input);
-  void N12Click(ViewSlot* input);
-  void N15Click(ViewSlot* input);
+  // Whether the window waits for a command: from its start until its worker has ended.
+  bool CommandRunning() const { return worker_ != nullptr; }
 
  signals:
   // The statistics panel has been rewritten for sender's text (a view or the price field).
@@ -160,8 +135,8 @@ class TfmMain : public QMainWindow {
   // Drags and drops over any control of the window: dragged files and folders go to
   // FilesDropped; anything else is left to the control under the pointer.
   bool DragOver(QDropEvent* event);
-  // Runs FilesDropped once no command is at work on a view: a command holds the view's
-  // buffer while it runs, and the progress captions it shows let timers run meanwhile.
+  // Runs FilesDropped once no command is at work: a drop during a command lands after it,
+  // on the text the command left.
   void DropWhenIdle(const QStringList& names);
 
   void CreateControls();
@@ -210,41 +185,32 @@ class TfmMain : public QMainWindow {
   // keystrokes in a large one.
   void ViewEdited(TextView* view);
 
-  // A command of the core on a view's whole text (UTF-8).
-  using ViewCommand =
-      std::function<text::CommandResult(std::string_view text, const text::Progress& progress)>;
   // Whether the statistics are recounted after a command that left its view unchanged.
   enum class Recount { Always, WhenChanged };
-  // The one way from a view to a command of the core: the view's own buffer handed to the
-  // command (no copy), its result written back as one replacement (one step of the undo
-  // history) with the view's redrawing suspended, the statistics recounted once, the final
-  // caption shown, and the error of a failed command reported once the view is as it was.
-  // With no view (the settings tab) the command runs on the empty text for its captions and
-  // no view changes.
-  void RunOnView(ViewSlot* view, Recount recount, const ViewCommand& command);
-  // A line command in the full frame (hourglass, captions, recount).
-  void RunLineCommand(ViewSlot* view,
-                      const std::function<text::CommandResult(std::string_view, lines::View,
-                                                              const text::Progress&)>& command);
-  void RunUrlCommand(ViewSlot* input, text::CommandResult (*command)(std::string_view));
-  void RunNameCommand(ViewSlot* input, names::NameCommand command);
-  // Shows a caption in the title bar at once, also while a command is still running.
+  // A command of the core's table on a view's whole text. The view's text and what the
+  // command needs are gathered here; the command runs on a worker over its own copy of the
+  // text while the window stays responsive: the views are read-only, and the commands, the
+  // buttons, the options and the drops wait. Its progress captions show in the title bar
+  // under the busy cursor. Its result is written back as one replacement (one step of the
+  // undo history), the statistics recounted once, the final caption shown, and the error
+  // of a failed command reported once the view is as it was. With no view (the settings
+  // tab) the command runs on the empty text for its captions and no view changes.
+  void RunCommand(ViewSlot* view, commands::CommandId id, Recount recount);
+  // The interface thread's part when the worker has ended.
+  void EndCommand(ViewSlot* view, Recount recount, text::CommandResult result,
+                  const std::exception_ptr& error);
+  // Esc while a command runs: its result, when it comes, is dropped and the views are the
+  // user's again at once. The other commands wait until its worker has ended.
+  void CancelCommand();
+  // While a command runs (waiting): the actions that work on a view, the buttons and the
+  // options of the derived views wait.
+  void HoldForCommand(bool waiting);
+  // While a command runs (waiting): the views are read-only under the busy cursor.
+  void HoldViews(bool waiting);
+  // Shows a caption in the title bar.
   void ShowCaption(const std::string& utf8);
   const lines::LineCollator& Collator();
   names::DeclensionLibrary& Declension();
-
-  // Marks a command at work on a view for the lifetime of a scope.
-  class Busy {
-   public:
-    explicit Busy(TfmMain* window) : window_(window) { ++window_->busy_; }
-    ~Busy() { --window_->busy_; }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-   private:
-    TfmMain* window_;
-  };
-  int busy_ = 0;
 
   // Controls.
   QWidget* Panel1 = nullptr;
@@ -277,11 +243,21 @@ class TfmMain : public QMainWindow {
   QString lastSaveName_ = QStringLiteral("index.htm");
   bool shown_ = false;
   bool closed_ = false;
-  // The generator of the shuffle and the paragraph splitting, seeded from the clock by each.
-  lines::RandomGenerator random_;
   std::unique_ptr<lines::LineCollator> collator_;
   // The declension library beside the program, loaded at the first name command that needs it.
   std::unique_ptr<names::DeclensionLibrary> declension_;
+  // The actions that wait while a command runs: those that work on a view.
+  QList<QAction*> viewActions_;
+  // The command at work, its caption before it started and whether Esc cancelled it.
+  // Declared last: it goes first, waiting for its thread while what the command uses
+  // (the collator, the declension library) is still there.
+  QString titleBeforeCommand_;
+  bool commandCancelled_ = false;
+  std::unique_ptr<CommandWorker> worker_;
 };
+
+// The command of the core's table a menu item runs, by the item's object name; nothing for
+// the items that run no such command.
+std::optional<commands::CommandId> MenuCommandOf(const QString& objectName);
 
 }  // namespace skorlin::app

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <initializer_list>
+#include <optional>
 
 #include "app/error_box.h"
 #include "app/main_window.h"
@@ -20,13 +21,15 @@ enum class Target {
 };
 
 // One menu item: its object name, caption (nullptr for a separator), shortcut, the view it
-// works on and what it runs there (onView), or what it runs for the whole window (onWindow).
-// A hidden item stays hidden for the whole run.
+// works on and what it runs there: a command of the core's table (core) or a handler of the
+// window (onView); or what it runs for the whole window (onWindow). A hidden item stays
+// hidden for the whole run.
 struct Command {
   const char* name;
   const char* caption = nullptr;
   QKeyCombination shortcut{};
   Target target = Target::kNone;
+  std::optional<commands::CommandId> core{};
   void (TfmMain::*onView)(ViewSlot* view) = nullptr;
   void (TfmMain::*onWindow)() = nullptr;
   bool hidden = false;
@@ -40,6 +43,7 @@ struct Menu {
 
 constexpr Target kActive = Target::kActiveView;
 constexpr Target kInput = Target::kInputView;
+using enum commands::CommandId;
 
 const Menu kMainMenu[] = {
     {"mFile",
@@ -97,79 +101,55 @@ const Menu kMainMenu[] = {
     {"mURL",
      "&URL",
      {
-         {.name = "mmInsURLs",
-          .caption = "Вставить URL из буфера",
-          .target = kInput,
-          .onView = &TfmMain::mmInsURLsClick},
+         {.name = "mmInsURLs", .caption = "Вставить URL из буфера", .target = kInput, .core = kInsertUrls},
          {.name = "mmInsAnk",
           .caption = "Вставить анкоры из буфера",
           .target = kInput,
-          .onView = &TfmMain::mmInsAnkClick},
-         {.name = "mmSaveURLs",
-          .caption = "Оставить URLs",
-          .target = kInput,
-          .onView = &TfmMain::mmSaveURLsClick},
+          .core = kInsertAnchors},
+         {.name = "mmSaveURLs", .caption = "Оставить URLs", .target = kInput, .core = kKeepUrls},
          {.name = "N5"},
-         {.name = "N6", .caption = "Оставить домен", .target = kInput, .onView = &TfmMain::N6Click},
-         {.name = "N7", .caption = "Оставить домен с папкой", .target = kInput, .onView = &TfmMain::N7Click},
-         {.name = "N8", .caption = "Оставить имя файла", .target = kInput, .onView = &TfmMain::N8Click},
-         {.name = "http1", .caption = "Добавить http", .target = kInput, .onView = &TfmMain::http1Click},
-         {.name = "http2", .caption = "Удалить http", .target = kInput, .onView = &TfmMain::http2Click},
+         {.name = "N6", .caption = "Оставить домен", .target = kInput, .core = kKeepDomain},
+         {.name = "N7", .caption = "Оставить домен с папкой", .target = kInput, .core = kKeepFolder},
+         {.name = "N8", .caption = "Оставить имя файла", .target = kInput, .core = kKeepFileName},
+         {.name = "http1", .caption = "Добавить http", .target = kInput, .core = kAddHttp},
+         {.name = "http2", .caption = "Удалить http", .target = kInput, .core = kRemoveHttp},
      }},
     {"N9",
      "Ф&ИО",
      {
-         {.name = "N10",
-          .caption = "Оставить фамилию и инициалы",
-          .target = kInput,
-          .onView = &TfmMain::N10Click},
-         {.name = "N13", .caption = "Оставить имя отчество", .target = kInput, .onView = &TfmMain::N13Click},
-         {.name = "N12", .caption = "Склонить ФИО (кому)", .target = kInput, .onView = &TfmMain::N12Click},
+         {.name = "N10", .caption = "Оставить фамилию и инициалы", .target = kInput, .core = kInitials},
+         {.name = "N13", .caption = "Оставить имя отчество", .target = kInput, .core = kFirstPatronymic},
+         {.name = "N12", .caption = "Склонить ФИО (кому)", .target = kInput, .core = kDecline},
          {.name = "N15",
           .caption = "Заменить фамилию на \"Уважаемый(ая)\"",
           .target = kInput,
-          .onView = &TfmMain::N15Click},
+          .core = kSalutation},
      }},
     {"N17",
      "Со&ртировка",
      {
-         {.name = "mmSort", .caption = "Сортировать", .target = kActive, .onView = &TfmMain::pmSortClick},
-         {.name = "N4", .caption = "Сортировать зеркальные", .target = kActive, .onView = &TfmMain::N4Click},
-         {.name = "N16", .caption = "Сортировать по длине", .target = kInput, .onView = &TfmMain::N16Click},
-         {.name = "mmShuffle",
-          .caption = "Перемешать",
-          .target = kActive,
-          .onView = &TfmMain::mmShuffleClick},
-         {.name = "N18", .caption = "Инвертировать", .target = kInput, .onView = &TfmMain::N18Click},
+         {.name = "mmSort", .caption = "Сортировать", .target = kActive, .core = kSort},
+         {.name = "N4", .caption = "Сортировать зеркальные", .target = kActive, .core = kSortMirror},
+         {.name = "N16", .caption = "Сортировать по длине", .target = kInput, .core = kSortLength},
+         {.name = "mmShuffle", .caption = "Перемешать", .target = kActive, .core = kShuffle},
+         {.name = "N18", .caption = "Инвертировать", .target = kInput, .core = kInvert},
      }},
     {"mService",
      "С&ервис",
      {
-         {.name = "mmDelSpaces",
-          .caption = "Обрезать пробелы",
-          .target = kActive,
-          .onView = &TfmMain::pmDelSpacesClick},
+         {.name = "mmDelSpaces", .caption = "Обрезать пробелы", .target = kActive, .core = kTrim},
          {.name = "mmDelDSpaces",
           .caption = "Удалить двойные пробелы",
           .target = kActive,
-          .onView = &TfmMain::mmDelDSpacesClick},
-         {.name = "mmDelEmpty",
-          .caption = "Удалить пустые строки",
-          .target = kActive,
-          .onView = &TfmMain::pmDelEmptyClick},
-         {.name = "mmDelDouble",
-          .caption = "Удалить дубли",
-          .target = kActive,
-          .onView = &TfmMain::pmDelDoubleClick},
+          .core = kCollapseSpaces},
+         {.name = "mmDelEmpty", .caption = "Удалить пустые строки", .target = kActive, .core = kDeleteEmpty},
+         {.name = "mmDelDouble", .caption = "Удалить дубли", .target = kActive, .core = kDedupe},
          {.name = "pmDelAllDouble",
           .caption = "Удалить все дубли",
           .target = kActive,
-          .onView = &TfmMain::pmDelAllDoubleClick},
-         {.name = "mmDelUnik",
-          .caption = "Удалить уникальные",
-          .target = kActive,
-          .onView = &TfmMain::mmDelUnikClick},
-         {.name = "N14", .caption = "Разбить абзацы", .target = kInput, .onView = &TfmMain::N14Click},
+          .core = kDeleteRepeated},
+         {.name = "mmDelUnik", .caption = "Удалить уникальные", .target = kActive, .core = kDeleteUnique},
+         {.name = "N14", .caption = "Разбить абзацы", .target = kInput, .core = kSplitParagraphs},
      }},
     {"mHelp",
      "&Справка",
@@ -205,22 +185,30 @@ const Menu kPopupMenu = {
          .target = kActive,
          .onView = &TfmMain::pmPasteClick},
         {.name = "N1"},
-        {.name = "pmDelSpaces",
-         .caption = "Обрезать пробелы",
-         .target = kActive,
-         .onView = &TfmMain::pmDelSpacesClick},
-        {.name = "pmDelEmpty",
-         .caption = "Удалить пустые строки",
-         .target = kActive,
-         .onView = &TfmMain::pmDelEmptyClick},
-        {.name = "pmDelDouble",
-         .caption = "Удалить дубли",
-         .target = kActive,
-         .onView = &TfmMain::pmDelDoubleClick},
-        {.name = "pmSort", .caption = "Сортировка", .target = kActive, .onView = &TfmMain::pmSortClick},
+        {.name = "pmDelSpaces", .caption = "Обрезать пробелы", .target = kActive, .core = kTrim},
+        {.name = "pmDelEmpty", .caption = "Удалить пустые строки", .target = kActive, .core = kDeleteEmpty},
+        {.name = "pmDelDouble", .caption = "Удалить дубли", .target = kActive, .core = kDedupe},
+        {.name = "pmSort", .caption = "Сортировка", .target = kActive, .core = kSort},
     }};
 
+// Every item of both menus.
+template <typename Visit>
+void ForEachItem(Visit visit) {
+  for (const Menu& column : kMainMenu) {
+    for (const Command& command : column.items) visit(command);
+  }
+  for (const Command& command : kPopupMenu.items) visit(command);
+}
+
 }  // namespace
+
+std::optional<commands::CommandId> MenuCommandOf(const QString& objectName) {
+  std::optional<commands::CommandId> found;
+  ForEachItem([&](const Command& command) {
+    if (command.core && objectName == QLatin1String(command.name)) found = command.core;
+  });
+  return found;
+}
 
 void TfmMain::CreateMenus() {
   const auto fill = [this](QMenu* menu, const Menu& column) {
@@ -230,12 +218,18 @@ void TfmMain::CreateMenus() {
       action->setObjectName(QLatin1String(command.name));
       action->setVisible(!command.hidden);
       if (command.shortcut != QKeyCombination()) action->setShortcut(QKeySequence(command.shortcut));
+      if (command.target != Target::kNone) viewActions_.append(action);
       connect(action, &QAction::triggered, this, [this, command] {
         RunHandler([&] {
           // The tab is read once, when the command starts: the view chosen here is the one
           // the command works on to its end.
-          if (command.onView) {
-            (this->*command.onView)(command.target == Target::kInputView ? InputSlot() : ActiveSlot());
+          ViewSlot* const view = command.target == Target::kInputView ? InputSlot() : ActiveSlot();
+          if (command.core) {
+            // The commands of the selected tab's view recount it even when they change nothing.
+            RunCommand(view, *command.core,
+                       command.target == Target::kActiveView ? Recount::Always : Recount::WhenChanged);
+          } else if (command.onView) {
+            (this->*command.onView)(view);
           } else if (command.onWindow) {
             (this->*command.onWindow)();
           }

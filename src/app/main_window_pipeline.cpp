@@ -101,7 +101,7 @@ void TfmMain::PageControlChange() {
   } else {
     html::HtmlViewOptions options;
     options.addP = cbxAddP->isChecked();
-    options.addPEmpty = cbxAddPEmpty->isChecked();
+    options.skipEmptyLines = cbxAddPEmpty->isChecked();
     options.table = cbxTable->isChecked();
     bytes = text::ToUtf8(html::HtmlView(input, options));
   }

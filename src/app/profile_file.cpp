@@ -9,6 +9,7 @@
 
 #include "app/app_error.h"
 #include "app/view_text.h"
+#include "text/text_file.h"
 
 namespace skorlin::app {
 namespace {
@@ -89,22 +90,24 @@ std::optional<int> ParseProfileInteger(const QString& value) {
 }
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
-  const QFileInfo info(path_);
-  if (!info.exists()) return;
-  QFile file(path_);
-  const bool opened = !info.isDir() && file.open(QIODevice::ReadOnly);
-  // One byte past the limit tells a file that is too large, also one that never ends.
-  const QByteArray bytes = opened ? file.read(kMaxProfileBytes + 1) : QByteArray();
+  if (!QFileInfo(path_).exists()) return;
   const QString leftAlone = QStringLiteral("; the defaults are used and the file is left as it is");
-  if (!opened || file.error() != QFileDevice::NoError) {
-    readProblem_ = QStringLiteral("Cannot read settings file %1").arg(path_) + leftAlone;
-  } else if (bytes.size() > kMaxProfileBytes) {
+  std::string bytes;
+  try {
+    bytes = text::ReadFileBytes(QFile::encodeName(path_).toStdString(), std::size_t{kMaxProfileBytes});
+  } catch (const text::FileTooLargeError&) {
+    // Also a file that never ends.
     readProblem_ =
         QStringLiteral("Settings file %1 is too large (over %2 bytes)").arg(path_).arg(kMaxProfileBytes) +
         leftAlone;
-  } else {
-    Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return;
+  } catch (const text::FileError& error) {
+    const QString reason =
+        error.Reason().empty() ? QString() : QStringLiteral(": ") + QString::fromLocal8Bit(error.Reason());
+    readProblem_ = QStringLiteral("Cannot read settings file %1").arg(path_) + reason + leftAlone;
+    return;
   }
+  Parse(bytes);
 }
 
 ProfileFile::ProfileFile(QString path, std::string_view bytes) : path_(std::move(path)) { Parse(bytes); }

@@ -21,8 +21,6 @@
 namespace skorlin::app {
 namespace {
 
-QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
-
 // The count labels in the order of their tags (1 to 5) and of the panel's first column.
 struct CountLabelRow {
   const char* name;

@@ -87,13 +87,22 @@ class TextView : public QsciScintilla {
   // Marks the changes of the view's own write methods while they run.
   class OwnWrite {
    public:
-    explicit OwnWrite(TextView* view) : view_(view) { view_->ownWrite_ = true; }
-    ~OwnWrite() { view_->ownWrite_ = false; }
+    // A read-only view (the user's edits held back while a command runs) still takes the
+    // program's own writes.
+    explicit OwnWrite(TextView* view) : view_(view), readOnly_(view->isReadOnly()) {
+      view_->ownWrite_ = true;
+      if (readOnly_) view_->setReadOnly(false);
+    }
+    ~OwnWrite() {
+      if (readOnly_) view_->setReadOnly(true);
+      view_->ownWrite_ = false;
+    }
     OwnWrite(const OwnWrite&) = delete;
     OwnWrite& operator=(const OwnWrite&) = delete;
 
    private:
     TextView* view_;
+    bool readOnly_;
   };
 
   void ReportEditLater();

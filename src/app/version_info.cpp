@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStringList>
+#include <string>
+
+#include "text/text_file.h"
+#include "version_texts.h"
 
 namespace skorlin::app {
 namespace {
@@ -21,8 +25,31 @@ std::uint32_t NumberOf(const QByteArray& resource, const char* key) {
   return ok ? value : 0;
 }
 
+// The texts and the fixed part of a version resource.
+TFileVersionInfo VersionInfoOf(const QByteArray& resource) {
+  TFileVersionInfo info;
+  QString* const texts[] = {&info.CompanyName,      &info.FileDescription, &info.FileVersion,
+                            &info.InternalName,     &info.LegalCopyRight,  &info.LegalTradeMarks,
+                            &info.OriginalFileName, &info.ProductName,     &info.ProductVersion,
+                            &info.Comments,         &info.SpecialBuild,    &info.PrivateBuild};
+  for (int i = 0; i < 12; ++i) *texts[i] = QueryVersionString(resource, QLatin1String(kVersionKeys[i]));
+
+  if (QueryVersionString(resource, QStringLiteral("FileType")).isEmpty()) return info;
+  const FixedFileInfo fixed{NumberOf(resource, "FileFlagsMask"), NumberOf(resource, "FileFlags"),
+                            NumberOf(resource, "FileType"), NumberOf(resource, "FileSubtype")};
+  info.debug = HasFileFlag(fixed, 1);
+  info.preRelease = HasFileFlag(fixed, 2);
+  info.specialBuild = HasFileFlag(fixed, 32);
+  info.privateBuild = HasFileFlag(fixed, 8);
+  info.patched = HasFileFlag(fixed, 4);
+  info.infoInferred = HasFileFlag(fixed, 16);
+  info.fileType = DescribeFileType(fixed);
+  return info;
+}
+
+// The program's own record: the build's version texts, the same the program file carries.
 TFileVersionInfo& Record() {
-  static TFileVersionInfo record;
+  static TFileVersionInfo record = VersionInfoOf(QByteArrayLiteral(SKORLIN_VERSION_TEXTS));
   return record;
 }
 
@@ -78,31 +105,20 @@ QString QueryVersionString(const QByteArray& resource, const QString& key) {
 }
 
 TFileVersionInfo ReadFileVersionInfo(const QString& path) {
-  TFileVersionInfo info;
-  info.typeName = QMimeDatabase().mimeTypeForFile(path).comment().left(80);
+  const QString typeName = QMimeDatabase().mimeTypeForFile(path).comment().left(80);
   const QFileInfo file(path);
-  if (!file.isFile() || !file.isExecutable()) return info;
-  QFile reader(path);
-  if (!reader.open(QIODevice::ReadOnly)) return info;
-  const QByteArray resource = FindVersionResource(reader.readAll());
-  if (resource.isEmpty()) return info;
-
-  QString* const texts[] = {&info.CompanyName,      &info.FileDescription, &info.FileVersion,
-                            &info.InternalName,     &info.LegalCopyRight,  &info.LegalTradeMarks,
-                            &info.OriginalFileName, &info.ProductName,     &info.ProductVersion,
-                            &info.Comments,         &info.SpecialBuild,    &info.PrivateBuild};
-  for (int i = 0; i < 12; ++i) *texts[i] = QueryVersionString(resource, QLatin1String(kVersionKeys[i]));
-
-  if (QueryVersionString(resource, QStringLiteral("FileType")).isEmpty()) return info;
-  const FixedFileInfo fixed{NumberOf(resource, "FileFlagsMask"), NumberOf(resource, "FileFlags"),
-                            NumberOf(resource, "FileType"), NumberOf(resource, "FileSubtype")};
-  info.debug = HasFileFlag(fixed, 1);
-  info.preRelease = HasFileFlag(fixed, 2);
-  info.specialBuild = HasFileFlag(fixed, 32);
-  info.privateBuild = HasFileFlag(fixed, 8);
-  info.patched = HasFileFlag(fixed, 4);
-  info.infoInferred = HasFileFlag(fixed, 16);
-  info.fileType = DescribeFileType(fixed);
+  QByteArray resource;
+  if (file.isFile() && file.isExecutable()) {
+    try {
+      const std::string bytes = text::ReadFileBytes(QFile::encodeName(path).toStdString());
+      resource = FindVersionResource(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())));
+      resource.detach();
+    } catch (const text::FileError&) {
+      // A file that cannot be read has only its type name.
+    }
+  }
+  TFileVersionInfo info = resource.isEmpty() ? TFileVersionInfo{} : VersionInfoOf(resource);
+  info.typeName = typeName;
   return info;
 }
 

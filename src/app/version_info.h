@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's version record: read from the version resource that the build embeds in
-// the program file, and the file's type name from the desktop's MIME database.
+// Version records: the program's own, from the version texts the build made, and any
+// file's, read from the version resource the file carries, with the file's type name from
+// the desktop's MIME database.
 #pragma once
 
 #include <QByteArray>
@@ -45,7 +46,8 @@ QString QueryVersionString(const QByteArray& resource, const QString& key);
 // The record of a file: only the type name for a file without a version resource.
 TFileVersionInfo ReadFileVersionInfo(const QString& path);
 
-// The program's own record, filled once at start (SetAppVersionInfo), and its version.
+// The program's own record, as the build made it (SetAppVersionInfo replaces it), and its
+// version.
 const TFileVersionInfo& AppVersionInfo();
 void SetAppVersionInfo(const TFileVersionInfo& info);
 QString FullVersion();

@@ -11,6 +11,9 @@
 
 namespace skorlin::app {
 
+// A literal of the program's own (UTF-8 source text) as a Qt string.
+inline QString Tr(const char* utf8) { return QString::fromUtf8(utf8); }
+
 // Text and QString without any line-break conversion (captions, clipboard, settings);
 // surrogate pairs become one code point.
 text::Text ToText(QStringView s);

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "text/command_result.h"
 #include "text/encoding.h"
 
@@ -73,7 +74,10 @@ struct CommandSpec {
   std::string summary{};   // what it does, in one line
   std::vector<OptionSpec> options{};
   int positionalArguments = 0;  // how many arguments come before FILE
-  // The command on the whole input.
+  // The command of the core's table it runs on the whole input (its run is then made from
+  // the table's row).
+  std::optional<commands::CommandId> command{};
+  // Or its own command on the whole input.
   std::function<text::CommandResult(const Invocation&)> run = nullptr;
   // Or, for a command that reads its input in pieces, the consumer it reads them with.
   std::function<std::unique_ptr<PieceConsumer>(const Invocation&)> consume = nullptr;

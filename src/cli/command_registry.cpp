@@ -5,6 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/table_inputs.h"
 
 namespace skorlin::cli {
 namespace {
@@ -22,6 +23,11 @@ std::string Invocation::Option(const std::string& name, const std::string& fallb
 }
 
 bool RegisterCommand(CommandSpec command) {
+  if (command.command && !command.run) {
+    command.run = [id = *command.command](const Invocation& invocation) {
+      return RunTableCommand(id, invocation);
+    };
+  }
   Table().push_back(std::make_unique<CommandSpec>(std::move(command)));
   return true;
 }

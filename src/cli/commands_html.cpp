@@ -29,7 +29,7 @@ const bool kRegistered[] = {
              [](const Invocation& invocation) {
                html::HtmlViewOptions options;
                options.addP = !invocation.HasOption(kNoP);
-               options.addPEmpty = !invocation.HasOption(kNoSkipEmpty);
+               options.skipEmptyLines = !invocation.HasOption(kNoSkipEmpty);
                options.table = !invocation.HasOption(kNoTables);
                text::CommandResult result;
                result.text = html::HtmlViewFromUtf8(invocation.text, options);

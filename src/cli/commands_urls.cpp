@@ -1,35 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The URL menu: insert-urls, insert-anchors, keep-urls, keep-domain, keep-folder,
 // keep-filename, add-http, remove-http. Each runs on the input as the input view holds it.
-#include <string>
-
 #include "cli/command.h"
-#include "cli/input.h"
-#include "text/encoding.h"
-#include "urls/cut_urls.h"
-#include "urls/http_prefix.h"
-#include "urls/insert_links.h"
-#include "urls/keep_urls.h"
+#include "cli/table_inputs.h"
 
 namespace skorlin::cli {
 namespace {
 
-const std::string kClipboardOption = "--clipboard";
-
-// The text of the file that stands for the clipboard, as UTF-8.
-std::string ReadClipboard(const Invocation& invocation) {
-  const std::string bytes = ReadNamedFile(invocation.Option(kClipboardOption));
-  const text::Encoding encoding = text::DetectEncoding(bytes);
-  if (encoding == text::Encoding::Utf8 || encoding == text::Encoding::Utf8Bom) {
-    return bytes.substr(text::TextStart(bytes, encoding));
-  }
-  return text::DecodeToUtf8(bytes, encoding);
-}
-
-template <text::CommandResult (*Command)(std::string_view)>
-text::CommandResult RunOnView(const Invocation& invocation) {
-  return Command(invocation.text);
-}
+using enum commands::CommandId;
 
 const OptionSpec kClipboardFile{.name = kClipboardOption,
                                 .valueName = "FILE",
@@ -42,43 +20,37 @@ const bool kRegistered[] = {
                      .synopsis = "--clipboard FILE",
                      .summary = "wrap every non-blank line into a link to the next line of FILE",
                      .options = {kClipboardFile},
-                     .run =
-                         [](const Invocation& invocation) {
-                           return urls::InsertUrls(invocation.text, ReadClipboard(invocation));
-                         }}),
+                     .command = kInsertUrls}),
     RegisterCommand({.order = 91,
                      .name = "insert-anchors",
                      .synopsis = "--clipboard FILE",
                      .summary = "make every non-blank line a link with the next line of FILE as its text",
                      .options = {kClipboardFile},
-                     .run =
-                         [](const Invocation& invocation) {
-                           return urls::InsertAnchors(invocation.text, ReadClipboard(invocation));
-                         }}),
+                     .command = kInsertAnchors}),
     RegisterCommand({.order = 92,
                      .name = "keep-urls",
                      .summary = "keep only the http://, ftp:// and mail:// addresses found, one per line",
-                     .run = RunOnView<urls::KeepUrls>}),
+                     .command = kKeepUrls}),
     RegisterCommand({.order = 93,
                      .name = "keep-domain",
                      .summary = "cut every address down to its domain",
-                     .run = RunOnView<urls::KeepDomain>}),
+                     .command = kKeepDomain}),
     RegisterCommand({.order = 94,
                      .name = "keep-folder",
                      .summary = "cut every address before its last slash",
-                     .run = RunOnView<urls::KeepDomainWithFolder>}),
+                     .command = kKeepFolder}),
     RegisterCommand({.order = 95,
                      .name = "keep-filename",
                      .summary = "keep what follows the last slash of every line",
-                     .run = RunOnView<urls::KeepFileName>}),
+                     .command = kKeepFileName}),
     RegisterCommand({.order = 96,
                      .name = "add-http",
                      .summary = "put http:// in front of every line without http:",
-                     .run = RunOnView<urls::AddHttp>}),
+                     .command = kAddHttp}),
     RegisterCommand({.order = 97,
                      .name = "remove-http",
                      .summary = "remove http:// from the start of every line",
-                     .run = RunOnView<urls::RemoveHttp>}),
+                     .command = kRemoveHttp}),
 };
 
 }  // namespace

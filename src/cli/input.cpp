@@ -63,12 +63,6 @@ InputBytes::InputBytes(const std::string& file) {
   ReadToEnd(stream.get(), file);
 }
 
-std::string ReadNamedFile(const std::string& file) {
-  const std::unique_ptr<std::FILE, CloseFile> stream(OpenInputFile(file));
-  InputBytes bytes(stream.get(), file);
-  return std::string(bytes.View());
-}
-
 // Reads to the end of the stream, growing the storage as the bytes come; a regular file
 // fills it at its own size at once.
 void InputBytes::ReadToEnd(std::FILE* stream, const std::string& name) {

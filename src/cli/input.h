@@ -19,8 +19,6 @@ namespace skorlin::cli {
 class InputBytes {
  public:
   explicit InputBytes(const std::string& file);
-  // The rest of an open stream; name is the file's name ("" for standard input).
-  InputBytes(std::FILE* stream, const std::string& name) { ReadToEnd(stream, name); }
 
   std::string_view View() const { return {data_.get(), size_}; }
   // Lets the bytes go.
@@ -38,9 +36,6 @@ class InputBytes {
   std::unique_ptr<char, Free> data_;
   std::size_t size_ = 0;
 };
-
-// The bytes of a file an option names (standard input never: "-" is a file too).
-std::string ReadNamedFile(const std::string& file);
 
 // The input in blocks of a fixed size (the last one shorter), read as they are asked for.
 class InputBlocks {

@@ -77,15 +77,8 @@ int WriteDiff(std::string_view input, std::string_view output, const std::string
 // input's own bytes: a unified diff goes out instead, and the exit status is diff's.
 int Finish(const cli::Arguments& args, text::CommandResult result, text::Encoding inputEncoding,
            cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt) {
-  switch (result.outcome) {
-    case text::Outcome::kDone:
-    case text::Outcome::kNothingToDo:
-      break;
-    case text::Outcome::kLibraryMissing:
-      throw cli::CommandFailure{result.message};
-    case text::Outcome::kLibraryError:
-      throw cli::CommandFailure{result.message + " (line " + std::to_string(result.failedLine + 1) + ")"};
-  }
+  const std::string failure = text::FailureMessage(result);
+  if (!failure.empty()) throw cli::CommandFailure{failure};
   if (args.command->output != cli::Output::kNothing) {
     const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
     const std::string rendered =

@@ -73,12 +73,6 @@ text::Text ReplaceUntilGoneOnePass(text::TextView s, text::TextView find, text::
 
 }  // namespace
 
-text::Text CollapseSpaces(text::TextView s) {
-  text::Text out(s);
-  CollapseSpaceRuns(out);
-  return out;
-}
-
 text::Text ReplaceUntilGone(text::TextView s, text::TextView find, text::TextView repl) {
   if (find.empty() || text::FindStr(find, s, 1) == 0) return text::Text(s);
   // A replacement that is not shorter could grow for ever: it is made once.

@@ -2,16 +2,16 @@
 // The passes of the normalizer that need no more than one look at each character.
 #include "format/simple_passes.h"
 
-#include "format/collapse_spaces.h"
 #include "format/line_access.h"
 #include "format/slash_pairs.h"
+#include "text/space_runs.h"
 #include "text/toolkit.h"
 
 namespace skorlin::format {
 
 void TrimPass(text::Text& s) { text::TrimBlanks(s); }
 
-void CollapsePass(text::Text& s) { CollapseSpacesInPlace(s); }
+void CollapsePass(text::Text& s) { text::CollapseSpacesInPlace(s); }
 
 void HashSignPass(text::Text& s) {
   for (std::size_t i = 0; i + 1 < s.size(); ++i) {

@@ -42,7 +42,7 @@ bool IsRow(text::TextView converted, const HtmlViewOptions& options) {
 // as it stands before its own conversion, holds no tab, or there is none).
 text::Text ViewLine(text::Text s, const HtmlViewOptions& options, bool afterRow, bool nextHasTab) {
   if (!IsRow(s, options)) {
-    if (options.addP && (!options.addPEmpty || !s.empty())) s.insert(0, kParagraph);
+    if (options.addP && (!options.skipEmptyLines || !s.empty())) s.insert(0, kParagraph);
     return s;
   }
   text::Text html(kRowStart);

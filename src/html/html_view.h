@@ -11,9 +11,9 @@ namespace skorlin::html {
 
 // The three options of the HTML view, as its check boxes set them.
 struct HtmlViewOptions {
-  bool addP = true;       // cbxAddP: "<p>" at the start of every line
-  bool addPEmpty = true;  // cbxAddPEmpty: but not on an empty line
-  bool table = true;      // cbxTable: lines with tabs become the rows of a table
+  bool addP = true;            // cbxAddP: "<p>" at the start of every line
+  bool skipEmptyLines = true;  // cbxAddPEmpty: no "<p>" on an empty line
+  bool table = true;           // cbxTable: lines with tabs become the rows of a table
 };
 
 // The text of the HTML view: the input trimmed and split into lines, each line

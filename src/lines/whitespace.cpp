@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "format/collapse_spaces.h"
 #include "text/huge_pages.h"
 #include "text/line_list.h"
+#include "text/space_runs.h"
 #include "text/utf8.h"
 
 namespace skorlin::lines {
@@ -82,7 +82,7 @@ CommandResult DeleteDoubleSpaces(std::string_view text, const Progress& progress
   reporter.Show("Дв. пробелы: 0%");
   std::string t = text::WholeText(text);
   if (!reporter.Active()) {
-    const auto removed = static_cast<long>(format::CollapseSpaceRuns(t));
+    const auto removed = static_cast<long>(text::CollapseSpaceRuns(t));
     return text::Done(text, std::move(t), removed, DoubleSpacesCaption(removed));
   }
   // The captions follow a search that removes one space of the first pair it finds and
@@ -100,7 +100,7 @@ CommandResult DeleteDoubleSpaces(std::string_view text, const Progress& progress
   std::size_t charsCounted = 0;  // and holds this many characters there
   const std::string_view given = t;
   const auto removed = static_cast<long>(
-      format::CollapseSpaceRuns(t, [&](std::size_t start, std::size_t runLength, std::size_t removedBefore) {
+      text::CollapseSpaceRuns(t, [&](std::size_t start, std::size_t runLength, std::size_t removedBefore) {
         charsCounted += text::CountUtf8Chars(given.substr(countedTo, start - countedTo));
         const std::size_t position = charsCounted + 1 - removedBefore;
         charsCounted += runLength;

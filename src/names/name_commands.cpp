@@ -4,9 +4,9 @@
 #include <exception>
 #include <utility>
 
-#include "format/collapse_spaces.h"
 #include "text/huge_pages.h"
 #include "text/line_list.h"
+#include "text/space_runs.h"
 #include "text/toolkit.h"
 #include "text/utf8.h"
 
@@ -22,7 +22,7 @@ constexpr std::size_t kLineGrowth = 24;
 
 // Collapsed runs of spaces, blanks trimmed at both ends: how every command reads a line.
 Text Prepared(TextView line) {
-  Text s = format::CollapseSpaces(line);
+  Text s = text::CollapseSpaces(line);
   text::TrimBlanks(s);
   return s;
 }

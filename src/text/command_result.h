@@ -54,4 +54,19 @@ inline CommandResult Done(std::string_view viewText, std::string text, long coun
   return result;
 }
 
+// What a command that could not be done tells the user: the message of the declension
+// library's outcomes, with the line it failed at; empty for a command that was done.
+inline std::string FailureMessage(const CommandResult& result) {
+  switch (result.outcome) {
+    case Outcome::kLibraryMissing:
+      return result.message;
+    case Outcome::kLibraryError:
+      return result.message + " (line " + std::to_string(result.failedLine + 1) + ")";
+    case Outcome::kDone:
+    case Outcome::kNothingToDo:
+      break;
+  }
+  return {};
+}
+
 }  // namespace skorlin::text

@@ -2,13 +2,17 @@
 // Whole-file reading and atomic writing.
 #include "text/text_file.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #ifdef __unix__
 #include <fcntl.h>
 #include <unistd.h>
 #endif
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -18,28 +22,20 @@ namespace skorlin::text {
 
 namespace {
 
-std::string ReadOpenedFile(std::ifstream& in, const std::string& path) {
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
-    throw FileError("File " + path + " is too large: " + std::to_string(size >> 20) + " MB (the limit is " +
-                    std::to_string(kMaxFileBytes >> 20) + " MB)");
-  }
-  std::string bytes;
-  if (size > 0) {
-    bytes.resize(static_cast<std::size_t>(size));
-    in.seekg(0, std::ios::beg);
-    in.read(bytes.data(), size);
-    if (in.gcount() != size) throw FileError("Cannot read file " + path);
-  } else {
-    // Files whose size is not known in advance (pipes, /proc) are read to their end.
-    in.clear();
-    in.seekg(0, std::ios::beg);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bytes.size() > kMaxFileBytes) throw FileError("File " + path + " is too large");
-  }
-  return bytes;
+std::string TooLarge(const std::string& path, std::uintmax_t size, std::size_t limit) {
+  return "File " + path + " is too large: " + std::to_string(size >> 20) + " MB (the limit is " +
+         std::to_string(limit >> 20) + " MB)";
 }
+
+// The program's message and the system's reason for the error number.
+FileError WithReason(const std::string& message, int errorNumber) {
+  const std::string reason = std::strerror(errorNumber);
+  return FileError(message + ": " + reason, reason);
+}
+
+struct CloseFile {
+  void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
 
 // Makes the written bytes durable before the rename, so a crash cannot leave an empty file
 // in place of a good one.
@@ -58,20 +54,31 @@ bool SyncFile(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::size_t limit) {
   std::error_code error;
   const std::filesystem::path file = PathFromUtf8(path);
-  if (std::filesystem::is_directory(file, error)) throw FileError("Cannot open file " + path);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw FileError("Cannot open file " + path);
-  try {
-    return ReadOpenedFile(in, path);
-  } catch (const FileError&) {
-    throw;
-  } catch (const std::exception&) {
-    // The stream library reports a failing device in its own words, without the name.
-    throw FileError("Cannot read file " + path);
+  if (std::filesystem::is_directory(file, error)) throw WithReason("Cannot open file " + path, EISDIR);
+  const std::unique_ptr<std::FILE, CloseFile> stream(OpenFile(path, "rb"));
+  if (!stream) throw WithReason("Cannot open file " + path, errno);
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (!error && size > limit) throw FileTooLargeError(TooLarge(path, size, limit));
+  // A regular file is read at its own size (one byte more finds its end); one whose size is
+  // not known in advance (a pipe, /proc) in growing blocks, one byte past the limit telling
+  // one that is too large.
+  std::string bytes(!error && size > 0 ? static_cast<std::size_t>(size) + 1 : std::size_t{1} << 16, '\0');
+  std::size_t got = 0;
+  for (;;) {
+    got += std::fread(bytes.data() + got, 1, bytes.size() - got, stream.get());
+    if (got > limit) {
+      throw FileTooLargeError("File " + path + " is too large (the limit is " + std::to_string(limit >> 20) +
+                              " MB)");
+    }
+    if (got < bytes.size()) break;
+    bytes.resize(std::min(bytes.size() * 2, limit + 1));
   }
+  if (std::ferror(stream.get())) throw WithReason("Cannot read file " + path, errno);
+  bytes.resize(got);
+  return bytes;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -28,6 +30,9 @@
 
 namespace skorlin::app::testing {
 namespace {
+
+// The system's reason for an error number, as the window's messages end with it.
+QString Reason(int errorNumber) { return QString::fromLocal8Bit(std::strerror(errorNumber)); }
 
 // Answers the file dialogs with the given paths, one per dialog, and records what it was asked.
 class ScriptedDialogs {
@@ -157,7 +162,7 @@ class FilesTest : public QObject {
     const QString missing = h.ProgramDir() + "missing.txt";
     ScriptedDialogs dialogs({missing});
     h.Action("mmOpen")->trigger();
-    QCOMPARE(h.errors, QStringList{QStringLiteral("Cannot open file ") + missing});
+    QCOMPARE(h.errors, QStringList{QStringLiteral("Cannot open file ") + missing + ": " + Reason(ENOENT)});
     QCOMPARE(h.Text(0), QStringLiteral("прежний"));
   }
 
@@ -166,13 +171,13 @@ class FilesTest : public QObject {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
     QTest::newRow("a folder") << "folder"
-                              << "Cannot open file %1";
+                              << "Cannot open file %1: " + Reason(EISDIR);
     QTest::newRow("no read permission") << "locked"
-                                        << "Cannot open file %1";
+                                        << "Cannot open file %1: " + Reason(EACCES);
     QTest::newRow("larger than the limit") << "huge"
                                            << "File %1 is too large: 513 MB (the limit is 512 MB)";
     QTest::newRow("a read that fails") << "/proc/self/mem"
-                                       << "Cannot read file %1";
+                                       << "Cannot read file %1: " + Reason(EIO);
   }
   void AFileThatCannotBeReadIsReportedAndTheViewKept() {
     QFETCH(QString, kind);
@@ -350,12 +355,13 @@ class FilesTest : public QObject {
   void ADropWaitsForTheCommandAtWork() {
     WindowHarness h;
     h.Open();
-    // Enough lines for the trimming to show its progress, and with it let timers run.
     h.SetText(0, QStringLiteral(" x\n").repeated(500));
     const QString file = h.ProgramDir() + "drop.txt";
     h.WriteFile(file, "файл");
-    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}, false));
     h.Action("mmDelSpaces")->trigger();
+    QVERIFY(h.window->CommandRunning());
+    QVERIFY(h.DropFiles(h.View(0)->viewport(), {file}));
+    QVERIFY(h.WaitForCommand());
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Пробелы: 100% 500"));
     QTRY_COMPARE(h.Text(0), QStringLiteral("файл"));
     QVERIFY(h.errors.isEmpty());

@@ -92,7 +92,11 @@ class HelpVersionTest : public QObject {
     QVERIFY(!HasFileFlag(FixedFileInfo{0x3F, 0x00, 1, 0}, 2));
   }
 
+  // The window knows its version from the build, without reading its own file; the file
+  // carries the same record.
   void TheProgramCarriesItsVersion() {
+    QCOMPARE(AppVersionInfo().FileVersion, QStringLiteral(SKORLIN_FILE_VERSION));
+    QCOMPARE(AppVersionInfo().fileType, QStringLiteral("Application"));
     const TFileVersionInfo info = ReadFileVersionInfo(QStringLiteral(SKORLIN_APP_PATH));
     QCOMPARE(info.FileVersion, QStringLiteral(SKORLIN_FILE_VERSION));
     QCOMPARE(info.FileVersion.count(u'.'), 3);

@@ -125,6 +125,7 @@ class MenusTest : public QObject {
     QVERIFY(action->isEnabled());
     const Marks before = MarksOf(h, desktop);
     action->trigger();
+    QVERIFY(h.WaitForCommand());
     WindowHarness::Settle();
     QVERIFY2(!(MarksOf(h, desktop) == before), qPrintable(item + " changed nothing"));
   }

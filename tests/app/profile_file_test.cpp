@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "app/app_error.h"
@@ -215,8 +217,10 @@ class ProfileFileTest : public QObject {
                                             << "Settings file %1 is too large (over 1048576 bytes); "
                                                "the defaults are used and the file is left as it is";
     QTest::newRow("a folder") << "folder"
-                              << "Cannot read settings file %1; the defaults are used and the file is "
-                                 "left as it is";
+                              << "Cannot read settings file %1: " +
+                                     QString::fromLocal8Bit(std::strerror(EISDIR)) +
+                                     "; the defaults are used and the file is "
+                                     "left as it is";
   }
   void AnUnreadableFileIsLeftAsItIs() {
     QFETCH(QString, kind);

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include "app/profile_file.h"
 #include "run_as_nobody.h"
@@ -220,9 +222,9 @@ class SettingsTest : public QObject {
     QDir().mkpath(h.UserSettingsPath());
     h.Open();
     const QString cannotRead = QStringLiteral(
-                                   "Cannot read settings file %1; the defaults are used and the file is "
+                                   "Cannot read settings file %1: %2; the defaults are used and the file is "
                                    "left as it is")
-                                   .arg(h.UserSettingsPath());
+                                   .arg(h.UserSettingsPath(), QString::fromLocal8Bit(std::strerror(EISDIR)));
     QCOMPARE(h.errors, QStringList{cannotRead});
     QCOMPARE(h.Find<QLineEdit>("edAbzMin")->text(), QStringLiteral("250"));
     h.window->close();

@@ -17,6 +17,8 @@
 
 #include "app/text_view.h"
 #include "app/view_text.h"
+#include "cli/command.h"
+#include "commands/command_table.h"
 #include "lines/collation.h"
 #include "lines/duplicates.h"
 #include "lines/ordering.h"
@@ -68,12 +70,12 @@ class Recorder {
   QMetaObject::Connection stats_;
 };
 
-// Starts a command from its menu item, as a click does.
+// Starts a command from its menu item, as a click does, and waits for it to end.
 bool Trigger(const WindowHarness& h, const char* action) {
   QAction* item = h.Action(action);
   if (!item || !item->isEnabled()) return false;
   item->trigger();
-  return true;
+  return h.WaitForCommand();
 }
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -343,6 +345,65 @@ class WindowCommandsTest : public QObject {
     QCOMPARE(recorder.recounted, QList<QObject*>{h.View(tab)});
     Press(h.View(tab), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(h.Text(tab), before);
+  }
+
+  // While a command runs the views take no typing and its menu items wait; Esc then drops
+  // the command's result, leaves the view and the title as they were, and closes nothing.
+  void EscCancelsTheCommandAtWork() {
+    WindowHarness h;
+    h.Open();
+    const QString input = Lines({"в", "б", "а"});
+    h.SetText(0, input);
+    const QString title = h.window->windowTitle();
+    for (const bool cancel : {false, true}) {
+      h.Action("mmSort")->trigger();
+      QVERIFY(h.window->CommandRunning());
+      QVERIFY(!h.Action("mmSort")->isEnabled());
+      QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+      Press(h.View(0), Qt::Key_X, Qt::NoModifier);
+      if (cancel) Press(h.View(0), Qt::Key_Escape, Qt::NoModifier);
+      QVERIFY(h.WaitForCommand());
+      QCOMPARE(h.Text(0), cancel ? input : Lines({"а", "б", "в", ""}));
+      QCOMPARE(h.window->windowTitle(), title);
+      QVERIFY(h.Action("mmSort")->isEnabled());
+      QVERIFY(!QApplication::overrideCursor());
+      QVERIFY(h.window->isVisible());
+      // Only the sort is there to undo.
+      Press(h.View(0), Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(h.Text(0), input);
+      QVERIFY(!h.View(0)->isUndoAvailable());
+    }
+  }
+
+  // Each command of the core's table has a menu item in the window and a command in
+  // skorlin-cli, and both give the same text (the commands with a generator, the clipboard
+  // or the declension library are compared with the core in the tests above).
+  void EveryTableCommandIsReachableFromBothFrontEnds() {
+    WindowHarness h;
+    h.Open();
+    const QString input =
+        Lines({" b  c", "http://host/dir/page.html", "", "а", "host/x", "Б", "а", "Иванов  Иван Иванович"});
+    for (const commands::CoreCommand& row : commands::CoreCommands()) {
+      const QString id = QString::number(static_cast<int>(row.id));
+      QAction* item = nullptr;
+      for (QAction* action : h.window->findChildren<QAction*>()) {
+        if (!item && MenuCommandOf(action->objectName()) == row.id) item = action;
+      }
+      const cli::CommandSpec* command = nullptr;
+      for (const cli::CommandSpec* spec : cli::Commands()) {
+        if (!command && spec->command == row.id) command = spec;
+      }
+      QVERIFY2(item, qPrintable("no menu item runs command " + id));
+      QVERIFY2(command, qPrintable("no skorlin-cli command runs command " + id));
+      if ((row.needs & (commands::kRandom | commands::kClipboard | commands::kDeclension)) != 0) continue;
+      h.SetText(0, input);
+      const std::string text(h.View(0)->Utf8());
+      cli::Invocation invocation;
+      invocation.text = text;
+      const CommandResult expected = command->run(invocation);
+      QVERIFY(Trigger(h, qPrintable(item->objectName())));
+      QCOMPARE(Bytes(h.View(0)), Q(expected.changed ? expected.text : text));
+    }
   }
 
   // Sort by length, invert and the paragraph splitting change the input view, whatever

@@ -82,6 +82,11 @@ class WindowHarness {
   }
   // Runs what the window has queued for the next pass of the event loop.
   static void Settle() { QCoreApplication::processEvents(); }
+  // Lets the event loop run until the command at work has ended (its result written, or
+  // dropped); false when it does not end within a minute.
+  bool WaitForCommand() const {
+    return QTest::qWaitFor([this] { return !window->CommandRunning(); }, 60000);
+  }
 
   // Replaces a view's whole text as the user does (the view's own change, LF standing for
   // a line break), and lets the window take note of it.

@@ -7,11 +7,14 @@
 
 #include <random>
 
+#include "text/space_runs.h"
 #include "text/toolkit.h"
 
 namespace skorlin::format {
 namespace {
 
+using text::CollapseSpaces;
+using text::CollapseSpacesInPlace;
 using text::Text;
 
 // The definition: ReplaceAll for as long as FindStr from position 1 still finds find.

@@ -62,8 +62,8 @@ TEST(HtmlView, BuildsParagraphsAndTables) {
   };
   for (const ViewCase& c : cases) {
     EXPECT_EQ(U8(HtmlView(T(c.input), c.options)), c.expected)
-        << "'" << c.input << "' addP " << c.options.addP << " addPEmpty " << c.options.addPEmpty << " table "
-        << c.options.table;
+        << "'" << c.input << "' addP " << c.options.addP << " skipEmptyLines " << c.options.skipEmptyLines
+        << " table " << c.options.table;
   }
 }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -47,7 +49,8 @@ TEST_F(TextFileTest, FailuresNameTheFileAndKeepTheOldOne) {
     ReadFileBytes((dir_ / "missing.txt").string());
     FAIL();
   } catch (const FileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot open file " + (dir_ / "missing.txt").string());
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot open file " + (dir_ / "missing.txt").string() + ": " + std::strerror(ENOENT));
   }
   EXPECT_THROW(ReadFileBytes(folder.string()), FileError);
 }
