@@ -313,7 +313,7 @@ TEST(CliDeclensionLibrary, MissingLibraryIsReportedAndNothingIsWritten) {
 // With the library beside the program: lines that are not names stay as they are, a list
 // written first name first is read so, and a salutation is never given to the wrong sex.
 TEST(CliDeclensionLibrary, NamesAndLinesThatAreNot) {
-  const LonelyCli cli((fs::path(SKORLIN_CLI_PATH).parent_path() / "libfleks.so").string());
+  const LonelyCli cli((fs::path(SKORLIN_CLI_PATH).parent_path() / kLibraryFile).string());
   const std::string list =
       "Список участников:\nИтого: 15 человек\nВ 1999 году компания открыла офис\nhttp://x.ru/a\n"
       "Иванов Иван Иванович\n";
