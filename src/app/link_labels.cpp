@@ -24,15 +24,15 @@ QString MailLink() {
 
 std::span<const LinkLabel> LinkLabels() {
   static const LinkLabel links[] = {
-      {"lbhHome", HomeCaption(), Tr("Перейти на сайт"), HomeAddress, 3, 1},
-      {"lbhMail", Tr(SKORLIN_AUTHOR_MAIL), Tr("Отправить письмо"), MailLink, 4, 1},
+      {"lbhHome", HomeCaption(), Tr("Перейти на сайт"), HomeAddress, 5, 0},
+      {"lbhMail", Tr(SKORLIN_AUTHOR_MAIL), Tr("Отправить письмо"), MailLink, 6, 0},
       {"Label3", Tr("Написать сообщение"), Tr("Отправить icq сообщение"),
-       [] { return Tr(SKORLIN_MESSENGER_URL); }, 5, 1},
-      {"Label4", Tr("© Skorlin"), Tr("Информация об авторе"), nullptr, 5, 0},
-      {"Label1", Tr("Сайты"), Tr("Заработай на сайте"), [] { return Tr(SKORLIN_PARTNER1_URL); }, 3, 2},
-      {"Label2", Tr("Блоги"), Tr("Заработай на блоге"), [] { return Tr(SKORLIN_PARTNER2_URL); }, 4, 2},
+       [] { return Tr(SKORLIN_MESSENGER_URL); }, 6, 1},
+      {"Label4", Tr("© Skorlin"), Tr("Информация об авторе"), nullptr, 7, 0},
+      {"Label1", Tr("Сайты"), Tr("Заработай на сайте"), [] { return Tr(SKORLIN_PARTNER1_URL); }, 3, 1},
+      {"Label2", Tr("Блоги"), Tr("Заработай на блоге"), [] { return Tr(SKORLIN_PARTNER2_URL); }, 4, 1},
       {"Label6", Tr("Заработай набором текста!"), Tr("Набор текста: " SKORLIN_PARTNER3_URL),
-       [] { return Tr(SKORLIN_PARTNER3_URL); }, 5, 2},
+       [] { return Tr(SKORLIN_PARTNER3_URL); }, 5, 1},
   };
   return links;
 }

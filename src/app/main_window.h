@@ -203,8 +203,11 @@ class TfmMain : public QMainWindow {
   // counted here, after the writing.
   static stats::TextStats CountWhileWriting(std::size_t size, const std::function<stats::TextStats()>& count,
                                             const std::function<void()>& write);
-  // A change the user made in a view: counted at once in a small text, a slice at a time
-  // between the keystrokes in a large one.
+  // The statistics of a view's text: kept in step with its edits, or counted whole.
+  static stats::TextStats CountsOf(TextView& view);
+  // A change the user made in a view: counted from the pieces it touched when the counts
+  // before it are known; otherwise at once in a small text, a slice at a time between the
+  // keystrokes in a large one.
   void ViewEdited(TextView* view);
 
   // A command of the core on a view's whole text (UTF-8).

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,7 +79,7 @@ void TfmMain::PageControlChange() {
   WaitCursor wait;
   const int tab = PageControl->currentIndex();
   if (tab != 1 && tab != 2) {
-    Panel2->ShowRebuild(stats::RebuildLabels(stats::CountTextStats(InputSlot()->widget->Utf8())));
+    Panel2->ShowRebuild(stats::RebuildLabels(CountsOf(*InputSlot()->widget)));
     return;
   }
   const text::Text input = ViewText(*InputSlot()->widget);
@@ -135,8 +136,8 @@ void TfmMain::GoToChange(bool forward) { GoToChangedLine(*views_[1].widget, forw
 void TfmMain::RichEditChange(QObject* sender) {
   WaitCursor wait;
   if (sender == Panel2->RateField()) {
-    const TextView* view = ActiveView();
-    ShowChangeLabels(sender, view ? view->Utf8() : std::string_view());
+    TextView* view = ActiveView();
+    ShowChangeLabels(sender, view ? CountsOf(*view) : stats::CountTextStats({}));
   } else if (const auto* view = qobject_cast<const TextView*>(sender)) {
     ShowChangeLabels(sender, view->Utf8());
   }
@@ -147,11 +148,23 @@ void TfmMain::ShowChangeLabels(QObject* sender, std::string_view counted) {
 }
 
 void TfmMain::ShowChangeLabels(QObject* sender, const stats::TextStats& counts) {
+  // The counts of a view's whole text: its later edits step on from them.
+  if (auto* view = qobject_cast<TextView*>(sender)) view->LiveCounts().Reset(counts);
   Panel2->ShowChange(stats::ChangeLabels(counts, ToText(Panel2->RateText()), DecimalSeparator()));
   emit StatisticsRefreshed(sender);
 }
 
+stats::TextStats TfmMain::CountsOf(TextView& view) {
+  if (const std::optional<stats::TextStats> counts = view.LiveCounts().Current()) return *counts;
+  return stats::CountTextStats(view.Utf8());
+}
+
 void TfmMain::ViewEdited(TextView* view) {
+  // Counted from the pieces the edits touched, when the counts of the text before them are known.
+  if (const std::optional<stats::TextStats> counts = view->LiveCounts().Current()) {
+    ShowChangeLabels(view, *counts);
+    return;
+  }
   if (view->Length() <= kCountAtOnceBytes) {
     RichEditChange(view);
     return;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 #include <utility>
 
 #include "app/error_box.h"
@@ -78,7 +79,9 @@ StatisticsPanel::StatisticsPanel(QWidget* parent) : QWidget(parent) {
   grid->addWidget(lbCena2, 2, 1);
 
   CreateLinks(grid);
-  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
+  // Two columns, each as wide as its longest label at least: a long count widens the
+  // panel (and the window's minimum width) rather than cutting a label.
+  for (int column = 0; column < 2; ++column) grid->setColumnStretch(column, 1);
   CreateCopyMenu();
 
   // The next slice as soon as the user's input has been handled.
@@ -91,8 +94,6 @@ void StatisticsPanel::CreateLinks(QGridLayout* grid) {
   for (const LinkLabel& link : LinkLabels()) {
     ClickLabel* label = MakeLinkLabel(link.caption, QLatin1String(link.name), this);
     label->setToolTip(link.hint);
-    // In a narrow window the counts and prices keep their room; the links give way.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(label, link.row, link.column);
     connect(label, &ClickLabel::clicked, this, [this, &link] { emit linkClicked(link); });
   }
@@ -135,6 +136,16 @@ void StatisticsPanel::ShowRebuild(const stats::CountLabels& labels) {
   lbBukv->setText(ToQString(labels.lbBukv));
   lbZn->setText(ToQString(labels.lbZn));
   lbFull->setText(ToQString(labels.lbFull));
+  FitWidth();
+}
+
+void StatisticsPanel::FitWidth() {
+  // The window's minimum size is its own, set once: a count longer than the panel has room
+  // for widens it (and the window with it) so that no label is cut.
+  const int missing = layout()->minimumSize().width() - width();
+  if (missing <= 0 || !isVisible()) return;
+  QWidget* top = window();
+  top->setMinimumWidth(std::max(top->minimumWidth(), top->width() + missing));
 }
 
 void StatisticsPanel::Written() {

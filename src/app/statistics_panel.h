@@ -56,6 +56,8 @@ class StatisticsPanel : public QWidget {
   void linkClicked(const LinkLabel& link);
 
  private:
+  // Widens the window when the labels need more room than the panel has.
+  void FitWidth();
   void CreateLinks(QGridLayout* grid);
   void CreateCopyMenu();
   void Written();

@@ -94,6 +94,20 @@ TextView::TextView(QWidget* parent) : QsciScintilla(parent) {
   // the whole inserted or deleted text, a whole text for every replacement.
   SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
   connect(this, &QsciScintillaBase::SCEN_CHANGE, this, &TextView::ReportEditLater);
+  connect(
+      this, &QsciScintillaBase::SCN_MODIFIED, this,
+      [this](int position, int type, const char*, int length) { BeforeModified(position, type, length); });
+}
+
+void TextView::BeforeModified(int position, int modificationType, int length) {
+  if (ownWrite_) {
+    liveCounts_.Forget();
+    return;
+  }
+  const auto at = static_cast<std::size_t>(position);
+  const auto bytes = static_cast<std::size_t>(length);
+  if ((modificationType & SC_MOD_BEFOREINSERT) != 0) liveCounts_.BeforeChange(Length(), at, 0, bytes);
+  if ((modificationType & SC_MOD_BEFOREDELETE) != 0) liveCounts_.BeforeChange(Length(), at, bytes, 0);
 }
 
 void TextView::ReportEditLater() {

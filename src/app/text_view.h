@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "stats/live_stats.h"
 #include "text/text.h"
 
 class QMenu;
@@ -66,6 +67,11 @@ class TextView : public QsciScintilla {
   // Whether a change has been made that textEdited has yet to report.
   bool EditPending() const { return editPending_; }
 
+  // The statistics of the text, kept in step with the changes made in the view itself
+  // once the window has given them for a whole text; the view's own write methods
+  // (Load, Replace, ReplaceSelection, EmptyText) forget them.
+  stats::LiveTextStats& LiveCounts() { return liveCounts_; }
+
  signals:
   // The text has been changed in the view itself (typing, the editor's own paste, drag and
   // drop, undo and redo): reported once the change is complete, at most once per pass of
@@ -91,6 +97,8 @@ class TextView : public QsciScintilla {
   };
 
   void ReportEditLater();
+  // The editor's announcement of a change it is about to make.
+  void BeforeModified(int position, int modificationType, int length);
   // Makes room in the undo history for a step holding cost bytes.
   void RoomForStep(std::size_t cost);
 
@@ -99,6 +107,8 @@ class TextView : public QsciScintilla {
   std::size_t undoBudget_ = kUndoBudget;
   std::size_t undoBytes_ = 0;  // what the steps of the replacements kept so far hold
   bool editPending_ = false;
+  stats::LiveTextStats liveCounts_{
+      [this](std::size_t from, std::size_t length) { return Range(from, length); }};
 };
 
 // The whole text of a view in the core's form.

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <memory>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "lines/line_index.h"
@@ -79,24 +82,65 @@ int CompareKeys(const KeyedLine& a, const KeyedLine& b) {
   return std::strcmp(KeyStore<Offset>::Rest(a.record), KeyStore<Offset>::Rest(b.record));
 }
 
-// Sorts the lines of text by the keys keyOf(line, key) writes, and joins them; keysDone()
-// runs between the keys and the sort. The keys and the sort's items are let go before the
-// result is built, so the memory a sort takes beside the text is its keys or its result,
-// never both.
-template <typename Offset, typename KeyOf, typename KeysDone>
-std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
+// A text of at least this many bytes has the keys of its two halves made on two threads.
+constexpr std::size_t kTwoThreadBytes = std::size_t{64} << 10;
+
+// Where the second half of a text's lines begins: the start of the line after the middle
+// byte; 0 when the text is not worth two threads or the middle falls in its last line.
+std::size_t HalfwayLineStart(std::string_view text) {
+  if (text.size() < kTwoThreadBytes || std::thread::hardware_concurrency() < 2) return 0;
+  const std::size_t end = text::FindBreakOrNul(text, text.size() / 2);
+  if (end + 1 >= text.size()) return 0;
+  const std::size_t next = text[end] == '\r' && text[end + 1] == '\n' ? end + 2 : end + 1;
+  return next < text.size() ? next : 0;
+}
+
+// The key and the record of every line of part (a view into text), in their order.
+template <typename Offset, typename KeyOf>
+void KeyLines(std::string_view text, std::string_view part, KeyOf keyOf, KeyStore<Offset>& store,
+              std::vector<KeyedLine>& items) {
+  text::ReserveLarge(items, items.size() + text::WholeTextSizeBound(part) - part.size());
+  std::vector<std::uint8_t> key;
+  text::ForEachLine(part, [&](std::string_view line) {
+    keyOf(line, key);
+    const std::size_t rest = std::min(key.size() - 1, kPrefixBytes);  // the final 0 always stays
+    const auto start = static_cast<Offset>(line.data() - text.data());
+    items.push_back({KeyPrefix(key), store.Add(start, key.data() + rest, key.size() - rest)});
+  });
+}
+
+// Sorts the lines of text by the keys that makeKeyOf(collator) writes, and joins them;
+// keysDone() runs between the keys and the sort. The keys of a long text's second half are
+// made on a second thread, by a collator of the same locale: the items come out in the
+// same order as on one thread, so the sort's result is the same. The keys and the sort's
+// items are let go before the result is built, so the memory a sort takes beside the text
+// is its keys or its result, never both.
+template <typename Offset, typename MakeKeyOf, typename KeysDone>
+std::string SortByKeys(std::string_view text, const LineCollator& collator, MakeKeyOf makeKeyOf,
+                       KeysDone keysDone) {
   std::vector<Offset> order;
   {
+    // Nothing after a NUL is a line.
+    const std::string_view lines = text.substr(0, text.find('\0'));
+    const std::string locale = collator.LocaleName();
+    const std::size_t half = locale.empty() ? 0 : HalfwayLineStart(lines);
     KeyStore<Offset> store;
+    KeyStore<Offset> secondStore;
     std::vector<KeyedLine> items;
-    text::ReserveLarge(items, text::WholeTextSizeBound(text) - text.size());
-    std::vector<std::uint8_t> key;
-    text::ForEachLine(text, [&](std::string_view line) {
-      keyOf(line, key);
-      const std::size_t rest = std::min(key.size() - 1, kPrefixBytes);  // the final 0 always stays
-      const auto start = static_cast<Offset>(line.data() - text.data());
-      items.push_back({KeyPrefix(key), store.Add(start, key.data() + rest, key.size() - rest)});
-    });
+    std::vector<KeyedLine> secondItems;
+    std::future<void> second;
+    if (half > 0) {
+      second = std::async(std::launch::async, [&] {
+        const LineCollator sameLocale(locale);
+        KeyLines<Offset>(text, lines.substr(half), makeKeyOf(sameLocale), secondStore, secondItems);
+      });
+    }
+    KeyLines<Offset>(text, half > 0 ? lines.substr(0, half) : lines, makeKeyOf(collator), store, items);
+    if (second.valid()) {
+      second.get();
+      items.insert(items.end(), secondItems.begin(), secondItems.end());
+      std::vector<KeyedLine>().swap(secondItems);
+    }
     keysDone();
     QuickSortLines(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, CompareKeys<Offset>);
     text::ReserveLarge(order, items.size());
@@ -118,7 +162,10 @@ std::string SortByKeys(std::string_view text, KeyOf keyOf, KeysDone keysDone) {
 CommandResult SortLines(std::string_view text, const LineCollator& collator) {
   std::string sorted = WithOffsetsFor(text, [&](auto offset) {
     return SortByKeys<decltype(offset)>(
-        text, [&](std::string_view line, std::vector<std::uint8_t>& key) { collator.SortKey(line, key); },
+        text, collator,
+        [](const LineCollator& keys) {
+          return [&keys](std::string_view line, std::vector<std::uint8_t>& key) { keys.SortKey(line, key); };
+        },
         [] {});
   });
   return text::Done(text, std::move(sorted), 0, "");
@@ -127,15 +174,17 @@ CommandResult SortLines(std::string_view text, const LineCollator& collator) {
 CommandResult MirrorSortLines(std::string_view text, const LineCollator& collator, const Progress& progress) {
   ProgressReporter reporter(progress);
   reporter.Show("Зерк. сорт. 0%");
-  text::Text reversed;
   std::string sorted = WithOffsetsFor(text, [&](auto offset) {
     return SortByKeys<decltype(offset)>(
-        text,
-        [&](std::string_view line, std::vector<std::uint8_t>& key) {
-          // The line's characters in reverse order: decoded one line at a time.
-          reversed = text::DecodeUtf8(line);
-          std::reverse(reversed.begin(), reversed.end());
-          collator.SortKey(text::TextView(reversed), key);
+        text, collator,
+        [](const LineCollator& keys) {
+          return [&keys, reversed = text::Text()](std::string_view line,
+                                                  std::vector<std::uint8_t>& key) mutable {
+            // The line's characters in reverse order: decoded one line at a time.
+            text::DecodeUtf8Into(line, reversed);
+            std::reverse(reversed.begin(), reversed.end());
+            keys.SortKey(text::TextView(reversed), key);
+          };
         },
         [&] { reporter.Show("Зерк. сорт. 50%"); });
   });

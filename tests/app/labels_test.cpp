@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics panel after each kind of change, and copying its labels.
+#include "stats/labels.h"
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
+#include <random>
 
+#include "app/statistics_panel.h"
 #include "test_classes.h"
 #include "window_harness.h"
 
@@ -46,6 +51,65 @@ class LabelsTest : public QObject {
     QCOMPARE(h.Label("lbStr"), QStringLiteral("Строк: 40001"));
     QTest::keyClick(h.View(0), Qt::Key_Return);
     QTRY_COMPARE(h.Label("lbStr"), QStringLiteral("Строк: 40001 (40002)"));
+  }
+
+  // The counts a view keeps in step with the editor's own changes (insertions, removals,
+  // undo and redo, anywhere, line breaks included) are those of a whole recount.
+  void EditsKeepTheCountsOfAWholeRecount() {
+    WindowHarness h;
+    h.Open();
+    h.SetText(0, QStringLiteral("Строка, одна  два-3\n  отступ _x\n\nконец.\n").repeated(500));
+    TextView* view = h.View(0);
+    const char* const kInserts[] = {"a", " ", "\r\n", "\r", "\n", ",", "ё", "\t", "-", "x\r\n\r\ny", ""};
+    std::mt19937 rng(30);
+    const char* const kLabels[] = {"lbStr", "lbSl", "lbBukv", "lbZn", "lbFull"};
+    for (int edit = 0; edit < 400; ++edit) {
+      const auto length = static_cast<long>(view->Length());
+      const long at = static_cast<long>(rng() % static_cast<unsigned>(length + 1));
+      switch (rng() % 4) {
+        case 0:
+          view->SendScintilla(TextView::SCI_INSERTTEXT, static_cast<unsigned long>(at),
+                              kInserts[rng() % std::size(kInserts)]);
+          break;
+        case 1:
+          view->SendScintilla(TextView::SCI_DELETERANGE, static_cast<unsigned long>(at),
+                              std::min(static_cast<long>(rng() % 40), length - at));
+          break;
+        case 2:
+          view->SendScintilla(TextView::SCI_UNDO);
+          break;
+        default:
+          view->SendScintilla(TextView::SCI_REDO);
+          break;
+      }
+      QApplication::processEvents();
+      QVERIFY(view->LiveCounts().Known());  // stepped from the pieces, not counted whole
+      QStringList kept;
+      for (const char* label : kLabels) kept << h.Label(label);
+      h.window->RichEditChange(view);
+      for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        QCOMPARE(kept[static_cast<qsizetype>(i)], h.Label(kLabels[i]));
+      }
+    }
+  }
+
+  // At the design size, with counts of seven and of ten digits, every label and link of
+  // the panel is shown whole: the window grows wider rather than cut one.
+  void ThePanelShowsEveryLabelWhole() {
+    WindowHarness h;
+    h.Open();
+    h.window->resize(416, 489);
+    auto* panel = h.Find<StatisticsPanel>("Panel2");
+    for (const std::int32_t n : {1234567, 1999999999}) {
+      panel->ShowChange(stats::ChangeLabels({n, n + 1, n, n, n, n, n + 7}, U"999,99", U","));
+      QApplication::processEvents();
+      for (const QLabel* label : panel->findChildren<QLabel*>()) {
+        const QRect shown = label->geometry();
+        QVERIFY2(shown.width() >= label->sizeHint().width() && panel->rect().contains(shown),
+                 qPrintable(label->objectName() + ": " + label->text()));
+      }
+      QVERIFY(h.window->rect().contains(QRect(panel->mapTo(h.window.get(), QPoint()), panel->size())));
+    }
   }
 
   void TheKiloSuffixStartsAbove1000() {

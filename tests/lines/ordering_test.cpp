@@ -155,6 +155,24 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
     ASSERT_EQ(SortLines(U8(text::JoinLines(lines)), collator).text, U8(text::JoinLines(expected)))
         << "round " << round;
   }
+  // A list long enough for its keys to be made on two threads, sorted and mirror-sorted,
+  // against the scheme with the collator's compare.
+  text::Lines lines(40000);
+  for (text::Text& line : lines) line = randomLine();
+  const auto literalSort = [&](text::Lines list) {
+    QuickSortLines(
+        list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1,
+        [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(U8(a), U8(b)); });
+    return list;
+  };
+  const std::string list = U8(text::JoinLines(lines));
+  ASSERT_GT(list.size(), std::size_t{64} << 10);
+  EXPECT_EQ(SortLines(list, collator).text, U8(text::JoinLines(literalSort(lines))));
+  text::Lines reversed = lines;
+  for (text::Text& line : reversed) std::reverse(line.begin(), line.end());
+  text::Lines mirrored = literalSort(reversed);
+  for (text::Text& line : mirrored) std::reverse(line.begin(), line.end());
+  EXPECT_EQ(MirrorSortLines(list, collator).text, U8(text::JoinLines(mirrored)));
 }
 
 TEST(CompareLinesLocale, UserLocaleFromTheEnvironment) {

@@ -11,6 +11,7 @@
 
 #include "literal_stats.h"
 #include "stats/count_words.h"
+#include "stats/live_stats.h"
 #include "stats/stats_printers.h"
 
 namespace skorlin::stats {
@@ -161,6 +162,103 @@ TEST(CountTextStats, CountsAcrossTheCutsOfItsPieces) {
     }
     EXPECT_EQ(counter.Finish(), c.expected) << ::testing::PrintToString(c.pieces);
     EXPECT_EQ(CountTextStats(whole), c.expected) << ::testing::PrintToString(c.pieces);
+  }
+}
+
+// The byte offset of character n of t.
+std::size_t Utf8Offset(text::TextView t, std::size_t n) { return text::ToUtf8(t.substr(0, n)).size(); }
+
+// Counts kept in step with thousands of random edits (insertions, removals and
+// replacements of characters, CR and LF apart or as pairs, down to the empty text) match a
+// whole count after every edit; a replacement is announced as a removal and an insertion
+// before the counts are asked for, as an editor announces it.
+TEST(LiveTextStats, MatchesAWholeCountAfterRandomEdits) {
+  std::mt19937 rng(20261209);
+  std::string utf8;
+  text::Text chars;
+  LiveTextStats live(
+      [&](std::size_t from, std::size_t length) { return std::string_view(utf8).substr(from, length); });
+  int failures = 0;
+  for (int round = 0; round < 40 && failures < 5; ++round) {
+    chars = round % 4 == 0 ? text::Text() : RandomText(rng);
+    utf8 = text::ToUtf8(chars);
+    live.Reset(CountTextStats(utf8));
+    for (int edit = 0; edit < 100 && failures < 5; ++edit) {
+      std::uniform_int_distribution<std::size_t> position(0, chars.size());
+      std::size_t from = position(rng);
+      std::size_t to = position(rng);
+      if (from > to) std::swap(from, to);
+      const int kind = static_cast<int>(rng() % 3);  // 0 insert, 1 remove, 2 replace
+      if (kind == 0) to = from;
+      text::Text inserted = kind == 1 ? text::Text() : RandomText(rng).substr(0, rng() % 8);
+      const std::size_t at = Utf8Offset(chars, from);
+      const std::size_t removed = Utf8Offset(chars, to) - at;
+      if (removed > 0) {
+        live.BeforeChange(utf8.size(), at, removed, 0);
+        utf8.erase(at, removed);
+      }
+      const std::string insertedUtf8 = text::ToUtf8(inserted);
+      if (!insertedUtf8.empty()) {
+        live.BeforeChange(utf8.size(), at, 0, insertedUtf8.size());
+        utf8.insert(at, insertedUtf8);
+      }
+      chars.replace(from, to - from, inserted);
+      const std::optional<TextStats> counted = live.Current();
+      const TextStats expected = CountTextStats(utf8);
+      if (counted != expected) {
+        ++failures;
+        ADD_FAILURE() << "after an edit at " << from << " the text \"" << Visible(chars) << "\"\n  expected "
+                      << ::testing::PrintToString(expected) << "\n  kept     "
+                      << ::testing::PrintToString(counted);
+        live.Reset(expected);
+      }
+    }
+  }
+}
+
+// Where no seam lies within reach of a change the counts are no longer known (the window
+// then counts the whole text), rather than stepped from a piece that is not one.
+TEST(LiveTextStats, ForgetsWhenNoSeamIsWithinReach) {
+  const struct {
+    const char* name;
+    std::string text;
+    bool known;
+  } cases[] = {
+      {"lines of words and spaces",
+       [] {
+         std::string t;
+         while (t.size() < 3 * LiveTextStats::kReach) t += "word word\r\n";
+         return t;
+       }(),
+       true},
+      {"every line indented",
+       [] {
+         std::string t;
+         while (t.size() < 3 * LiveTextStats::kReach) t += " word word \r\n";
+         return t;
+       }(),
+       false},
+      {"indented lines with punctuation",
+       [] {
+         std::string t;
+         while (t.size() < 3 * LiveTextStats::kReach) t += " word, word \r\n";
+         return t;
+       }(),
+       true},
+  };
+  for (const auto& c : cases) {
+    std::string t = c.text;
+    LiveTextStats live(
+        [&](std::size_t from, std::size_t length) { return std::string_view(t).substr(from, length); });
+    live.Reset(CountTextStats(t));
+    const std::size_t at = t.size() / 2;
+    live.BeforeChange(t.size(), at, 0, 1);
+    t.insert(at, "x");
+    const std::optional<TextStats> counted = live.Current();
+    EXPECT_EQ(counted.has_value(), c.known) << c.name;
+    if (counted) {
+      EXPECT_EQ(*counted, CountTextStats(t)) << c.name;
+    }
   }
 }
 
