@@ -56,7 +56,9 @@ void TfmMain::RunOnView(ViewSlot* view, Recount recount, const ViewCommand& comm
     const FrozenView frozen(widget);
     // The view's own buffer: nothing changes it while the command runs (the progress
     // captions let no user input through, and a drop waits for the command to end).
-    result = command(widget->Utf8(), progress);
+    // A command that picks or reorders lines gives views into the buffer: the view's new
+    // text is joined from them while the buffer still holds them.
+    result = text::Joined(command(widget->Utf8(), progress));
     const bool failed =
         result.outcome == text::Outcome::kLibraryMissing || result.outcome == text::Outcome::kLibraryError;
     if (result.changed && !failed) {

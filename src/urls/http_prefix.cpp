@@ -26,12 +26,12 @@ bool RemoveHttpPrefix(std::string& line) {
   return true;
 }
 
-text::CommandResult AddHttp(std::string_view viewText) {
-  return ChangeEachLine(viewText, AddHttpPrefix, kHttpPrefix.size() * LineCountBound(viewText));
+text::CommandResult AddHttp(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, AddHttpPrefix, kHttpPrefix.size() * LineCountBound(viewText));
 }
 
-text::CommandResult RemoveHttp(std::string_view viewText) {
-  return ChangeEachLine(viewText, RemoveHttpPrefix);
+text::CommandResult RemoveHttp(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, RemoveHttpPrefix);
 }
 
 }  // namespace skorlin::urls

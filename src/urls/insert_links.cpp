@@ -17,7 +17,7 @@ constexpr std::string_view kClosing = "</a>";
 // Wraps every non-blank line into a link; addressFromView says whether the view line is
 // the address (anchors from the clipboard) or the link text (addresses from the clipboard).
 text::CommandResult InsertLinks(std::string_view viewText, std::string_view clipboardText,
-                                bool addressFromView) {
+                                bool addressFromView, text::LineWriter& out) {
   const text::LineViews clipboard = text::SplitLines(clipboardText);
   if (clipboard.empty()) return NothingToDo(viewText, kEmptyClipboardCaption);
   // What the links add: the pieces, and the clipboard lines in turn.
@@ -32,7 +32,7 @@ text::CommandResult InsertLinks(std::string_view viewText, std::string_view clip
   std::size_t k = 0;
   std::string link;
   return ChangeEachLine(
-      viewText,
+      viewText, out,
       [&](std::string& line) {
         if (text::IsBlankUtf8(line)) return false;
         const std::string_view other = clipboard[k];
@@ -49,12 +49,14 @@ text::CommandResult InsertLinks(std::string_view viewText, std::string_view clip
 
 }  // namespace
 
-text::CommandResult InsertUrls(std::string_view viewText, std::string_view clipboardText) {
-  return InsertLinks(viewText, clipboardText, false);
+text::CommandResult InsertUrls(std::string_view viewText, std::string_view clipboardText,
+                               text::LineWriter& out) {
+  return InsertLinks(viewText, clipboardText, false, out);
 }
 
-text::CommandResult InsertAnchors(std::string_view viewText, std::string_view clipboardText) {
-  return InsertLinks(viewText, clipboardText, true);
+text::CommandResult InsertAnchors(std::string_view viewText, std::string_view clipboardText,
+                                  text::LineWriter& out) {
+  return InsertLinks(viewText, clipboardText, true, out);
 }
 
 }  // namespace skorlin::urls
