@@ -146,7 +146,7 @@ void WriteLines(const std::vector<std::string_view>& lines, std::string_view lin
     const char* after = line.data() + line.size();
     const bool inside = std::less_equal<>()(begin, after) && std::less_equal<>()(after, end) &&
                         static_cast<std::size_t>(end - after) >= lineBreak.size();
-    if (inside && std::string_view(after, lineBreak.size()) == lineBreak) {
+    if (inside && after[0] == lineBreak[0] && (lineBreak.size() == 1 || after[1] == lineBreak[1])) {
       pieces.Add(after, lineBreak.size());
     } else {
       pieces.Add(lineBreak.data(), lineBreak.size());

@@ -39,7 +39,7 @@ void WriteAll(std::string_view bytes);
 // are: no text is built from them. source is the text the lines are views into (or may
 // be: a line elsewhere is written as well): where the bytes after a line in source are
 // lineBreak already, and where lines follow each other there, they go out as one piece.
-// Throws as WriteAll.
+// lineBreak is one or two bytes. Throws as WriteAll.
 void WriteLines(const std::vector<std::string_view>& lines, std::string_view lineBreak,
                 std::string_view source);
 

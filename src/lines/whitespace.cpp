@@ -27,7 +27,7 @@ CommandResult TrimLineBlanks(std::string_view text, const Progress& progress, te
   static constexpr std::string_view kLabel = "Пробелы: ";
   ProgressReporter reporter(progress);
   const std::size_t n = reporter.Active() ? CountLines(text) : 0;
-  out.Reserve(text::WholeTextSizeBound(text));
+  out.ReserveFor(text);
   long counter = 0;
   std::size_t i = 0;
   text::ForEachLine(text, [&](std::string_view line) {
@@ -86,7 +86,7 @@ struct StringTail {
 // Each line copied to out with its runs collapsed: a run never crosses a line break, so
 // this is the collapse of the whole text.
 long CollapseEachLine(std::string_view text, text::LineWriter& out) {
-  out.Reserve(text::WholeTextSizeBound(text));
+  out.ReserveFor(text);
   std::size_t removed = 0;
   text::ForEachLine(text, [&](std::string_view line) {
     out.AddEdited(line, [&removed](std::string& buffer, std::size_t from) {

@@ -2,6 +2,7 @@
 #include "text/line_writer.h"
 
 #include "text/huge_pages.h"
+#include "text/line_list.h"
 
 namespace skorlin::text {
 
@@ -11,8 +12,8 @@ LineWriter::LineWriter(std::string_view lineBreak, Flush flush)
   buffer_.reserve(2 * kPieceBytes);
 }
 
-void LineWriter::Reserve(std::size_t size) {
-  if (KeepsWhole()) ReserveLarge(buffer_, size);
+void LineWriter::ReserveFor(std::string_view viewText, std::size_t growth) {
+  if (KeepsWhole()) ReserveLarge(buffer_, WholeTextSizeBound(viewText) + growth);
 }
 
 void LineWriter::HandOn() {

@@ -27,8 +27,9 @@ class LineWriter {
 
   // Whether the lines are kept whole (and Take gives them) rather than handed on.
   bool KeepsWhole() const { return !flush_; }
-  // Room for size bytes of lines, when they are kept whole: the text grows into it once.
-  void Reserve(std::size_t size);
+  // When the lines are kept whole, room for the lines of viewText each followed by CR LF
+  // and growth bytes more: the text grows into it once.
+  void ReserveFor(std::string_view viewText, std::size_t growth = 0);
 
   // Appends line and the break.
   void Add(std::string_view line) {

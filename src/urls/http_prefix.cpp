@@ -27,7 +27,9 @@ bool RemoveHttpPrefix(std::string& line) {
 }
 
 text::CommandResult AddHttp(std::string_view viewText, text::LineWriter& out) {
-  return ChangeEachLine(viewText, out, AddHttpPrefix, kHttpPrefix.size() * LineCountBound(viewText));
+  // Only a text kept whole is sized beforehand.
+  const std::size_t growth = out.KeepsWhole() ? kHttpPrefix.size() * LineCountBound(viewText) : 0;
+  return ChangeEachLine(viewText, out, AddHttpPrefix, growth);
 }
 
 text::CommandResult RemoveHttp(std::string_view viewText, text::LineWriter& out) {

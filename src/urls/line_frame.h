@@ -24,7 +24,7 @@ template <typename ChangeLine>
 text::CommandResult ChangeEachLine(std::string_view viewText, text::LineWriter& out, ChangeLine change,
                                    std::size_t growth = 0) {
   long counter = 0;
-  out.Reserve(text::WholeTextSizeBound(viewText) + growth);
+  out.ReserveFor(viewText, growth);
   std::string line;
   text::ForEachLine(viewText, [&](std::string_view view) {
     line.assign(view);

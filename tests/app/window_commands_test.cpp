@@ -425,7 +425,7 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(2);
     h.SelectTab(tab);
     const QString html = h.Text(2);
-    const CommandResult expected = commands.at(action)(h.View(0)->Utf8());
+    const CommandResult expected = Joined(commands.at(action)(h.View(0)->Utf8()));
     QVERIFY(expected.changed);
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));
