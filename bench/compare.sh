@@ -193,9 +193,9 @@ rounds() {
     if [ $((run % 2)) -eq 1 ]; then
       run_once "$1" "$4" "${ours[@]}"
       run_once "$2" "$5" "${theirs[@]}"
-      [ -n "$before_cli" ] && run_once "$3" "$6" "${earlier[@]}"
+      if [ -n "$before_cli" ]; then run_once "$3" "$6" "${earlier[@]}"; fi
     else
-      [ -n "$before_cli" ] && run_once "$3" "$6" "${earlier[@]}"
+      if [ -n "$before_cli" ]; then run_once "$3" "$6" "${earlier[@]}"; fi
       run_once "$2" "$5" "${theirs[@]}"
       run_once "$1" "$4" "${ours[@]}"
     fi
@@ -340,7 +340,7 @@ elapsed=$(($(date +%s) - started))
 # those are still a checkout; else by its folder.
 before_label=""
 if [ -n "$before" ]; then
-  before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null)"
+  before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null || true)"
   before_label="$(git -C "${before_source:-$before/..}" rev-parse --short HEAD 2>/dev/null || echo "$before")"
 fi
 mkdir -p "$(dirname "$out")"

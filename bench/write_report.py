@@ -262,9 +262,10 @@ def main():
         w("## The memory of every line, URL and name command")
         w("")
         w("Each command once on the list (%.1f MB), output to a file; peak resident memory (GNU time) "
-          "against the input's size. The target: at most %.1f times the input. A command whose output "
-          "is itself larger than the input (the links of insert-urls and insert-anchors hold the "
-          "clipboard's addresses too) needs the input and its output at once." % (
+          "against the input's size. The target: at most %.1f times the input. The commands that rewrite "
+          "lines write them out as they make them, and those that pick or reorder lines write them from "
+          "the input, so none holds its whole output beside its input (the links of insert-urls and "
+          "insert-anchors are larger than the input itself)." % (
               mb(memory_rows[0]["size"]), MEMORY_FACTOR))
         w("")
         w("| command | %speak memory after (× input) | time after (CPU) | target |" % (

@@ -141,7 +141,10 @@ text::LineViews SortByKeys(std::string_view text, const LineCollator& collator, 
     const std::size_t half = locale.empty() ? 0 : HalfwayLineStart(lines);
     KeyStore<Offset> store;
     KeyStore<Offset> secondStore;
+    // Room for every line's item at once: the second half's items join the first half's
+    // without the list moving (a move would hold both lists and the new one at once).
     std::vector<KeyedLine> items;
+    text::ReserveLarge(items, text::WholeTextSizeBound(lines) - lines.size());
     std::vector<KeyedLine> secondItems;
     std::future<void> second;
     if (half > 0) {
