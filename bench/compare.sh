@@ -29,8 +29,9 @@
 # Each comparison runs the sides in turn (A B, then B A, ...) after one untimed warm-up
 # run of each, so both see the same page cache and the same background load; the report
 # gives the median wall-clock time, the median CPU time (user + system) and the median
-# peak resident memory of each side. Every line, URL and name command also runs once on
-# the list alone, for its peak memory against the size of its input.
+# peak resident memory of each side. The line and URL jobs run both ways: with the output
+# written to a file and thrown away (/dev/null). Every line, URL and name command also runs
+# once on the list alone, for its peak memory against the size of its input.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -184,32 +185,40 @@ median_of() {
     awk -v c="$2" '{ v[NR] = $c } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
 }
 
-# compare NAME INPUT CHECK OURS_LABEL THEIRS_LABEL
+# rounds TAG_A TAG_B TAG_C OUT_A OUT_B OUT_C: $runs runs of ours, theirs and (with --before)
+# the earlier build in turn, each writing its standard output to its OUT.
+rounds() {
+  local run
+  for run in $(seq "$runs"); do
+    if [ $((run % 2)) -eq 1 ]; then
+      run_once "$1" "$4" "${ours[@]}"
+      run_once "$2" "$5" "${theirs[@]}"
+      if [ -n "$before_cli" ]; then run_once "$3" "$6" "${earlier[@]}"; fi
+    else
+      if [ -n "$before_cli" ]; then run_once "$3" "$6" "${earlier[@]}"; fi
+      run_once "$2" "$5" "${theirs[@]}"
+      run_once "$1" "$4" "${ours[@]}"
+    fi
+  done
+}
+
+# compare NAME INPUT CHECK OURS_LABEL THEIRS_LABEL [null]
 #   with the arrays ours=(...) and theirs=(...) holding the two commands; with --before, the
 #   same command of the earlier build (ours with its program replaced) runs as a third side.
 # CHECK "same": the two outputs must be equal byte for byte (a difference is reported);
 # anything else: the outputs differ by design and are not compared.
+# With "null", every side runs again with its output thrown away (/dev/null), which shows
+# each program's own cost with no file system in the way.
 compare() {
-  local name="$1" input="$2" check="$3" ours_label="$4" theirs_label="$5"
+  local name="$1" input="$2" check="$3" ours_label="$4" theirs_label="$5" null="${6:-}"
   local tag_a="a_${#name}_$RANDOM" tag_b="b_${#name}_$RANDOM" tag_c="c_${#name}_$RANDOM"
-  local earlier=()
+  local earlier=()  # seen by rounds
   if [ -n "$before_cli" ]; then earlier=("$before_cli" "${ours[@]:1}"); fi
   echo "  $name: $ours_label vs $theirs_label" >&2
   run_once warm "$work/ours.out" "${ours[@]}"
   run_once warm "$work/theirs.out" "${theirs[@]}"
   [ -n "$before_cli" ] && run_once warm "$work/before.out" "${earlier[@]}"
-  local run
-  for run in $(seq "$runs"); do
-    if [ $((run % 2)) -eq 1 ]; then
-      run_once "$tag_a" "$work/ours.out" "${ours[@]}"
-      run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
-      [ -n "$before_cli" ] && run_once "$tag_c" "$work/before.out" "${earlier[@]}"
-    else
-      [ -n "$before_cli" ] && run_once "$tag_c" "$work/before.out" "${earlier[@]}"
-      run_once "$tag_b" "$work/theirs.out" "${theirs[@]}"
-      run_once "$tag_a" "$work/ours.out" "${ours[@]}"
-    fi
-  done
+  rounds "$tag_a" "$tag_b" "$tag_c" "$work/ours.out" "$work/theirs.out" "$work/before.out"
   local same="by design not the same output"
   if [ "$check" = same ]; then
     if cmp -s "$work/ours.out" "$work/theirs.out"; then
@@ -224,11 +233,21 @@ compare() {
     # The earlier build must have given the same output.
     cmp -s "$work/ours.out" "$work/before.out" || earlier_cells="$earlier_cells (other output)"
   fi
-  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%b\n' \
+  local null_cells="-\t-\t-\t-\t-\t-"
+  if [ "$null" = null ]; then
+    rounds "n$tag_a" "n$tag_b" "n$tag_c" /dev/null /dev/null /dev/null
+    null_cells="$(median_of "n$tag_a" 1)\t$(median_of "n$tag_b" 1)\t$(median_of "n$tag_a" 2)\t$(median_of "n$tag_b" 2)"
+    if [ -n "$before_cli" ]; then
+      null_cells="$null_cells\t$(median_of "n$tag_c" 1)\t$(median_of "n$tag_c" 2)"
+    else
+      null_cells="$null_cells\t-\t-"
+    fi
+  fi
+  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%b\t%b\n' \
     "$name" "$(basename "$input")" "$(stat -c %s "$input")" "$ours_label" "$theirs_label" \
     "$(median_of "$tag_a" 1)" "$(median_of "$tag_b" 1)" \
     "$(median_of "$tag_a" 2)" "$(median_of "$tag_b" 2)" \
-    "$(median_of "$tag_a" 3)" "$(median_of "$tag_b" 3)" "$same" "$earlier_cells" >>"$results"
+    "$(median_of "$tag_a" 3)" "$(median_of "$tag_b" 3)" "$same" "$earlier_cells" "$null_cells" >>"$results"
 }
 
 # remember NAME INPUT ARGS...: one run of skorlin-cli ARGS INPUT (and of the earlier build),
@@ -251,16 +270,16 @@ remember() {
 echo "compare.sh: $runs runs of each side; list $lines lines, prose $prose_mb MB; load $load_before" >&2
 
 ours=("$cli" dedupe -q "$list"); theirs=(awk '!seen[$0]++' "$list")
-compare dedupe "$list" same "skorlin-cli dedupe" "awk '!seen[\$0]++'"
+compare dedupe "$list" same "skorlin-cli dedupe" "awk '!seen[\$0]++'" null
 
 ours=("$cli" sort -q --locale ru_RU "$list"); theirs=(env LC_ALL="$sort_locale" sort -f "$list")
-compare sort "$list" differ "skorlin-cli sort --locale ru_RU" "sort -f ($sort_locale)"
+compare sort "$list" differ "skorlin-cli sort --locale ru_RU" "sort -f ($sort_locale)" null
 
 ours=("$cli" shuffle -q --seed 1 "$list"); theirs=(shuf "$list")
-compare shuffle "$list" differ "skorlin-cli shuffle" "shuf"
+compare shuffle "$list" differ "skorlin-cli shuffle" "shuf" null
 
 ours=("$cli" invert -q "$list"); theirs=(tac "$list")
-compare invert "$list" same "skorlin-cli invert" "tac"
+compare invert "$list" same "skorlin-cli invert" "tac" null
 
 ours=("$cli" stats -q "$list"); theirs=(wc -l -w -m "$list")
 compare stats "$list" differ "skorlin-cli stats" "wc -l -w -m"
@@ -272,10 +291,10 @@ compare "stats ($big_mb MB)" "$big" differ "skorlin-cli stats" "wc -l -w -m"
 # slash, ends what is kept.
 keep_domain_sed='/[Hh][Tt][Tt][Pp]:/{s#^([^/]*/[^/]*/[^/]*)/.*#\1#;b};s#/.*##'
 ours=("$cli" keep-domain -q "$list"); theirs=(sed -E "$keep_domain_sed" "$list")
-compare keep-domain "$list" same "skorlin-cli keep-domain" "sed -E '$keep_domain_sed'"
+compare keep-domain "$list" same "skorlin-cli keep-domain" "sed -E '$keep_domain_sed'" null
 
 ours=("$cli" collapse-spaces -q "$list"); theirs=(sh -c 'exec tr -s " " <"$1"' tr "$list")
-compare collapse-spaces "$list" same "skorlin-cli collapse-spaces" "tr -s ' '"
+compare collapse-spaces "$list" same "skorlin-cli collapse-spaces" "tr -s ' '" null
 
 echo "  the memory of every line, URL and name command on the list" >&2
 for command in trim delete-empty collapse-spaces dedupe delete-repeated delete-unique "sort --locale ru_RU" \
@@ -321,7 +340,7 @@ elapsed=$(($(date +%s) - started))
 # those are still a checkout; else by its folder.
 before_label=""
 if [ -n "$before" ]; then
-  before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null)"
+  before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null || true)"
   before_label="$(git -C "${before_source:-$before/..}" rev-parse --short HEAD 2>/dev/null || echo "$before")"
 fi
 mkdir -p "$(dirname "$out")"

@@ -211,12 +211,14 @@ struct CoreCommand {
 std::vector<CoreCommand> CoreCommands(const lines::LineCollator& collator) {
   // The commands on whole lines take and give UTF-8.
   const auto line = [](text::CommandResult (*f)(std::string_view, const text::Progress&)) {
-    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t), {}).text); };
+    return [f](TextView t, Random&) { return text::DecodeUtf8(text::Joined(f(text::ToUtf8(t), {})).text); };
   };
   const auto url = [](text::CommandResult (*f)(std::string_view)) {
-    return [f](TextView t, Random&) { return text::DecodeUtf8(f(text::ToUtf8(t)).text); };
+    return [f](TextView t, Random&) { return text::DecodeUtf8(text::Joined(f(text::ToUtf8(t))).text); };
   };
-  const auto utf8 = [](text::CommandResult result) { return text::DecodeUtf8(result.text); };
+  const auto utf8 = [](text::CommandResult result) {
+    return text::DecodeUtf8(text::Joined(std::move(result)).text);
+  };
   const auto randomView = [](Random& r) { return static_cast<lines::View>(r.Below(3)); };
   return {
       {"trim", Keeps::kVisibleInOrder, line(lines::TrimLineBlanks)},

@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 1: {
-      const CommandResult r = lines::DeleteEmptyLines(utf8, captions.Callback());
+      const CommandResult r = Joined(lines::DeleteEmptyLines(utf8, captions.Callback()));
       CheckWhole(r);
       if (literal) {
         const lt::LiteralRun expected = lt::LiteralDeleteEmpty(before);
@@ -146,15 +146,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       CommandResult r;
       lt::LiteralRun expected;
       if (command % 16 == 3) {
-        r = lines::DeleteDuplicateLines(utf8, captions.Callback());
+        r = Joined(lines::DeleteDuplicateLines(utf8, captions.Callback()));
         if (literal) expected = lt::LiteralDeleteDuplicates(whole);
       } else if (command % 16 == 4) {
-        r = lines::DeleteAllDuplicateLines(utf8, captions.Callback());
+        r = Joined(lines::DeleteAllDuplicateLines(utf8, captions.Callback()));
         if (literal) expected = lt::LiteralDeleteAllDuplicates(whole);
       } else {
         const bool html = command % 16 == 6;
-        r = lines::DeleteUniqueLines(utf8, html ? lines::View::kHtml : lines::View::kInput,
-                                     captions.Callback());
+        r = Joined(lines::DeleteUniqueLines(utf8, html ? lines::View::kHtml : lines::View::kInput,
+                                            captions.Callback()));
         if (literal) expected = lt::LiteralDeleteUnique(whole, html);
       }
       CheckWhole(r);
@@ -164,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 7: {
-      const CommandResult r = lines::SortLines(utf8, collator);
+      const CommandResult r = Joined(lines::SortLines(utf8, collator));
       CheckWhole(r);
       CheckPermutation(r, before);
       const text::LineViews after = text::SplitLines(r.text);
@@ -173,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 8: {
-      const CommandResult r = lines::MirrorSortLines(utf8, collator, captions.Callback());
+      const CommandResult r = Joined(lines::MirrorSortLines(utf8, collator, captions.Callback()));
       CheckWhole(r);
       CheckPermutation(r, before);
       const Lines after = LinesOf(r);
@@ -186,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 9: {
-      const CommandResult r = lines::SortLinesByLength(utf8);
+      const CommandResult r = Joined(lines::SortLinesByLength(utf8));
       CheckWhole(r);
       CheckPermutation(r, before);
       const Lines after = LinesOf(r);
@@ -194,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 10: {
-      const CommandResult r = lines::InvertLines(utf8);
+      const CommandResult r = Joined(lines::InvertLines(utf8));
       FUZZ_CHECK(r.text == U8(text::JoinLines(Lines(before.rbegin(), before.rend()))));
       break;
     }
@@ -202,8 +202,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 12: {
       const bool derived = command % 16 == 12;
       lines::RandomGenerator random(seed);
-      const CommandResult r = lines::ShuffleLines(
-          utf8, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback());
+      const CommandResult r = Joined(lines::ShuffleLines(
+          utf8, random, derived ? lines::View::kFormatted : lines::View::kInput, captions.Callback()));
       FUZZ_CHECK(r.text == U8(text::JoinLines(lt::LiteralShuffle(before, seed, derived))));
       CheckPercentsAtMost100(captions, r.caption);
       break;
@@ -254,8 +254,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lines::RandomGenerator random(seed);
     for (const CommandResult& r :
          {lines::TrimLineBlanks(rawBytes), lines::DeleteDoubleSpaces(rawBytes, captions.Callback()),
-          lines::DeleteUniqueLines(rawBytes, lines::View::kHtml, captions.Callback()),
-          lines::MirrorSortLines(rawBytes, collator), lines::SortLinesByLength(rawBytes),
+          Joined(lines::DeleteUniqueLines(rawBytes, lines::View::kHtml, captions.Callback())),
+          Joined(lines::MirrorSortLines(rawBytes, collator)), Joined(lines::SortLinesByLength(rawBytes)),
           lines::SplitParagraphs(rawBytes, 1 + static_cast<int>(seed % 8), 9, random)}) {
       CheckWhole(r);
     }

@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       CheckLinks(urls::InsertAnchors(viewUtf8, clipboardUtf8), view, text::SplitLines(clipboardText), true);
       break;
     case 2: {
-      const text::CommandResult r = urls::KeepUrls(viewUtf8);
+      const text::CommandResult r = Joined(urls::KeepUrls(viewUtf8));
       const Lines expected = LiteralUrls(viewText);
       FUZZ_CHECK(text::JoinLines(urls::FindUrls(viewUtf8.substr(0, viewUtf8.find('\0')))) ==
                  text::ToUtf8(text::JoinLines(expected)));

@@ -19,7 +19,9 @@ CommandWorker::CommandWorker(QObject* receiver, std::string text, Work work, OnC
     auto result = std::make_shared<text::CommandResult>();
     std::exception_ptr error;
     try {
-      *result = work(text, progress);
+      // A command that picks or reorders lines gives views into the text: they are joined
+      // into the view's new text here, while this thread still holds the text.
+      *result = text::Joined(work(text, progress));
     } catch (...) {
       // Out of memory on a huge text, say: the window reports it, the program goes on.
       error = std::current_exception();

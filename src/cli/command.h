@@ -15,6 +15,7 @@
 #include "commands/command_table.h"
 #include "text/command_result.h"
 #include "text/encoding.h"
+#include "text/line_writer.h"
 
 namespace skorlin::cli {
 
@@ -40,6 +41,9 @@ struct Invocation {
   std::string decimalSeparator;                  // "," or "." (UTF-8)
   std::string locale;                            // collation locale name, "" for the user's
   std::optional<text::Encoding> outputEncoding;  // --output-encoding, when given
+  // Where a command that rewrites its lines one by one writes them (standard output), or
+  // null when it is to give its whole text.
+  text::LineWriter* output = nullptr;
   bool HasOption(const std::string& name) const { return options.count(name) != 0; }
   std::string Option(const std::string& name, const std::string& fallback = "") const;
 };

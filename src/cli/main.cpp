@@ -55,10 +55,7 @@ cli::Invocation MakeInvocation(const cli::Arguments& args, std::string_view text
   return invocation;
 }
 
-void WriteOutput(const std::string& out) {
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  if (std::fflush(stdout) != 0) throw text::FileError("Unable to write to standard output");
-}
+void WriteOutput(const std::string& out) { cli::WriteAll(out); }
 
 // --diff, an option of format and of typeset: the same diff for either.
 bool WantsDiff(const cli::Arguments& args) { return args.commandOptions.count("--diff") != 0; }
@@ -75,12 +72,19 @@ int WriteDiff(std::string_view input, std::string_view output, const std::string
 // status. inputEncoding and inputEol are what the input was read in and its first break.
 // With original (--diff), the rendered text is not written but compared with the
 // input's own bytes: a unified diff goes out instead, and the exit status is diff's.
+// A result given as lines (views into source) is written straight from them when it goes
+// out as UTF-8; one written as the command ran (Form::kWritten) is out already.
 int Finish(const cli::Arguments& args, text::CommandResult result, text::Encoding inputEncoding,
-           cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt) {
+           cli::Eol inputEol, std::optional<std::string_view> original = std::nullopt,
+           std::string_view source = {}) {
   const std::string failure = text::FailureMessage(result);
   if (!failure.empty()) throw cli::CommandFailure{failure};
-  if (args.command->output != cli::Output::kNothing) {
-    const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
+  const cli::OutputFormat format{args.outputEncoding.value_or(inputEncoding), args.eol.value_or(inputEol)};
+  if (result.form == text::Form::kLines && format.encoding == text::Encoding::Utf8 && !original &&
+      args.command->output == cli::Output::kText) {
+    cli::WriteLines(result.lines, cli::BreakOf(format.eol), source);
+  } else if (result.form != text::Form::kWritten && args.command->output != cli::Output::kNothing) {
+    result = text::Joined(std::move(result));
     const std::string rendered =
         cli::RenderOutput(std::move(result.text), format,
                           args.command->output == cli::Output::kTextWithBreaks, args.eol.has_value());
@@ -117,10 +121,22 @@ int RunOnWholeInput(const cli::Arguments& args) {
   if (nulAt != std::string_view::npos && nulAt + 1 < utf8.size() && !args.command->readsPastNul) {
     WarnOfNul(text::CountUtf8Chars(utf8.substr(0, nulAt)) + 1);
   }
-  text::CommandResult result = args.command->run(MakeInvocation(args, utf8));
-  // A diff compares the output with the input's own bytes; otherwise the input is let go
-  // before the output is made.
+  // Output in UTF-8 with the command's breaks is written while a command that rewrites
+  // its lines one by one runs; any other output is made whole first (a text that another
+  // encoding cannot hold is found before anything is written).
+  cli::Invocation invocation = MakeInvocation(args, utf8);
+  const cli::Eol eol = args.eol.value_or(inputEol);
+  text::LineWriter writer(cli::BreakOf(eol), [](std::string_view bytes) { cli::WriteAll(bytes); });
+  if (args.outputEncoding.value_or(encoding) == text::Encoding::Utf8 && !WantsDiff(args) &&
+      args.command->output == cli::Output::kText) {
+    invocation.output = &writer;
+  }
+  text::CommandResult result = args.command->run(invocation);
+  if (result.form == text::Form::kWritten) writer.Finish();
+  // A diff compares the output with the input's own bytes, and lines given as views into
+  // the input are written from it; otherwise the input is let go before the output is made.
   if (WantsDiff(args)) return Finish(args, std::move(result), encoding, inputEol, input.View());
+  if (result.form == text::Form::kLines) return Finish(args, std::move(result), encoding, inputEol, {}, utf8);
   input.Release();
   converted = std::string();
   return Finish(args, std::move(result), encoding, inputEol);

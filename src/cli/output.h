@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "text/encoding.h"
@@ -26,5 +27,20 @@ Eol FirstBreakOf(std::string_view text);
 // and works in its storage where it can, so a large output is held once.
 std::string RenderOutput(std::string output, const OutputFormat& format, bool keepsInputBreaks,
                          bool changeBreaks);
+
+// The break eol stands for: "\r\n" or "\n".
+std::string_view BreakOf(Eol eol);
+
+// Writes bytes to standard output, whole; throws text::FileError, with the system's
+// reason, when they cannot be written.
+void WriteAll(std::string_view bytes);
+
+// Writes lines to standard output, each followed by lineBreak, straight from where they
+// are: no text is built from them. source is the text the lines are views into (or may
+// be: a line elsewhere is written as well): where the bytes after a line in source are
+// lineBreak already, and where lines follow each other there, they go out as one piece.
+// lineBreak is one or two bytes. Throws as WriteAll.
+void WriteLines(const std::vector<std::string_view>& lines, std::string_view lineBreak,
+                std::string_view source);
 
 }  // namespace skorlin::cli

@@ -60,6 +60,7 @@ text::CommandResult RunTableCommand(commands::CommandId id, const Invocation& in
   const unsigned needs = commands::CoreCommandOf(id).needs;
   commands::CommandInput input;
   input.text = invocation.text;
+  input.output = invocation.output;
   // --derived works as on the formatted and HTML views.
   if ((needs & commands::kViewKind) != 0 && invocation.HasOption(kDerivedOption)) {
     input.view = lines::View::kFormatted;

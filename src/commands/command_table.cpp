@@ -33,6 +33,26 @@ CommandResult Plain(const CommandInput& in) {
   return Command(in.text);
 }
 
+// The writer a command that rewrites its lines writes to: the input's, or own, which keeps
+// the lines whole.
+text::LineWriter& WriterOf(const CommandInput& in, text::LineWriter& own) {
+  return in.output != nullptr ? *in.output : own;
+}
+
+// A command of the text alone that writes its lines as it goes and shows progress captions.
+template <CommandResult (*Command)(std::string_view, const text::Progress&, text::LineWriter&)>
+CommandResult WritingWithProgress(const CommandInput& in) {
+  text::LineWriter own;
+  return Command(in.text, in.progress, WriterOf(in, own));
+}
+
+// A command of the text alone that writes its lines as it goes.
+template <CommandResult (*Command)(std::string_view, text::LineWriter&)>
+CommandResult Writing(const CommandInput& in) {
+  text::LineWriter own;
+  return Command(in.text, WriterOf(in, own));
+}
+
 template <names::NameCommand Command>
 CommandResult Names(const CommandInput& in) {
   return names::RunNameCommand(Command, in.text, *in.declension, in.caseNumber);
@@ -59,16 +79,22 @@ CommandResult SplitParagraphs(const CommandInput& in) {
   return lines::SplitParagraphs(in.text, limits.min, limits.max, *in.random);
 }
 
-CommandResult InsertUrls(const CommandInput& in) { return urls::InsertUrls(in.text, in.clipboard); }
+CommandResult InsertUrls(const CommandInput& in) {
+  text::LineWriter own;
+  return urls::InsertUrls(in.text, in.clipboard, WriterOf(in, own));
+}
 
-CommandResult InsertAnchors(const CommandInput& in) { return urls::InsertAnchors(in.text, in.clipboard); }
+CommandResult InsertAnchors(const CommandInput& in) {
+  text::LineWriter own;
+  return urls::InsertAnchors(in.text, in.clipboard, WriterOf(in, own));
+}
 
 using enum CommandId;
 
 constexpr CoreCommand kCommands[] = {
-    {kTrim, 0, WithProgress<lines::TrimLineBlanks>},
+    {kTrim, 0, WritingWithProgress<lines::TrimLineBlanks>},
     {kDeleteEmpty, 0, WithProgress<lines::DeleteEmptyLines>},
-    {kCollapseSpaces, 0, WithProgress<lines::DeleteDoubleSpaces>},
+    {kCollapseSpaces, 0, WritingWithProgress<lines::DeleteDoubleSpaces>},
     {kDedupe, 0, WithProgress<lines::DeleteDuplicateLines>},
     {kDeleteRepeated, 0, WithProgress<lines::DeleteAllDuplicateLines>},
     {kDeleteUnique, kViewKind, DeleteUnique},
@@ -81,11 +107,11 @@ constexpr CoreCommand kCommands[] = {
     {kInsertUrls, kClipboard, InsertUrls},
     {kInsertAnchors, kClipboard, InsertAnchors},
     {kKeepUrls, 0, Plain<urls::KeepUrls>},
-    {kKeepDomain, 0, Plain<urls::KeepDomain>},
-    {kKeepFolder, 0, Plain<urls::KeepDomainWithFolder>},
-    {kKeepFileName, 0, Plain<urls::KeepFileName>},
-    {kAddHttp, 0, Plain<urls::AddHttp>},
-    {kRemoveHttp, 0, Plain<urls::RemoveHttp>},
+    {kKeepDomain, 0, Writing<urls::KeepDomain>},
+    {kKeepFolder, 0, Writing<urls::KeepDomainWithFolder>},
+    {kKeepFileName, 0, Writing<urls::KeepFileName>},
+    {kAddHttp, 0, Writing<urls::AddHttp>},
+    {kRemoveHttp, 0, Writing<urls::RemoveHttp>},
     {kInitials, kDeclension, Names<names::NameCommand::Initials>},
     {kFirstPatronymic, kDeclension, Names<names::NameCommand::NameAndPatronymic>},
     {kDecline, kDeclension | kCaseNumber, Names<names::NameCommand::Decline>},

@@ -14,6 +14,7 @@
 #include "lines/random.h"
 #include "names/declension_library.h"
 #include "text/command_result.h"
+#include "text/line_writer.h"
 #include "text/text.h"
 
 namespace skorlin::commands {
@@ -69,6 +70,9 @@ struct CommandInput {
   text::Text paragraphMax;
   int caseNumber = 3;       // dative, as the window's menu declines
   text::Progress progress;  // the progress captions, for the commands that show them
+  // Where a command that rewrites its lines one by one writes them as it goes; without
+  // one it gives the view's whole text.
+  text::LineWriter* output = nullptr;
 };
 
 struct CoreCommand {

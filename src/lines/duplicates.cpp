@@ -7,6 +7,7 @@
 #include "lines/duplicates.h"
 
 #include <string>
+#include <utility>
 
 #include "lines/line_groups.h"
 #include "lines/line_index.h"
@@ -60,15 +61,15 @@ CommandResult DeleteDuplicates(std::string_view text, GrowingProgress& steps, st
   std::size_t length = watched ? TextLength(text) : 0;
   std::size_t from = 1;
   long counter = 0;
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::LineViews out;
+  text::ReserveLarge(out, groups.LineCount() + 1);
   std::size_t number = 0;
   text::ForEachLine(text, [&](std::string_view line) {
     const auto& group = groups.OfLine(number++);
     if (!groups.IsFirst(line, group)) return;  // removed when its first occurrence was visited
     const std::size_t copies = group.count - 1;
     counter += static_cast<long>(copies);
-    text::AppendLine(out, line);
+    out.push_back(line);
     if (watched) {
       const std::size_t taken = Taken(line);
       length -= copies * taken;
@@ -76,7 +77,7 @@ CommandResult DeleteDuplicates(std::string_view text, GrowingProgress& steps, st
       steps.Step(from, length, counter);
     }
   });
-  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
+  return text::DoneByLines(text, std::move(out), counter, FinalCaption(label, counter));
 }
 
 template <typename Offset>
@@ -88,8 +89,8 @@ CommandResult DeleteAllDuplicates(std::string_view text, GrowingProgress& steps,
   std::size_t length = watched ? TextLength(text) + 2 : 0;
   std::size_t from = 3;
   long counter = 0;
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::LineViews out;
+  text::ReserveLarge(out, groups.LineCount() + 1);
   std::size_t number = 0;
   text::ForEachLine(text, [&](std::string_view line) {
     const auto& group = groups.OfLine(number++);
@@ -98,14 +99,14 @@ CommandResult DeleteAllDuplicates(std::string_view text, GrowingProgress& steps,
     const std::size_t taken = watched ? Taken(line) : 0;
     if (occurrences == 1) {
       from += taken;
-      text::AppendLine(out, line);
+      out.push_back(line);
     } else {
       length -= occurrences * taken;
       counter += static_cast<long>(occurrences - 1);
     }
     if (watched) steps.Step(from, length, counter);
   });
-  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
+  return text::DoneByLines(text, std::move(out), counter, FinalCaption(label, counter));
 }
 
 template <typename Offset>
@@ -117,8 +118,8 @@ CommandResult DeleteUnique(std::string_view text, bool extraEmptyLine, GrowingPr
   std::size_t length = watched ? TextLength(text) + (extraEmptyLine ? 2 : 0) : 0;
   std::size_t from = 1;
   long counter = 0;
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::LineViews out;
+  text::ReserveLarge(out, groups.LineCount() + 1);
   const auto visit = [&](std::string_view line, bool unique) {
     const std::size_t taken = watched ? Taken(line) : 0;
     // An empty line always finds a "copy" in the two line breaks that end the framed
@@ -128,14 +129,14 @@ CommandResult DeleteUnique(std::string_view text, bool extraEmptyLine, GrowingPr
       ++counter;
     } else {
       from += taken;
-      text::AppendLine(out, line);
+      out.push_back(line);
     }
     if (watched) steps.Step(from, length, counter);
   };
   std::size_t number = 0;
   text::ForEachLine(text, [&](std::string_view line) { visit(line, groups.OfLine(number++).count == 1); });
   if (extraEmptyLine) visit({}, false);
-  return text::Done(text, std::move(out), counter, FinalCaption(label, counter));
+  return text::DoneByLines(text, std::move(out), counter, FinalCaption(label, counter));
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ class LineGroups {
     text::ForEachLine(text, [this](std::string_view line) { Add(line); });
   }
 
+  std::size_t LineCount() const { return groupOfLine_.size(); }
   // The group of the text's line number (0-based).
   const Group& OfLine(std::size_t number) const { return groups_[groupOfLine_[number]]; }
   // Whether a line of the text is the first of its group.

@@ -47,18 +47,13 @@ inline void PrefetchLine(std::string_view text, std::size_t start) {
   __builtin_prefetch(text.data() + start);
 }
 
-// The lines in the order of the index, each followed by CR LF.
+// The lines in the order of the index, as views into text.
 template <typename Offset>
-std::string JoinIndexed(std::string_view text, const LineIndex<Offset>& lines) {
-  std::size_t size = 0;
-  for (const LineSpan<Offset> span : lines) size += span.length + 2;
-  std::string out;
-  text::ReserveLarge(out, size);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i + kLinesAhead < lines.size()) PrefetchLine(text, lines[i + kLinesAhead].start);
-    text::AppendLine(out, LineAt(text, lines[i]));
-  }
-  return out;
+text::LineViews ViewsOf(std::string_view text, const LineIndex<Offset>& lines) {
+  text::LineViews views;
+  text::ReserveLarge(views, lines.size());
+  for (const LineSpan<Offset> span : lines) views.push_back(LineAt(text, span));
+  return views;
 }
 
 // Calls work(Offset{}) with the smallest offset type that reaches every byte of text:

@@ -95,6 +95,21 @@ std::size_t HalfwayLineStart(std::string_view text) {
   return next < text.size() ? next : 0;
 }
 
+// The lines of text that begin at the offsets of starts, in that order. Each line's end
+// is looked for in the text, read out of its order: the line sixteen places ahead is asked
+// for while the current one is measured.
+template <typename Offset>
+text::LineViews LinesStartingAt(std::string_view text, const std::vector<Offset>& starts) {
+  text::LineViews lines;
+  text::ReserveLarge(lines, starts.size());
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    if (i + kLinesAhead < starts.size()) PrefetchLine(text, starts[i + kLinesAhead]);
+    const std::size_t start = starts[i];
+    lines.push_back(text.substr(start, text::FindBreakOrNul(text, start) - start));
+  }
+  return lines;
+}
+
 // The key and the record of every line of part (a view into text), in their order.
 template <typename Offset, typename KeyOf>
 void KeyLines(std::string_view text, std::string_view part, KeyOf keyOf, KeyStore<Offset>& store,
@@ -109,15 +124,15 @@ void KeyLines(std::string_view text, std::string_view part, KeyOf keyOf, KeyStor
   });
 }
 
-// Sorts the lines of text by the keys that makeKeyOf(collator) writes, and joins them;
+// Sorts the lines of text by the keys that makeKeyOf(collator) writes;
 // keysDone() runs between the keys and the sort. The keys of a long text's second half are
 // made on a second thread, by a collator of the same locale: the items come out in the
 // same order as on one thread, so the sort's result is the same. The keys and the sort's
 // items are let go before the result is built, so the memory a sort takes beside the text
 // is its keys or its result, never both.
 template <typename Offset, typename MakeKeyOf, typename KeysDone>
-std::string SortByKeys(std::string_view text, const LineCollator& collator, MakeKeyOf makeKeyOf,
-                       KeysDone keysDone) {
+text::LineViews SortByKeys(std::string_view text, const LineCollator& collator, MakeKeyOf makeKeyOf,
+                           KeysDone keysDone) {
   std::vector<Offset> order;
   {
     // Nothing after a NUL is a line.
@@ -126,7 +141,10 @@ std::string SortByKeys(std::string_view text, const LineCollator& collator, Make
     const std::size_t half = locale.empty() ? 0 : HalfwayLineStart(lines);
     KeyStore<Offset> store;
     KeyStore<Offset> secondStore;
+    // Room for every line's item at once: the second half's items join the first half's
+    // without the list moving (a move would hold both lists and the new one at once).
     std::vector<KeyedLine> items;
+    text::ReserveLarge(items, text::WholeTextSizeBound(lines) - lines.size());
     std::vector<KeyedLine> secondItems;
     std::future<void> second;
     if (half > 0) {
@@ -147,21 +165,13 @@ std::string SortByKeys(std::string_view text, const LineCollator& collator, Make
     text::ReserveLarge(order, items.size());
     for (const KeyedLine& item : items) order.push_back(KeyStore<Offset>::LineStart(item.record));
   }
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (i + kLinesAhead < order.size()) PrefetchLine(text, order[i + kLinesAhead]);
-    const std::size_t start = order[i];
-    const std::size_t end = text::FindBreakOrNul(text, start);
-    text::AppendLine(out, text.substr(start, end - start));
-  }
-  return out;
+  return LinesStartingAt(text, order);
 }
 
 }  // namespace
 
 CommandResult SortLines(std::string_view text, const LineCollator& collator) {
-  std::string sorted = WithOffsetsFor(text, [&](auto offset) {
+  text::LineViews sorted = WithOffsetsFor(text, [&](auto offset) {
     return SortByKeys<decltype(offset)>(
         text, collator,
         [](const LineCollator& keys) {
@@ -169,13 +179,13 @@ CommandResult SortLines(std::string_view text, const LineCollator& collator) {
         },
         [] {});
   });
-  return text::Done(text, std::move(sorted), 0, "");
+  return text::DoneByLines(text, std::move(sorted), 0, "");
 }
 
 CommandResult MirrorSortLines(std::string_view text, const LineCollator& collator, const Progress& progress) {
   ProgressReporter reporter(progress);
   reporter.Show("Зерк. сорт. 0%");
-  std::string sorted = WithOffsetsFor(text, [&](auto offset) {
+  text::LineViews sorted = WithOffsetsFor(text, [&](auto offset) {
     return SortByKeys<decltype(offset)>(
         text, collator,
         [](const LineCollator& keys) {
@@ -189,7 +199,7 @@ CommandResult MirrorSortLines(std::string_view text, const LineCollator& collato
         },
         [&] { reporter.Show("Зерк. сорт. 50%"); });
   });
-  return text::Done(text, std::move(sorted), 0, "Зерк. сорт. 100%");
+  return text::DoneByLines(text, std::move(sorted), 0, "Зерк. сорт. 100%");
 }
 
 namespace {
@@ -202,7 +212,7 @@ struct MeasuredLine {
 };
 
 template <typename Offset>
-std::string SortByLength(std::string_view text) {
+text::LineViews SortByLength(std::string_view text) {
   std::vector<MeasuredLine<Offset>> lines;
   text::ReserveLarge(lines, text::WholeTextSizeBound(text) - text.size());
   text::ForEachLine(text, [&](std::string_view line) {
@@ -213,22 +223,19 @@ std::string SortByLength(std::string_view text) {
                  [](const MeasuredLine<Offset>& a, const MeasuredLine<Offset>& b) {
                    return a.characters < b.characters ? -1 : (a.characters > b.characters ? 1 : 0);
                  });
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i + kLinesAhead < lines.size()) PrefetchLine(text, lines[i + kLinesAhead].start);
-    const std::size_t end = text::FindBreakOrNul(text, lines[i].start);
-    text::AppendLine(out, text.substr(lines[i].start, end - lines[i].start));
-  }
-  return out;
+  std::vector<Offset> starts;
+  text::ReserveLarge(starts, lines.size());
+  for (const MeasuredLine<Offset>& line : lines) starts.push_back(line.start);
+  std::vector<MeasuredLine<Offset>>().swap(lines);
+  return LinesStartingAt(text, starts);
 }
 
 }  // namespace
 
 CommandResult SortLinesByLength(std::string_view text) {
-  std::string sorted =
+  text::LineViews sorted =
       WithOffsetsFor(text, [&](auto offset) { return SortByLength<decltype(offset)>(text); });
-  return text::Done(text, std::move(sorted), 0, "");
+  return text::DoneByLines(text, std::move(sorted), 0, "");
 }
 
 namespace {
@@ -257,21 +264,18 @@ void ShuffleList(Lines& lines, RandomGenerator& random, View view, const Progres
 
 CommandResult ShuffleLines(std::string_view text, RandomGenerator& random, View view,
                            const Progress& progress) {
-  std::string shuffled = WithOffsetsFor(text, [&](auto offset) {
+  text::LineViews shuffled = WithOffsetsFor(text, [&](auto offset) {
     LineIndex<decltype(offset)> lines = IndexLines<decltype(offset)>(text);
     ShuffleList(lines, random, view, progress);
-    return JoinIndexed(text, lines);
+    return ViewsOf(text, lines);
   });
-  return text::Done(text, std::move(shuffled), 0, "Мешаем: 100%");
+  return text::DoneByLines(text, std::move(shuffled), 0, "Мешаем: 100%");
 }
 
 CommandResult InvertLines(std::string_view text) {
-  std::string inverted = WithOffsetsFor(text, [&](auto offset) {
-    LineIndex<decltype(offset)> lines = IndexLines<decltype(offset)>(text);
-    std::reverse(lines.begin(), lines.end());
-    return JoinIndexed(text, lines);
-  });
-  return text::Done(text, std::move(inverted), 0, "");
+  text::LineViews lines = text::SplitLines(text);
+  std::reverse(lines.begin(), lines.end());
+  return text::DoneByLines(text, std::move(lines), 0, "");
 }
 
 }  // namespace skorlin::lines

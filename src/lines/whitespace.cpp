@@ -23,29 +23,28 @@ std::size_t CountLines(std::string_view text) {
 
 }  // namespace
 
-CommandResult TrimLineBlanks(std::string_view text, const Progress& progress) {
+CommandResult TrimLineBlanks(std::string_view text, const Progress& progress, text::LineWriter& out) {
   static constexpr std::string_view kLabel = "Пробелы: ";
   ProgressReporter reporter(progress);
   const std::size_t n = reporter.Active() ? CountLines(text) : 0;
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  out.ReserveFor(text);
   long counter = 0;
   std::size_t i = 0;
   text::ForEachLine(text, [&](std::string_view line) {
     const std::string_view trimmed = text::TrimBlankBytes(line);
     if (trimmed.size() != line.size()) ++counter;
-    text::AppendLine(out, trimmed);
+    out.Add(trimmed);
     if (i % 100 == 0) reporter.Offer(kLabel, Percent(i, n - 1), counter);
     ++i;
   });
-  return text::Done(text, std::move(out), counter, ProgressCaption(kLabel, 100, counter));
+  return text::DoneWriting(text, out, counter, ProgressCaption(kLabel, 100, counter));
 }
 
 CommandResult DeleteEmptyLines(std::string_view text, const Progress& progress) {
   static constexpr std::string_view kLabel = "Пустые: ";
   ProgressReporter reporter(progress);
-  std::string out;
-  text::ReserveLarge(out, text::WholeTextSizeBound(text));
+  text::LineViews out;
+  text::ReserveLarge(out, text::WholeTextSizeBound(text) - text.size());
   long counter = 0;
   // The deletions run from the last line up, so the caption of line i shows the number of
   // empty lines from i to the end: noted here going down the text, shown in reverse.
@@ -60,31 +59,62 @@ CommandResult DeleteEmptyLines(std::string_view text, const Progress& progress) 
     if (line.empty()) {
       ++counter;
     } else {
-      text::AppendLine(out, line);
+      out.push_back(line);
     }
     ++i;
   });
   for (auto moment = moments.rbegin(); moment != moments.rend(); ++moment) {
     reporter.Offer(kLabel, Percent(moment->line, i - 1), counter - moment->emptyBefore);
   }
-  return text::Done(text, std::move(out), counter, ProgressCaption(kLabel, 100, counter));
+  return text::DoneByLines(text, std::move(out), counter, ProgressCaption(kLabel, 100, counter));
 }
 
 namespace {
 
 std::string DoubleSpacesCaption(long removed) { return "Дв. пробелы: 100% " + std::to_string(removed); }
 
+// The part of a string from a position on, as text::CollapseSpaceRuns edits it.
+struct StringTail {
+  using value_type = char;
+  std::string& whole;
+  std::size_t from;
+  char* data() { return whole.data() + from; }
+  std::size_t size() const { return whole.size() - from; }
+  void resize(std::size_t size) { whole.resize(from + size); }
+};
+
+// Each line copied to out with its runs collapsed: a run never crosses a line break, so
+// this is the collapse of the whole text.
+long CollapseEachLine(std::string_view text, text::LineWriter& out) {
+  out.ReserveFor(text);
+  std::size_t removed = 0;
+  text::ForEachLine(text, [&](std::string_view line) {
+    out.AddEdited(line, [&removed](std::string& buffer, std::size_t from) {
+      StringTail tail{buffer, from};
+      removed += text::CollapseSpaceRuns(tail);
+    });
+  });
+  return static_cast<long>(removed);
+}
+
+// The result of a collapse made on the whole text t, its lines written to out.
+CommandResult WriteCollapsed(std::string_view text, std::string t, long removed, text::LineWriter& out) {
+  if (out.KeepsWhole()) return text::Done(text, std::move(t), removed, DoubleSpacesCaption(removed));
+  text::ForEachLine(std::string_view(t), [&out](std::string_view line) { out.Add(line); });
+  return text::DoneWriting(text, out, removed, DoubleSpacesCaption(removed));
+}
+
 }  // namespace
 
-CommandResult DeleteDoubleSpaces(std::string_view text, const Progress& progress) {
+CommandResult DeleteDoubleSpaces(std::string_view text, const Progress& progress, text::LineWriter& out) {
   static constexpr std::string_view kLabel = "Пробелы: ";
   ProgressReporter reporter(progress);
   reporter.Show("Дв. пробелы: 0%");
-  std::string t = text::WholeText(text);
   if (!reporter.Active()) {
-    const auto removed = static_cast<long>(text::CollapseSpaceRuns(t));
-    return text::Done(text, std::move(t), removed, DoubleSpacesCaption(removed));
+    const long removed = CollapseEachLine(text, out);
+    return text::DoneWriting(text, out, removed, DoubleSpacesCaption(removed));
   }
+  std::string t = text::WholeText(text);
   // The captions follow a search that removes one space of the first pair it finds and
   // searches again from the same place: after each removal the search position p is the
   // start of the same run while two spaces of it remain, then the start of the next run
@@ -116,7 +146,7 @@ CommandResult DeleteDoubleSpaces(std::string_view text, const Progress& progress
   // The search that ends the loop gives 0, which is divisible by 5: the last progress
   // caption shows 0% and the full counter.
   if (pending) reporter.Show(ProgressCaption(kLabel, 0, pendingCounter));
-  return text::Done(text, std::move(t), removed, DoubleSpacesCaption(removed));
+  return WriteCollapsed(text, std::move(t), removed, out);
 }
 
 }  // namespace skorlin::lines

@@ -14,6 +14,8 @@ Lines SplitLines(TextView text) {
 
 LineViews SplitLines(std::string_view text) {
   LineViews lines;
+  // One line more than there are line breaks at most.
+  ReserveLarge(lines, WholeTextSizeBound(text) - text.size());
   ForEachLine(text, [&lines](std::string_view line) { lines.push_back(line); });
   return lines;
 }

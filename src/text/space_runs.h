@@ -5,6 +5,9 @@
 
 #include <cstddef>
 #include <string>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "text/text.h"
 
@@ -19,6 +22,20 @@ template <typename CharT>
 std::size_t SecondOfDoubleSpace(const CharT* data, std::size_t from, std::size_t size) {
   constexpr std::size_t kBlock = 16;
   std::size_t in = from;
+#if defined(__SSE2__)
+  if constexpr (sizeof(CharT) == 1) {
+    // A byte is the second of a pair when it and the byte before it are spaces: sixteen
+    // bytes and the sixteen before them by one compared at once.
+    const __m128i space = _mm_set1_epi8(' ');
+    for (; in + kBlock <= size; in += kBlock) {
+      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + in));
+      const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + in - 1));
+      const auto pairs = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(here, space), _mm_cmpeq_epi8(before, space))));
+      if (pairs != 0) return in + static_cast<std::size_t>(__builtin_ctz(pairs));
+    }
+  }
+#endif
   for (; in + kBlock <= size; in += kBlock) {
     unsigned found = 0;
     for (std::size_t k = in; k < in + kBlock; ++k) {

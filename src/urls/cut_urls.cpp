@@ -74,14 +74,16 @@ bool CutToFileName(std::string& line) {
   return KeepAfter(line, last);
 }
 
-text::CommandResult KeepDomain(std::string_view viewText) { return ChangeEachLine(viewText, CutToDomain); }
-
-text::CommandResult KeepDomainWithFolder(std::string_view viewText) {
-  return ChangeEachLine(viewText, CutToFolder);
+text::CommandResult KeepDomain(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, CutToDomain);
 }
 
-text::CommandResult KeepFileName(std::string_view viewText) {
-  return ChangeEachLine(viewText, CutToFileName);
+text::CommandResult KeepDomainWithFolder(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, CutToFolder);
+}
+
+text::CommandResult KeepFileName(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, CutToFileName);
 }
 
 }  // namespace skorlin::urls

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "text/command_result.h"
+#include "text/line_writer.h"
 
 namespace skorlin::urls {
 
@@ -24,8 +25,20 @@ bool CutToFolder(std::string& line);
 bool CutToFileName(std::string& line);
 
 // The three commands on the whole input view; caption "Готово.".
-text::CommandResult KeepDomain(std::string_view viewText);
-text::CommandResult KeepDomainWithFolder(std::string_view viewText);
-text::CommandResult KeepFileName(std::string_view viewText);
+text::CommandResult KeepDomain(std::string_view viewText, text::LineWriter& out);
+inline text::CommandResult KeepDomain(std::string_view viewText) {
+  text::LineWriter whole;
+  return KeepDomain(viewText, whole);
+}
+text::CommandResult KeepDomainWithFolder(std::string_view viewText, text::LineWriter& out);
+inline text::CommandResult KeepDomainWithFolder(std::string_view viewText) {
+  text::LineWriter whole;
+  return KeepDomainWithFolder(viewText, whole);
+}
+text::CommandResult KeepFileName(std::string_view viewText, text::LineWriter& out);
+inline text::CommandResult KeepFileName(std::string_view viewText) {
+  text::LineWriter whole;
+  return KeepFileName(viewText, whole);
+}
 
 }  // namespace skorlin::urls

@@ -26,12 +26,14 @@ bool RemoveHttpPrefix(std::string& line) {
   return true;
 }
 
-text::CommandResult AddHttp(std::string_view viewText) {
-  return ChangeEachLine(viewText, AddHttpPrefix, kHttpPrefix.size() * LineCountBound(viewText));
+text::CommandResult AddHttp(std::string_view viewText, text::LineWriter& out) {
+  // Only a text kept whole is sized beforehand.
+  const std::size_t growth = out.KeepsWhole() ? kHttpPrefix.size() * LineCountBound(viewText) : 0;
+  return ChangeEachLine(viewText, out, AddHttpPrefix, growth);
 }
 
-text::CommandResult RemoveHttp(std::string_view viewText) {
-  return ChangeEachLine(viewText, RemoveHttpPrefix);
+text::CommandResult RemoveHttp(std::string_view viewText, text::LineWriter& out) {
+  return ChangeEachLine(viewText, out, RemoveHttpPrefix);
 }
 
 }  // namespace skorlin::urls

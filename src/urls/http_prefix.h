@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "text/command_result.h"
+#include "text/line_writer.h"
 
 namespace skorlin::urls {
 
@@ -17,7 +18,15 @@ bool AddHttpPrefix(std::string& line);
 bool RemoveHttpPrefix(std::string& line);
 
 // The two commands on the whole input view; caption "Готово.".
-text::CommandResult AddHttp(std::string_view viewText);
-text::CommandResult RemoveHttp(std::string_view viewText);
+text::CommandResult AddHttp(std::string_view viewText, text::LineWriter& out);
+inline text::CommandResult AddHttp(std::string_view viewText) {
+  text::LineWriter whole;
+  return AddHttp(viewText, whole);
+}
+text::CommandResult RemoveHttp(std::string_view viewText, text::LineWriter& out);
+inline text::CommandResult RemoveHttp(std::string_view viewText) {
+  text::LineWriter whole;
+  return RemoveHttp(viewText, whole);
+}
 
 }  // namespace skorlin::urls

@@ -44,14 +44,10 @@ text::CommandResult KeepUrls(std::string_view viewText) {
   // never token characters, so the tokens of that whole text are the tokens of viewText
   // up to the NUL, and the view's text itself is needed only when it stays.
   const std::string_view scanned = viewText.substr(0, viewText.find('\0'));
-  std::string kept;
-  long count = 0;
-  ForEachUrl(scanned, [&](std::string_view url) {
-    text::AppendLine(kept, url);
-    ++count;
-  });
-  if (count == 0) return NothingToDo(viewText, kNoUrlsCaption);
-  return text::Done(viewText, std::move(kept), count, kDoneCaption);
+  text::LineViews kept = FindUrls(scanned);
+  if (kept.empty()) return NothingToDo(viewText, kNoUrlsCaption);
+  const auto count = static_cast<long>(kept.size());
+  return text::DoneByLines(viewText, std::move(kept), count, kDoneCaption);
 }
 
 }  // namespace skorlin::urls

@@ -112,16 +112,16 @@ const std::map<QString, ActiveCommand>& ActiveCommands() {
   static const std::map<QString, ActiveCommand> commands = {
       {"mmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
       {"pmDelSpaces", [](std::string_view t, View) { return lines::TrimLineBlanks(t); }},
-      {"mmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
-      {"pmDelEmpty", [](std::string_view t, View) { return lines::DeleteEmptyLines(t); }},
+      {"mmDelEmpty", [](std::string_view t, View) { return Joined(lines::DeleteEmptyLines(t)); }},
+      {"pmDelEmpty", [](std::string_view t, View) { return Joined(lines::DeleteEmptyLines(t)); }},
       {"mmDelDSpaces", [](std::string_view t, View) { return lines::DeleteDoubleSpaces(t); }},
-      {"mmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelDouble", [](std::string_view t, View) { return lines::DeleteDuplicateLines(t); }},
-      {"pmDelAllDouble", [](std::string_view t, View) { return lines::DeleteAllDuplicateLines(t); }},
-      {"mmDelUnik", [](std::string_view t, View v) { return lines::DeleteUniqueLines(t, v); }},
-      {"mmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
-      {"pmSort", [](std::string_view t, View) { return lines::SortLines(t, Collator()); }},
-      {"N4", [](std::string_view t, View) { return lines::MirrorSortLines(t, Collator()); }},
+      {"mmDelDouble", [](std::string_view t, View) { return Joined(lines::DeleteDuplicateLines(t)); }},
+      {"pmDelDouble", [](std::string_view t, View) { return Joined(lines::DeleteDuplicateLines(t)); }},
+      {"pmDelAllDouble", [](std::string_view t, View) { return Joined(lines::DeleteAllDuplicateLines(t)); }},
+      {"mmDelUnik", [](std::string_view t, View v) { return Joined(lines::DeleteUniqueLines(t, v)); }},
+      {"mmSort", [](std::string_view t, View) { return Joined(lines::SortLines(t, Collator())); }},
+      {"pmSort", [](std::string_view t, View) { return Joined(lines::SortLines(t, Collator())); }},
+      {"N4", [](std::string_view t, View) { return Joined(lines::MirrorSortLines(t, Collator())); }},
   };
   return commands;
 }
@@ -431,8 +431,8 @@ class WindowCommandsTest : public QObject {
     const QString formatted = h.Text(1);
     const std::string text(h.View(0)->Utf8());
     lines::RandomGenerator random;
-    const std::string expected = action == "N16"   ? lines::SortLinesByLength(text).text
-                                 : action == "N18" ? lines::InvertLines(text).text
+    const std::string expected = action == "N16"   ? Joined(lines::SortLinesByLength(text)).text
+                                 : action == "N18" ? Joined(lines::InvertLines(text)).text
                                                    : lines::SplitParagraphs(text, 10, 10, random).text;
     const QString title = h.window->windowTitle();
     Recorder recorder(h.window.get());
@@ -486,7 +486,7 @@ class WindowCommandsTest : public QObject {
     h.SelectTab(2);
     h.SelectTab(tab);
     const QString html = h.Text(2);
-    const CommandResult expected = commands.at(action)(h.View(0)->Utf8());
+    const CommandResult expected = Joined(commands.at(action)(h.View(0)->Utf8()));
     QVERIFY(expected.changed);
     Recorder recorder(h.window.get());
     QVERIFY(Trigger(h, qPrintable(action)));

@@ -168,6 +168,30 @@ TEST(CliHostileInput, OutputThatCannotBeWrittenIsAnError) {
         << dir.Read("err.txt");
   }
 
+  // The commands that write as they go, on an input whose output takes several writes:
+  // a full device refuses the first, a file size limit one halfway. Either way the run
+  // fails and says why, and no caption reports the command done.
+  std::string lines;
+  for (int i = 0; i < 40000; ++i) lines += "  http://site.ru/" + std::to_string(i) + "/  a   b \n";
+  const std::string large = dir.Write("large.txt", lines);
+  const std::string clipboard = dir.Write("clipboard.txt", "http://a.ru\n");
+  for (const std::string& command :
+       std::vector<std::string>{"trim", "collapse-spaces", "keep-folder", "invert", "dedupe", "keep-urls",
+                                "insert-anchors --clipboard " + clipboard}) {
+    const std::string run = std::string(SKORLIN_CLI_PATH) + " " + command + " " + large;
+    const std::string err = dir.path() + "/err.txt";
+    const std::string limited =
+        "trap '' XFSZ; ulimit -f 200; exec " + run + " >" + dir.path() + "/out.txt 2>" + err;
+    for (const std::string& shell : {run + " >/dev/full 2>" + err, "sh -c \"" + limited + "\""}) {
+      EXPECT_EQ(WEXITSTATUS(std::system(shell.c_str())), 1) << shell;
+      const std::string said = dir.Read("err.txt");
+      EXPECT_NE(said.find("Unable to write to standard output"), std::string::npos) << shell << said;
+      EXPECT_EQ(said.find("100%"), std::string::npos) << shell << said;
+      EXPECT_EQ(said.find("Готово"), std::string::npos) << shell << said;
+    }
+    EXPECT_LE(fs::file_size(dir.path() + "/out.txt"), 200U * 1024) << command;
+  }
+
   // Pages in a folder that cannot exist (a path through a file): each one is named.
   const std::string notAFolder = dir.Write("plain.txt", "keep");
   const CliRun run = RunCli({"save-html", notAFolder + "/index.htm"}, "<h1>A</h1>b");

@@ -137,5 +137,56 @@ TEST(CliLines, TheEncodingFoundAndTheEncodingAskedForAgree) {
   EXPECT_NE(RunCli({"invert"}, "ё1\nё2" + nul + "ё3\n").err.find("NUL at character 6;"), std::string::npos);
 }
 
+// The line commands write their lines straight out (from the input's own lines, or as
+// they rewrite them); the same result made whole first and then written, which output in
+// UTF-8 with a byte order mark still takes, gives the same bytes after the mark.
+TEST(CliLines, LinesWrittenStraightOutAreTheLinesOfTheWholeText) {
+  TempDir dir;
+  const std::string clipboard = dir.Write("clipboard.txt", "http://a.ru\nhttp://b.ru/\n");
+  std::string large;
+  for (int i = 0; i < 12000; ++i) {
+    large += "  http://site" + std::to_string(i % 7000) + ".ru/путь/" + std::to_string(i % 3) + "  x   y\n";
+    if (i % 5 == 0) large += "\n";
+  }
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string bytes;
+  } inputs[] = {
+      {"LF", "b  a\n\nhttp://x.ru/a/b c\nb  a\n"},
+      {"CR LF", "b  a\r\n\r\nhttp://x.ru/a/b c\r\nb  a\r\n"},
+      {"lone CR", "b  a\r\rhttp://x.ru/a/b c\rb  a\r"},
+      {"mixed", "ж  a\r\n\rhttp://x.ru/a/b c\n\n\rb  a\r\n x \n"},
+      {"no final break", "b  a\nhttp://x.ru/ c\n  ё  "},
+      {"NUL", "b  a\nhttp://x.ru/\nb  a" + nul + "tail\n"},
+      {"larger than a piece of output", large},
+  };
+  const std::vector<std::vector<std::string>> commands = {
+      {"invert"},          {"dedupe"},
+      {"delete-unique"},   {"delete-empty"},
+      {"keep-urls"},       {"trim"},
+      {"collapse-spaces"}, {"keep-domain"},
+      {"add-http"},        {"insert-urls", "--clipboard", clipboard}};
+  const std::vector<std::vector<std::string>> breaks = {{}, {"--eol", "lf"}, {"--eol", "crlf"}};
+  for (const auto& input : inputs) {
+    for (const auto& command : commands) {
+      for (const auto& eol : breaks) {
+        std::vector<std::string> args = command;
+        args.insert(args.end(), eol.begin(), eol.end());
+        std::vector<std::string> whole = args;
+        whole.insert(whole.end(), {"--output-encoding", "utf-8-bom"});
+        const CliRun straight = RunCli(args, input.bytes);
+        const CliRun joined = RunCli(whole, input.bytes);
+        SCOPED_TRACE(std::string(input.name) + ": " + command.front() +
+                     (eol.empty() ? "" : " " + eol.back()));
+        ASSERT_EQ(joined.out.substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_EQ(straight.out, joined.out.substr(3));
+        EXPECT_EQ(straight.err, joined.err);
+        EXPECT_EQ(straight.exitCode, joined.exitCode);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace skorlin::cli::testing

@@ -19,13 +19,13 @@ enum class Command { kDuplicates, kAll, kUnique, kUniqueHtml };
 CommandResult RunFast(Command command, std::string_view t, const Progress& progress = {}) {
   switch (command) {
     case Command::kDuplicates:
-      return DeleteDuplicateLines(t, progress);
+      return Joined(DeleteDuplicateLines(t, progress));
     case Command::kAll:
-      return DeleteAllDuplicateLines(t, progress);
+      return Joined(DeleteAllDuplicateLines(t, progress));
     case Command::kUnique:
-      return DeleteUniqueLines(t, View::kInput, progress);
+      return Joined(DeleteUniqueLines(t, View::kInput, progress));
     case Command::kUniqueHtml:
-      return DeleteUniqueLines(t, View::kHtml, progress);
+      return Joined(DeleteUniqueLines(t, View::kHtml, progress));
   }
   return {};
 }
@@ -82,28 +82,29 @@ TEST(DuplicateCommands, Cases) {
 
 TEST(DuplicateCommands, Captions) {
   CaptionLog log;
-  const CommandResult r = DeleteDuplicateLines(ViewText({"a", "a", "a", "a", "a"}), log.Callback());
+  const CommandResult r = Joined(DeleteDuplicateLines(ViewText({"a", "a", "a", "a", "a"}), log.Callback()));
   EXPECT_EQ(r.caption, "Дубли: 100% 4...");
   // "a" CR LF is all that is left: after it the position, 4, lies past the end (4 × 100 / 3).
   EXPECT_THAT(log.captions, ElementsAre("Дубли: 0%", "Дубли: 0%0", "Дубли: 133% 4"));
 
   CaptionLog all;
-  EXPECT_EQ(DeleteAllDuplicateLines(ViewText({"a", "a"}), all.Callback()).caption, "Все дубли: 100% 1...");
+  EXPECT_EQ(Joined(DeleteAllDuplicateLines(ViewText({"a", "a"}), all.Callback())).caption,
+            "Все дубли: 100% 1...");
   // Everything gone: position 3 against the 2 characters of the added line break.
   EXPECT_THAT(all.captions, ElementsAre("Все дубли: 0%", "Все дубли: 0%0", "Все дубли: 150% 1"));
 
   CaptionLog unique;
-  EXPECT_EQ(DeleteUniqueLines(ViewText({"abcd"}), View::kInput, unique.Callback()).caption,
+  EXPECT_EQ(Joined(DeleteUniqueLines(ViewText({"abcd"}), View::kInput, unique.Callback())).caption,
             "Уник: 100% 1...");
   EXPECT_THAT(unique.captions, ElementsAre("Уник: 0%", "Уник: 0%0", "Уник: 100% 1"));
 
   // A text of 6 characters: the last caption shows 117% before the final one.
   CaptionLog six;
-  DeleteDuplicateLines(ViewText({"abcd"}), six.Callback());
+  Joined(DeleteDuplicateLines(ViewText({"abcd"}), six.Callback()));
   EXPECT_EQ(six.captions.back(), "Дубли: 117% 0");
 
   // With no view (the settings tab) a command runs on the empty text: counter 0.
-  EXPECT_EQ(DeleteUniqueLines("", View::kInput).caption, "Уник: 100% 0...");
+  EXPECT_EQ(Joined(DeleteUniqueLines("", View::kInput)).caption, "Уник: 100% 0...");
 }
 
 TEST(DuplicateCommands, SameAsTheScansOnGeneratedLists) {
@@ -123,6 +124,11 @@ TEST(DuplicateCommands, SameAsTheScansOnGeneratedLists) {
           << "command " << static_cast<int>(command) << " round " << round;
       ASSERT_EQ(log.captions, literal.captions)
           << "command " << static_cast<int>(command) << " round " << round;
+      // Given as lines, the result knows whether it changes a view without its text.
+      const std::string view = U8(whole);
+      const CommandResult onView = RunFast(command, view);
+      ASSERT_EQ(onView.changed, text::ChangesView(view, onView.text))
+          << "command " << static_cast<int>(command) << " round " << round;
       if (command == Command::kDuplicates && literal.counter > 0) ++withRepeats;
     }
   }
@@ -133,7 +139,7 @@ TEST(DuplicateCommands, AboutAHundredCaptionsForALongList) {
   std::vector<std::string> lines;
   for (int i = 0; i < 100000; ++i) lines.push_back(std::to_string(i % 70000));
   CaptionLog log;
-  const CommandResult r = DeleteDuplicateLines(ViewText(lines), log.Callback());
+  const CommandResult r = Joined(DeleteDuplicateLines(ViewText(lines), log.Callback()));
   EXPECT_EQ(r.counter, 30000);
   EXPECT_LE(log.captions.size(), 110U);
 }

@@ -25,17 +25,17 @@ TEST(LongLines, NoCommandShortensALineItMovesOrKeeps) {
     return count == times;
   };
   EXPECT_TRUE(keepsIt(TrimLineBlanks(t)));
-  EXPECT_TRUE(keepsIt(DeleteEmptyLines(t)));
+  EXPECT_TRUE(keepsIt(Joined(DeleteEmptyLines(t))));
   EXPECT_TRUE(keepsIt(DeleteDoubleSpaces(t)));
-  EXPECT_TRUE(keepsIt(DeleteDuplicateLines(t)));
-  EXPECT_TRUE(keepsIt(DeleteAllDuplicateLines(t)));
-  EXPECT_TRUE(keepsIt(DeleteUniqueLines(t + longLine + "\r\n", View::kInput), 2));
-  EXPECT_TRUE(keepsIt(SortLines(t, collator)));
-  EXPECT_TRUE(keepsIt(MirrorSortLines(t, collator)));
-  EXPECT_TRUE(keepsIt(SortLinesByLength(t)));
-  EXPECT_TRUE(keepsIt(ShuffleLines(t, random, View::kInput)));
-  EXPECT_TRUE(keepsIt(ShuffleLines(t, random, View::kHtml)));
-  EXPECT_TRUE(keepsIt(InvertLines(t)));
+  EXPECT_TRUE(keepsIt(Joined(DeleteDuplicateLines(t))));
+  EXPECT_TRUE(keepsIt(Joined(DeleteAllDuplicateLines(t))));
+  EXPECT_TRUE(keepsIt(Joined(DeleteUniqueLines(t + longLine + "\r\n", View::kInput)), 2));
+  EXPECT_TRUE(keepsIt(Joined(SortLines(t, collator))));
+  EXPECT_TRUE(keepsIt(Joined(MirrorSortLines(t, collator))));
+  EXPECT_TRUE(keepsIt(Joined(SortLinesByLength(t))));
+  EXPECT_TRUE(keepsIt(Joined(ShuffleLines(t, random, View::kInput))));
+  EXPECT_TRUE(keepsIt(Joined(ShuffleLines(t, random, View::kHtml))));
+  EXPECT_TRUE(keepsIt(Joined(InvertLines(t))));
   EXPECT_TRUE(keepsIt(SplitParagraphs(t, 250, 400, random)));
 }
 

@@ -152,7 +152,7 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
     QuickSortLines(
         expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1,
         [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(U8(a), U8(b)); });
-    ASSERT_EQ(SortLines(U8(text::JoinLines(lines)), collator).text, U8(text::JoinLines(expected)))
+    ASSERT_EQ(Joined(SortLines(U8(text::JoinLines(lines)), collator)).text, U8(text::JoinLines(expected)))
         << "round " << round;
   }
   // A list long enough for its keys to be made on two threads, sorted and mirror-sorted,
@@ -167,12 +167,12 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
   };
   const std::string list = U8(text::JoinLines(lines));
   ASSERT_GT(list.size(), std::size_t{64} << 10);
-  EXPECT_EQ(SortLines(list, collator).text, U8(text::JoinLines(literalSort(lines))));
+  EXPECT_EQ(Joined(SortLines(list, collator)).text, U8(text::JoinLines(literalSort(lines))));
   text::Lines reversed = lines;
   for (text::Text& line : reversed) std::reverse(line.begin(), line.end());
   text::Lines mirrored = literalSort(reversed);
   for (text::Text& line : mirrored) std::reverse(line.begin(), line.end());
-  EXPECT_EQ(MirrorSortLines(list, collator).text, U8(text::JoinLines(mirrored)));
+  EXPECT_EQ(Joined(MirrorSortLines(list, collator)).text, U8(text::JoinLines(mirrored)));
 }
 
 #ifndef _WIN32  // on Windows the user's locale is the system's setting, not the environment's
@@ -226,32 +226,38 @@ TEST(CompareLinesLocale, UserLocaleFromTheEnvironment) {
 
 TEST(SortCommands, Cases) {
   const LineCollator collator("ru_RU");
-  EXPECT_THAT(LinesOf(SortLines(ViewText({"б", "А", "в", "а"}), collator).text),
+  EXPECT_THAT(LinesOf(Joined(SortLines(ViewText({"б", "А", "в", "а"}), collator)).text),
               ElementsAre("а", "А", "б", "в"));
-  EXPECT_THAT(LinesOf(SortLines(ViewText({"abc", "ABC"}), collator).text), ElementsAre("ABC", "abc"));
-  EXPECT_THAT(LinesOf(SortLines(ViewText({"ABC", "abc"}), collator).text), ElementsAre("abc", "ABC"));
-  EXPECT_THAT(LinesOf(SortLines(ViewText({"b", "", "a", ""}), collator).text), ElementsAre("", "", "a", "b"));
-  EXPECT_EQ(SortLines("", collator).text, "");
-  EXPECT_EQ(SortLines("x", collator).caption, "");
+  EXPECT_THAT(LinesOf(Joined(SortLines(ViewText({"abc", "ABC"}), collator)).text), ElementsAre("ABC", "abc"));
+  EXPECT_THAT(LinesOf(Joined(SortLines(ViewText({"ABC", "abc"}), collator)).text), ElementsAre("abc", "ABC"));
+  EXPECT_THAT(LinesOf(Joined(SortLines(ViewText({"b", "", "a", ""}), collator)).text),
+              ElementsAre("", "", "a", "b"));
+  EXPECT_EQ(Joined(SortLines("", collator)).text, "");
+  EXPECT_EQ(Joined(SortLines("x", collator)).caption, "");
 
   CaptionLog log;
-  const CommandResult mirror = MirrorSortLines(ViewText({"кот", "рот", "слон"}), collator, log.Callback());
+  const CommandResult mirror =
+      Joined(MirrorSortLines(ViewText({"кот", "рот", "слон"}), collator, log.Callback()));
   EXPECT_THAT(LinesOf(mirror.text), ElementsAre("слон", "кот", "рот"));
   EXPECT_EQ(mirror.caption, "Зерк. сорт. 100%");
   EXPECT_THAT(log.captions, ElementsAre("Зерк. сорт. 0%", "Зерк. сорт. 50%"));
 
-  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"ccc", "a", "bb"})).text), ElementsAre("a", "bb", "ccc"));
-  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"b", "a"})).text), ElementsAre("a", "b"));
-  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"x", "y", "z"})).text), ElementsAre("z", "y", "x"));
+  EXPECT_THAT(LinesOf(Joined(SortLinesByLength(ViewText({"ccc", "a", "bb"}))).text),
+              ElementsAre("a", "bb", "ccc"));
+  EXPECT_THAT(LinesOf(Joined(SortLinesByLength(ViewText({"b", "a"}))).text), ElementsAre("a", "b"));
+  EXPECT_THAT(LinesOf(Joined(SortLinesByLength(ViewText({"x", "y", "z"}))).text), ElementsAre("z", "y", "x"));
   // Length counts characters, not bytes: "яя" is as long as "ab".
-  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"ccc", "яя", "d"})).text), ElementsAre("d", "яя", "ccc"));
-  EXPECT_THAT(LinesOf(SortLinesByLength(ViewText({"😀😀", "ab", "😀"})).text), ElementsAre("😀", "ab", "😀😀"));
+  EXPECT_THAT(LinesOf(Joined(SortLinesByLength(ViewText({"ccc", "яя", "d"}))).text),
+              ElementsAre("d", "яя", "ccc"));
+  EXPECT_THAT(LinesOf(Joined(SortLinesByLength(ViewText({"😀😀", "ab", "😀"}))).text),
+              ElementsAre("😀", "ab", "😀😀"));
 
-  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b", "c", "d"})).text), ElementsAre("d", "c", "b", "a"));
-  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a", "b"})).text), ElementsAre("b", "a"));
-  EXPECT_THAT(LinesOf(InvertLines(ViewText({"a"})).text), ElementsAre("a"));
-  EXPECT_THAT(LinesOf(InvertLines("😀\r😀ж\n\xD0\xB6").text), ElementsAre("\xD0\xB6", "😀ж", "😀"));
-  EXPECT_EQ(InvertLines("").text, "");
+  EXPECT_THAT(LinesOf(Joined(InvertLines(ViewText({"a", "b", "c", "d"}))).text),
+              ElementsAre("d", "c", "b", "a"));
+  EXPECT_THAT(LinesOf(Joined(InvertLines(ViewText({"a", "b"}))).text), ElementsAre("b", "a"));
+  EXPECT_THAT(LinesOf(Joined(InvertLines(ViewText({"a"}))).text), ElementsAre("a"));
+  EXPECT_THAT(LinesOf(Joined(InvertLines("😀\r😀ж\n\xD0\xB6")).text), ElementsAre("\xD0\xB6", "😀ж", "😀"));
+  EXPECT_EQ(Joined(InvertLines("")).text, "");
 }
 
 // A Russian word list sorts alike on ICU and on Windows: letters, case ignored, ё after е
@@ -311,7 +317,7 @@ TEST(ShuffleLines, SameSwapsAsTheDefinition) {
     for (const bool derived : {false, true}) {
       RandomGenerator random(seed);
       const CommandResult r =
-          ShuffleLines(U8(text::JoinLines(lines)), random, derived ? View::kHtml : View::kInput);
+          Joined(ShuffleLines(U8(text::JoinLines(lines)), random, derived ? View::kHtml : View::kInput));
       std::uint32_t finalSeed = 0;
       EXPECT_EQ(r.text, U8(text::JoinLines(LiteralShuffle(lines, seed, derived, &finalSeed))));
       EXPECT_EQ(random.Seed(), finalSeed);
@@ -323,22 +329,22 @@ TEST(ShuffleLines, SameSwapsAsTheDefinition) {
 TEST(ShuffleLines, StepsAndCaptions) {
   // Two lines on a derived view: one swap step at position 0 (two draws); one line: none.
   RandomGenerator two(0);
-  ShuffleLines(ViewText({"a", "b"}), two, View::kFormatted);
+  Joined(ShuffleLines(ViewText({"a", "b"}), two, View::kFormatted));
   RandomGenerator expected(0);
   expected.RandomInt(2);
   expected.RandomInt(3);
   EXPECT_EQ(two.Seed(), expected.Seed());
   RandomGenerator one(0);
-  EXPECT_EQ(ShuffleLines(ViewText({"a"}), one, View::kHtml).text, "a\r\n");
+  EXPECT_EQ(Joined(ShuffleLines(ViewText({"a"}), one, View::kHtml)).text, "a\r\n");
   EXPECT_EQ(one.Seed(), 0U);
   // The input view: every position draws once.
   RandomGenerator input(0);
-  ShuffleLines(ViewText({"a", "b", "c"}), input, View::kInput);
+  Joined(ShuffleLines(ViewText({"a", "b", "c"}), input, View::kInput));
   EXPECT_EQ(input.Seed(), 3698175007U);
 
   CaptionLog log;
   RandomGenerator random(1);
-  ShuffleLines(ViewText(std::vector<std::string>(21, "x")), random, View::kInput, log.Callback());
+  Joined(ShuffleLines(ViewText(std::vector<std::string>(21, "x")), random, View::kInput, log.Callback()));
   EXPECT_THAT(log.captions, ElementsAre("Мешаем: 0%", "Мешаем: 50%", "Мешаем: 100%"));
 }
 

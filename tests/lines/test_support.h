@@ -9,6 +9,7 @@
 #include "lines/line_command.h"
 #include "text/encoding.h"
 #include "text/line_list.h"
+#include "text/line_writer.h"
 #include "text/text.h"
 
 namespace skorlin::lines::testing {
@@ -28,6 +29,24 @@ inline std::vector<std::string> LinesOf(std::string_view t) {
 
 // A text as a command takes it: UTF-8.
 inline std::string U8(text::TextView t) { return text::ToUtf8(t); }
+
+// What run(writer) writes to a writer that hands its lines on with LF breaks, as
+// skorlin-cli writes them.
+template <typename Run>
+std::string WrittenWithLf(Run run) {
+  std::string written;
+  text::LineWriter lf("\n", [&written](std::string_view bytes) { written += bytes; });
+  run(lf);
+  lf.Finish();
+  return written;
+}
+
+// A view's text (CR LF after every line) with LF breaks instead.
+inline std::string WithLfBreaks(std::string_view viewText) {
+  std::string lf;
+  text::ForEachLine(viewText, [&lf](std::string_view line) { lf.append(line).push_back('\n'); });
+  return lf;
+}
 
 // Collects the progress captions a command shows.
 struct CaptionLog {

@@ -62,14 +62,14 @@ TEST(DeleteEmptyLines, Cases) {
       {{}, {}, 0},
   };
   for (const Case& c : cases) {
-    const CommandResult r = DeleteEmptyLines(ViewText(c.in));
+    const CommandResult r = Joined(DeleteEmptyLines(ViewText(c.in)));
     EXPECT_EQ(LinesOf(r.text), c.out);
     EXPECT_EQ(r.counter, c.counter);
     EXPECT_EQ(r.caption, "Пустые: 100% " + std::to_string(c.counter));
   }
   // Trimming makes a line of spaces empty; deleting empty lines then removes it.
   const CommandResult trimmed = TrimLineBlanks(ViewText({"a", "   ", "b"}));
-  EXPECT_THAT(LinesOf(DeleteEmptyLines(trimmed.text).text), ElementsAre("a", "b"));
+  EXPECT_THAT(LinesOf(Joined(DeleteEmptyLines(trimmed.text)).text), ElementsAre("a", "b"));
 }
 
 TEST(LineByLineProgress, EveryHundredthLineWithItsPercentage) {
@@ -82,7 +82,7 @@ TEST(LineByLineProgress, EveryHundredthLineWithItsPercentage) {
 
   // Backwards: from the highest multiple of 100 down to line 0, p = 0 last.
   CaptionLog backwards;
-  DeleteEmptyLines(ViewText(std::vector<std::string>(250, "")), backwards.Callback());
+  Joined(DeleteEmptyLines(ViewText(std::vector<std::string>(250, "")), backwards.Callback()));
   EXPECT_THAT(backwards.captions, ElementsAre("Пустые: 80% 50", "Пустые: 40% 150", "Пустые: 0% 250"));
 
   // One line: n − 1 is 0, and the caption shows 0%.
@@ -102,9 +102,11 @@ TEST(LineByLineProgress, SameAsTheDefinitionOnRandomTexts) {
     ASSERT_EQ(trim.text, U8(literalTrim.text));
     ASSERT_EQ(trim.counter, literalTrim.counter);
     ASSERT_EQ(trimLog.captions, Rationed(literalTrim, 0, false));
+    ASSERT_EQ(WrittenWithLf([&](text::LineWriter& out) { TrimLineBlanks(U8(raw), {}, out); }),
+              WithLfBreaks(U8(literalTrim.text)));
 
     CaptionLog emptyLog;
-    const CommandResult empty = DeleteEmptyLines(U8(raw), emptyLog.Callback());
+    const CommandResult empty = Joined(DeleteEmptyLines(U8(raw), emptyLog.Callback()));
     const LiteralRun literalEmpty = LiteralDeleteEmpty(lines);
     ASSERT_EQ(empty.text, U8(literalEmpty.text));
     ASSERT_EQ(empty.counter, literalEmpty.counter);
@@ -162,7 +164,7 @@ TEST(DeleteDoubleSpaces, SameAsRemovingOneSpaceAtATime) {
   std::mt19937 rng(5);
   std::uniform_int_distribution<int> runLength(0, 9);
   std::uniform_int_distribution<int> pieceCount(0, 40);
-  const text::Text words[] = {U"a", U"bb", U"\t", U"\r\n", U"\n", U"\u00a0", U"ccc", U"ж", U"😀"};
+  const text::Text words[] = {U"a", U"bb", U"\t", U"\r\n", U"\n", U"\r", U"\u00a0", U"ccc", U"ж", U"😀"};
   std::uniform_int_distribution<std::size_t> word(0, std::size(words) - 1);
   for (int round = 0; round < 3000; ++round) {
     text::Text raw;
@@ -176,6 +178,15 @@ TEST(DeleteDoubleSpaces, SameAsRemovingOneSpaceAtATime) {
     ASSERT_EQ(fast.text, U8(literal.text));
     ASSERT_EQ(fast.counter, literal.counter);
     ASSERT_THAT(log.captions, ElementsAreArray(Rationed(literal, 1, literal.counter > 0)));
+    // Without captions each line is collapsed on its own: kept whole, or handed on with LF
+    // breaks, with captions too.
+    const CommandResult quiet = DeleteDoubleSpaces(U8(raw));
+    ASSERT_EQ(quiet.text, U8(literal.text));
+    ASSERT_EQ(quiet.counter, literal.counter);
+    const std::string lf = WithLfBreaks(U8(literal.text));
+    ASSERT_EQ(WrittenWithLf([&](text::LineWriter& out) { DeleteDoubleSpaces(U8(raw), {}, out); }), lf);
+    ASSERT_EQ(WrittenWithLf([&](text::LineWriter& out) { DeleteDoubleSpaces(U8(raw), log.Callback(), out); }),
+              lf);
   }
 }
 

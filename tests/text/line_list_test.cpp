@@ -82,7 +82,8 @@ TEST(SplitLines, Utf8LinesAreTheLinesOfTheText) {
   const Text pieces[] = {U"a", U"bc",          U"\r", U"\n",  U"\r\n", U"\n\r",
                          U" ", Text(1, U'\0'), U"я",  U"₽", U"😀",    U"\u0098"};
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
-  std::uniform_int_distribution<int> count(0, 12);
+  // Up to about a hundred bytes: breaks at and across the edges of sixteen-byte blocks.
+  std::uniform_int_distribution<int> count(0, 40);
   for (int round = 0; round < 5000; ++round) {
     Text t;
     for (int i = count(random); i > 0; --i) t += pieces[pick(random)];

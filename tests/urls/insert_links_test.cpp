@@ -65,8 +65,9 @@ TEST(InsertAnchorsTest, ViewLinesBecomeAddressesOfClipboardTexts) {
 TEST(InsertLinksTest, EmptyClipboardLeavesTheViewAndSaysSo) {
   // A NUL ends a text, so a clipboard that starts with one holds no lines either.
   for (const std::string& clipboard : {std::string(), std::string("\0u1", 3)}) {
-    for (auto command : {InsertUrls, InsertAnchors}) {
-      const text::CommandResult result = command("A\n\nB", clipboard);
+    using Command = text::CommandResult (*)(std::string_view, std::string_view);
+    for (const Command command : {Command{InsertUrls}, Command{InsertAnchors}}) {
+      const text::CommandResult result = Joined(command("A\n\nB", clipboard));
       EXPECT_EQ(result.text, "A\r\n\r\nB\r\n");
       EXPECT_FALSE(result.changed);
       EXPECT_EQ(result.outcome, text::Outcome::kNothingToDo);

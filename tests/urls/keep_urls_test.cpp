@@ -50,25 +50,25 @@ TEST(KeepUrlsTest, KeepsTokensByTheirExactScheme) {
 }
 
 TEST(KeepUrlsTest, ReplacesTheViewAndCountsTheUrls) {
-  const text::CommandResult result = KeepUrls("a http://x b\r\nftp://y");
+  const text::CommandResult result = Joined(KeepUrls("a http://x b\r\nftp://y"));
   EXPECT_EQ(result.text, "http://x\r\nftp://y\r\n");
   EXPECT_TRUE(result.changed);
   EXPECT_EQ(result.outcome, text::Outcome::kDone);
   // The same URLs as the view's lines: the view stays.
-  EXPECT_FALSE(KeepUrls("http://x\r\nftp://y\r\n").changed);
+  EXPECT_FALSE(Joined(KeepUrls("http://x\r\nftp://y\r\n")).changed);
   EXPECT_EQ(result.counter, 2);
   EXPECT_EQ(result.caption, "Готово.");
 }
 
 TEST(KeepUrlsTest, ScansTheViewWhichANulEnds) {
-  const text::CommandResult result = KeepUrls(std::string("http://a\0http://b", 17));
+  const text::CommandResult result = Joined(KeepUrls(std::string("http://a\0http://b", 17)));
   EXPECT_EQ(result.text, "http://a\r\n");
   EXPECT_EQ(result.counter, 1);
 }
 
 TEST(KeepUrlsTest, NothingFoundLeavesTheViewUnchanged) {
   for (const Text& view : {Text(), Text(U"host/page https://x\n\nHTTP://y")}) {
-    const text::CommandResult result = KeepUrls(text::ToUtf8(view));
+    const text::CommandResult result = Joined(KeepUrls(text::ToUtf8(view)));
     EXPECT_EQ(result.text, text::ToUtf8(text::JoinLines(text::SplitLines(view))));
     EXPECT_FALSE(result.changed);
     EXPECT_EQ(result.outcome, text::Outcome::kNothingToDo);
@@ -128,7 +128,7 @@ TEST(KeepUrlsTest, ScansTheViewsWholeTextWhateverItsLineBreaks) {
     const Text whole = text::JoinLines(text::SplitLines(view));
     const Lines urls = LiteralFindUrls(whole);
     const std::string shown = text::ToUtf8(view);
-    const text::CommandResult result = KeepUrls(shown);
+    const text::CommandResult result = Joined(KeepUrls(shown));
     ASSERT_EQ(result.text, text::ToUtf8(urls.empty() ? whole : text::JoinLines(urls))) << shown;
     ASSERT_EQ(result.counter, static_cast<long>(urls.size())) << shown;
     ASSERT_EQ(result.outcome == text::Outcome::kDone, !urls.empty()) << shown;

@@ -31,6 +31,13 @@ LiteralRun LiteralChangeEachLine(text::TextView viewText, bool (*change)(std::st
   return run;
 }
 
+// A view's text (CR LF after every line, no other CR or LF) with LF breaks.
+std::string WithLfBreaks(const std::string& viewText) {
+  std::string lf;
+  text::ForEachLine(viewText, [&lf](std::string_view line) { lf.append(line).push_back('\n'); });
+  return lf;
+}
+
 // Texts built from pieces that matter to the frame and to the cutting rules: every kind of
 // line break (LF CR being two), a NUL, empty lines, slashes, http: in both cases, and
 // characters of two and four bytes.
@@ -55,11 +62,20 @@ TEST(ChangeEachLineTest, GivesWhatSplittingChangingAndJoiningGives) {
     // A view's own text: every line followed by CR LF.
     const std::string whole = text::WholeText(utf8);
     for (auto change : changes) {
-      const text::CommandResult fast = ChangeEachLine(utf8, change);
+      text::LineWriter kept;
+      const text::CommandResult fast = ChangeEachLine(utf8, kept, change);
       const LiteralRun literal = LiteralChangeEachLine(view, change);
       ASSERT_EQ(fast.text, literal.text) << utf8;
       ASSERT_EQ(fast.counter, literal.counter) << utf8;
-      ASSERT_EQ(ChangeEachLine(whole, change).changed, literal.counter > 0) << utf8;
+      text::LineWriter keptAgain;
+      ASSERT_EQ(ChangeEachLine(whole, keptAgain, change).changed, literal.counter > 0) << utf8;
+      // Handed on with LF breaks as skorlin-cli writes them: the same lines.
+      std::string handedOn;
+      text::LineWriter lf("\n", [&handedOn](std::string_view bytes) { handedOn += bytes; });
+      const text::CommandResult written = ChangeEachLine(utf8, lf, change);
+      lf.Finish();
+      ASSERT_EQ(written.form, text::Form::kWritten);
+      ASSERT_EQ(handedOn, WithLfBreaks(literal.text)) << utf8;
     }
   }
 }
