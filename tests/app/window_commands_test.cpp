@@ -400,7 +400,7 @@ class WindowCommandsTest : public QObject {
       const std::string text(h.View(0)->Utf8());
       cli::Invocation invocation;
       invocation.text = text;
-      const CommandResult expected = command->run(invocation);
+      const CommandResult expected = text::Joined(command->run(invocation));
       QVERIFY(Trigger(h, qPrintable(item->objectName())));
       QCOMPARE(Bytes(h.View(0)), Q(expected.changed ? expected.text : text));
     }
