@@ -390,8 +390,8 @@ class WindowCommandsTest : public QObject {
         if (!item && MenuCommandOf(action->objectName()) == row.id) item = action;
       }
       const cli::CommandSpec* command = nullptr;
-      for (const cli::CommandSpec* spec : cli::Commands()) {
-        if (!command && spec->command == row.id) command = spec;
+      for (const cli::CommandSpec* candidate : cli::Commands()) {
+        if (!command && candidate->command == row.id) command = candidate;
       }
       QVERIFY2(item, qPrintable("no menu item runs command " + id));
       QVERIFY2(command, qPrintable("no skorlin-cli command runs command " + id));
