@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "text/utf8.h"
+
 namespace skorlin::stats {
 namespace {
-
-bool IsContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // A byte that belongs to a character above 32 (in UTF-8 every byte of a longer character
 // does).
@@ -33,20 +33,21 @@ bool IsPunctuation(char byte) {
 
 // Where the character holding byte i begins (for a character cut by the start of text, 0).
 std::size_t CharStart(std::string_view text, std::size_t i) {
-  while (i > 0 && IsContinuation(text[i])) --i;
+  while (i > 0 && text::IsUtf8Continuation(text[i])) --i;
   return i;
 }
 
 // Where the character that begins at i ends.
 std::size_t CharEnd(std::string_view text, std::size_t i) {
   ++i;
-  while (i < text.size() && IsContinuation(text[i])) ++i;
+  while (i < text.size() && text::IsUtf8Continuation(text[i])) ++i;
   return i;
 }
 
 // The seam whose right part starts at `at`, if there is one.
 std::optional<StatsSeam> SeamAt(std::string_view text, std::size_t at) {
-  if (at == 0 || at >= text.size() || !AboveBlank(text[at]) || IsContinuation(text[at])) return std::nullopt;
+  if (at == 0 || at >= text.size() || !AboveBlank(text[at]) || text::IsUtf8Continuation(text[at]))
+    return std::nullopt;
   const std::size_t endByte = CharEnd(text, at);
   if (at >= 3 && text[at - 1] == '\n' && text[at - 2] == '\r' && AboveBlank(text[at - 3])) {
     return StatsSeam{at - 2, at, CharStart(text, at - 3), endByte};
@@ -72,7 +73,7 @@ std::optional<StatsSeam> FirstSeamWithin(std::string_view text, std::size_t from
   for (std::size_t at = from + 1; at < text.size(); ++at) {
     const std::optional<StatsSeam> seam = SeamAt(text, at);
     // The seam's first character must begin within text, not before it.
-    if (seam && seam->firstByte >= from && !IsContinuation(text[seam->firstByte])) return seam;
+    if (seam && seam->firstByte >= from && !text::IsUtf8Continuation(text[seam->firstByte])) return seam;
   }
   return std::nullopt;
 }
