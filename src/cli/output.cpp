@@ -75,9 +75,10 @@ class Pieces {
     if (pieces_.size() == kBatch) Flush();
     pieces_.emplace_back(data, size);
   }
-  // Hands on a copy of size bytes at data; size is at most kBufferBytes.
+  // Hands on a copy of size bytes at data; size is at most kBufferBytes. A full buffer or
+  // a full batch goes out first: the buffer is written over only once its copies are out.
   void Copy(const char* data, std::size_t size) {
-    if (used_ + size > kBufferBytes) Flush();
+    if (used_ + size > kBufferBytes || pieces_.size() == kBatch) Flush();
     char* const to = buffer_.get() + used_;
     std::memcpy(to, data, size);
     used_ += size;

@@ -149,11 +149,17 @@ TEST(CliLines, LinesWrittenStraightOutAreTheLinesOfTheWholeText) {
     if (i % 5 == 0) large += "\n";
   }
   // Lines long enough to go out from where they lie among short ones that are copied, in
-  // runs that follow each other in the input and apart, with every kind of break.
+  // runs that follow each other in the input and apart, with every kind of break: stretches
+  // of short lines with a long one now and then, and stretches where long lines and lines
+  // of up to 480 bytes take turns (so pieces that lie where they are and copies alternate
+  // for more than one batch of a vectored write, and the copies fill the buffer).
   std::string mixed;
   const char* const mixedBreaks[] = {"\n", "\r\n", "\r", "\n", "\r\n"};
   for (int i = 0; i < 9000; ++i) {
-    mixed += std::string(i % 37 == 0 ? 600 + i % 500 : i % 11, static_cast<char>('a' + i % 26));
+    const bool turns = i % 400 >= 200;
+    const int length =
+        turns ? (i % 2 == 0 ? 600 + i % 500 : i * 7919 % 480) : (i % 37 == 0 ? 600 + i % 500 : i % 11);
+    mixed += std::string(length, static_cast<char>('a' + i % 26));
     mixed += i % 3 == 0 ? "дубль" : std::to_string(i);
     mixed += mixedBreaks[i % 13 == 0 ? i % 5 : 0];
   }
