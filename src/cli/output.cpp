@@ -84,6 +84,16 @@ class Pieces {
     used_ += size;
     Refer(to, size);
   }
+  // Copy, for size bytes at data (at most kShortCopy) of which kShortCopy can be read: the
+  // kShortCopy bytes are copied (a copy of a fixed size takes a few instructions, one of
+  // any size a call), and only the first size of them are handed on.
+  void CopyShort(const char* data, std::size_t size) {
+    if (used_ + kShortCopy > kBufferBytes || pieces_.size() == kBatch) Flush();
+    char* const to = buffer_.get() + used_;
+    std::memcpy(to, data, kShortCopy);
+    used_ += size;
+    Refer(to, size);
+  }
   void Flush() {
     if (!pieces_.empty()) write_(pieces_);
     pieces_.clear();
@@ -91,6 +101,7 @@ class Pieces {
   }
 
   static constexpr std::size_t kBufferBytes = std::size_t{256} << 10;
+  static constexpr std::size_t kShortCopy = 64;
 
  private:
   // The most pieces one vectored write takes on every system this runs on.
@@ -166,14 +177,19 @@ constexpr std::size_t kReferFrom = 512;
 // Lines read out of their order are asked for this many lines before they are copied.
 constexpr std::size_t kPrefetchAhead = 16;
 
+// Whether the size bytes from p all lie in source.
+bool CanRead(const char* p, std::size_t size, std::string_view source) {
+  const char* const end = source.data() + source.size();
+  return std::less_equal<>()(source.data(), p) && std::less_equal<>()(p, end) &&
+         static_cast<std::size_t>(end - p) >= size;
+}
+
 // Where the break asked for follows line in source (the line's own break there is the
 // one asked for), the end of that break; else null.
 const char* OwnBreakEnd(std::string_view line, std::string_view lineBreak, std::string_view source) {
   const char* const after = line.data() + line.size();
-  const char* const end = source.data() + source.size();
-  const bool inside = std::less_equal<>()(source.data(), after) && std::less_equal<>()(after, end) &&
-                      static_cast<std::size_t>(end - after) >= lineBreak.size();
-  if (inside && after[0] == lineBreak[0] && (lineBreak.size() == 1 || after[1] == lineBreak[1])) {
+  if (CanRead(after, lineBreak.size(), source) && after[0] == lineBreak[0] &&
+      (lineBreak.size() == 1 || after[1] == lineBreak[1])) {
     return after + lineBreak.size();
   }
   return nullptr;
@@ -204,6 +220,8 @@ void WriteLines(const std::vector<std::string_view>& lines, std::string_view lin
     const auto size = static_cast<std::size_t>(runEnd - runStart);
     if (size >= kReferFrom) {
       pieces.Refer(runStart, size);
+    } else if (size <= Pieces::kShortCopy && CanRead(runStart, Pieces::kShortCopy, source)) {
+      pieces.CopyShort(runStart, size);
     } else {
       pieces.Copy(runStart, size);
     }
