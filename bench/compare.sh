@@ -3,14 +3,17 @@
 # The benchmark report: skorlin-cli and the window beside the tools a user would otherwise
 # pick, on the same generated files, written to docs/benchmarks.md.
 #
-#   bench/compare.sh [--build DIR] [--before DIR] [--runs N] [--lines N] [--prose-mb N]
-#                    [--big-mb N] [--window-runs N] [--no-window] [--out FILE]
+#   bench/compare.sh [--build DIR] [--before DIR] [--before-label NAME] [--runs N] [--lines N]
+#                    [--prose-mb N] [--big-mb N] [--window-runs N] [--no-window] [--out FILE]
 #
 #   --build DIR        an optimised build folder (default: build-compare in the source
 #                      tree, configured as Release and built here when needed)
 #   --before DIR       an optimised build folder of earlier code (for example of a
 #                      commit checked out with git worktree): its skorlin-cli runs beside,
 #                      so the report shows every row before and after
+#   --before-label NAME  what the report calls the earlier build (default: the commit its
+#                      source tree is at, which is wrong for a build of this tree made
+#                      before its latest commits)
 #   --runs N           runs of every side of every comparison (default 5; medians reported)
 #   --lines N          lines of the keyword list (default 1000000)
 #   --prose-mb N       megabytes of the prose text (default 10)
@@ -38,6 +41,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$root/build-compare"
 before=""
+before_label=""
 runs=5
 big_mb=400
 lines=1000000
@@ -50,6 +54,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --build) build="$(cd "$2" 2>/dev/null && pwd || echo "$2")"; shift 2 ;;
     --before) before="$(cd "$2" 2>/dev/null && pwd || echo "$2")"; shift 2 ;;
+    --before-label) before_label="$2"; shift 2 ;;
     --big-mb) big_mb="$2"; shift 2 ;;
     --runs) runs="$2"; shift 2 ;;
     --lines) lines="$2"; shift 2 ;;
@@ -338,8 +343,7 @@ elapsed=$(($(date +%s) - started))
 
 # The earlier build is named by the commit of the sources it was configured from, when
 # those are still a checkout; else by its folder.
-before_label=""
-if [ -n "$before" ]; then
+if [ -n "$before" ] && [ -z "$before_label" ]; then
   before_source="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$before/CMakeCache.txt" 2>/dev/null || true)"
   before_label="$(git -C "${before_source:-$before/..}" rev-parse --short HEAD 2>/dev/null || echo "$before")"
 fi

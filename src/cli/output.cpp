@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #ifdef __unix__
 #include <sys/uio.h>
 #include <unistd.h>
@@ -52,13 +53,20 @@ void CrlfToLf(std::string& s) {
 }
 
 // Collects the pieces of the output, joining a piece to the previous one when it follows
-// it in memory, and hands them on (write) in batches.
+// it in memory, and hands them on (write) in batches. Small pieces are better copied into
+// a buffer of its own (Copy) than handed on where they lie (Refer): a file or a pipe takes
+// each piece of a vectored write on its own, at a cost per piece beyond its bytes, while
+// the copies follow each other in the buffer and go out as one piece.
 class Pieces {
  public:
   using Write = std::function<void(const std::vector<std::string_view>& pieces)>;
-  explicit Pieces(Write write) : write_(std::move(write)) { pieces_.reserve(kBatch); }
+  explicit Pieces(Write write)
+      : write_(std::move(write)), buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes)) {
+    pieces_.reserve(kBatch);
+  }
 
-  void Add(const char* data, std::size_t size) {
+  // Hands on size bytes at data, which stay where they are until the next Flush.
+  void Refer(const char* data, std::size_t size) {
     if (size == 0) return;
     if (!pieces_.empty() && pieces_.back().data() + pieces_.back().size() == data) {
       pieces_.back() = std::string_view(pieces_.back().data(), pieces_.back().size() + size);
@@ -67,16 +75,41 @@ class Pieces {
     if (pieces_.size() == kBatch) Flush();
     pieces_.emplace_back(data, size);
   }
+  // Hands on a copy of size bytes at data; size is at most kBufferBytes. A full buffer or
+  // a full batch goes out first: the buffer is written over only once its copies are out.
+  void Copy(const char* data, std::size_t size) {
+    if (used_ + size > kBufferBytes || pieces_.size() == kBatch) Flush();
+    char* const to = buffer_.get() + used_;
+    std::memcpy(to, data, size);
+    used_ += size;
+    Refer(to, size);
+  }
+  // Copy, for size bytes at data (at most kShortCopy) of which kShortCopy can be read: the
+  // kShortCopy bytes are copied (a copy of a fixed size takes a few instructions, one of
+  // any size a call), and only the first size of them are handed on.
+  void CopyShort(const char* data, std::size_t size) {
+    if (used_ + kShortCopy > kBufferBytes || pieces_.size() == kBatch) Flush();
+    char* const to = buffer_.get() + used_;
+    std::memcpy(to, data, kShortCopy);
+    used_ += size;
+    Refer(to, size);
+  }
   void Flush() {
     if (!pieces_.empty()) write_(pieces_);
     pieces_.clear();
+    used_ = 0;
   }
+
+  static constexpr std::size_t kBufferBytes = std::size_t{256} << 10;
+  static constexpr std::size_t kShortCopy = 64;
 
  private:
   // The most pieces one vectored write takes on every system this runs on.
   static constexpr std::size_t kBatch = 1024;
   Write write_;
   std::vector<std::string_view> pieces_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
 };
 
 #ifdef __unix__
@@ -136,26 +169,63 @@ void WriteAll(std::string_view bytes) {
 #endif
 }
 
+namespace {
+
+// A run of lines that lie one after another in source, each with its own break there,
+// goes out as this many bytes or more from where it lies, and a shorter one is copied.
+constexpr std::size_t kReferFrom = 512;
+// Lines read out of their order are asked for this many lines before they are copied.
+constexpr std::size_t kPrefetchAhead = 16;
+
+// Whether the size bytes from p all lie in source.
+bool CanRead(const char* p, std::size_t size, std::string_view source) {
+  const char* const end = source.data() + source.size();
+  return std::less_equal<>()(source.data(), p) && std::less_equal<>()(p, end) &&
+         static_cast<std::size_t>(end - p) >= size;
+}
+
+// Where the break asked for follows line in source (the line's own break there is the
+// one asked for), the end of that break; else null.
+const char* OwnBreakEnd(std::string_view line, std::string_view lineBreak, std::string_view source) {
+  const char* const after = line.data() + line.size();
+  if (CanRead(after, lineBreak.size(), source) && after[0] == lineBreak[0] &&
+      (lineBreak.size() == 1 || after[1] == lineBreak[1])) {
+    return after + lineBreak.size();
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void WriteLines(const std::vector<std::string_view>& lines, std::string_view lineBreak,
                 std::string_view source) {
   std::fflush(stdout);
   Pieces pieces(WriteVector);
-  const char* const begin = source.data();
-  const char* const end = begin + source.size();
-  for (const std::string_view line : lines) {
-    // Reordered lines lie anywhere in the input: each is asked for while the batch it goes
-    // out with is gathered, so the write that copies them seldom waits for memory.
-    __builtin_prefetch(line.data());
-    pieces.Add(line.data(), line.size());
-    // A line inside source whose own break there is the one asked for takes it along.
-    const char* after = line.data() + line.size();
-    const bool inside = std::less_equal<>()(begin, after) && std::less_equal<>()(after, end) &&
-                        static_cast<std::size_t>(end - after) >= lineBreak.size();
-    if (inside && after[0] == lineBreak[0] && (lineBreak.size() == 1 || after[1] == lineBreak[1])) {
-      pieces.Add(after, lineBreak.size());
-    } else {
-      pieces.Add(lineBreak.data(), lineBreak.size());
+  const std::size_t count = lines.size();
+  std::size_t i = 0;
+  while (i < count) {
+    // The lines from i on that follow each other in source with their own breaks form one
+    // run; the break after the last one is source's when it is the one asked for.
+    const char* const runStart = lines[i].data();
+    const char* breakEnd = OwnBreakEnd(lines[i], lineBreak, source);
+    while (breakEnd != nullptr && i + 1 < count && lines[i + 1].data() == breakEnd) {
+      ++i;
+      breakEnd = OwnBreakEnd(lines[i], lineBreak, source);
     }
+    const char* const runEnd = breakEnd != nullptr ? breakEnd : lines[i].data() + lines[i].size();
+    ++i;
+    // Reordered lines lie anywhere in the input: each is asked for well before it is
+    // copied, so the copy seldom waits for memory.
+    if (i + kPrefetchAhead < count) __builtin_prefetch(lines[i + kPrefetchAhead].data());
+    const auto size = static_cast<std::size_t>(runEnd - runStart);
+    if (size >= kReferFrom) {
+      pieces.Refer(runStart, size);
+    } else if (size <= Pieces::kShortCopy && CanRead(runStart, Pieces::kShortCopy, source)) {
+      pieces.CopyShort(runStart, size);
+    } else {
+      pieces.Copy(runStart, size);
+    }
+    if (breakEnd == nullptr) pieces.Copy(lineBreak.data(), lineBreak.size());
   }
   pieces.Flush();
 }

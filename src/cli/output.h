@@ -35,10 +35,11 @@ std::string_view BreakOf(Eol eol);
 // reason, when they cannot be written.
 void WriteAll(std::string_view bytes);
 
-// Writes lines to standard output, each followed by lineBreak, straight from where they
-// are: no text is built from them. source is the text the lines are views into (or may
-// be: a line elsewhere is written as well): where the bytes after a line in source are
-// lineBreak already, and where lines follow each other there, they go out as one piece.
+// Writes lines to standard output, each followed by lineBreak, without building their
+// text. source is the text the lines are views into (or may be: a line elsewhere is
+// written as well): where the bytes after a line in source are lineBreak already, and
+// where lines follow each other there, they form one run. A long run goes out from where
+// it lies; short ones are copied into a buffer that goes out whenever it fills.
 // lineBreak is one or two bytes. Throws as WriteAll.
 void WriteLines(const std::vector<std::string_view>& lines, std::string_view lineBreak,
                 std::string_view source);

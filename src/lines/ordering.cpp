@@ -7,6 +7,8 @@
 #include <cstring>
 #include <future>
 #include <memory>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "lines/quick_sort.h"
 #include "text/huge_pages.h"
 #include "text/utf8.h"
+#include "text/word_bits.h"
 
 namespace skorlin::lines {
 
@@ -61,7 +64,8 @@ class KeyStore {
 
 // A line as the sort sees it: the first eight bytes of its key as one number (zero-padded
 // after the key's final 0), so most comparisons never leave the array being sorted, and
-// its record in the key store.
+// its record in the key store. Once sorted, an item holds its line's start in place of
+// the prefix.
 struct KeyedLine {
   std::uint64_t prefix;
   const std::uint8_t* record;
@@ -95,77 +99,108 @@ std::size_t HalfwayLineStart(std::string_view text) {
   return next < text.size() ? next : 0;
 }
 
-// The lines of text that begin at the offsets of starts, in that order. Each line's end
-// is looked for in the text, read out of its order: the line sixteen places ahead is asked
-// for while the current one is measured.
-template <typename Offset>
-text::LineViews LinesStartingAt(std::string_view text, const std::vector<Offset>& starts) {
+// The lines of text that begin at startOf(item) for each item of list, in that order. Each
+// line's end is looked for in the text, read out of its order: the line sixteen places
+// ahead is asked for while the current one is measured.
+template <typename List, typename StartOf>
+text::LineViews LinesStartingAt(std::string_view text, const List& list, StartOf startOf) {
   text::LineViews lines;
-  text::ReserveLarge(lines, starts.size());
-  for (std::size_t i = 0; i < starts.size(); ++i) {
-    if (i + kLinesAhead < starts.size()) PrefetchLine(text, starts[i + kLinesAhead]);
-    const std::size_t start = starts[i];
+  text::ReserveLarge(lines, list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i + kLinesAhead < list.size()) PrefetchLine(text, startOf(list[i + kLinesAhead]));
+    const std::size_t start = startOf(list[i]);
     lines.push_back(text.substr(start, text::FindBreakOrNul(text, start) - start));
   }
   return lines;
 }
 
-// The key and the record of every line of part (a view into text), in their order.
+// The number of lines of a part of a text that holds no NUL and ends with a line break:
+// one for each break, a CR LF being one. Eight bytes at a time: the CRs and LFs, less the
+// CRs that an LF follows.
+std::size_t CountBrokenLines(std::string_view part) {
+  using namespace text::word_bits;
+  const char* const data = part.data();
+  std::size_t breaks = 0;
+  std::size_t pairs = 0;
+  std::size_t i = 0;
+  for (; i + sizeof(std::uint64_t) < part.size(); i += sizeof(std::uint64_t)) {
+    const std::uint64_t word = Load(data + i);
+    const std::uint64_t crs = BytesEqual(word, '\r');
+    breaks += CountMarked(crs | BytesEqual(word, '\n'));
+    pairs += CountMarked(crs & BytesEqual(Load(data + i + 1), '\n'));
+  }
+  for (; i < part.size(); ++i) {
+    breaks += data[i] == '\r' || data[i] == '\n' ? 1 : 0;
+    pairs += data[i] == '\r' && i + 1 < part.size() && data[i + 1] == '\n' ? 1 : 0;
+  }
+  return breaks - pairs;
+}
+
+// Writes the key and the item of every line of part (a view into text), in their order,
+// from items on; returns how many.
 template <typename Offset, typename KeyOf>
-void KeyLines(std::string_view text, std::string_view part, KeyOf keyOf, KeyStore<Offset>& store,
-              std::vector<KeyedLine>& items) {
-  text::ReserveLarge(items, items.size() + text::WholeTextSizeBound(part) - part.size());
+std::size_t KeyLines(std::string_view text, std::string_view part, KeyOf keyOf, KeyStore<Offset>& store,
+                     KeyedLine* items) {
   std::vector<std::uint8_t> key;
+  std::size_t count = 0;
   text::ForEachLine(part, [&](std::string_view line) {
     keyOf(line, key);
     const std::size_t rest = std::min(key.size() - 1, kPrefixBytes);  // the final 0 always stays
     const auto start = static_cast<Offset>(line.data() - text.data());
-    items.push_back({KeyPrefix(key), store.Add(start, key.data() + rest, key.size() - rest)});
+    items[count++] = {KeyPrefix(key), store.Add(start, key.data() + rest, key.size() - rest)};
   });
+  return count;
 }
 
 // Sorts the lines of text by the keys that makeKeyOf(collator) writes;
 // keysDone() runs between the keys and the sort. The keys of a long text's second half are
-// made on a second thread, by a collator of the same locale: the items come out in the
-// same order as on one thread, so the sort's result is the same. The keys and the sort's
-// items are let go before the result is built, so the memory a sort takes beside the text
-// is its keys or its result, never both.
+// made on a second thread, by a collator of the same locale, and its items are written
+// into the one list right after where the first half's end: they come out in the same
+// order as on one thread, so the sort's result is the same. The keys are let go before
+// the result is built, so the memory a sort takes beside the text is its keys or its
+// result, never both.
 template <typename Offset, typename MakeKeyOf, typename KeysDone>
 text::LineViews SortByKeys(std::string_view text, const LineCollator& collator, MakeKeyOf makeKeyOf,
                            KeysDone keysDone) {
-  std::vector<Offset> order;
+  // Nothing after a NUL is a line.
+  const std::string_view lines = text.substr(0, text.find('\0'));
+  // Room for every line's item at once, of which only what is written takes memory.
+  const std::size_t room = text::WholeTextSizeBound(lines) - lines.size();
+  const auto storage = std::make_unique_for_overwrite<KeyedLine[]>(room);
+  text::PreferHugePages(storage.get(), room * sizeof(KeyedLine));
+  std::span<KeyedLine> items;
   {
-    // Nothing after a NUL is a line.
-    const std::string_view lines = text.substr(0, text.find('\0'));
     const std::string locale = collator.LocaleName();
     const std::size_t half = locale.empty() ? 0 : HalfwayLineStart(lines);
     KeyStore<Offset> store;
     KeyStore<Offset> secondStore;
-    // Room for every line's item at once: the second half's items join the first half's
-    // without the list moving (a move would hold both lists and the new one at once).
-    std::vector<KeyedLine> items;
-    text::ReserveLarge(items, text::WholeTextSizeBound(lines) - lines.size());
-    std::vector<KeyedLine> secondItems;
+    std::size_t secondFrom = 0;
+    std::size_t secondCount = 0;
     std::future<void> second;
     if (half > 0) {
       second = std::async(std::launch::async, [&] {
+        secondFrom = CountBrokenLines(lines.substr(0, half));
         const LineCollator sameLocale(locale);
-        KeyLines<Offset>(text, lines.substr(half), makeKeyOf(sameLocale), secondStore, secondItems);
+        secondCount = KeyLines<Offset>(text, lines.substr(half), makeKeyOf(sameLocale), secondStore,
+                                       storage.get() + secondFrom);
       });
     }
-    KeyLines<Offset>(text, half > 0 ? lines.substr(0, half) : lines, makeKeyOf(collator), store, items);
+    const std::size_t firstCount = KeyLines<Offset>(text, half > 0 ? lines.substr(0, half) : lines,
+                                                    makeKeyOf(collator), store, storage.get());
     if (second.valid()) {
       second.get();
-      items.insert(items.end(), secondItems.begin(), secondItems.end());
-      std::vector<KeyedLine>().swap(secondItems);
+      if (secondFrom != firstCount) throw std::logic_error("The halves of the sorted lines were miscounted");
     }
+    items = std::span<KeyedLine>(storage.get(), firstCount + secondCount);
     keysDone();
     QuickSortLinesOnTwoThreads(
         items, [](const KeyedLine& a, const KeyedLine& b) { return CompareKeys<Offset>(a, b); });
-    text::ReserveLarge(order, items.size());
-    for (const KeyedLine& item : items) order.push_back(KeyStore<Offset>::LineStart(item.record));
+    // The keys are done with: each item keeps only its line's start, in place of its
+    // prefix, and the key stores go.
+    for (KeyedLine& item : items) item.prefix = KeyStore<Offset>::LineStart(item.record);
   }
-  return LinesStartingAt(text, order);
+  return LinesStartingAt(text, items,
+                         [](const KeyedLine& item) { return static_cast<std::size_t>(item.prefix); });
 }
 
 }  // namespace
@@ -227,7 +262,7 @@ text::LineViews SortByLength(std::string_view text) {
   text::ReserveLarge(starts, lines.size());
   for (const MeasuredLine<Offset>& line : lines) starts.push_back(line.start);
   std::vector<MeasuredLine<Offset>>().swap(lines);
-  return LinesStartingAt(text, starts);
+  return LinesStartingAt(text, starts, [](Offset start) { return static_cast<std::size_t>(start); });
 }
 
 }  // namespace

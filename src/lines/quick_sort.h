@@ -15,9 +15,9 @@ namespace skorlin::lines {
 
 // One partition of the scheme over items lo to hi (lo < hi): the items before the returned
 // first (up to it) and from the returned second on are then sorted apart.
-template <typename Item, typename Compare>
-std::pair<std::ptrdiff_t, std::ptrdiff_t> PartitionLines(std::vector<Item>& list, std::ptrdiff_t lo,
-                                                         std::ptrdiff_t hi, Compare& compare) {
+template <typename List, typename Compare>
+std::pair<std::ptrdiff_t, std::ptrdiff_t> PartitionLines(List& list, std::ptrdiff_t lo, std::ptrdiff_t hi,
+                                                         Compare& compare) {
   std::ptrdiff_t i = lo;
   std::ptrdiff_t j = hi;
   std::ptrdiff_t p = lo + (hi - lo) / 2;
@@ -38,12 +38,13 @@ std::pair<std::ptrdiff_t, std::ptrdiff_t> PartitionLines(std::vector<Item>& list
   return {j, i};
 }
 
-// Sorts items left to right (inclusive) of list in place; compare(a, b) is negative, 0
-// or positive and must be a consistent order. Ranges of fewer than two items stay as they
-// are. The two parts of a partition are independent, so they are kept on an explicit stack
-// rather than in recursion: no input, however unlucky, can exhaust the call stack.
-template <typename Item, typename Compare>
-void QuickSortLines(std::vector<Item>& list, std::ptrdiff_t left, std::ptrdiff_t right, Compare compare) {
+// Sorts items left to right (inclusive) of list (a std::vector or a std::span) in place;
+// compare(a, b) is negative, 0 or positive and must be a consistent order. Ranges of fewer
+// than two items stay as they are. The two parts of a partition are independent, so they
+// are kept on an explicit stack rather than in recursion: no input, however unlucky, can
+// exhaust the call stack.
+template <typename List, typename Compare>
+void QuickSortLines(List& list, std::ptrdiff_t left, std::ptrdiff_t right, Compare compare) {
   if (left < 0 || right >= static_cast<std::ptrdiff_t>(list.size())) return;
   std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> pending;
   if (left < right) pending.emplace_back(left, right);
@@ -63,8 +64,8 @@ void QuickSortLines(std::vector<Item>& list, std::ptrdiff_t left, std::ptrdiff_t
 // QuickSortLines of a whole list, the two parts of its first partition sorted on two
 // threads (each with a copy of compare) when the list is long: they share no item, so the
 // result is the one thread's.
-template <typename Item, typename Compare>
-void QuickSortLinesOnTwoThreads(std::vector<Item>& list, Compare compare) {
+template <typename List, typename Compare>
+void QuickSortLinesOnTwoThreads(List& list, Compare compare) {
   constexpr std::size_t kTwoThreadItems = 16384;
   const auto last = static_cast<std::ptrdiff_t>(list.size()) - 1;
   if (list.size() < kTwoThreadItems || std::thread::hardware_concurrency() < 2) {

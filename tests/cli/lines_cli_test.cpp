@@ -148,6 +148,22 @@ TEST(CliLines, LinesWrittenStraightOutAreTheLinesOfTheWholeText) {
     large += "  http://site" + std::to_string(i % 7000) + ".ru/путь/" + std::to_string(i % 3) + "  x   y\n";
     if (i % 5 == 0) large += "\n";
   }
+  // Lines long enough to go out from where they lie among short ones that are copied, in
+  // runs that follow each other in the input and apart, with every kind of break: stretches
+  // of short lines with a long one now and then, and stretches where long lines and lines
+  // of up to 480 bytes take turns (so pieces that lie where they are and copies alternate
+  // for more than one batch of a vectored write, and the copies fill the buffer).
+  std::string mixed;
+  const char* const mixedBreaks[] = {"\n", "\r\n", "\r", "\n", "\r\n"};
+  for (int i = 0; i < 9000; ++i) {
+    const bool turns = i % 400 >= 200;
+    const int length =
+        turns ? (i % 2 == 0 ? 600 + i % 500 : i * 7919 % 480) : (i % 37 == 0 ? 600 + i % 500 : i % 11);
+    mixed += std::string(length, static_cast<char>('a' + i % 26));
+    mixed += i % 3 == 0 ? "дубль" : std::to_string(i);
+    mixed += mixedBreaks[i % 13 == 0 ? i % 5 : 0];
+  }
+  mixed += std::string(70000, 'z');
   const std::string nul(1, '\0');
   const struct {
     const char* name;
@@ -160,13 +176,15 @@ TEST(CliLines, LinesWrittenStraightOutAreTheLinesOfTheWholeText) {
       {"no final break", "b  a\nhttp://x.ru/ c\n  ё  "},
       {"NUL", "b  a\nhttp://x.ru/\nb  a" + nul + "tail\n"},
       {"larger than a piece of output", large},
+      {"long and short lines, mixed breaks", mixed},
   };
   const std::vector<std::vector<std::string>> commands = {
       {"invert"},          {"dedupe"},
       {"delete-unique"},   {"delete-empty"},
       {"keep-urls"},       {"trim"},
       {"collapse-spaces"}, {"keep-domain"},
-      {"add-http"},        {"insert-urls", "--clipboard", clipboard}};
+      {"add-http"},        {"insert-urls", "--clipboard", clipboard},
+      {"sort-length"},     {"shuffle", "--seed", "3"}};
   const std::vector<std::vector<std::string>> breaks = {{}, {"--eol", "lf"}, {"--eol", "crlf"}};
   for (const auto& input : inputs) {
     for (const auto& command : commands) {

@@ -156,8 +156,9 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
         << "round " << round;
   }
   // A list long enough for its keys to be made on two threads, sorted and mirror-sorted,
-  // against the scheme with the collator's compare.
-  text::Lines lines(40000);
+  // against the scheme with the collator's compare: with each kind of break (the second
+  // thread's lines go where the first half's, counted apart, end), an odd number of lines.
+  text::Lines lines(40001);
   for (text::Text& line : lines) line = randomLine();
   const auto literalSort = [&](text::Lines list) {
     QuickSortLines(
@@ -165,14 +166,27 @@ TEST(CompareLinesLocale, SortKeysGiveTheCollatorsOrder) {
         [&](const text::Text& a, const text::Text& b) { return collator.CompareLinesLocale(U8(a), U8(b)); });
     return list;
   };
-  const std::string list = U8(text::JoinLines(lines));
-  ASSERT_GT(list.size(), std::size_t{64} << 10);
-  EXPECT_EQ(Joined(SortLines(list, collator)).text, U8(text::JoinLines(literalSort(lines))));
+  const std::string sorted = U8(text::JoinLines(literalSort(lines)));
   text::Lines reversed = lines;
   for (text::Text& line : reversed) std::reverse(line.begin(), line.end());
   text::Lines mirrored = literalSort(reversed);
   for (text::Text& line : mirrored) std::reverse(line.begin(), line.end());
-  EXPECT_EQ(Joined(MirrorSortLines(list, collator)).text, U8(text::JoinLines(mirrored)));
+  const std::string mirrorSorted = U8(text::JoinLines(mirrored));
+  // The breaks in turn; a lone CR is never followed by an LF, which would join the two.
+  const struct {
+    const char* name;
+    std::vector<std::string> cycle;
+  } breakings[] = {{"CR LF", {"\r\n"}}, {"LF", {"\n"}}, {"lone CR", {"\r"}}, {"mixed", {"\r\n", "\n", "\r"}}};
+  for (const auto& breaking : breakings) {
+    std::string list;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      list += U8(lines[i]) + breaking.cycle[i % breaking.cycle.size()];
+    }
+    ASSERT_GT(list.size(), std::size_t{64} << 10);
+    SCOPED_TRACE(breaking.name);
+    EXPECT_EQ(Joined(SortLines(list, collator)).text, sorted);
+    EXPECT_EQ(Joined(MirrorSortLines(list, collator)).text, mirrorSorted);
+  }
 }
 
 #ifndef _WIN32  // on Windows the user's locale is the system's setting, not the environment's
