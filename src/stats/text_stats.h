@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "stats/break_space_steps.h"
+#include "stats/stats_chars.h"
 #include "text/text.h"
 
 namespace skorlin::stats {
@@ -66,6 +67,7 @@ class TextStatsCounter {
   Counts beforeBlanks_;  // the counts before the latest run of blanks
   std::int64_t leadingPairs_ = 0;
   const BreakStep* steps_ = BreakStepTable().data();
+  const unsigned char* charTable_ = StatsCharTable().data();  // read at every character
   unsigned state_ = kBreakStart;
   unsigned runHasStart_ = 0;
   char carry_[4] = {};  // the start of a character the last piece cut
