@@ -100,6 +100,59 @@ constexpr unsigned kBreakFlags = 0;
   Counted(flags, static_cast<BreakClass>(flags >> kBreakClassShift), 1, blank);
 }
 
+std::size_t TextStatsCounter::CountPlainRun(std::string_view utf8, std::size_t i) {
+  // Once the text has begun and no CR waits for the character after it.
+  if (!started_ || pendingCr_) return i;
+  Counts run;
+  unsigned runHasStart = runHasStart_;
+  unsigned state = state_;
+  const std::size_t from = i;
+  const std::size_t size = utf8.size();
+  while (i < size) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    text::Char c = lead;
+    std::size_t length = 1;
+    if (lead >= 0x80) {
+      // Two bytes, whole within the piece, as NextUtf8Char reads them; any other form goes
+      // the general way.
+      if (lead < 0xC2 || lead >= 0xE0 || i + 1 >= size || !text::IsUtf8Continuation(utf8[i + 1]) ||
+          (i + 2 < size && text::IsUtf8Continuation(utf8[i + 2]))) {
+        break;
+      }
+      c = (text::Char{lead & 0x1Fu} << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+      length = 2;
+    }
+    if (text::IsBlank(c)) break;
+    const unsigned flags = charTable_[c];  // below 0x800, within the table
+    if ((flags >> kBreakClassShift) != kOtherChar) break;
+    run.letters += flags & kLetter;
+    run.printable += (flags & kPrintable) != 0;
+    const unsigned start = (flags & kWordStart) != 0;
+    run.words += start & (runHasStart ^ 1u);
+    runHasStart = (runHasStart | start) & ((flags & kWordBody) != 0);
+    ++run.characters;
+    const BreakStep& step = steps_[state * kBreakClasses + kOtherChar];
+    state = step.next;
+    run.pairs += step.pairs;
+    run.breakRuns += step.breakRuns;
+    run.dropped += step.dropped;
+    i += length;
+  }
+  if (i == from) return i;
+  // A character above 32 ends any run of blanks.
+  inBlanks_ = false;
+  counts_.pairs += run.pairs;
+  counts_.breakRuns += run.breakRuns;
+  counts_.dropped += run.dropped;
+  counts_.letters += run.letters;
+  counts_.printable += run.printable;
+  counts_.words += run.words;
+  counts_.characters += run.characters;
+  runHasStart_ = runHasStart;
+  state_ = state;
+  return i;
+}
+
 void TextStatsCounter::Add(std::string_view utf8) {
   std::size_t i = 0;
   if (carried_ > 0) {
@@ -114,6 +167,8 @@ void TextStatsCounter::Add(std::string_view utf8) {
     Character(text::NextUtf8Char(character, k));
   }
   while (i < utf8.size()) {
+    i = CountPlainRun(utf8, i);
+    if (i == utf8.size()) break;
     const auto byte = static_cast<unsigned char>(utf8[i]);
     if (byte < 0x80) {
       Character(byte);

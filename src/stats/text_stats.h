@@ -56,6 +56,9 @@ class TextStatsCounter {
   };
 
   void Character(text::Char c);
+  // Counts the characters from utf8[i] on that the automaton takes without a step (within
+  // a word, say), as Character would; returns where the first other character begins.
+  std::size_t CountPlainRun(std::string_view utf8, std::size_t i);
   void LineBreak(BreakClass breakClass);
   void Counted(unsigned flags, BreakClass breakClass, std::int64_t characters, bool blank);
 
