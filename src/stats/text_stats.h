@@ -56,8 +56,10 @@ class TextStatsCounter {
   };
 
   void Character(text::Char c);
-  // Counts the characters from utf8[i] on that the automaton takes without a step (within
-  // a word, say), as Character would; returns where the first other character begins.
+  // Counts the characters from utf8[i] on that are above 32 and neither spaces nor line
+  // breaks (ASCII or two bytes long), as Character would, without its checks for blanks
+  // and a waiting CR; returns where the first other character begins. Counts nothing
+  // before the text has begun or while a CR waits.
   std::size_t CountPlainRun(std::string_view utf8, std::size_t i);
   void LineBreak(BreakClass breakClass);
   void Counted(unsigned flags, BreakClass breakClass, std::int64_t characters, bool blank);

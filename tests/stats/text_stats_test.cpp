@@ -74,7 +74,7 @@ text::Text RandomText(std::mt19937& rng) {
       U"₽",
       U",",
       U"і",
-      // Runs of word characters long enough to be counted without the automaton's steps.
+      // Longer runs of word characters, which the counter takes in a loop of their own.
       U"Слово",
       U"word7_x",
       // A lone CR and a lone LF around pairs: they meet once the pairs are gone.
