@@ -21,6 +21,7 @@
 #include "app/statistics_panel.h"
 #include "app/text_view.h"
 #include "app/view_text.h"
+#include "text/huge_pages.h"
 
 namespace skorlin::app {
 namespace {
@@ -95,7 +96,10 @@ void TfmMain::RunCommand(ViewSlot* view, commands::CommandId id, Recount recount
   if (view != nullptr) {
     // Whatever the user changed before is counted with the command's result.
     view->widget->DiscardPendingEdit();
-    text = std::string(view->widget->Utf8());
+    // The worker's own copy: the views are given back at Esc while it may still read it.
+    const std::string_view current = view->widget->Utf8();
+    text::ReserveLarge(text, current.size());
+    text.assign(current);
   }
   titleBeforeCommand_ = windowTitle();
   commandCancelled_ = false;

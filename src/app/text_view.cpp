@@ -56,6 +56,10 @@ bool InsideUnit(std::string_view text, std::size_t i) {
   return IsContinuationByte(text[i]) || (text[i - 1] == '\r' && text[i] == '\n');
 }
 
+// A replacement keeps the bytes its text shares with the view's at their start and end
+// when they are at least this share of the bytes it takes out (1/kSharedShare).
+constexpr std::size_t kSharedShare = 8;
+
 }  // namespace
 
 TextView::TextView(QWidget* parent) : QsciScintilla(parent) {
@@ -173,6 +177,10 @@ bool TextView::Replace(std::string_view replacement) {
          (InsideUnit(current, current.size() - tail) || InsideUnit(replacement, replacement.size() - tail))) {
     --tail;
   }
+  // A command over the whole text shares little with it at its ends: the whole text is then
+  // replaced, which lets the editor drop its index of the old lines at once rather than take
+  // them out one at a time. The undo step holds the few shared bytes in addition.
+  if (start + tail <= (current.size() - start - tail) / kSharedShare) start = tail = 0;
   const std::string_view inserted = replacement.substr(start, replacement.size() - tail - start);
   const OwnWrite write(this);
   RoomForStep(current.size() - tail - start + inserted.size());

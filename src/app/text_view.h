@@ -45,8 +45,9 @@ class TextView : public QsciScintilla {
   // caret stands at the start.
   void Load(std::string_view utf8);
   // Turns the text into replacement as one step of the undo history, rewriting only the
-  // bytes between the parts both share at their start and their end; the caret then stands
-  // at the start. Does nothing (and returns false) when the texts are equal.
+  // bytes between the parts both share at their start and their end (the whole text when
+  // those parts are small beside the rest); the caret then stands at the start. Does
+  // nothing (and returns false) when the texts are equal.
   bool Replace(std::string_view replacement);
   // Replaces the selection (or inserts at the caret) as one undo step; the caret then
   // stands after the inserted text.

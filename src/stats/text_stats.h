@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "stats/break_space_steps.h"
+#include "stats/stats_chars.h"
 #include "text/text.h"
 
 namespace skorlin::stats {
@@ -55,6 +56,11 @@ class TextStatsCounter {
   };
 
   void Character(text::Char c);
+  // Counts the characters from utf8[i] on that are above 32 and neither spaces nor line
+  // breaks (ASCII or two bytes long), as Character would, without its checks for blanks
+  // and a waiting CR; returns where the first other character begins. Counts nothing
+  // before the text has begun or while a CR waits.
+  std::size_t CountPlainRun(std::string_view utf8, std::size_t i);
   void LineBreak(BreakClass breakClass);
   void Counted(unsigned flags, BreakClass breakClass, std::int64_t characters, bool blank);
 
@@ -66,6 +72,7 @@ class TextStatsCounter {
   Counts beforeBlanks_;  // the counts before the latest run of blanks
   std::int64_t leadingPairs_ = 0;
   const BreakStep* steps_ = BreakStepTable().data();
+  const unsigned char* charTable_ = StatsCharTable().data();  // read at every character
   unsigned state_ = kBreakStart;
   unsigned runHasStart_ = 0;
   char carry_[4] = {};  // the start of a character the last piece cut

@@ -74,6 +74,9 @@ text::Text RandomText(std::mt19937& rng) {
       U"₽",
       U",",
       U"і",
+      // Longer runs of word characters, which the counter takes in a loop of their own.
+      U"Слово",
+      U"word7_x",
       // A lone CR and a lone LF around pairs: they meet once the pairs are gone.
       U"\r\r\n\n",
       U"\r\r\n\r\n\n",
