@@ -30,6 +30,11 @@ inline constexpr FirstNameList kFirstNames[] = {
     {kBalticMoldovaMale, kBalticMoldovaFemale},
     {kWesternMale, kWesternFemale},
     {kEastMale, kEastFemale},
+    {kArabicMale, kArabicFemale},
+    {kPersianMale, kPersianFemale},
+    {kTurkishMale, kTurkishFemale},
+    {kJewishGreekMale, kJewishGreekFemale},
+    {kSlavicBalkanMale, kSlavicBalkanFemale},
 };
 
 // Names given to both men and women: the surname or the patronymic decides.
