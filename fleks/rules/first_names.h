@@ -81,6 +81,36 @@ inline constexpr const char* kStressedYaNames = R"(
   илья
 )";
 
+struct SexBeginning {
+  const char* beginning;
+  ForSex sex;
+};
+
+// The sex of a first name that is in none of the lists, by its beginning: the parts of
+// Arabic and Turkic compound names that only men's names begin with (Абдулмуъти,
+// Ахметсафа, Мухаммадамин) and only women's (Гульсибар, Гюльбениз, Огулнабат), with the
+// few men's names that begin like women's ones before them. The first row whose beginning
+// matches decides, before the ending; the rest of the word must hold a vowel.
+inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
+    {"абд", ForSex::Male},     // Абдулла, Абдурахман, Абдуннур
+    {"габд", ForSex::Male},    // Габдулла, Габдельхак
+    {"мухам", ForSex::Male},   // Мухаммадамин, Мухаметзян
+    {"магомед", ForSex::Male}, // Магомедрасул
+    {"ахмед", ForSex::Male},   // Ахмедхан
+    {"ахмет", ForSex::Male},   // Ахметсафа, Ахметзян
+    {"ахмад", ForSex::Male},   // Ахмадзия, Ахмадшах
+    {"гулам", ForSex::Male},   // Гулам, Гуламреза
+    {"гулям", ForSex::Male},   // Гулямжан
+    {"гулом", ForSex::Male},   // Гуломжон
+    {"гулбуд", ForSex::Male},  // Гулбуддин
+    {"гульбуд", ForSex::Male}, // Гульбуддин
+    {"гулмур", ForSex::Male},  // Гулмурод
+    {"гулмух", ForSex::Male},  // Гулмухаммад
+    {"гул", ForSex::Female},   // Гулишод, Гулбахор, Гульсибар
+    {"гюл", ForSex::Female},   // Гюльбениз, Гюльханым
+    {"огул", ForSex::Female},  // Огулнабат, Огульшат
+};
+
 // The sex of a first name that is in none of the lists, by its ending; the first row
 // whose ending matches decides, and Any means the ending does not tell. An ending tells the
 // sex only where names of the other sex hardly ever end so (no more than about one in
@@ -111,7 +141,9 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"еа", ForSex::Any},       // Андреа
     {"ъя", ForSex::Any},       // Яхъя
     {"а", ForSex::Female},     // Анна, Гулнара
-    {"емия", ForSex::Male},    // Иеремия, Нехемия
+    {"ремия", ForSex::Male},   // Иеремия
+    {"хемия", ForSex::Male},   // Нехемия (Эуфемия is a woman's name)
+    {"еся", ForSex::Female},   // Олеся, Алеся, Леся
     {"я", ForSex::Female},     // Мария, Джамиля
     {"джи", ForSex::Male},     // Гаджи, Луиджи
     {"кули", ForSex::Male},    // Ниязкули
@@ -120,6 +152,10 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"рби", ForSex::Male},     // Аскерби
     {"зби", ForSex::Male},     // Хазби
     {"дби", ForSex::Male},     // Мухамедби
+    {"ели", ForSex::Female},   // Амели, Дамели, Назели
+    {"ини", ForSex::Female},   // Виржини, Фотини, Ирини
+    {"ади", ForSex::Male},     // Мади, Хади, Мовлади
+    {"ами", ForSex::Male},     // Низами, Рами, Гурами
     {"тали", ForSex::Any},     // Натали
     {"лали", ForSex::Any},     // Лали
     {"жали", ForSex::Any},     // Анжали
@@ -131,6 +167,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ине", ForSex::Female},   // Армине, Лусине, Кристине
     {"яне", ForSex::Female},   // Гаяне
     {"лике", ForSex::Female},  // Мелике
+    {"ане", ForSex::Female},   // Мане, Зане, Кристиане
     {"идже", ForSex::Female},  // Хатидже
     {"е", ForSex::Any},        // Хосе, Эмре, Андре and Бируте, Инесе
     {"нэ", ForSex::Female},    // Гаянэ, Лусинэ
@@ -145,6 +182,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"су", ForSex::Female},    // Алсу
     {"ану", ForSex::Female},   // Гульбану
     {"тру", ForSex::Male},     // Думитру, Петру
+    {"иу", ForSex::Male},      // Овидиу, Корнелиу, Жулиу
     {"у", ForSex::Any},        // Раду and Арзу, Меседу
     {"нисо", ForSex::Female},  // Гульнисо
     {"лло", ForSex::Male},     // Абдулло, Файзулло
@@ -163,6 +201,10 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"сио", ForSex::Any},      // Росио
     {"ягу", ForSex::Male},     // Элиягу
     {"ио", ForSex::Male},      // Антонио, Эгидио
+    {"чо", ForSex::Male},      // Панчо, Пенчо, Нохчо
+    {"жо", ForSex::Male},      // Доржо, Серджо
+    {"сто", ForSex::Male},     // Христо, Эрнесто, Фаусто
+    {"дро", ForSex::Male},     // Педро, Сандро, Исидро
     {"ео", ForSex::Male},      // Тадео, Маттео
     {"ьдо", ForSex::Male},     // Альдо
     {"ндо", ForSex::Male},     // Фернандо
@@ -183,12 +225,16 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"о", ForSex::Any},        // Дато and Нато, Додо, Марго
     {"гулы", ForSex::Male},    // Ниязгулы
     {"газы", ForSex::Male},    // Абылгазы
+    {"ды", ForSex::Male},      // Амангельды, Байрамдурды, Нурды
     {"ы", ForSex::Any},
     // The soft sign.
     {"гуль", ForSex::Female},  // Айгуль, Назгуль
     {"гюль", ForSex::Female},  // Айгюль
     {"зель", ForSex::Female},  // Гузель
     {"вь", ForSex::Female},    // Любовь
+    {"бель", ForSex::Female},  // Изабель, Сибель, Аннабель
+    {"сь", ForSex::Male},      // Олесь, Алесь, Михась, Юрась
+    {"ть", ForSex::Male},      // Мидхать, Рафкать, Шаукать
     {"фь", ForSex::Female},    // Юдифь, Руфь
     {"аэль", ForSex::Male},    // Исмаэль, Михаэль
     {"уэль", ForSex::Male},    // Мануэль, Самуэль
@@ -204,6 +250,19 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"згул", ForSex::Female},    // Назгул
     {"ыгул", ForSex::Female},    // Бактыгул
     {"ргул", ForSex::Female},    // Нургул
+    {"гул", ForSex::Female},     // Бахтигул, Айнагул (Токтогул is in the lists)
+    {"сум", ForSex::Female},     // Гульсум, Кульсум (Масум is in the lists)
+    {"сюм", ForSex::Female},     // Гюльсюм, Умукусюм
+    {"айым", ForSex::Female},    // Нурайым, Гулайым
+    {"ханым", ForSex::Female},   // Гюльханым
+    {"ганым", ForSex::Female},   // Айганым
+    {"цэг", ForSex::Female},     // Сэсэг, Алтанцэцэг
+    {"рауд", ForSex::Female},    // Вальтрауд, Гертрауд
+    {"труд", ForSex::Female},    // Гертруд, Хильтруд
+    {"хильд", ForSex::Female},   // Рагнхильд, Гунхильд
+    {"жемал", ForSex::Female},   // Айджемал, Гульджемал
+    {"енн", ForSex::Female},     // Адриенн, Вивьенн
+    {"энн", ForSex::Female},     // Энн, Мэриэнн
     {"ият", ForSex::Female},     // Асият, Разият: women's names of Dagestan
     {"имат", ForSex::Female},    // Патимат, Калимат
     {"ижат", ForSex::Female},    // Хадижат
@@ -215,6 +274,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"гат", ForSex::Male},       // Талгат, Асгат
     {"лзат", ForSex::Female},    // Асылзат
     {"булат", ForSex::Male},     // Булат, Айбулат
+    {"мурат", ForSex::Male},     // Бекмурат, Сапармурат
     {"болат", ForSex::Male},     // Болат, Жанболат
     {"ат", ForSex::Any},         // Азат, Фархат and Салтанат, Мухаббат
     {"лым", ForSex::Female},     // Аяулым, Арайлым
@@ -239,7 +299,9 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"етин", ForSex::Male},      // Метин
     {"ядин", ForSex::Male},      // Зиядин
     {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
+    {"ген", ForSex::Male},       // Гурген, Толеген, Мерген
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
+    {"тжан", ForSex::Male},      // Ахметжан, Бакытжан
     {"ьжан", ForSex::Female},    // Гульжан
     {"улжан", ForSex::Female},   // Гулжан, Улжан
     {"алжан", ForSex::Female},   // Балжан
@@ -294,7 +356,9 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"сезим", ForSex::Female},   // Сезим, Айсезим
     {"гор", ForSex::Any},        // Григор and Нигор, Долгор
     {"бар", ForSex::Any},        // Акбар and Дилбар, Санобар
-    {"фар", ForSex::Any},        // Джафар and Нилуфар
+    {"афар", ForSex::Male},      // Джафар, Музафар, Зафар
+    {"фар", ForSex::Any},        // Нилуфар
+    {"емар", ForSex::Male},      // Вальдемар, Ингемар
     {"мар", ForSex::Any},        // Омар and Тамар, Хумар
     {"лар", ForSex::Any},        // Пилар, Саглар
     {"сияр", ForSex::Female},    // Ильсияр
@@ -302,7 +366,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"сяр", ForSex::Female},     // Гульсесяр
     {"юляр", ForSex::Female},    // Гюляр
     {"аман", ForSex::Any},       // Аман and Хураман, Ясаман
-    {"дан", ForSex::Any},        // Вардан and Фидан, Русудан
+    {"рдан", ForSex::Male},      // Вардан, Шаймардан, Йордан
+    {"дан", ForSex::Any},        // Фидан, Русудан and Ильдан
     {"зан", ForSex::Any},        // Рамзан and Рузан
     {"кан", ForSex::Any},        // Хакан and Тюркан
     {"ган", ForSex::Any},        // Цаган, Меган
@@ -324,10 +389,16 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"йс", ForSex::Any},         // Грейс, Джойс
     {"йт", ForSex::Any},         // Кейт, Фэйт
     {"ес", ForSex::Any},         // Агнес, Долорес, Мерседес
+    {"тис", ForSex::Male},       // Гунтис, Кестутис, Фотис
+    {"кис", ForSex::Male},       // Саркис, Индрикис
+    {"арис", ForSex::Male},      // Харис, Фарис, Марис
     {"ис", ForSex::Any},         // Янис, Идрис and Томирис, Ирис
     {"фик", ForSex::Male},       // Рафик, Тауфик
+    {"ерик", ForSex::Male},      // Серик, Берик, Фредерик
+    {"алик", ForSex::Male},      // Малик, Абдулхалик
     {"ик", ForSex::Any},         // Рафик and Астхик, Асмик
     {"нер", ForSex::Male},       // Вернер
+    {"вер", ForSex::Male},       // Анвер, Оливер, Ксавер
     {"ер", ForSex::Any},         // Вальтер and Эстер, Харпер
     {"эл", ForSex::Any},         // Мюриэл
     {"рут", ForSex::Female},     // Рут
