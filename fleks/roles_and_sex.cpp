@@ -91,7 +91,7 @@ Sex SexOfSurname(std::string_view key, const WordInfo& info) {
 Sex SexByForm(std::string_view key) {
   const Tables& t = Tables::Get();
   for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
-    if (key.starts_with(beginning) && HasVowel(key.substr(beginning.size()))) return sex;
+    if (key.starts_with(beginning)) return sex;
   const Sex* sex = t.firstNameSexEndings.Find(key);
   return sex == nullptr ? Sex::Unknown : *sex;
 }

@@ -40,7 +40,7 @@ inline constexpr FirstNameList kFirstNames[] = {
 // Names given to both men and women: the surname or the patronymic decides.
 inline constexpr const char* kUnisexNames = R"(
   саша женя валя шура слава сима саня санька женька валька сашка шурка славка мотя жека
-  мишель доминик нур
+  мишель доминик нур нубар
 )";
 
 // First names that are common surnames as well (Ким Анна, Лев Наталья): as a first name
@@ -90,7 +90,7 @@ struct SexBeginning {
 // Arabic and Turkic compound names that only men's names begin with (Абдулмуъти,
 // Ахметсафа, Мухаммадамин) and only women's (Гульсибар, Гюльбениз, Огулнабат), with the
 // few men's names that begin like women's ones before them. The first row whose beginning
-// matches decides, before the ending; the rest of the word must hold a vowel.
+// matches decides, before the ending.
 inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
     {"абд", ForSex::Male},     // Абдулла, Абдурахман, Абдуннур
     {"габд", ForSex::Male},    // Габдулла, Габдельхак
@@ -106,9 +106,12 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
     {"гульбуд", ForSex::Male}, // Гульбуддин
     {"гулмур", ForSex::Male},  // Гулмурод
     {"гулмух", ForSex::Male},  // Гулмухаммад
+    {"голам", ForSex::Male},   // Голамреза
+    {"голиб", ForSex::Male},   // Голиб
     {"гул", ForSex::Female},   // Гулишод, Гулбахор, Гульсибар
     {"гюл", ForSex::Female},   // Гюльбениз, Гюльханым
     {"огул", ForSex::Female},  // Огулнабат, Огульшат
+    {"гол", ForSex::Female},   // Голназ, Гольшифте
 };
 
 // The sex of a first name that is in none of the lists, by its ending; the first row
@@ -140,6 +143,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"зьма", ForSex::Any},     // Кузьма
     {"еа", ForSex::Any},       // Андреа
     {"ъя", ForSex::Any},       // Яхъя
+    {"реза", ForSex::Male},    // Реза, Алиреза (Тереза is in the lists)
+    {"ага", ForSex::Male},     // Алиага, Мирага
     {"а", ForSex::Female},     // Анна, Гулнара
     {"ремия", ForSex::Male},   // Иеремия
     {"хемия", ForSex::Male},   // Нехемия (Эуфемия is a woman's name)
@@ -179,7 +184,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ю", ForSex::Any},
     {"луу", ForSex::Female},   // Айсулуу
     {"сулу", ForSex::Female},  // Айсулу, Нурсулу
-    {"су", ForSex::Female},    // Алсу
+    {"лсу", ForSex::Female},   // Алсу, Гульсу
+    {"йсу", ForSex::Female},   // Айсу
     {"ану", ForSex::Female},   // Гульбану
     {"тру", ForSex::Male},     // Думитру, Петру
     {"иу", ForSex::Male},      // Овидиу, Корнелиу, Жулиу
