@@ -92,36 +92,42 @@ struct SexBeginning {
 // few men's names that begin like women's ones before them. The first row whose beginning
 // matches decides, before the ending.
 inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
-    {"абд", ForSex::Male},     // Абдулла, Абдурахман, Абдуннур
-    {"габд", ForSex::Male},    // Габдулла, Габдельхак
-    {"мухам", ForSex::Male},   // Мухаммадамин, Мухаметзян
-    {"магомед", ForSex::Male}, // Магомедрасул
-    {"ахмед", ForSex::Male},   // Ахмедхан
-    {"ахмет", ForSex::Male},   // Ахметсафа, Ахметзян
-    {"ахмад", ForSex::Male},   // Ахмадзия, Ахмадшах
-    {"гулам", ForSex::Male},   // Гулам, Гуламреза
-    {"гулям", ForSex::Male},   // Гулямжан
-    {"гулом", ForSex::Male},   // Гуломжон
-    {"гулбуд", ForSex::Male},  // Гулбуддин
-    {"гульбуд", ForSex::Male}, // Гульбуддин
-    {"гулмур", ForSex::Male},  // Гулмурод
-    {"гулмух", ForSex::Male},  // Гулмухаммад
-    {"голам", ForSex::Male},   // Голамреза
-    {"голиб", ForSex::Male},   // Голиб
-    {"гул", ForSex::Female},   // Гулишод, Гулбахор, Гульсибар
-    {"гюл", ForSex::Female},   // Гюльбениз, Гюльханым
-    {"огул", ForSex::Female},  // Огулнабат, Огульшат
-    {"гол", ForSex::Female},   // Голназ, Гольшифте
+    {"абд", ForSex::Male},      // Абдулла, Абдурахман, Абдуннур
+    {"габд", ForSex::Male},     // Габдулла, Габдельхак
+    {"мухам", ForSex::Male},    // Мухаммадамин, Мухаметзян
+    {"магомед", ForSex::Male},  // Магомедрасул
+    {"ахмед", ForSex::Male},    // Ахмедхан
+    {"ахмет", ForSex::Male},    // Ахметсафа, Ахметзян
+    {"ахмад", ForSex::Male},    // Ахмадзия, Ахмадшах
+    {"гулам", ForSex::Male},    // Гулам, Гуламреза
+    {"гулям", ForSex::Male},    // Гулямжан
+    {"гулом", ForSex::Male},    // Гуломжон
+    {"гулбуд", ForSex::Male},   // Гулбуддин
+    {"гульбуд", ForSex::Male},  // Гульбуддин
+    {"гулмур", ForSex::Male},   // Гулмурод
+    {"гулмух", ForSex::Male},   // Гулмухаммад
+    {"голам", ForSex::Male},    // Голамреза
+    {"голиб", ForSex::Male},    // Голиб
+    {"гул", ForSex::Female},    // Гулишод, Гулбахор, Гульсибар
+    {"гюл", ForSex::Female},    // Гюльбениз, Гюльханым
+    {"огул", ForSex::Female},   // Огулнабат, Огульшат
+    {"гол", ForSex::Female},    // Голназ, Гольшифте
 };
 
 // The sex of a first name that is in none of the lists, by its ending; the first row
-// whose ending matches decides, and Any means the ending does not tell. An ending tells the
-// sex only where names of the other sex hardly ever end so (no more than about one in
-// fifty, and those are in the lists): names in -а and -я are women's (the men's ones,
-// Никита, Илья, Муса and the pet forms Миша, Петя, are in the lists), so are the foreign
-// names in -ине, -гуль, -ият; names in -ей, -ий, -ов, -бек and most consonants are men's.
-// Where both sexes end alike (-и, -е, -о, -у, -ь, -ин, -ен, -ат, -жан, -нур …) the
-// ending decides nothing, and a name the lists do not know is of unknown sex.
+// whose ending matches decides, and Any means the ending does not tell. How far an ending
+// is trusted was counted on the 8,700 names of the lists and the check set, of every origin:
+// - a row names one sex where the known names that end so are of that sex but for about one
+//   in fifty at most, and those few are in the lists (the rows that name a sex, -а, -я and
+//   the last row aside, hold 1,160 known names, 24 of them of the other sex);
+// - -а and -я are women's and the consonants men's as a last resort only: of the known
+//   names, one in seven in -а is a man's (Абдулла, Мустафа, Шота, Лука, Никита, Гела) and
+//   one in ten ending in a consonant a woman's (Зайнаб, Ширин, Абигейль); on rare names the
+//   lists do not hold they were right about eleven times in twelve, and telling nothing
+//   there would leave most rare names without a salutation;
+// - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -ен, -ат, -жан, -нур …: 2,860 known
+//   names, 1,070 of them women's) the ending decides nothing, and a name the lists do not
+//   know is of unknown sex.
 inline constexpr SexEnding kFirstNameSexEndings[] = {
     // Vowels.
     {"улла", ForSex::Male},    // Абдулла, Хабибулла, Нурулла
