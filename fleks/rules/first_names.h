@@ -137,6 +137,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"мза", ForSex::Male},     // Хамза
     {"иха", ForSex::Female},   // Сабиха, Малиха
     {"ха", ForSex::Any},       // Таха, Ваха and Ксюха, Лёха
+    {"паша", ForSex::Male},    // Сайгидпаша, Кемальпаша
     {"ша", ForSex::Any},       // pet forms of both: Гоша, Наташа
     {"ня", ForSex::Any},       // Ваня, Таня
     {"ся", ForSex::Any},       // Вася, Люся
@@ -165,6 +166,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"дби", ForSex::Male},     // Мухамедби
     {"ели", ForSex::Female},   // Амели, Дамели, Назели
     {"ини", ForSex::Female},   // Виржини, Фотини, Ирини
+    {"лики", ForSex::Female},  // Василики, Ангелики
     {"ади", ForSex::Male},     // Мади, Хади, Мовлади
     {"ами", ForSex::Male},     // Низами, Рами, Гурами
     {"тали", ForSex::Any},     // Натали
@@ -179,6 +181,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"яне", ForSex::Female},   // Гаяне
     {"лике", ForSex::Female},  // Мелике
     {"ане", ForSex::Female},   // Мане, Зане, Кристиане
+    {"хре", ForSex::Female},   // Мохре, Голчехре
+    {"ере", ForSex::Female},   // Айзере, Тахере
     {"идже", ForSex::Female},  // Хатидже
     {"е", ForSex::Any},        // Хосе, Эмре, Андре and Бируте, Инесе
     {"нэ", ForSex::Female},    // Гаянэ, Лусинэ
@@ -190,6 +194,13 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ю", ForSex::Any},
     {"луу", ForSex::Female},   // Айсулуу
     {"сулу", ForSex::Female},  // Айсулу, Нурсулу
+    {"сылу", ForSex::Female},  // Айсылу, Минсылу
+    {"бону", ForSex::Female},  // Мадинабону
+    {"шку", ForSex::Male},     // Вашку, Франсишку
+    {"агу", ForSex::Male},     // Тиагу, Сантьягу
+    {"огу", ForSex::Male},     // Диогу
+    {"рду", ForSex::Male},     // Рикарду, Леонарду
+    {"лду", ForSex::Male},     // Арналду
     {"лсу", ForSex::Female},   // Алсу, Гульсу
     {"йсу", ForSex::Female},   // Айсу
     {"ану", ForSex::Female},   // Гульбану
@@ -219,6 +230,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"дро", ForSex::Male},     // Педро, Сандро, Исидро
     {"ео", ForSex::Male},      // Тадео, Маттео
     {"ьдо", ForSex::Male},     // Альдо
+    {"тко", ForSex::Male},     // Петко, Ратко, Влатко
     {"ндо", ForSex::Male},     // Фернандо
     {"рдо", ForSex::Male},     // Бернардо
     {"рто", ForSex::Male},     // Роберто
@@ -300,6 +312,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"хмет", ForSex::Male},      // Ахмет, Мехмет
     {"ммет", ForSex::Male},      // Мухаммет
     {"ет", ForSex::Any},         // Маргарет, Бермет
+    {"саит", ForSex::Male},      // Саит, Мирсаит
     {"ит", ForSex::Any},         // Эдит, Джудит and Фарит
     {"грид", ForSex::Female},    // Ингрид
     {"трид", ForSex::Female},    // Астрид
@@ -367,7 +380,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ем", ForSex::Any},         // Керем and Озлем
     {"сезим", ForSex::Female},   // Сезим, Айсезим
     {"гор", ForSex::Any},        // Григор and Нигор, Долгор
-    {"бар", ForSex::Any},        // Акбар and Дилбар, Санобар
+    {"кбар", ForSex::Male},      // Акбар, Саидакбар
+    {"бар", ForSex::Any},        // Дилбар, Санобар and Этибар
     {"афар", ForSex::Male},      // Джафар, Музафар, Зафар
     {"фар", ForSex::Any},        // Нилуфар
     {"емар", ForSex::Male},      // Вальдемар, Ингемар
@@ -402,6 +416,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"йт", ForSex::Any},         // Кейт, Фэйт
     {"ес", ForSex::Any},         // Агнес, Долорес, Мерседес
     {"тис", ForSex::Male},       // Гунтис, Кестутис, Фотис
+    {"клис", ForSex::Male},      // Периклис, Фемистоклис
     {"кис", ForSex::Male},       // Саркис, Индрикис
     {"арис", ForSex::Male},      // Харис, Фарис, Марис
     {"ис", ForSex::Any},         // Янис, Идрис and Томирис, Ирис
