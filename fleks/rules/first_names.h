@@ -150,6 +150,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"зьма", ForSex::Any},     // Кузьма
     {"еа", ForSex::Any},       // Андреа
     {"ъя", ForSex::Any},       // Яхъя
+    {"чья", ForSex::Male},     // Грачья, Рачья
     {"реза", ForSex::Male},    // Реза, Алиреза (Тереза is in the lists)
     {"ага", ForSex::Male},     // Алиага, Мирага
     {"а", ForSex::Female},     // Анна, Гулнара
@@ -347,6 +348,9 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"эрим", ForSex::Female},    // Мээрим
     {"риам", ForSex::Female},    // Мириам, Мариам
     {"рьям", ForSex::Female},    // Марьям
+    {"риям", ForSex::Female},    // Мариям
+    {"еонор", ForSex::Female},   // Леонор, Элеонор
+    {"рейн", ForSex::Female},    // Лорейн, Лоррейн
     {"наб", ForSex::Female},     // Зайнаб
     {"вейг", ForSex::Female},    // Сольвейг
     {"борг", ForSex::Female},    // Ингеборг
