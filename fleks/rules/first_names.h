@@ -131,7 +131,6 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
 inline constexpr SexEnding kFirstNameSexEndings[] = {
     // Vowels.
     {"улла", ForSex::Male},    // Абдулла, Хабибулла, Нурулла
-    {"булла", ForSex::Male},   // Хайбулла
     {"зула", ForSex::Male},    // Пайзула
     {"рза", ForSex::Male},     // Мирза, Рза
     {"мза", ForSex::Male},     // Хамза
@@ -140,6 +139,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"паша", ForSex::Male},    // Сайгидпаша, Кемальпаша
     {"ша", ForSex::Any},       // pet forms of both: Гоша, Наташа
     {"ня", ForSex::Any},       // Ваня, Таня
+    {"еся", ForSex::Female},   // Олеся, Алеся, Леся
     {"ся", ForSex::Any},       // Вася, Люся
     {"тя", ForSex::Any},       // Петя, Катя
     {"дя", ForSex::Any},       // Федя, Надя
@@ -156,7 +156,6 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"а", ForSex::Female},     // Анна, Гулнара
     {"ремия", ForSex::Male},   // Иеремия
     {"хемия", ForSex::Male},   // Нехемия (Эуфемия is a woman's name)
-    {"еся", ForSex::Female},   // Олеся, Алеся, Леся
     {"я", ForSex::Female},     // Мария, Джамиля
     {"джи", ForSex::Male},     // Гаджи, Луиджи
     {"кули", ForSex::Male},    // Ниязкули
@@ -207,31 +206,31 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ану", ForSex::Female},   // Гульбану
     {"тру", ForSex::Male},     // Думитру, Петру
     {"иу", ForSex::Male},      // Овидиу, Корнелиу, Жулиу
+    {"ягу", ForSex::Male},     // Элиягу
     {"у", ForSex::Any},        // Раду and Арзу, Меседу
     {"нисо", ForSex::Female},  // Гульнисо
     {"лло", ForSex::Male},     // Абдулло, Файзулло
     {"иано", ForSex::Male},    // Адриано, Мариано
     {"нтино", ForSex::Male},   // Валентино
     {"ико", ForSex::Any},      // Энрико and Тамрико
+    {"тко", ForSex::Male},     // Петко, Ратко, Влатко
     {"ко", ForSex::Any},       // Франко and Кэйко
     {"но", ForSex::Any},       // Бруно and Нино, Барно
     {"хло", ForSex::Any},      // Шахло
     {"йло", ForSex::Any},      // Лайло
     {"эло", ForSex::Any},      // Консуэло
     {"бо", ForSex::Any},       // Зебо
+    {"дро", ForSex::Male},     // Педро, Сандро, Исидро
     {"ро", ForSex::Any},       // Педро and Маро
     {"рио", ForSex::Any},      // Марио and Росарио
     {"фио", ForSex::Any},      // Софио
     {"сио", ForSex::Any},      // Росио
-    {"ягу", ForSex::Male},     // Элиягу
     {"ио", ForSex::Male},      // Антонио, Эгидио
     {"чо", ForSex::Male},      // Панчо, Пенчо, Нохчо
     {"жо", ForSex::Male},      // Доржо, Серджо
     {"сто", ForSex::Male},     // Христо, Эрнесто, Фаусто
-    {"дро", ForSex::Male},     // Педро, Сандро, Исидро
     {"ео", ForSex::Male},      // Тадео, Маттео
     {"ьдо", ForSex::Male},     // Альдо
-    {"тко", ForSex::Male},     // Петко, Ратко, Влатко
     {"ндо", ForSex::Male},     // Фернандо
     {"рдо", ForSex::Male},     // Бернардо
     {"рто", ForSex::Male},     // Роберто
@@ -241,7 +240,6 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"мо", ForSex::Male},      // Джеронимо, Массимо
     {"зо", ForSex::Male},      // Томмазо
     {"цо", ForSex::Male},      // Лоренцо
-    {"ччо", ForSex::Male},     // Ферруччо
     {"ло", ForSex::Male},      // Пабло, Паоло, Анджело
     {"во", ForSex::Male},      // Густаво
     {"его", ForSex::Male},     // Диего
