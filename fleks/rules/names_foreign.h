@@ -422,7 +422,7 @@ inline constexpr const char* kTurkishMale = R"(
 // Turkish women's names.
 inline constexpr const char* kTurkishFemale = R"(
   айшегюль асуман бельгин бенгю гюльсен эдже филиз гюльчин нургюль серап севим зюбейде зехра
-  дидем азра гюлай мелис рукие сейма седеф эджем
+  дидем азра гюлай рукие сейма седеф эджем
 )";
 
 // Jewish men's names (Hebrew and Yiddish) and Greek men's names.
