@@ -87,8 +87,12 @@ Sex SexOfSurname(std::string_view key, const WordInfo& info) {
   return sex == nullptr ? Sex::Unknown : *sex;
 }
 
-Sex SexByEnding(std::string_view key) {
-  const Sex* sex = Tables::Get().firstNameSexEndings.Find(key);
+// The sex of a first name the lists do not know: by its beginning, else by its ending.
+Sex SexByForm(std::string_view key) {
+  const Tables& t = Tables::Get();
+  for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
+    if (key.starts_with(beginning)) return sex;
+  const Sex* sex = t.firstNameSexEndings.Find(key);
   return sex == nullptr ? Sex::Unknown : *sex;
 }
 
@@ -111,7 +115,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   if (f.listed == nullptr) {
     f.surnameForm = SurnameForm(key);
     f.nameForm = t.firstNameForms.Find(FirstPart(key), 2) != nullptr;
-    f.endingSex = SexByEnding(FirstPart(key));
+    f.endingSex = SexByForm(FirstPart(key));
   }
   f.surnameSex = SexOfSurname(LastPart(key), last);
   f.particle = g.particle;
@@ -289,7 +293,7 @@ Person DecideRolesAndSex(Parsed& p) {
 
 Sex SexOfFirstName(std::string_view key) {
   const WordInfo& info = Tables::Get().Info(key);
-  return info.Has(kFirstName) ? info.nameSex : SexByEnding(key);
+  return info.Has(kFirstName) ? info.nameSex : SexByForm(key);
 }
 
 }  // namespace fleks

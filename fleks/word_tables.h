@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "declension.h"
@@ -124,6 +125,7 @@ class Tables {
   SuffixTable<TurkicParticle> turkicEndings;         // оглы, кызы …, for one-word patronymics
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   SuffixTable<Sex> firstNameSexEndings;
+  std::vector<std::pair<std::string, Sex>> firstNameSexBeginnings;
   SuffixTable<bool> firstNameForms;
   SuffixTable<rules::SurnameForm> surnameForms;  // the exceptions first, then the strong ones
   SuffixTable<Sex> surnameSexEndings, patronymicSexEndings;

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every name of the development set in all six cases, alone and put together with other
 // rows, the sex the library tells from each patronymic and first name, and the spelling
-// of every form it gives; every first name the library knows beside fixed companions. A
-// failure lists the rows, grouped by kind of name.
+// of every form it gives; every first name the library knows beside fixed companions; no
+// row of the first names' sex tables hidden by an earlier one. A failure lists the rows,
+// grouped by kind of name.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "dev_set.h"
 #include "rules/first_names.h"
@@ -111,6 +115,21 @@ TEST(FleksDeclension, EveryListedFirstName) {
       }
     }
   }
+}
+
+// A first-name ending or beginning that an earlier row already matches would never decide.
+TEST(FleksDeclension, NoSexRowIsHiddenByAnEarlierOne) {
+  const auto& endings = fleks::rules::kFirstNameSexEndings;
+  const auto& beginnings = fleks::rules::kFirstNameSexBeginnings;
+  for (std::size_t i = 0; i < std::size(endings); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(*endings[j].ending != '\0' &&
+                   std::string_view(endings[i].ending).ends_with(endings[j].ending))
+          << endings[i].ending << " after " << endings[j].ending;
+  for (std::size_t i = 0; i < std::size(beginnings); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(std::string_view(beginnings[i].beginning).starts_with(beginnings[j].beginning))
+          << beginnings[i].beginning << " after " << beginnings[j].beginning;
 }
 
 }  // namespace

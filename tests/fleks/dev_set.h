@@ -59,7 +59,7 @@ inline std::vector<DevRow> LoadDevSet(const std::string& path) {
 }
 
 // The check set of first names (data/first_names_sex.tsv): each name with the sex GetSex
-// should tell, 1 male or 0 female.
+// should tell, 1 male, 0 female, or -1 for a name of either sex (u), which must stay unknown.
 inline std::vector<std::pair<std::string, int>> LoadSexSet(const std::string& path) {
   std::vector<std::pair<std::string, int>> names;
   std::ifstream in(path);
@@ -67,7 +67,8 @@ inline std::vector<std::pair<std::string, int>> LoadSexSet(const std::string& pa
   while (std::getline(in, line)) {
     const std::size_t tab = line.find('\t');
     if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-    names.emplace_back(line.substr(0, tab), line.compare(tab + 1, std::string::npos, "f") == 0 ? 0 : 1);
+    const std::string sex = line.substr(tab + 1);
+    names.emplace_back(line.substr(0, tab), sex == "f" ? 0 : sex == "u" ? -1 : 1);
   }
   return names;
 }

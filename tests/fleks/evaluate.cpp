@@ -7,8 +7,9 @@
 // changes cannot lower it unnoticed. --list prints every miss; --export prints the set one
 // form to a line instead (full name given, sex, case number, form expected), tab-separated.
 // It also tells the sex of every first name of data/first_names_sex.tsv after a surname that
-// does not show it (Шевченко …), as a salutation would, and fails when it gets more than 1% of
-// them wrong or fewer than 95% right (the rest it may call unknown).
+// does not show it (Шевченко …), as a salutation would, and fails when it gets more than 0.5% of
+// them wrong or fewer than 91% right (the rest it may call unknown), or tells the sex of a name
+// given to either sex.
 // Usage: evaluate [--min F] [--list] [--export] [names.tsv]
 #include <cstdio>
 #include <cstdlib>
@@ -108,10 +109,15 @@ int main(int argc, char** argv) {
                   got.c_str(), probe.expected.c_str());
   }
   Tally salutation, wrongSalutation;
+  int eitherSexTold = 0;
   for (const auto& [name, sex] : fleks_test::LoadSexSet(SKORLIN_FLEKS_DATA_DIR "first_names_sex.tsv")) {
     const int got = fleks_test::Sex("Шевченко " + name);
     salutation.Add(got == sex);
-    wrongSalutation.Add(got == 1 - sex);
+    wrongSalutation.Add(got != sex && got != -1);
+    if (sex == -1 && got != -1) {
+      ++eitherSexTold;
+      std::printf("a name of either sex told as %s: %s\n", SexLetter(got), name.c_str());
+    }
     if (got != sex && list) std::printf("MISS sex after Шевченко: %s -> %d\n", name.c_str(), got);
   }
   bool ok = true;
@@ -131,7 +137,7 @@ int main(int argc, char** argv) {
               "sex of first names after Шевченко", 100.0 * salutation.Share(), salutation.right,
               salutation.all, 100.0 * wrongSalutation.Share(),
               100.0 * (1.0 - salutation.Share() - wrongSalutation.Share()));
-  if (salutation.Share() < 0.95 || wrongSalutation.Share() > 0.01) ok = false;
+  if (salutation.Share() < 0.91 || wrongSalutation.Share() > 0.005 || eitherSexTold > 0) ok = false;
   std::printf("\n");
   for (const auto& [group, tally] : byGroup) report(group, tally);
   if (!ok) std::printf("\nbelow the floor of %.2f%%\n", 100.0 * floor);
