@@ -75,25 +75,12 @@ class Pieces {
     if (pieces_.size() == kBatch) Flush();
     pieces_.emplace_back(data, size);
   }
-  // Hands on a copy of size bytes at data; size is at most kBufferBytes. A full buffer or
-  // a full batch goes out first: the buffer is written over only once its copies are out.
-  void Copy(const char* data, std::size_t size) {
-    if (used_ + size > kBufferBytes || pieces_.size() == kBatch) Flush();
-    char* const to = buffer_.get() + used_;
-    std::memcpy(to, data, size);
-    used_ += size;
-    Refer(to, size);
-  }
+  // Hands on a copy of size bytes at data; size is at most kBufferBytes.
+  void Copy(const char* data, std::size_t size) { CopyHanding(data, size, size); }
   // Copy, for size bytes at data (at most kShortCopy) of which kShortCopy can be read: the
   // kShortCopy bytes are copied (a copy of a fixed size takes a few instructions, one of
   // any size a call), and only the first size of them are handed on.
-  void CopyShort(const char* data, std::size_t size) {
-    if (used_ + kShortCopy > kBufferBytes || pieces_.size() == kBatch) Flush();
-    char* const to = buffer_.get() + used_;
-    std::memcpy(to, data, kShortCopy);
-    used_ += size;
-    Refer(to, size);
-  }
+  void CopyShort(const char* data, std::size_t size) { CopyHanding(data, kShortCopy, size); }
   void Flush() {
     if (!pieces_.empty()) write_(pieces_);
     pieces_.clear();
@@ -104,6 +91,17 @@ class Pieces {
   static constexpr std::size_t kShortCopy = 64;
 
  private:
+  // Copies copied bytes at data into the buffer and hands on the first handed of them. A
+  // full buffer or a full batch goes out first: the buffer is written over only once its
+  // copies are out.
+  void CopyHanding(const char* data, std::size_t copied, std::size_t handed) {
+    if (used_ + copied > kBufferBytes || pieces_.size() == kBatch) Flush();
+    char* const to = buffer_.get() + used_;
+    std::memcpy(to, data, copied);
+    used_ += handed;
+    Refer(to, handed);
+  }
+
   // The most pieces one vectored write takes on every system this runs on.
   static constexpr std::size_t kBatch = 1024;
   Write write_;
