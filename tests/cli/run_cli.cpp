@@ -64,8 +64,14 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
   startup.hStdOutput = OpenInherited(out, GENERIC_WRITE, CREATE_ALWAYS);
   startup.hStdError = OpenInherited(err, GENERIC_WRITE, CREATE_ALWAYS);
   PROCESS_INFORMATION process{};
-  const bool started =
-      CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+  // Under Wine on a busy machine a start now and then fails for no reason of the program's;
+  // a program that cannot be started at all fails every try.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(200);
+    started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+  }
   DWORD status = 127;
   if (started) {
     WaitForSingleObject(process.hProcess, INFINITE);
