@@ -439,7 +439,7 @@ inline constexpr const char* kArabicFemale = R"(
   лулуа мунья мухджа муфида нажла румайса саада сиддика тамадур фадила ямина гусун
 )";
 
-// Persian, Tajik and Afghan men's names.
+// Persian, Tajik, Afghan and Kurdish men's names.
 inline constexpr const char* kPersianMale = R"(
   исфандияр ардашер ардашир комрон шахрох кайхусрав бежан хоссейн ахмадшах мирваис гулбуддин
   абдуллоджон амирхон анушервон асадулло афшин бегали бехзод бузург дарьюш дарий джахонгир
@@ -459,7 +459,7 @@ inline constexpr const char* kPersianMale = R"(
   барзан бахоз
 )";
 
-// Persian, Tajik and Afghan women's names.
+// Persian, Tajik, Afghan and Kurdish women's names.
 inline constexpr const char* kPersianFemale = R"(
   мастона мехрона азада бахор гулнор кибрие мархабо мавзуна мехриниссо насиба парвона садбарг
   сарвинисо таманно умеда хуршеда ширинмох ермох зарангез бехназ голи голшифте маасуме махса
