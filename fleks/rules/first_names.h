@@ -40,7 +40,7 @@ inline constexpr FirstNameList kFirstNames[] = {
 // Names given to both men and women: the surname or the patronymic decides.
 inline constexpr const char* kUnisexNames = R"(
   саша женя валя шура слава сима саня санька женька валька сашка шурка славка мотя жека
-  мишель доминик нур нубар инсаф ихлас азар
+  мишель доминик нур нубар инсаф ихлас азар кадер
 )";
 
 // First names that are common surnames as well (Ким Анна, Лев Наталья): as a first name
