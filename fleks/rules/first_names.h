@@ -116,17 +116,17 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
 
 // The sex of a first name that is in none of the lists, by its ending; the first row
 // whose ending matches decides, and Any means the ending does not tell. How far an ending
-// is trusted was counted on the 10,000 names of the lists and the check set, of every origin:
+// is trusted is counted on the names of the lists, of every origin (12,000 of them):
 // - a row names one sex where the known names that end so are of that sex but for about one
-//   in fifty at most, and those few are in the lists (the rows that name a sex, -а, -я and
-//   the last row aside, hold 1,450 known names, 33 of them of the other sex);
+//   in twenty at most, and those few are in the lists;
 // - -а, -я and the consonants tell nothing by themselves: of the known names, one in eight
 //   in -а is a man's (Абдулла, Мустафа, Шота, Лука, Никита, Гела) and one in ten ending in a
 //   consonant a woman's (Зайнаб, Ширин, Абигейль). Read as women's and men's, they were wrong
 //   about one time in twelve on rare names the lists did not know, and a wrong salutation goes
 //   out where an unknown one is left for the user to fix. Only their narrower endings decide,
 //   where at least 95 in 100 of at least twelve known names are of one sex (-на, -ара, -ида;
-//   -ир, -ас, -ос, -бек); the counts are by each row;
+//   -ир, -ас, -ос, -бек); the counts are by each row, and a row whose share falls under that
+//   as the lists grow goes;
 // - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -ен, -ат, -жан, -нур …: 3,200 known
 //   names, 1,200 of them women's) the ending decides nothing, and a name the lists do not
 //   know is of unknown sex.
@@ -156,24 +156,23 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"реза", ForSex::Male},     // Реза, Алиреза (Тереза is in the lists)
     {"ага", ForSex::Male},      // Алиага, Мирага
     {"слава", ForSex::Female},  // Велислава, Доброслава
-    {"ара", ForSex::Female},    // Анара, Инара: 33 of 33 known
-    {"ира", ForSex::Female},    // Амира, Заира: 53 of 55 known
-    {"иса", ForSex::Female},    // Алиса, Аниса: 22 of 23 known
-    {"ида", ForSex::Female},    // Абида, Наида: 42 of 42 known
-    {"иза", ForSex::Female},    // Азиза, Ализа: 20 of 21 known
-    {"нда", ForSex::Female},    // Ванда, Линда: 22 of 22 known
-    {"ета", ForSex::Female},    // Грета, Ивета: 12 of 12 known
-    {"тта", ForSex::Female},    // Изотта, Одетта: 25 of 26 known
-    {"нта", ForSex::Female},    // Гунта, Зента: 12 of 12 known
-    {"иба", ForSex::Female},    // Адиба, Таиба: 13 of 13 known
-    {"на", ForSex::Female},     // Айна, Анна: 360 of 366 known
+    {"ара", ForSex::Female},    // Анара, Инара: 42 of 42 known
+    {"ира", ForSex::Female},    // Амира, Заира: 67 of 69 known
+    {"иса", ForSex::Female},    // Алиса, Аниса: 25 of 26 known
+    {"ида", ForSex::Female},    // Абида, Наида: 48 of 48 known
+    {"иза", ForSex::Female},    // Азиза, Ализа: 23 of 24 known
+    {"нда", ForSex::Female},    // Ванда, Линда: 26 of 26 known
+    {"ета", ForSex::Female},    // Грета, Ивета: 15 of 15 known
+    {"тта", ForSex::Female},    // Изотта, Одетта: 28 of 29 known
+    {"иба", ForSex::Female},    // Адиба, Таиба: 16 of 16 known
+    {"на", ForSex::Female},     // Айна, Анна: 433 of 439 known
     {"а", ForSex::Any},         // Шота, Никита and Анна, Гулнара
     {"ремия", ForSex::Male},    // Иеремия
     {"хемия", ForSex::Male},    // Нехемия (Эуфемия is a woman's name)
-    {"ния", ForSex::Female},    // Агния, Гания: 44 of 46 known
-    {"иля", ForSex::Female},    // Адиля, Асиля: 24 of 25 known
-    {"лия", ForSex::Female},    // Вилия, Галия: 41 of 43 known
-    {"ея", ForSex::Female},     // Вевея, Вивея: 14 of 14 known
+    {"ния", ForSex::Female},    // Агния, Гания: 52 of 54 known
+    {"иля", ForSex::Female},    // Адиля, Асиля: 31 of 32 known
+    {"лия", ForSex::Female},    // Вилия, Галия: 49 of 51 known
+    {"ея", ForSex::Female},     // Вевея, Вивея: 17 of 17 known
     {"я", ForSex::Any},         // Кинзя, Илья and Мария, Джамиля
     {"джи", ForSex::Male},      // Гаджи, Луиджи
     {"кули", ForSex::Male},     // Ниязкули
@@ -341,7 +340,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ттин", ForSex::Male},      // Хайреттин
     {"етин", ForSex::Male},      // Метин
     {"ядин", ForSex::Male},      // Зиядин
-    {"дин", ForSex::Male},       // Баудин, Акиндин: 109 of 113 known
+    {"дин", ForSex::Male},       // Баудин, Акиндин: 125 of 130 known
     {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
     {"ген", ForSex::Male},       // Гурген, Толеген, Мерген
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
@@ -455,28 +454,26 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"йдай", ForSex::Female},    // Айдай
     {"ханум", ForSex::Female},   // Гульханум
     {"бегим", ForSex::Female},   // Айбегим
-    {"лим", ForSex::Male},       // Валим, Галим: 16 of 16 known
-    {"хим", ForSex::Male},       // Рахим, Фахим: 13 of 13 known
-    {"мед", ForSex::Male},       // Ахмед, Мамед: 28 of 28 known
-    {"мад", ForSex::Male},       // Ахмад, Самад: 12 of 12 known
-    {"жон", ForSex::Male},       // Бекжон, Азамжон: 29 of 29 known
+    {"лим", ForSex::Male},       // Валим, Галим: 18 of 18 known
+    {"хим", ForSex::Male},       // Рахим, Фахим: 16 of 16 known
+    {"мед", ForSex::Male},       // Ахмед, Мамед: 33 of 33 known
+    {"мад", ForSex::Male},       // Ахмад, Самад: 14 of 14 known
+    {"жон", ForSex::Male},       // Бекжон, Азамжон: 64 of 64 known
     {"дор", ForSex::Male},       // Сидор, Тодор: 16 of 16 known
-    {"мон", ForSex::Male},       // Димон, Иймон: 26 of 26 known
-    {"анд", ForSex::Male},       // Аманд, Виланд: 13 of 13 known
-    {"мил", ForSex::Male},       // Ермил, Комил: 12 of 12 known
-    {"ир", ForSex::Male},        // Адир, Амир: 123 of 126 known
-    {"их", ForSex::Male},        // Шаих, Эрих: 22 of 22 known
-    {"ас", ForSex::Male},        // Анас, Влас: 105 of 109 known
-    {"рс", ForSex::Male},        // Берс, Ларс: 20 of 20 known
-    {"ян", ForSex::Male},        // Боян, Буян: 42 of 44 known
-    {"ип", ForSex::Male},        // Адип, Осип: 17 of 17 known
-    {"иб", ForSex::Male},        // Адиб, Таиб: 32 of 32 known
-    {"ом", ForSex::Male},        // Авром, Гийом: 21 of 22 known
-    {"юс", ForSex::Male},        // Брюс, Дарюс: 13 of 13 known
-    {"ав", ForSex::Male},        // Иоав, Йоав: 49 of 51 known
-    {"ос", ForSex::Male},        // Амос, Йоос: 72 of 74 known
+    {"мон", ForSex::Male},       // Димон, Иймон: 30 of 30 known
+    {"анд", ForSex::Male},       // Аманд, Виланд: 16 of 16 known
+    {"мил", ForSex::Male},       // Ермил, Комил: 13 of 13 known
+    {"ир", ForSex::Male},        // Адир, Амир: 136 of 141 known
+    {"их", ForSex::Male},        // Шаих, Эрих: 25 of 25 known
+    {"ас", ForSex::Male},        // Анас, Влас: 127 of 133 known
+    {"рс", ForSex::Male},        // Берс, Ларс: 23 of 23 known
+    {"ип", ForSex::Male},        // Адип, Осип: 19 of 19 known
+    {"иб", ForSex::Male},        // Адиб, Таиб: 36 of 36 known
+    {"ом", ForSex::Male},        // Авром, Гийом: 23 of 24 known
+    {"юс", ForSex::Male},        // Брюс, Дарюс: 19 of 19 known
+    {"ос", ForSex::Male},        // Амос, Йоос: 88 of 91 known
     {"ст", ForSex::Male},        // Жюст, Йост: 19 of 19 known
-    {"йр", ForSex::Male},        // Гейр, Жайр: 19 of 19 known
+    {"йр", ForSex::Male},        // Гейр, Жайр: 20 of 21 known
     {"", ForSex::Any},           // Иван, Тагир and Айгерим, Милдред
 };
 
