@@ -47,13 +47,11 @@ QAccessibleInterface* PlainAccessibleView(const QString& className, QObject* obj
 // The bytes of a text for the editor, which wants an address even for no bytes.
 const char* BytesOf(std::string_view text) { return text.empty() ? "" : text.data(); }
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
 // Whether position i of text lies inside a character or between the CR and the LF of a
 // line break, where a replacement must not start or end.
 bool InsideUnit(std::string_view text, std::size_t i) {
   if (i == 0 || i >= text.size()) return false;
-  return IsContinuationByte(text[i]) || (text[i - 1] == '\r' && text[i] == '\n');
+  return text::IsUtf8Continuation(text[i]) || (text[i - 1] == '\r' && text[i] == '\n');
 }
 
 // A replacement keeps the bytes its text shares with the view's at their start and end
