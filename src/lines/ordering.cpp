@@ -17,7 +17,6 @@
 #include "lines/quick_sort.h"
 #include "text/huge_pages.h"
 #include "text/utf8.h"
-#include "text/word_bits.h"
 
 namespace skorlin::lines {
 
@@ -114,28 +113,6 @@ text::LineViews LinesStartingAt(std::string_view text, const List& list, StartOf
   return lines;
 }
 
-// The number of lines of a part of a text that holds no NUL and ends with a line break:
-// one for each break, a CR LF being one. Eight bytes at a time: the CRs and LFs, less the
-// CRs that an LF follows.
-std::size_t CountBrokenLines(std::string_view part) {
-  using namespace text::word_bits;
-  const char* const data = part.data();
-  std::size_t breaks = 0;
-  std::size_t pairs = 0;
-  std::size_t i = 0;
-  for (; i + sizeof(std::uint64_t) < part.size(); i += sizeof(std::uint64_t)) {
-    const std::uint64_t word = Load(data + i);
-    const std::uint64_t crs = BytesEqual(word, '\r');
-    breaks += CountMarked(crs | BytesEqual(word, '\n'));
-    pairs += CountMarked(crs & BytesEqual(Load(data + i + 1), '\n'));
-  }
-  for (; i < part.size(); ++i) {
-    breaks += data[i] == '\r' || data[i] == '\n' ? 1 : 0;
-    pairs += data[i] == '\r' && i + 1 < part.size() && data[i + 1] == '\n' ? 1 : 0;
-  }
-  return breaks - pairs;
-}
-
 // Writes the key and the item of every line of part (a view into text), in their order,
 // from items on; returns how many.
 template <typename Offset, typename KeyOf>
@@ -179,7 +156,7 @@ text::LineViews SortByKeys(std::string_view text, const LineCollator& collator, 
     std::future<void> second;
     if (half > 0) {
       second = std::async(std::launch::async, [&] {
-        secondFrom = CountBrokenLines(lines.substr(0, half));
+        secondFrom = text::CountLineBreaks(lines.substr(0, half));
         const LineCollator sameLocale(locale);
         secondCount = KeyLines<Offset>(text, lines.substr(half), makeKeyOf(sameLocale), secondStore,
                                        storage.get() + secondFrom);

@@ -36,6 +36,25 @@ std::size_t WholeTextSizeBound(std::string_view text) {
   return text.size() + breaks + 2;
 }
 
+std::size_t CountLineBreaks(std::string_view part) {
+  using namespace word_bits;
+  const char* const data = part.data();
+  std::size_t breaks = 0;
+  std::size_t pairs = 0;
+  std::size_t i = 0;
+  for (; i + sizeof(std::uint64_t) < part.size(); i += sizeof(std::uint64_t)) {
+    const std::uint64_t word = Load(data + i);
+    const std::uint64_t crs = BytesEqual(word, '\r');
+    breaks += CountMarked(crs | BytesEqual(word, '\n'));
+    pairs += CountMarked(crs & BytesEqual(Load(data + i + 1), '\n'));
+  }
+  for (; i < part.size(); ++i) {
+    breaks += data[i] == '\r' || data[i] == '\n' ? 1 : 0;
+    pairs += data[i] == '\r' && i + 1 < part.size() && data[i + 1] == '\n' ? 1 : 0;
+  }
+  return breaks - pairs;
+}
+
 std::string WholeText(std::string_view text) {
   std::string whole;
   ReserveLarge(whole, WholeTextSizeBound(text));

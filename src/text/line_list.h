@@ -180,5 +180,9 @@ std::string WholeText(std::string_view text);
 // An upper bound of the size of any text made of lines of text, each followed by CR LF:
 // every break may grow by one byte and one more may follow the last line.
 std::size_t WholeTextSizeBound(std::string_view text);
+// The number of line breaks of part, a CR LF being one: the number of its lines when it
+// holds no NUL and ends with a break. Eight bytes at a time: the CRs and LFs, less the CRs
+// that an LF follows.
+std::size_t CountLineBreaks(std::string_view part);
 
 }  // namespace skorlin::text
