@@ -87,13 +87,33 @@ Sex SexOfSurname(std::string_view key, const WordInfo& info) {
   return sex == nullptr ? Sex::Unknown : *sex;
 }
 
-// The sex of a first name the lists do not know: by its beginning, else by its ending.
+// A name the lists do not know that is two known names of one sex written together
+// (Ибрагимхалил, Джанлука, Бадмацырен) is of that sex. Every way of cutting it into a known
+// name of at least three letters and one of at least four must agree: Аббасгули is Аббас
+// and Гули, a man's and a woman's name, and tells nothing.
+Sex SexOfCompound(std::string_view key) {
+  constexpr std::size_t kMinHead = 3, kMinTail = 4;
+  const Tables& t = Tables::Get();
+  Sex found = Sex::Unknown;
+  for (std::size_t cut = kMinHead; cut + kMinTail <= key.size(); ++cut) {
+    const WordInfo& head = t.Info(key.substr(0, cut));
+    if (!head.Has(kFirstName) || head.nameSex == Sex::Unknown) continue;
+    const WordInfo& tail = t.Info(key.substr(cut));
+    if (!tail.Has(kFirstName) || tail.nameSex == Sex::Unknown) continue;
+    if (head.nameSex != tail.nameSex || (found != Sex::Unknown && found != head.nameSex)) return Sex::Unknown;
+    found = head.nameSex;
+  }
+  return found;
+}
+
+// The sex of a first name the lists do not know: by its beginning, else by its ending, else
+// by the names it is made of.
 Sex SexByForm(std::string_view key) {
   const Tables& t = Tables::Get();
   for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
     if (key.starts_with(beginning)) return sex;
   const Sex* sex = t.firstNameSexEndings.Find(key);
-  return sex == nullptr ? Sex::Unknown : *sex;
+  return sex != nullptr && *sex != Sex::Unknown ? *sex : SexOfCompound(key);
 }
 
 Facts FactsOf(const Parsed& p, const Group& g) {

@@ -125,11 +125,11 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
 //   about one time in twelve on rare names the lists did not know, and a wrong salutation goes
 //   out where an unknown one is left for the user to fix. Only their narrower endings decide,
 //   where at least 95 in 100 of at least twelve known names are of one sex (-на, -ара, -ида;
-//   -ир, -ас, -ос, -бек); the counts are by each row, and a row whose share falls under that
-//   as the lists grow goes;
-// - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -ен, -ат, -жан, -нур …: 3,200 known
-//   names, 1,200 of them women's) the ending decides nothing, and a name the lists do not
-//   know is of unknown sex.
+//   -ир, -ас, -ос, -бек). A row's count is of the known names it decides, those no longer
+//   row takes, and a row whose share falls under that as the lists grow goes;
+// - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -дин, -ен, -ат, -жан, -нур …: 4,000
+//   known names, 1,600 of them women's) the ending decides nothing, and a name the lists do
+//   not know is of unknown sex, unless it is two known names of one sex written together.
 inline constexpr SexEnding kFirstNameSexEndings[] = {
     // Vowels.
     {"улла", ForSex::Male},     // Абдулла, Хабибулла, Нурулла
@@ -156,16 +156,26 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"реза", ForSex::Male},     // Реза, Алиреза (Тереза is in the lists)
     {"ага", ForSex::Male},      // Алиага, Мирага
     {"слава", ForSex::Female},  // Велислава, Доброслава
-    {"ара", ForSex::Female},    // Анара, Инара: 42 of 42 known
-    {"ира", ForSex::Female},    // Амира, Заира: 67 of 69 known
-    {"иса", ForSex::Female},    // Алиса, Аниса: 25 of 26 known
+    {"ара", ForSex::Female},    // Анара, Инара: 37 of 38 known
+    {"ира", ForSex::Female},    // Амира, Заира: 60 of 62 known
+    {"гиса", ForSex::Male},     // Нургиса
+    {"иса", ForSex::Female},    // Алиса, Аниса: 23 of 24 known
     {"ида", ForSex::Female},    // Абида, Наида: 48 of 48 known
     {"иза", ForSex::Female},    // Азиза, Ализа: 23 of 24 known
     {"нда", ForSex::Female},    // Ванда, Линда: 26 of 26 known
     {"ета", ForSex::Female},    // Грета, Ивета: 15 of 15 known
     {"тта", ForSex::Female},    // Изотта, Одетта: 28 of 29 known
     {"иба", ForSex::Female},    // Адиба, Таиба: 16 of 16 known
-    {"на", ForSex::Female},     // Айна, Анна: 433 of 439 known
+    {"на", ForSex::Female},     // Айна, Анна: 428 of 434 known
+    {"елла", ForSex::Female},   // Белла, Гелла: 21 of 21 known
+    {"льда", ForSex::Female},   // Изольда, Дильда: 14 of 14 known
+    {"анка", ForSex::Female},   // Оксанка, Ганка: 18 of 18 known
+    {"ела", ForSex::Female},    // Анжела, Натела: 26 of 27 known
+    {"ура", ForSex::Female},    // Лаура, Шаура: 21 of 22 known
+    {"ифа", ForSex::Female},    // Зифа, Минзифа: 13 of 13 known
+    {"йла", ForSex::Female},    // Лейла, Шейла: 12 of 12 known
+    {"лма", ForSex::Female},    // Дулма, Цыпилма: 13 of 13 known
+    {"ца", ForSex::Female},     // Милица, Гванца: 25 of 26 known
     {"а", ForSex::Any},         // Шота, Никита and Анна, Гулнара
     {"ремия", ForSex::Male},    // Иеремия
     {"хемия", ForSex::Male},    // Нехемия (Эуфемия is a woman's name)
@@ -173,6 +183,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"иля", ForSex::Female},    // Адиля, Асиля: 31 of 32 known
     {"лия", ForSex::Female},    // Вилия, Галия: 49 of 51 known
     {"ея", ForSex::Female},     // Вевея, Вивея: 17 of 17 known
+    {"фия", ForSex::Female},    // София, Гафия: 14 of 14 known
     {"я", ForSex::Any},         // Кинзя, Илья and Мария, Джамиля
     {"джи", ForSex::Male},      // Гаджи, Луиджи
     {"кули", ForSex::Male},     // Ниязкули
@@ -201,6 +212,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"хре", ForSex::Female},    // Мохре, Голчехре
     {"ере", ForSex::Female},    // Айзере, Тахере
     {"идже", ForSex::Female},   // Хатидже
+    {"ие", ForSex::Female},     // Махлие, Оттилие: 14 of 14 known
     {"е", ForSex::Any},         // Хосе, Эмре, Андре and Бируте, Инесе
     {"нэ", ForSex::Female},     // Гаянэ, Лусинэ
     {"оэ", ForSex::Female},     // Зоэ
@@ -340,7 +352,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ттин", ForSex::Male},      // Хайреттин
     {"етин", ForSex::Male},      // Метин
     {"ядин", ForSex::Male},      // Зиядин
-    {"дин", ForSex::Male},       // Баудин, Акиндин: 125 of 130 known
+    {"дин", ForSex::Any},        // Мурадин and Надин, Клодин
     {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
     {"ген", ForSex::Male},       // Гурген, Толеген, Мерген
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
@@ -454,26 +466,43 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"йдай", ForSex::Female},    // Айдай
     {"ханум", ForSex::Female},   // Гульханум
     {"бегим", ForSex::Female},   // Айбегим
-    {"лим", ForSex::Male},       // Валим, Галим: 18 of 18 known
-    {"хим", ForSex::Male},       // Рахим, Фахим: 16 of 16 known
-    {"мед", ForSex::Male},       // Ахмед, Мамед: 33 of 33 known
-    {"мад", ForSex::Male},       // Ахмад, Самад: 14 of 14 known
-    {"жон", ForSex::Male},       // Бекжон, Азамжон: 64 of 64 known
+    {"лим", ForSex::Male},       // Валим, Галим: 16 of 16 known
+    {"хим", ForSex::Male},       // Рахим, Фахим: 12 of 12 known
+    {"мед", ForSex::Male},       // Ахмед, Мамед: 28 of 28 known
+    {"мад", ForSex::Male},       // Ахмад, Самад, Хамад: no woman's name ends so
+    {"жон", ForSex::Male},       // Бекжон, Азамжон: 61 of 61 known
     {"дор", ForSex::Male},       // Сидор, Тодор: 16 of 16 known
-    {"мон", ForSex::Male},       // Димон, Иймон: 30 of 30 known
+    {"мон", ForSex::Male},       // Димон, Иймон: 29 of 29 known
     {"анд", ForSex::Male},       // Аманд, Виланд: 16 of 16 known
     {"мил", ForSex::Male},       // Ермил, Комил: 13 of 13 known
-    {"ир", ForSex::Male},        // Адир, Амир: 136 of 141 known
+    {"ир", ForSex::Male},        // Адир, Амир: 128 of 133 known
     {"их", ForSex::Male},        // Шаих, Эрих: 25 of 25 known
     {"ас", ForSex::Male},        // Анас, Влас: 127 of 133 known
     {"рс", ForSex::Male},        // Берс, Ларс: 23 of 23 known
-    {"ип", ForSex::Male},        // Адип, Осип: 19 of 19 known
-    {"иб", ForSex::Male},        // Адиб, Таиб: 36 of 36 known
-    {"ом", ForSex::Male},        // Авром, Гийом: 23 of 24 known
+    {"ип", ForSex::Male},        // Адип, Осип: 18 of 18 known
+    {"иб", ForSex::Male},        // Адиб, Таиб: 32 of 32 known
+    {"ом", ForSex::Male},        // Авром, Гийом: 22 of 23 known
     {"юс", ForSex::Male},        // Брюс, Дарюс: 19 of 19 known
     {"ос", ForSex::Male},        // Амос, Йоос: 88 of 91 known
     {"ст", ForSex::Male},        // Жюст, Йост: 19 of 19 known
     {"йр", ForSex::Male},        // Гейр, Жайр: 20 of 21 known
+    {"берт", ForSex::Male},      // Альберт, Роберт: 22 of 22 known
+    {"ольд", ForSex::Male},      // Арнольд, Аскольд: 13 of 13 known
+    {"слав", ForSex::Male},      // Болеслав, Борислав: 40 of 40 known
+    {"альд", ForSex::Male},      // Геральд, Дональд: 21 of 21 known
+    {"сейн", ForSex::Male},      // Гусейн, Хусейн: 13 of 13 known
+    {"хард", ForSex::Male},      // Мейнхард, Рейнхард: 14 of 14 known
+    {"фрид", ForSex::Male},      // Зигфрид, Вилфрид: 12 of 12 known
+    {"ьян", ForSex::Male},       // Аверьян, Демьян: 18 of 18 known
+    {"сим", ForSex::Male},       // Анисим, Герасим: 20 of 20 known
+    {"тон", ForSex::Male},       // Антон, Капитон: 23 of 23 known
+    {"дар", ForSex::Male},       // Эльдар, Тодар: 25 of 26 known
+    {"бай", ForSex::Male},       // Уралбай, Юмабай: 30 of 30 known
+    {"тар", ForSex::Male},       // Ганбаатар, Сухбаатар: 12 of 12 known
+    {"иус", ForSex::Male},       // Мариус, Юлиус: 12 of 12 known
+    {"ий", ForSex::Male},        // Авдий, Аверкий: 154 of 154 known
+    {"од", ForSex::Male},        // Всеволод, Бекзод: 25 of 26 known
+    {"ол", ForSex::Male},        // Фрол, Ербол: 21 of 22 known
     {"", ForSex::Any},           // Иван, Тагир and Айгерим, Милдред
 };
 
