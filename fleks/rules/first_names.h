@@ -37,10 +37,13 @@ inline constexpr FirstNameList kFirstNames[] = {
     {kSlavicBalkanMale, kSlavicBalkanFemale},
 };
 
-// Names given to both men and women: the surname or the patronymic decides.
+// Names given to both men and women, here or by different peoples (Карен is an Armenian
+// man's name and an English woman's, Айман a Kazakh woman's and an Arab man's): the surname
+// or the patronymic decides. A name here is of either sex whatever list also holds it.
 inline constexpr const char* kUnisexNames = R"(
   саша женя валя шура слава сима саня санька женька валька сашка шурка славка мотя жека
   мишель доминик нур нубар инсаф ихлас азар кадер
+  андреа робин карен мелис адель айман сёма
 )";
 
 // First names that are common surnames as well (Ким Анна, Лев Наталья): as a first name

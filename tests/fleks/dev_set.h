@@ -188,15 +188,20 @@ inline std::vector<GeneratedProbe> GeneratedProbes(const std::vector<DevRow>& ro
     if (row.role == "patronymic") patronymics[row.sex].push_back(&row);
     if (row.TellsItsSex()) names[row.sex].push_back(&row);
   }
-  // A surname that is a first name of the set as well (Лев, Ляля, Гулия), or a first name
-  // that is a surname of it, leaves a line of two words open to both readings.
+  // A surname that is a first name of the set or of the lists as well (Лев, Ляля, Остин), or
+  // a first name that is a surname of the set or a common surname (Герман), leaves a line of
+  // two words open to both readings.
   std::set<std::string> surnameWords, nameWords;
   for (const DevRow& row : rows) {
     if (row.role == "surname") surnameWords.insert(row.forms[0]);
     if (row.role == "name") nameWords.insert(row.forms[0]);
   }
+  std::set<std::string> alsoSurnames;
+  for (const std::string& w : ListWords(fleks::rules::kAlsoSurnames)) alsoSurnames.insert(w);
   auto ambiguous = [&](const DevRow& surname, const DevRow& name) {
-    return nameWords.count(surname.forms[0]) != 0 || surnameWords.count(name.forms[0]) != 0;
+    return nameWords.count(surname.forms[0]) != 0 || surnameWords.count(name.forms[0]) != 0 ||
+           listed.count(LowerUtf8(surname.forms[0])) != 0 ||
+           alsoSurnames.count(LowerUtf8(name.forms[0])) != 0;
   };
   auto western = [&](const DevRow& row) {
     const std::string whole = LowerUtf8(row.forms[0]);
