@@ -106,14 +106,51 @@ Sex SexOfCompound(std::string_view key) {
   return found;
 }
 
+// The word with every `from` in it written as `to`.
+std::string ReplaceAll(std::string_view word, std::string_view from, std::string_view to) {
+  std::string out;
+  std::size_t start = 0;
+  for (std::size_t at = word.find(from); at != std::string_view::npos; at = word.find(from, start)) {
+    out.append(word.substr(start, at - start)).append(to);
+    start = at + from.size();
+  }
+  return out.append(word.substr(start));
+}
+
+// The other spellings of a name the lists do not know (Генадий, Ельдар, Наталия → Геннадий,
+// Эльдар, Наталья): the sex of the known names they give, when all of those agree.
+Sex SexOfOtherSpelling(std::string_view key) {
+  const Tables& t = Tables::Get();
+  Sex found = Sex::Unknown;
+  bool disagree = false;
+  auto look = [&](const std::string& other) {
+    const WordInfo& info = t.Info(other);
+    if (other == key || !info.Has(kFirstName) || info.nameSex == Sex::Unknown) return;
+    disagree = disagree || (found != Sex::Unknown && found != info.nameSex);
+    found = info.nameSex;
+  };
+  for (const Tables::Spelling& s : t.nameSpellings) {
+    if (s.atEnd) {
+      if (EndsWith(key, s.from)) look(std::string(key.substr(0, key.size() - s.from.size())) + s.to);
+    } else if (key.find(s.from) != std::string_view::npos) {
+      look(ReplaceAll(key, s.from, s.to));
+    }
+  }
+  for (std::size_t i = 1; i < key.size(); ++i)
+    if (key[i] == key[i - 1]) look(std::string(key.substr(0, i)) + std::string(key.substr(i + 1)));
+  return disagree ? Sex::Unknown : found;
+}
+
 // The sex of a first name the lists do not know: by its beginning, else by its ending, else
-// by the names it is made of.
+// by the names it is made of, else by its other spellings.
 Sex SexByForm(std::string_view key) {
   const Tables& t = Tables::Get();
   for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
     if (key.starts_with(beginning)) return sex;
   const Sex* sex = t.firstNameSexEndings.Find(key);
-  return sex != nullptr && *sex != Sex::Unknown ? *sex : SexOfCompound(key);
+  if (sex != nullptr && *sex != Sex::Unknown) return *sex;
+  const Sex compound = SexOfCompound(key);
+  return compound != Sex::Unknown ? compound : SexOfOtherSpelling(key);
 }
 
 Facts FactsOf(const Parsed& p, const Group& g) {

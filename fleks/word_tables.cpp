@@ -113,6 +113,8 @@ void Tables::LoadFirstNames() {
   Mark(rules::kAlsoSurnames, kAlsoSurname);
   for (const std::string& w : Words(rules::kFirstNameForms)) firstNameForms.Add(Key(w), true);
   LoadSexEndings(firstNameSexEndings, rules::kFirstNameSexEndings);
+  for (const rules::NameSpelling& v : rules::kNameSpellings)
+    nameSpellings.push_back({Key(Cp1251FromUtf8(v.from)), Key(Cp1251FromUtf8(v.to)), v.atEnd});
   for (const rules::SexBeginning& b : rules::kFirstNameSexBeginnings)
     firstNameSexBeginnings.emplace_back(Key(Cp1251FromUtf8(b.beginning)), SexOf(b.sex));
 }

@@ -107,6 +107,10 @@ class Tables {
     std::size_t length;
     Sex sex;
   };
+  struct Spelling {
+    std::string from, to;  // Windows-1251
+    bool atEnd;
+  };
   struct Fleeting {
     std::string stem;
     rules::ParadigmId paradigm;
@@ -126,6 +130,7 @@ class Tables {
   std::vector<std::string> stressedSibilantEndings;  // lower case, ё kept
   SuffixTable<Sex> firstNameSexEndings;
   std::vector<std::pair<std::string, Sex>> firstNameSexBeginnings;
+  std::vector<Spelling> nameSpellings;
   SuffixTable<bool> firstNameForms;
   SuffixTable<rules::SurnameForm> surnameForms;  // the exceptions first, then the strong ones
   SuffixTable<Sex> surnameSexEndings, patronymicSexEndings;

@@ -84,6 +84,26 @@ inline constexpr const char* kStressedYaNames = R"(
   илья
 )";
 
+// How Russian texts spell one name several ways. A first name the lists do not know is read
+// as the known name it becomes when its letters are written the other way: each row turns
+// every `from` of the name into `to`, or only the ending where `atEnd` is set, and a doubled
+// letter written once is tried too (Генадий, Варлам, Изабела). Counted on the known names,
+// turning one into another found a name of the other sex at most once in twenty-five.
+struct NameSpelling {
+  const char* from;  // UTF-8, lower case
+  const char* to;
+  bool atEnd;
+};
+
+inline constexpr NameSpelling kNameSpellings[] = {
+    {"э", "е", false},   // Эльдар and Ельдар, Бэлла and Белла: 103 of 103 known
+    {"ы", "и", false},   // Мыкола and Микола, Сымон and Симон: 54 of 55
+    {"ь", "", false},    // Омельян and Омелян, Ульяна and Уляна: 178 of 185
+    {"ия", "ья", true},  // Ефросиния and Ефросинья: 25 of 25
+    {"ья", "ия", true},  // Наталья and Наталия: 25 of 25
+    {"ие", "ия", true},  // Фахрие and Фахрия: 8 of 8
+};
+
 struct SexBeginning {
   const char* beginning;
   ForSex sex;
