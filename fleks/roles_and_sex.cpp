@@ -142,13 +142,15 @@ Sex SexOfOtherSpelling(std::string_view key) {
 }
 
 // The sex of a first name the lists do not know: by its beginning, else by its ending, else
-// by the names it is made of, else by its other spellings.
-Sex SexByForm(std::string_view key) {
+// by the names it is made of, else by its other spellings. A word shaped like a surname
+// (Потапов, Рыжая) is hardly a first name: the look-ups of the last two are spared for it.
+Sex SexByForm(std::string_view key, bool surnameShaped = false) {
   const Tables& t = Tables::Get();
   for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
     if (key.starts_with(beginning)) return sex;
   const Sex* sex = t.firstNameSexEndings.Find(key);
   if (sex != nullptr && *sex != Sex::Unknown) return *sex;
+  if (surnameShaped) return Sex::Unknown;
   const Sex compound = SexOfCompound(key);
   return compound != Sex::Unknown ? compound : SexOfOtherSpelling(key);
 }
@@ -172,7 +174,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   if (f.listed == nullptr) {
     f.surnameForm = SurnameForm(key);
     f.nameForm = t.firstNameForms.Find(FirstPart(key), 2) != nullptr;
-    f.endingSex = SexByForm(FirstPart(key));
+    f.endingSex = SexByForm(FirstPart(key), f.surnameForm == kSurnameForm);
   }
   f.surnameSex = SexOfSurname(LastPart(key), last);
   f.particle = g.particle;
