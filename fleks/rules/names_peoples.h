@@ -55,6 +55,7 @@ inline constexpr const char* kVolgaMale = R"(
   адгам галиаскар иршат мухаррам рустэм юламан
   илзат раил равил рафил фаил рузил ялил вакил расил рамзил илхам зулфат
   динмухамет
+  зинэтула нурихан миклай митрей мишши
 )";
 
 inline constexpr const char* kVolgaFemale = R"(
@@ -153,6 +154,7 @@ inline constexpr const char* kCaucasusMale = R"(
   аслангирей султангирей делимхан гамзатхан нуцалхан мурадхан исса локман азнаур
   хаджибек меджид элдар абузайд одес раппани муху дзахо елбыздыко цомак таиф
   сардар супян абусупян
+  батырай кудзаг мовлид махти
 )";
 
 inline constexpr const char* kCaucasusFemale = R"(
@@ -208,6 +210,7 @@ inline constexpr const char* kSiberiaMale = R"(
   белигто эрдени санжи батоцырен
   гесер
   цырендоржо дашидоржи
+  кирсан хоца ардан алитет юван
 )";
 
 inline constexpr const char* kSiberiaFemale = R"(
@@ -231,6 +234,7 @@ inline constexpr const char* kSiberiaFemale = R"(
   сесег сесегма медегма
   дельгир цецег
   цырендулма анчимаа белекмаа
+  цырен-дулма цырен-ханда бадма-ханда
 )";
 
 }  // namespace fleks::rules
