@@ -56,6 +56,7 @@ inline constexpr const char* kVolgaMale = R"(
   илзат раил равил рафил фаил рузил ялил вакил расил рамзил илхам зулфат
   динмухамет
   зинэтула нурихан миклай митрей мишши
+  афзал шамил галимьян амет сеит зекерья
 )";
 
 inline constexpr const char* kVolgaFemale = R"(
@@ -90,6 +91,7 @@ inline constexpr const char* kVolgaFemale = R"(
   карлыгач туйбика ление мавиле февзие зекие рефика
   суюмбика
   алфия зубаржат латыйфа
+  шефика
 )";
 
 inline constexpr const char* kCaucasusMale = R"(
@@ -184,6 +186,7 @@ inline constexpr const char* kCaucasusFemale = R"(
   жовхар маьлика кулсум пятимат аминет мариет нафисет зурет нуриет хадижет мерем майрам ацырухс
   гунда шовда
   джамилат жамилят жансурат фазу
+  сафиет
 )";
 
 inline constexpr const char* kSiberiaMale = R"(
@@ -211,6 +214,8 @@ inline constexpr const char* kSiberiaMale = R"(
   гесер
   цырендоржо дашидоржи
   кирсан хоца ардан алитет юван
+  араши батсух баттулга элбэгдорж багабанди оюун-эрдэнэ занданшатар сайханбилэг алтанхуяг зориг
+  гуррагча
 )";
 
 inline constexpr const char* kSiberiaFemale = R"(
@@ -235,6 +240,7 @@ inline constexpr const char* kSiberiaFemale = R"(
   дельгир цецег
   цырендулма анчимаа белекмаа
   цырен-дулма цырен-ханда бадма-ханда заяна
+  янжмаа оюунгэрэл
 )";
 
 }  // namespace fleks::rules
