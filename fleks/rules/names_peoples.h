@@ -157,6 +157,7 @@ inline constexpr const char* kCaucasusMale = R"(
   хаджибек меджид элдар абузайд одес раппани муху дзахо елбыздыко цомак таиф
   сардар супян абусупян
   батырай кудзаг мовлид махти
+  сажид бибарс атажуко кургоко кайтуко жанхот
 )";
 
 inline constexpr const char* kCaucasusFemale = R"(
