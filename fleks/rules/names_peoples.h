@@ -188,6 +188,7 @@ inline constexpr const char* kCaucasusFemale = R"(
   гунда шовда
   джамилат жамилят жансурат фазу
   сафиет
+  каримат латипат пазилат хапизат
 )";
 
 inline constexpr const char* kSiberiaMale = R"(
