@@ -158,6 +158,7 @@ inline constexpr const char* kCaucasusMale = R"(
   сардар супян абусупян
   батырай кудзаг мовлид махти
   сажид бибарс атажуко кургоко кайтуко жанхот
+  алу
 )";
 
 inline constexpr const char* kCaucasusFemale = R"(
