@@ -155,6 +155,16 @@ Sex SexByForm(std::string_view key, bool surnameShaped = false) {
   return compound != Sex::Unknown ? compound : SexOfOtherSpelling(key);
 }
 
+// A hyphenated first name the lists do not know as a whole is known by its first part. When
+// both parts are known names of different sexes it tells no sex: Buryat names take the sex
+// of the last part (Цырен-Дулма is a woman), Spanish ones of the first (Мария-Хосе).
+const WordInfo& HyphenatedName(const WordInfo& first, const WordInfo& last) {
+  static const WordInfo kEitherSex{kFirstName, Sex::Unknown, -1};
+  const bool disagree = last.Has(kFirstName) && first.nameSex != Sex::Unknown &&
+                        last.nameSex != Sex::Unknown && first.nameSex != last.nameSex;
+  return disagree ? kEitherSex : first;
+}
+
 Facts FactsOf(const Parsed& p, const Group& g) {
   const Tables& t = Tables::Get();
   const Token& tok = p.tokens[g.main];
@@ -167,7 +177,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   if (info.Has(kFirstName))
     f.listed = &info;
   else if (first.Has(kFirstName))
-    f.listed = &first;
+    f.listed = &HyphenatedName(first, last);
   const Tables::TurkicParticle* turkic = t.TurkicEnding(key);
   f.patronymic = g.turkic != Sex::Unknown || IsPatronymicForm(key, info, turkic);
   f.patronymicSex = g.turkic != Sex::Unknown ? g.turkic : SexOfPatronymic(key, turkic);
