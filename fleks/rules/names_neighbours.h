@@ -132,6 +132,7 @@ inline constexpr const char* kCentralAsiaMale = R"(
   эшмурод эшмат тошмат нормат холмат сафарбой кучкор кулдош шукрулло голиб
   айсултан алдан амиржан арлан байболат дарын елдос елжас елнур ерман жанайдар кыдыр бердимырат
   даянч мердан джасур джавохир джалол джавлон бекбай бердибай жексенбай аманбай кожабай
+  каримбой рахимбой тошбой норбой эргашбой султонбой
 )";
 
 inline constexpr const char* kCentralAsiaFemale = R"(
@@ -320,6 +321,7 @@ inline constexpr const char* kGeorgianArmenianMale = R"(
   лонгиноз вахтангико айказун арамазд асадур мампре масис себух егия газар
   деметре
   фарсман адарнасе андриа андро хетум серож
+  бакари бежани джансуги манучари теймурази фридони
 )";
 
 inline constexpr const char* kGeorgianArmenianFemale = R"(
@@ -354,6 +356,7 @@ inline constexpr const char* kGeorgianArmenianFemale = R"(
   вартуи рубина адрине талин
   шамирам
   сюзана
+  алмаст
 )";
 
 inline constexpr const char* kBalticMoldovaMale = R"(
