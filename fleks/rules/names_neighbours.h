@@ -135,6 +135,7 @@ inline constexpr const char* kCentralAsiaMale = R"(
   каримбой рахимбой тошбой норбой эргашбой султонбой
   абдукаюм абдурасул абдухафиз абдумумин абдугафур абдусобир абдумаджид абдуджалил мухаммадюсуф
   мухаммадкарим мухаммадазиз мирзакарим миржалол нурсеит нуралы ердос
+  аббос акром алпомиш камрон
 )";
 
 inline constexpr const char* kCentralAsiaFemale = R"(
@@ -214,6 +215,7 @@ inline constexpr const char* kCentralAsiaFemale = R"(
   тиллагозель элмира
   гулбадан фариштамо райхона тумар огулджерен бибигозель шохида махзуна
   эркинай
+  гулжамол марджона райхон
 )";
 
 inline constexpr const char* kAzerbaijanMale = R"(
