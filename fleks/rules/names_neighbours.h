@@ -140,6 +140,7 @@ inline constexpr const char* kCentralAsiaMale = R"(
   кунходжа турдымурат кобланды таргын бекежан жанкожа беимбет туманбай жумекен калихан сыргак
   женижок барпы тугелбай аалы бозор
   паймон джовид хомид ориён дориюш
+  эмирлан элдос нурмырат гурбангелди гельдимырат
 )";
 
 inline constexpr const char* kCentralAsiaFemale = R"(
@@ -221,6 +222,7 @@ inline constexpr const char* kCentralAsiaFemale = R"(
   эркинай
   гулжамол марджона райхон
   анора оиша
+  говхер
 )";
 
 inline constexpr const char* kAzerbaijanMale = R"(
