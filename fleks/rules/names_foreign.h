@@ -255,6 +255,7 @@ inline constexpr const char* kWesternMale = R"(
   лало рафа бето мэнни дадли
   антони айзея гейбриел дэниэл пэтрик эдриан эйдриан аллен келвин доналд роналд стьюарт даглас
   джеффрей
+  иозеф герит сорен сантиаго сержио
 )";
 
 inline constexpr const char* kWesternFemale = R"(
@@ -445,6 +446,7 @@ inline constexpr const char* kWesternFemale = R"(
   мэрайя делайла далила
   джейд саммер отэм
   кейти кэйти шэлли бэкки касси менди
+  гильдегард гедвиг консепсион асунсион энкарнасион анунсиасион адорасион
 )";
 
 inline constexpr const char* kEastMale = R"(
