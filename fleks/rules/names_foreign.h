@@ -748,6 +748,7 @@ inline constexpr const char* kJewishGreekMale = R"(
   харалампис хрисовалантис ясонас
   бериш элимейлех пинхос шахна берел дуди коби шуки ави
   манос толис мариос михалакис
+  гиоргос йоаннис костандинос элевтериос вассилис
 )";
 
 // Jewish women's names (Hebrew and Yiddish) and Greek women's names.
@@ -777,6 +778,7 @@ inline constexpr const char* kJewishGreekFemale = R"(
   башева бруха ентл гиндл ите миндл серл цейтл элке алкмини артеми асимина атанасия дросула лито рея
   родопи спиридула хрисавги элпиники эрасмия
   ленио фотула
+  эвангелия
 )";
 
 // Men's names of Poland, Czechia, Slovakia, Hungary and the Balkans.
