@@ -751,6 +751,7 @@ inline constexpr const char* kJewishGreekMale = R"(
   бериш элимейлех пинхос шахна берел дуди коби шуки ави
   манос толис мариос михалакис
   гиоргос йоаннис костандинос элевтериос вассилис
+  итро амрам цидкияху зерубавель шамай тарфон йехояхин
 )";
 
 // Jewish women's names (Hebrew and Yiddish) and Greek women's names.
@@ -781,6 +782,7 @@ inline constexpr const char* kJewishGreekFemale = R"(
   родопи спиридула хрисавги элпиники эрасмия
   ленио фотула
   эвангелия
+  ахиноам бруриа йемима кециа
 )";
 
 // Men's names of Poland, Czechia, Slovakia, Hungary and the Balkans.
