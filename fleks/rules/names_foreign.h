@@ -257,6 +257,7 @@ inline constexpr const char* kWesternMale = R"(
   джеффрей
   иозеф герит сорен сантиаго сержио
   альвизе арнольдо бальдуино бернабо элио эмидио фабиано галилео лапо оберто теренцио
+  куинтон квирин людвин гилсон адемир алдаир
 )";
 
 inline constexpr const char* kWesternFemale = R"(
