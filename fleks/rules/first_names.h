@@ -139,20 +139,24 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
 
 // The sex of a first name that is in none of the lists, by its ending; the first row
 // whose ending matches decides, and Any means the ending does not tell. How far an ending
-// is trusted is counted on the names of the lists, of every origin (12,000 of them):
+// is trusted is counted on the names of the lists, of every origin (19,000 of them):
 // - a row names one sex where the known names that end so are of that sex but for about one
 //   in twenty at most, and those few are in the lists;
-// - -а, -я and the consonants tell nothing by themselves: of the known names, one in eight
-//   in -а is a man's (Абдулла, Мустафа, Шота, Лука, Никита, Гела) and one in ten ending in a
+// - -а, -я and the consonants tell nothing by themselves: of the known names, one in five
+//   in -а is a man's (Абдулла, Мустафа, Шота, Лука, Никита, Гела) and one in five ending in a
 //   consonant a woman's (Зайнаб, Ширин, Абигейль). Read as women's and men's, they were wrong
 //   about one time in twelve on rare names the lists did not know, and a wrong salutation goes
 //   out where an unknown one is left for the user to fix. Only their narrower endings decide,
 //   where at least 95 in 100 of at least twelve known names are of one sex (-на, -ара, -ида;
 //   -ир, -ас, -ос, -бек). A row's count is of the known names it decides, those no longer
-//   row takes, and a row whose share falls under that as the lists grow goes;
-// - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -дин, -ен, -ат, -жан, -нур …: 4,000
-//   known names, 1,600 of them women's) the ending decides nothing, and a name the lists do
-//   not know is of unknown sex, unless it is two known names of one sex written together.
+//   row takes. A row goes when its share falls under 90 in 100 as the lists grow: the lists
+//   take in the exceptions as they are found, so among them a row looks worse than it does
+//   on names they do not hold (of about 230 rare names the lists do not hold, the rows were
+//   wrong on one);
+// - where both sexes end alike (-ь, -и, -е, -о, -у, -ин, -дин, -ен, -ат, -жан, -нур …: 6,500
+//   known names, 2,500 of them women's) the ending decides nothing, and a name the lists do
+//   not know is of unknown sex, unless it is two known names of one sex written together or
+//   another spelling of a known name.
 inline constexpr SexEnding kFirstNameSexEndings[] = {
     // Vowels.
     {"улла", ForSex::Male},     // Абдулла, Хабибулла, Нурулла
@@ -179,63 +183,75 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"реза", ForSex::Male},     // Реза, Алиреза (Тереза is in the lists)
     {"ага", ForSex::Male},      // Алиага, Мирага
     {"слава", ForSex::Female},  // Велислава, Доброслава
-    {"ара", ForSex::Female},    // Анара, Инара: 37 of 38 known
-    {"ира", ForSex::Female},    // Амира, Заира: 60 of 62 known
+    {"ара", ForSex::Female},    // Анара, Инара: 41 of 42 known
+    {"ира", ForSex::Female},    // Амира, Заира: 72 of 74 known
     {"гиса", ForSex::Male},     // Нургиса
-    {"иса", ForSex::Female},    // Алиса, Аниса: 23 of 24 known
-    {"ида", ForSex::Female},    // Абида, Наида: 48 of 48 known
+    {"иса", ForSex::Female},    // Алиса, Аниса: 29 of 30 known
+    {"ида", ForSex::Female},    // Абида, Наида: 73 of 73 known
     {"иза", ForSex::Female},    // Азиза, Ализа: 23 of 24 known
-    {"нда", ForSex::Female},    // Ванда, Линда: 26 of 26 known
-    {"ета", ForSex::Female},    // Грета, Ивета: 15 of 15 known
-    {"тта", ForSex::Female},    // Изотта, Одетта: 28 of 29 known
-    {"иба", ForSex::Female},    // Адиба, Таиба: 16 of 16 known
-    {"на", ForSex::Female},     // Айна, Анна: 428 of 434 known
-    {"елла", ForSex::Female},   // Белла, Гелла: 21 of 21 known
-    {"льда", ForSex::Female},   // Изольда, Дильда: 14 of 14 known
-    {"анка", ForSex::Female},   // Оксанка, Ганка: 18 of 18 known
-    {"ела", ForSex::Female},    // Анжела, Натела: 26 of 27 known
-    {"ура", ForSex::Female},    // Лаура, Шаура: 21 of 22 known
-    {"ифа", ForSex::Female},    // Зифа, Минзифа: 13 of 13 known
-    {"йла", ForSex::Female},    // Лейла, Шейла: 12 of 12 known
-    {"лма", ForSex::Female},    // Дулма, Цыпилма: 13 of 13 known
-    {"ца", ForSex::Female},     // Милица, Гванца: 25 of 26 known
+    {"нда", ForSex::Female},    // Ванда, Линда: 58 of 64 known
+    {"ета", ForSex::Female},    // Грета, Ивета: 42 of 45 known
+    {"тта", ForSex::Female},    // Изотта, Одетта: 43 of 44 known
+    {"иба", ForSex::Female},    // Адиба, Таиба: 18 of 18 known
+    {"на", ForSex::Female},     // Айна, Анна: 683 of 700 known
+    {"елла", ForSex::Female},   // Белла, Гелла: 30 of 30 known
+    {"льда", ForSex::Female},   // Изольда, Дильда: 25 of 25 known
+    {"анка", ForSex::Female},   // Оксанка, Ганка: 30 of 30 known
+    {"ела", ForSex::Female},    // Анжела, Натела: 41 of 42 known
+    {"ура", ForSex::Any},       // Айнура and Бонавентура
+    {"ифа", ForSex::Female},    // Зифа, Минзифа: 15 of 16 known
+    {"йла", ForSex::Female},    // Лейла, Шейла: 17 of 18 known
+    {"лма", ForSex::Female},    // Дулма, Цыпилма: 19 of 20 known
+    {"ца", ForSex::Any},        // Благица and Груица
+    {"мила", ForSex::Female},   // Людмила, Радмила: 14 of 14 known
+    {"инка", ForSex::Female},   // Зинка, Нинка: 27 of 27 known
+    {"льма", ForSex::Female},   // Вильма, Зельма: 14 of 14 known
+    {"олла", ForSex::Male},     // Сейфолла, Фазлолла: 29 of 30 known
+    {"мка", ForSex::Male},      // Димка, Семка: 13 of 13 known
+    {"яа", ForSex::Female},     // Сарантуяа, Туяа: 13 of 13 known
     {"а", ForSex::Any},         // Шота, Никита and Анна, Гулнара
     {"ремия", ForSex::Male},    // Иеремия
     {"хемия", ForSex::Male},    // Нехемия (Эуфемия is a woman's name)
-    {"ния", ForSex::Female},    // Агния, Гания: 52 of 54 known
-    {"иля", ForSex::Female},    // Адиля, Асиля: 31 of 32 known
-    {"лия", ForSex::Female},    // Вилия, Галия: 49 of 51 known
-    {"ея", ForSex::Female},     // Вевея, Вивея: 17 of 17 known
-    {"фия", ForSex::Female},    // София, Гафия: 14 of 14 known
+    {"ния", ForSex::Female},    // Агния, Гания: 68 of 71 known
+    {"иля", ForSex::Female},    // Адиля, Асиля: 32 of 33 known
+    {"лия", ForSex::Female},    // Вилия, Галия: 75 of 79 known
+    {"ея", ForSex::Female},     // Вевея, Вивея: 28 of 29 known
+    {"фия", ForSex::Female},    // София, Гафия: 20 of 21 known
+    {"зия", ForSex::Female},    // Гортензия, Разия: 20 of 21 known
+    {"ция", ForSex::Female},    // Констанция, Люция: 15 of 15 known
+    {"ая", ForSex::Female},     // Аглая, Рая: 20 of 21 known
+    {"ія", ForSex::Female},     // Соломія, Євгенія: 13 of 13 known
     {"я", ForSex::Any},         // Кинзя, Илья and Мария, Джамиля
-    {"джи", ForSex::Male},      // Гаджи, Луиджи
+    {"джи", ForSex::Any},       // Абухаджи and Инджи
     {"кули", ForSex::Male},     // Ниязкули
     {"биби", ForSex::Female},   // Огульбиби
     {"нби", ForSex::Male},      // Хасанби, Асланби: Circassian men's names
     {"рби", ForSex::Male},      // Аскерби
     {"зби", ForSex::Male},      // Хазби
     {"дби", ForSex::Male},      // Мухамедби
-    {"ели", ForSex::Female},    // Амели, Дамели, Назели
+    {"ели", ForSex::Any},       // Амели and Вели
     {"ини", ForSex::Female},    // Виржини, Фотини, Ирини
     {"лики", ForSex::Female},   // Василики, Ангелики
     {"ади", ForSex::Male},      // Мади, Хади, Мовлади
-    {"ами", ForSex::Male},      // Низами, Рами, Гурами
+    {"ами", ForSex::Any},       // Гурами and Асами
     {"тали", ForSex::Any},      // Натали
     {"лали", ForSex::Any},      // Лали
     {"жали", ForSex::Any},      // Анжали
-    {"али", ForSex::Male},      // Магомедали, Курбанали
+    {"гали", ForSex::Male},     // Гали, Нургали: 13 of 13 known
+    {"али", ForSex::Any},       // Аббасали and Вайшали
+    {"берди", ForSex::Male},    // Рахымберди, Худойберди: 17 of 17 known
     {"и", ForSex::Any},         // Анри, Махди, Низами and Натали, Этери
     {"эле", ForSex::Male},      // Даниэле, Габриэле
     {"ппе", ForSex::Male},      // Джузеппе
     {"торе", ForSex::Male},     // Сальваторе, Этторе
-    {"ине", ForSex::Female},    // Армине, Лусине, Кристине
+    {"ине", ForSex::Any},       // Адрине and Кармине
     {"яне", ForSex::Female},    // Гаяне
     {"лике", ForSex::Female},   // Мелике
-    {"ане", ForSex::Female},    // Мане, Зане, Кристиане
+    {"ане", ForSex::Any},       // Афсане and Иване
     {"хре", ForSex::Female},    // Мохре, Голчехре
     {"ере", ForSex::Female},    // Айзере, Тахере
     {"идже", ForSex::Female},   // Хатидже
-    {"ие", ForSex::Female},     // Махлие, Оттилие: 14 of 14 known
+    {"ие", ForSex::Female},     // Махлие, Оттилие: 46 of 50 known
     {"е", ForSex::Any},         // Хосе, Эмре, Андре and Бируте, Инесе
     {"нэ", ForSex::Female},     // Гаянэ, Лусинэ
     {"оэ", ForSex::Female},     // Зоэ
@@ -266,6 +282,10 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"нтино", ForSex::Male},   // Валентино
     {"ико", ForSex::Any},      // Энрико and Тамрико
     {"тко", ForSex::Male},     // Петко, Ратко, Влатко
+    {"ько", ForSex::Male},     // Грицько, Василько: 20 of 20 known
+    {"рко", ForSex::Male},     // Юрко, Оверко: 14 of 14 known
+    {"нко", ForSex::Male},     // Иванко, Романко: 22 of 22 known
+    {"ско", ForSex::Male},     // Франческо, Бласко: 12 of 12 known
     {"ко", ForSex::Any},       // Франко and Кэйко
     {"но", ForSex::Any},       // Бруно and Нино, Барно
     {"хло", ForSex::Any},      // Шахло
@@ -273,6 +293,8 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"эло", ForSex::Any},      // Консуэло
     {"бо", ForSex::Any},       // Зебо
     {"дро", ForSex::Male},     // Педро, Сандро, Исидро
+    {"еро", ForSex::Male},     // Пьеро, Северо: 16 of 16 known
+    {"иро", ForSex::Male},     // Чиро, Рамиро: 20 of 21 known
     {"ро", ForSex::Any},       // Педро and Маро
     {"рио", ForSex::Any},      // Марио and Росарио
     {"фио", ForSex::Any},      // Софио
@@ -287,7 +309,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"рдо", ForSex::Male},     // Бернардо
     {"рто", ForSex::Male},     // Роберто
     {"тто", ForSex::Male},     // Отто
-    {"ито", ForSex::Male},     // Вито, Бенито
+    {"ито", ForSex::Any},      // Агапито and Ампарито
     {"ьфо", ForSex::Male},     // Родольфо
     {"мо", ForSex::Male},      // Джеронимо, Массимо
     {"зо", ForSex::Male},      // Томмазо
@@ -297,6 +319,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"его", ForSex::Male},     // Диего
     {"уго", ForSex::Male},     // Уго
     {"ао", ForSex::Male},      // Жоао
+    {"иньо", ForSex::Male},    // Жоржиньо, Жуниньо: 12 of 12 known
     {"о", ForSex::Any},        // Дато and Нато, Додо, Марго
     {"гулы", ForSex::Male},    // Ниязгулы
     {"газы", ForSex::Male},    // Абылгазы
@@ -325,7 +348,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"згул", ForSex::Female},    // Назгул
     {"ыгул", ForSex::Female},    // Бактыгул
     {"ргул", ForSex::Female},    // Нургул
-    {"гул", ForSex::Female},     // Бахтигул, Айнагул (Токтогул is in the lists)
+    {"гул", ForSex::Any},        // Айнагул and Бурангул
     {"сум", ForSex::Female},     // Гульсум, Кульсум (Масум is in the lists)
     {"сюм", ForSex::Female},     // Гюльсюм, Умукусюм
     {"айым", ForSex::Female},    // Нурайым, Гулайым
@@ -346,21 +369,22 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"ибат", ForSex::Female},    // Габибат
     {"икат", ForSex::Female},    // Маликат
     {"исат", ForSex::Female},    // Написат
-    {"гат", ForSex::Male},       // Талгат, Асгат
+    {"гат", ForSex::Any},        // Асгат and Нагат
     {"лзат", ForSex::Female},    // Асылзат
     {"булат", ForSex::Male},     // Булат, Айбулат
     {"мурат", ForSex::Male},     // Бекмурат, Сапармурат
     {"мурад", ForSex::Male},     // Шахмурад, Гаджимурад
     {"болат", ForSex::Male},     // Болат, Жанболат
+    {"мырат", ForSex::Male},     // Мырат, Сейитмырат: 23 of 23 known
     {"ат", ForSex::Any},         // Азат, Фархат and Салтанат, Мухаббат
     {"лым", ForSex::Female},     // Аяулым, Арайлым
     {"ым", ForSex::Any},         // Касым and Назым
-    {"нуш", ForSex::Female},     // Ануш, Сирануш
+    {"нуш", ForSex::Any},        // Айгануш and Киануш
     {"еуш", ForSex::Male},       // Тадеуш, Матеуш
     {"иуш", ForSex::Male},       // Дариуш, Мариуш
     {"ош", ForSex::Male},        // Милош, Бартош
     {"ш", ForSex::Any},          // Лукаш and Айнаш, Карлыгаш
-    {"етт", ForSex::Female},     // Жозетт, Колетт
+    {"етт", ForSex::Any},        // Аннетт and Беннетт
     {"хмет", ForSex::Male},      // Ахмет, Мехмет
     {"ммет", ForSex::Male},      // Мухаммет
     {"ет", ForSex::Any},         // Маргарет, Бермет
@@ -378,6 +402,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"дин", ForSex::Any},        // Мурадин and Надин, Клодин
     {"ин", ForSex::Any},         // Кевин, Мартин and Кэтрин, Ширин
     {"ген", ForSex::Male},       // Гурген, Толеген, Мерген
+    {"ьен", ForSex::Male},       // Жюльен, Бастьен: 19 of 20 known
     {"ен", ForSex::Any},         // Стивен, Ален and Мадлен, Вивьен
     {"тжан", ForSex::Male},      // Ахметжан, Бакытжан
     {"ьжан", ForSex::Female},    // Гульжан
@@ -406,7 +431,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"наб", ForSex::Female},     // Зайнаб
     {"вейг", ForSex::Female},    // Сольвейг
     {"борг", ForSex::Female},    // Ингеборг
-    {"дад", ForSex::Female},     // Соледад, Каридад
+    {"дад", ForSex::Any},        // Вадад and Алидад
     {"ильд", ForSex::Female},    // Матильд, Клотильд
     {"дегард", ForSex::Female},  // Хильдегард
     {"мгард", ForSex::Female},   // Ирмгард
@@ -418,6 +443,7 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"гоз", ForSex::Female},     // Ботагоз
     {"лай", ForSex::Any},        // Абылай and Акылай, Куралай
     {"имай", ForSex::Female},    // Бегимай
+    {"бой", ForSex::Male},       // Эркинбой, Хасанбой: 15 of 15 known
     {"ой", ForSex::Any},         // Рой and Угилой, Турсуной
     {"жамал", ForSex::Female},   // Айжамал, Жамал (Джамал is in the lists)
     {"ихан", ForSex::Any},       // Алихан and Неслихан
@@ -481,51 +507,73 @@ inline constexpr SexEnding kFirstNameSexEndings[] = {
     {"алик", ForSex::Male},      // Малик, Абдулхалик
     {"ик", ForSex::Any},         // Рафик and Астхик, Асмик
     {"нер", ForSex::Male},       // Вернер
-    {"вер", ForSex::Male},       // Анвер, Оливер, Ксавер
+    {"вер", ForSex::Any},        // Анвер and Дьендьвер
+    {"дер", ForSex::Male},       // Искандер, Эскендер: 19 of 19 known
     {"ер", ForSex::Any},         // Вальтер and Эстер, Харпер
     {"эл", ForSex::Any},         // Мюриэл
     {"рут", ForSex::Female},     // Рут
-    {"най", ForSex::Female},     // Алтынай, Турсунай: Kyrgyz and Kazakh women's names
+    {"най", ForSex::Any},        // Алтынай and Винай
     {"йдай", ForSex::Female},    // Айдай
     {"ханум", ForSex::Female},   // Гульханум
     {"бегим", ForSex::Female},   // Айбегим
-    {"лим", ForSex::Male},       // Валим, Галим: 16 of 16 known
-    {"хим", ForSex::Male},       // Рахим, Фахим: 12 of 12 known
-    {"мед", ForSex::Male},       // Ахмед, Мамед: 28 of 28 known
+    {"лим", ForSex::Male},       // Валим, Галим: 18 of 19 known
+    {"хим", ForSex::Male},       // Рахим, Фахим: 15 of 15 known
+    {"мед", ForSex::Male},       // Ахмед, Мамед: 37 of 37 known
     {"мад", ForSex::Male},       // Ахмад, Самад, Хамад: no woman's name ends so
-    {"жон", ForSex::Male},       // Бекжон, Азамжон: 61 of 61 known
-    {"дор", ForSex::Male},       // Сидор, Тодор: 16 of 16 known
-    {"мон", ForSex::Male},       // Димон, Иймон: 29 of 29 known
-    {"анд", ForSex::Male},       // Аманд, Виланд: 16 of 16 known
-    {"мил", ForSex::Male},       // Ермил, Комил: 13 of 13 known
-    {"ир", ForSex::Male},        // Адир, Амир: 128 of 133 known
-    {"их", ForSex::Male},        // Шаих, Эрих: 25 of 25 known
-    {"ас", ForSex::Male},        // Анас, Влас: 127 of 133 known
-    {"рс", ForSex::Male},        // Берс, Ларс: 23 of 23 known
-    {"ип", ForSex::Male},        // Адип, Осип: 18 of 18 known
-    {"иб", ForSex::Male},        // Адиб, Таиб: 32 of 32 known
-    {"ом", ForSex::Male},        // Авром, Гийом: 22 of 23 known
-    {"юс", ForSex::Male},        // Брюс, Дарюс: 19 of 19 known
-    {"ос", ForSex::Male},        // Амос, Йоос: 88 of 91 known
-    {"ст", ForSex::Male},        // Жюст, Йост: 19 of 19 known
-    {"йр", ForSex::Male},        // Гейр, Жайр: 20 of 21 known
-    {"берт", ForSex::Male},      // Альберт, Роберт: 22 of 22 known
-    {"ольд", ForSex::Male},      // Арнольд, Аскольд: 13 of 13 known
-    {"слав", ForSex::Male},      // Болеслав, Борислав: 40 of 40 known
-    {"альд", ForSex::Male},      // Геральд, Дональд: 21 of 21 known
-    {"сейн", ForSex::Male},      // Гусейн, Хусейн: 13 of 13 known
-    {"хард", ForSex::Male},      // Мейнхард, Рейнхард: 14 of 14 known
-    {"фрид", ForSex::Male},      // Зигфрид, Вилфрид: 12 of 12 known
-    {"ьян", ForSex::Male},       // Аверьян, Демьян: 18 of 18 known
-    {"сим", ForSex::Male},       // Анисим, Герасим: 20 of 20 known
-    {"тон", ForSex::Male},       // Антон, Капитон: 23 of 23 known
-    {"дар", ForSex::Male},       // Эльдар, Тодар: 25 of 26 known
-    {"бай", ForSex::Male},       // Уралбай, Юмабай: 30 of 30 known
-    {"тар", ForSex::Male},       // Ганбаатар, Сухбаатар: 12 of 12 known
-    {"иус", ForSex::Male},       // Мариус, Юлиус: 12 of 12 known
-    {"ий", ForSex::Male},        // Авдий, Аверкий: 154 of 154 known
-    {"од", ForSex::Male},        // Всеволод, Бекзод: 25 of 26 known
-    {"ол", ForSex::Male},        // Фрол, Ербол: 21 of 22 known
+    {"жон", ForSex::Male},       // Бекжон, Азамжон: 109 of 109 known
+    {"дор", ForSex::Male},       // Сидор, Тодор: 24 of 24 known
+    {"мон", ForSex::Male},       // Димон, Иймон: 43 of 43 known
+    {"анд", ForSex::Male},       // Аманд, Виланд: 21 of 23 known
+    {"мил", ForSex::Male},       // Ермил, Комил: 19 of 19 known
+    {"ир", ForSex::Male},        // Адир, Амир: 201 of 208 known
+    {"их", ForSex::Male},        // Шаих, Эрих: 36 of 36 known
+    {"ас", ForSex::Male},        // Анас, Влас: 251 of 258 known
+    {"рс", ForSex::Male},        // Берс, Ларс: 45 of 46 known
+    {"ип", ForSex::Male},        // Адип, Осип: 28 of 28 known
+    {"иб", ForSex::Male},        // Адиб, Таиб: 36 of 36 known
+    {"ом", ForSex::Male},        // Авром, Гийом: 24 of 26 known
+    {"юс", ForSex::Male},        // Брюс, Дарюс: 29 of 29 known
+    {"ос", ForSex::Male},        // Амос, Йоос: 186 of 189 known
+    {"ст", ForSex::Male},        // Жюст, Йост: 35 of 36 known
+    {"йр", ForSex::Male},        // Гейр, Жайр: 27 of 28 known
+    {"берт", ForSex::Male},      // Альберт, Роберт: 32 of 32 known
+    {"ольд", ForSex::Male},      // Арнольд, Аскольд: 17 of 17 known
+    {"слав", ForSex::Male},      // Болеслав, Борислав: 75 of 75 known
+    {"альд", ForSex::Male},      // Геральд, Дональд: 26 of 26 known
+    {"сейн", ForSex::Male},      // Гусейн, Хусейн: 17 of 17 known
+    {"хард", ForSex::Male},      // Мейнхард, Рейнхард: 20 of 20 known
+    {"фрид", ForSex::Male},      // Зигфрид, Вилфрид: 14 of 14 known
+    {"ьян", ForSex::Male},       // Аверьян, Демьян: 32 of 32 known
+    {"сим", ForSex::Male},       // Анисим, Герасим: 24 of 24 known
+    {"тон", ForSex::Male},       // Антон, Капитон: 37 of 38 known
+    {"дар", ForSex::Male},       // Эльдар, Тодар: 38 of 39 known
+    {"бай", ForSex::Male},       // Уралбай, Юмабай: 52 of 52 known
+    {"тар", ForSex::Male},       // Ганбаатар, Сухбаатар: 21 of 23 known
+    {"иус", ForSex::Male},       // Мариус, Юлиус: 16 of 16 known
+    {"ий", ForSex::Male},        // Авдий, Аверкий: 271 of 272 known
+    {"од", ForSex::Male},        // Всеволод, Бекзод: 40 of 41 known
+    {"ол", ForSex::Any},         // Айбол and Каджол
+    {"уллах", ForSex::Male},     // Амануллах, Нуруллах: 46 of 46 known
+    {"оллах", ForSex::Male},     // Рухоллах, Фазлоллах: 27 of 27 known
+    {"азар", ForSex::Male},      // Назар, Елеазар: 17 of 17 known
+    {"ольф", ForSex::Male},      // Рудольф, Рольф: 12 of 12 known
+    {"рхан", ForSex::Male},      // Тимурхан, Тимерхан: 21 of 22 known
+    {"ким", ForSex::Male},       // Аким, Евдоким: 14 of 14 known
+    {"тор", ForSex::Male},       // Виктор, Нестор: 13 of 13 known
+    {"фан", ForSex::Male},       // Епифан, Митрофан: 14 of 14 known
+    {"аил", ForSex::Male},       // Михаил, Рафаил: 21 of 21 known
+    {"дон", ForSex::Male},       // Спиридон, Авдон: 19 of 19 known
+    {"кул", ForSex::Male},       // Викул, Меркул: 14 of 14 known
+    {"зим", ForSex::Male},       // Назим, Кязим: 13 of 13 known
+    {"тай", ForSex::Male},       // Мустай, Нуртай: 16 of 16 known
+    {"ок", ForSex::Male},        // Сашок, Филипок: 22 of 23 known
+    {"ій", ForSex::Male},        // Андрій, Олексій: 19 of 19 known
+    {"ыр", ForSex::Male},        // Любомыр, Володымыр: 19 of 19 known
+    {"аз", ForSex::Male},        // Алмаз, Айваз: 42 of 44 known
+    {"яд", ForSex::Male},        // Ахъяд, Ахьяд: 12 of 12 known
+    {"лд", ForSex::Male},        // Болд, Батболд: 14 of 14 known
+    {"дс", ForSex::Male},        // Арвидс, Нормундс: 21 of 21 known
+    {"тс", ForSex::Male},        // Имантс, Интс: 13 of 13 known
     {"", ForSex::Any},           // Иван, Тагир and Айгерим, Милдред
 };
 
