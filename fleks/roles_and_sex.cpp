@@ -141,16 +141,19 @@ Sex SexOfOtherSpelling(std::string_view key) {
   return disagree ? Sex::Unknown : found;
 }
 
-// The sex of a first name the lists do not know: by its beginning, else by its ending, else
-// by the names it is made of, else by its other spellings. A word shaped like a surname
-// (Потапов, Рыжая) is hardly a first name: the look-ups of the last two are spared for it.
-Sex SexByForm(std::string_view key, bool surnameShaped = false) {
+// The sex of a first name the lists do not know: by its beginning, else by its ending.
+Sex SexByForm(std::string_view key) {
   const Tables& t = Tables::Get();
   for (const auto& [beginning, sex] : t.firstNameSexBeginnings)
     if (key.starts_with(beginning)) return sex;
   const Sex* sex = t.firstNameSexEndings.Find(key);
-  if (sex != nullptr && *sex != Sex::Unknown) return *sex;
-  if (surnameShaped) return Sex::Unknown;
+  return sex == nullptr ? Sex::Unknown : *sex;
+}
+
+// The last resort for a first name that neither the lists nor its form tell: the names it is
+// made of, else its other spellings. It takes some look-ups, so it is asked only of the
+// first name of a line that nothing else tells the sex of.
+Sex SexOfRareName(std::string_view key) {
   const Sex compound = SexOfCompound(key);
   return compound != Sex::Unknown ? compound : SexOfOtherSpelling(key);
 }
@@ -184,7 +187,7 @@ Facts FactsOf(const Parsed& p, const Group& g) {
   if (f.listed == nullptr) {
     f.surnameForm = SurnameForm(key);
     f.nameForm = t.firstNameForms.Find(FirstPart(key), 2) != nullptr;
-    f.endingSex = SexByForm(FirstPart(key), f.surnameForm == kSurnameForm);
+    f.endingSex = SexByForm(FirstPart(key));
   }
   f.surnameSex = SexOfSurname(LastPart(key), last);
   f.particle = g.particle;
@@ -242,6 +245,7 @@ struct Reading {
   const Order* order = nullptr;
   double score = std::numeric_limits<double>::lowest();
   Sex sex = Sex::Unknown;
+  bool evidence = false;  // any word told a sex, whether or not one sex won
 };
 
 // What a reading loses besides for what does not go together in it: a first name and a
@@ -276,7 +280,7 @@ Reading BestReading(const Order (&orders)[N], const std::array<Facts, 3>& facts,
     double score = &order == &orders[0] ? kDefaultOrder : 0;
     for (std::size_t i = 0; i < n; ++i) score += Fit(facts[i], order[i], n == 3 && i == 2, votes);
     score -= kContradiction * votes.Outvoted() + Disagreement(order, facts, n);
-    if (score > best.score) best = {&order, score, votes.Winner()};
+    if (score > best.score) best = {&order, score, votes.Winner(), votes.male + votes.female > 0};
   }
   return best;
 }
@@ -317,6 +321,15 @@ bool HasNameEvidence(const Parsed& p, const std::array<Facts, 3>& facts, std::si
   return n == 1 && facts[0].surnameForm == kSurnameForm;
 }
 
+// The sex of the line's first name by the last resort, when the lists do not know it.
+Sex SexOfUnlistedFirstName(const Parsed& p, const std::array<Group*, 3>& words,
+                           const std::array<Facts, 3>& facts, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (words[i]->role == Role::FirstName && facts[i].listed == nullptr)
+      return SexOfRareName(FirstPart(p.tokens[words[i]->main].key));
+  return Sex::Unknown;
+}
+
 }  // namespace
 
 Person DecideRolesAndSex(Parsed& p) {
@@ -340,7 +353,7 @@ Person DecideRolesAndSex(Parsed& p) {
                          : n == 2 ? BestReading(kTwoWords, facts, n)
                                   : BestReading(kThreeWords, facts, n);
     for (std::size_t i = 0; i < n; ++i) words[i]->role = (*best.order)[i];
-    person.sex = best.sex;
+    person.sex = best.evidence ? best.sex : SexOfUnlistedFirstName(p, words, facts, n);
   }
   // A word in brackets takes the part of the word before it: Иванова (Петрова) Мария.
   Role previous = Role::Other;
@@ -362,7 +375,9 @@ Person DecideRolesAndSex(Parsed& p) {
 
 Sex SexOfFirstName(std::string_view key) {
   const WordInfo& info = Tables::Get().Info(key);
-  return info.Has(kFirstName) ? info.nameSex : SexByForm(key);
+  if (info.Has(kFirstName)) return info.nameSex;
+  const Sex sex = SexByForm(key);
+  return sex != Sex::Unknown ? sex : SexOfRareName(key);
 }
 
 }  // namespace fleks
