@@ -87,6 +87,24 @@ Sex SexOfSurname(std::string_view key, const WordInfo& info) {
   return sex == nullptr ? Sex::Unknown : *sex;
 }
 
+// The sex of a known first name of one sex, else Unknown.
+Sex OneSexName(const WordInfo& info) { return info.Has(kFirstName) ? info.nameSex : Sex::Unknown; }
+
+// The sex that every name found tells, or Unknown when none is found or two disagree.
+class Agreement {
+ public:
+  void Add(Sex sex) {
+    if (sex == Sex::Unknown) return;
+    split_ = split_ || (sex_ != Sex::Unknown && sex_ != sex);
+    sex_ = sex;
+  }
+  Sex Result() const { return split_ ? Sex::Unknown : sex_; }
+
+ private:
+  Sex sex_ = Sex::Unknown;
+  bool split_ = false;
+};
+
 // A name the lists do not know that is two known names of one sex written together
 // (Ибрагимхалил, Джанлука, Бадмацырен) is of that sex. Every way of cutting it into a known
 // name of at least three letters and one of at least four must agree: Аббасгули is Аббас
@@ -94,16 +112,16 @@ Sex SexOfSurname(std::string_view key, const WordInfo& info) {
 Sex SexOfCompound(std::string_view key) {
   constexpr std::size_t kMinHead = 3, kMinTail = 4;
   const Tables& t = Tables::Get();
-  Sex found = Sex::Unknown;
+  Agreement agreement;
   for (std::size_t cut = kMinHead; cut + kMinTail <= key.size(); ++cut) {
-    const WordInfo& head = t.Info(key.substr(0, cut));
-    if (!head.Has(kFirstName) || head.nameSex == Sex::Unknown) continue;
-    const WordInfo& tail = t.Info(key.substr(cut));
-    if (!tail.Has(kFirstName) || tail.nameSex == Sex::Unknown) continue;
-    if (head.nameSex != tail.nameSex || (found != Sex::Unknown && found != head.nameSex)) return Sex::Unknown;
-    found = head.nameSex;
+    const Sex head = OneSexName(t.Info(key.substr(0, cut)));
+    if (head == Sex::Unknown) continue;
+    const Sex tail = OneSexName(t.Info(key.substr(cut)));
+    if (tail == Sex::Unknown) continue;
+    if (head != tail) return Sex::Unknown;
+    agreement.Add(head);
   }
-  return found;
+  return agreement.Result();
 }
 
 // The word with every `from` in it written as `to`.
@@ -121,24 +139,17 @@ std::string ReplaceAll(std::string_view word, std::string_view from, std::string
 // Эльдар, Наталья): the sex of the known names they give, when all of those agree.
 Sex SexOfOtherSpelling(std::string_view key) {
   const Tables& t = Tables::Get();
-  Sex found = Sex::Unknown;
-  bool disagree = false;
-  auto look = [&](const std::string& other) {
-    const WordInfo& info = t.Info(other);
-    if (other == key || !info.Has(kFirstName) || info.nameSex == Sex::Unknown) return;
-    disagree = disagree || (found != Sex::Unknown && found != info.nameSex);
-    found = info.nameSex;
-  };
+  Agreement agreement;
   for (const Tables::Spelling& s : t.nameSpellings) {
-    if (s.atEnd) {
-      if (EndsWith(key, s.from)) look(std::string(key.substr(0, key.size() - s.from.size())) + s.to);
-    } else if (key.find(s.from) != std::string_view::npos) {
-      look(ReplaceAll(key, s.from, s.to));
-    }
+    if (s.atEnd && EndsWith(key, s.from))
+      agreement.Add(OneSexName(t.Info(std::string(key.substr(0, key.size() - s.from.size())) + s.to)));
+    else if (!s.atEnd && key.find(s.from) != std::string_view::npos)
+      agreement.Add(OneSexName(t.Info(ReplaceAll(key, s.from, s.to))));
   }
   for (std::size_t i = 1; i < key.size(); ++i)
-    if (key[i] == key[i - 1]) look(std::string(key.substr(0, i)) + std::string(key.substr(i + 1)));
-  return disagree ? Sex::Unknown : found;
+    if (key[i] == key[i - 1])
+      agreement.Add(OneSexName(t.Info(std::string(key.substr(0, i)) + std::string(key.substr(i + 1)))));
+  return agreement.Result();
 }
 
 // The sex of a first name the lists do not know: by its beginning, else by its ending.
@@ -163,8 +174,8 @@ Sex SexOfRareName(std::string_view key) {
 // of the last part (Цырен-Дулма is a woman), Spanish ones of the first (Мария-Хосе).
 const WordInfo& HyphenatedName(const WordInfo& first, const WordInfo& last) {
   static const WordInfo kEitherSex{kFirstName, Sex::Unknown, -1};
-  const bool disagree = last.Has(kFirstName) && first.nameSex != Sex::Unknown &&
-                        last.nameSex != Sex::Unknown && first.nameSex != last.nameSex;
+  const Sex firstSex = OneSexName(first), lastSex = OneSexName(last);
+  const bool disagree = firstSex != Sex::Unknown && lastSex != Sex::Unknown && firstSex != lastSex;
   return disagree ? kEitherSex : first;
 }
 

@@ -141,8 +141,9 @@ inline constexpr SexBeginning kFirstNameSexBeginnings[] = {
 // The sex of a first name that is in none of the lists, by its ending; the first row
 // whose ending matches decides, and Any means the ending does not tell. How far an ending
 // is trusted is counted on the names of the lists, of every origin (19,000 of them):
-// - a row names one sex where the known names that end so are of that sex but for about one
-//   in twenty at most, and those few are in the lists;
+// - a row names one sex where the known names it decides are of that sex but for one in
+//   twenty when it is added and one in ten at most while it stays, and those few are in the
+//   lists;
 // - -а, -я and the consonants tell nothing by themselves: of the known names, one in five
 //   in -а is a man's (Абдулла, Мустафа, Шота, Лука, Никита, Гела) and one in five ending in a
 //   consonant a woman's (Зайнаб, Ширин, Абигейль). Read as women's and men's, they were wrong
